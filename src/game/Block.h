@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+#include <cstddef>
+#include <vector>
+
+#include "game/BlockGrid.h"
+
+namespace Drobix {
+
+// The falling piece: a fixed pattern of cells seen through a rotation state, so that turning
+// the block never copies its cells. Its position belongs to whoever moves it.
+class Block final : public BlockGrid {
+public:
+    Block(unsigned rows, unsigned columns, int colour);
+
+    // Fills the cell seen at (row, col) in the current rotation state.
+    void SetCell(unsigned row, unsigned col);
+    void RotateClockwise();
+    void RotateAnticlockwise();
+    // Quarter turns clockwise from the pattern as built, 0..3.
+    unsigned GetRotationState() const { return rotationState_; }
+
+    unsigned GetRowCount() const override;
+    unsigned GetColumnCount() const override;
+    bool IsCellFilled(unsigned row, unsigned col) const override;
+    bool IsSameBlock(unsigned row1, unsigned col1, unsigned row2, unsigned col2) const override;
+    int GetCellColour(unsigned row, unsigned col) const override;
+
+private:
+    bool IsTurnedQuarter() const { return (rotationState_ & 1U) != 0; }
+    // Index into cells_ of the pattern cell seen at (row, col).
+    size_t StoredIndex(unsigned row, unsigned col) const;
+
+    unsigned patternRows_;
+    unsigned patternColumns_;
+    std::vector<uint8_t> cells_;
+    unsigned rotationState_ = 0;
+    int colour_;
+};
+
+}  // namespace Drobix

@@ -1,0 +1,104 @@
+#include "game/BlockFactory.h"
+
+#include <algorithm>
+#include <array>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "game/Random.h"
+#include "storage/Settings.h"
+
+namespace Drobix {
+
+namespace {
+
+struct Shape {
+    unsigned rows;
+    unsigned columns;
+    // Rows top to bottom, 'X' filled, '.' empty.
+    std::string_view pattern;
+    int fixedColour;
+};
+
+constexpr std::array<Shape, kShapeCount> kShapes{{
+    {2, 2, "XXXX", 3},
+    {1, 4, "XXXX", 1},
+    {2, 3, ".XXXX.", 2},
+    {2, 3, "XX..XX", 4},
+    {2, 3, "XXXX..", 6},
+    {2, 3, "XXX..X", 5},
+    {2, 3, "XXX.X.", 0},
+    {3, 3, ".XX.X.XX.", 7},
+    {2, 3, "X.XXXX", 8},
+    {3, 3, "XXXX.XXXX", 9},
+    {3, 4, "X...XXXX...X", 10},
+    {3, 4, "...XXXXXX...", 11},
+    {3, 3, "X.XXX.X.X", 12},
+    {3, 3, "X.X.X.X.X", 13},
+}};
+
+constexpr std::array<int, 3> kBlockSetSizes{7, 9, 14};
+
+// The live-block registry, in order of creation.
+std::vector<std::unique_ptr<Block>> liveBlocks;
+
+Block* Register(std::unique_ptr<Block> block) {
+    liveBlocks.push_back(std::move(block));
+    return liveBlocks.back().get();
+}
+
+}  // namespace
+
+int BlockSetSize(int blockTypes) {
+    if (blockTypes < 0 || blockTypes >= static_cast<int>(kBlockSetSizes.size())) {
+        return kBlockSetSizes[0];
+    }
+    return kBlockSetSizes[blockTypes];
+}
+
+Block* CreateBlock(int shapeIndex) {
+    const Shape& shape = kShapes[shapeIndex];
+    int colour = shape.fixedColour;
+    if (GetBlockColour() == 1) {
+        colour = NextRandom() % kBlockColourCount;
+    }
+    auto block = std::make_unique<Block>(shape.rows, shape.columns, colour);
+    for (unsigned row = 0; row < shape.rows; ++row) {
+        for (unsigned col = 0; col < shape.columns; ++col) {
+            if (shape.pattern[row * shape.columns + col] == 'X') {
+                block->SetCell(row, col);
+            }
+        }
+    }
+    return Register(std::move(block));
+}
+
+Block* CreateRandomBlock() {
+    const int shapeIndex = NextRandom() % BlockSetSize(GetBlockTypes());
+    return CreateBlock(shapeIndex);
+}
+
+Block* CreateRubbishCell() {
+    auto block = std::make_unique<Block>(1, 1, kRubbishColour);
+    block->SetCell(0, 0);
+    return Register(std::move(block));
+}
+
+void DestroyBlock(Block* block) {
+    const auto found = std::find_if(liveBlocks.begin(), liveBlocks.end(),
+                                    [block](const auto& live) { return live.get() == block; });
+    if (found != liveBlocks.end()) {
+        liveBlocks.erase(found);
+    }
+}
+
+void DestroyAllBlocks() {
+    liveBlocks.clear();
+}
+
+size_t LiveBlockCount() {
+    return liveBlocks.size();
+}
+
+}  // namespace Drobix

@@ -1,0 +1,21 @@
+#pragma once
+
+namespace Drobix {
+
+// A rectangle of square cells as the rest of the program sees it: the falling block, the
+// preview, the playing field and the menus' decorations. Grid drawing and the board's fit
+// test work only through this interface. Callers keep row and column inside the counts.
+class BlockGrid {
+public:
+    virtual ~BlockGrid() = default;
+
+    virtual unsigned GetRowCount() const = 0;
+    virtual unsigned GetColumnCount() const = 0;
+    virtual bool IsCellFilled(unsigned row, unsigned col) const = 0;
+    // Whether the two cells belong together and are drawn joined.
+    virtual bool IsSameBlock(unsigned row1, unsigned col1, unsigned row2, unsigned col2) const = 0;
+    // Colour index 0..14 of a filled cell; never asked of an empty one.
+    virtual int GetCellColour(unsigned row, unsigned col) const = 0;
+};
+
+}  // namespace Drobix

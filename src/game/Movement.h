@@ -1,0 +1,26 @@
+#pragma once
+
+#include "game/Block.h"
+#include "game/Board.h"
+
+namespace Drobix {
+
+// Where the falling block stands: the board cell under the top-left cell of its seen rectangle.
+struct BlockPosition {
+    int row = 0;
+    int column = 0;
+};
+
+// Row 0, centred by integer halves: column 4 for 2- and 3-wide blocks on a 10-wide board.
+BlockPosition SpawnPosition(const Board& board, const Block& block);
+
+// Each move is taken only when the block fits at its new place; the result says whether it was.
+bool MoveLeft(const Board& board, const Block& block, BlockPosition& position);
+bool MoveRight(const Board& board, const Block& block, BlockPosition& position);
+bool MoveDown(const Board& board, const Block& block, BlockPosition& position);
+// Turns the block anticlockwise about its top-left cell; undone when it does not fit there.
+bool Rotate(const Board& board, Block& block, const BlockPosition& position);
+// Moves the block down as far as it fits.
+void HardDrop(const Board& board, const Block& block, BlockPosition& position);
+
+}  // namespace Drobix

@@ -1,0 +1,28 @@
+#include "platform/DataFolder.h"
+
+#include <cstdlib>
+
+namespace Drobix::Platform {
+
+namespace {
+std::optional<std::string> AbsolutePathFromEnvironment(const char* name) {
+    const char* value = std::getenv(name);
+    // Relative values are ignored, as the XDG base-directory rules ask.
+    if (value == nullptr || value[0] != '/') {
+        return std::nullopt;
+    }
+    return std::string(value);
+}
+}  // namespace
+
+std::optional<std::string> GetApplicationDataFolder() {
+    if (auto dataHome = AbsolutePathFromEnvironment("XDG_DATA_HOME")) {
+        return dataHome;
+    }
+    if (auto home = AbsolutePathFromEnvironment("HOME")) {
+        return *home + "/.local/share";
+    }
+    return std::nullopt;
+}
+
+}  // namespace Drobix::Platform

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace Drobix::Platform {
+
+// The folder where applications keep their data for this user: $XDG_DATA_HOME when it is set
+// to an absolute path, otherwise ~/.local/share. Empty when neither can be found.
+std::optional<std::string> GetApplicationDataFolder();
+
+}  // namespace Drobix::Platform

@@ -1,0 +1,139 @@
+#include "storage/Settings.h"
+
+#include <filesystem>
+#include <memory>
+#include <system_error>
+
+#include "platform/DataFolder.h"
+#include "storage/SettingsFile.h"
+
+namespace Drobix {
+
+namespace {
+std::unique_ptr<Settings> settings;
+bool settingsLoaded = false;
+
+constexpr const char* kCompanyFolder = "Quillbeam";
+constexpr const char* kProductFolder = "Drobix";
+constexpr const char* kDataFileName = "Drobix.dat";
+}  // namespace
+
+bool LoadSettings() {
+    settings = std::make_unique<Settings>();
+    std::string path;
+    if (GetDataFilePath(path)) {
+        if (auto bytes = ReadFileBounded(path, kMaxDataFileBytes)) {
+            ReadSettingsRecord(*bytes, *settings);
+        }
+    }
+    settingsLoaded = true;
+    return true;
+}
+
+void SaveSettings() {
+    std::string path;
+    if (settingsLoaded && settings && GetDataFilePath(path)) {
+        ReplaceFile(path, WriteSettingsRecord(*settings));
+    }
+    settings.reset();
+    settingsLoaded = false;
+}
+
+Settings* GetSettings() {
+    return settings.get();
+}
+
+bool IsSoundOn() {
+    return settings->sound != 0;
+}
+void SetSoundOn(bool on) {
+    settings->sound = on ? 1 : 0;
+}
+unsigned GetRubbishRows() {
+    return settings->rubbishRows;
+}
+void SetRubbishRows(unsigned rows) {
+    settings->rubbishRows = rows;
+}
+float GetRubbishFrequency() {
+    return settings->rubbishFrequency;
+}
+void SetRubbishFrequency(float frequency) {
+    settings->rubbishFrequency = frequency;
+}
+int GetBlockTypes() {
+    return settings->blockTypes;
+}
+void SetBlockTypes(int types) {
+    settings->blockTypes = types;
+}
+int GetBlockPreview() {
+    return settings->blockPreview;
+}
+void SetBlockPreview(int preview) {
+    settings->blockPreview = preview;
+}
+int GetBlockColour() {
+    return settings->blockColour;
+}
+void SetBlockColour(int colour) {
+    settings->blockColour = colour;
+}
+unsigned GetStartingLevel() {
+    return settings->startingLevel;
+}
+void SetStartingLevel(unsigned level) {
+    settings->startingLevel = level;
+}
+
+HighScoreEntry& GetHighScore(int index) {
+    return settings->highScores[index];
+}
+
+void InsertHighScore(const HighScoreEntry& entry) {
+    auto& table = settings->highScores;
+    int rank = 0;
+    // The bound only matters if the caller broke the precondition.
+    while (rank < kHighScoreCount - 1 && entry.score < table[rank].score) {
+        ++rank;
+    }
+    for (int j = kHighScoreCount - 2; j >= rank; --j) {
+        table[j + 1] = table[j];
+    }
+    table[rank] = entry;
+}
+
+bool GetDataFilePath(std::string& path) {
+    path.clear();
+    const auto base = Platform::GetApplicationDataFolder();
+    if (!base) {
+        return false;
+    }
+    // Unlike a system folder, a user's data folder may not exist yet on a fresh account.
+    std::error_code ignored;
+    std::filesystem::create_directories(*base, ignored);
+    path = *base;
+    for (const char* folder : {kCompanyFolder, kProductFolder}) {
+        if (!EnsureDirectory(path)) {
+            return false;
+        }
+        path += '/';
+        path += folder;
+    }
+    if (!EnsureDirectory(path)) {
+        return false;
+    }
+    path += '/';
+    path += kDataFileName;
+    return true;
+}
+
+bool EnsureDirectory(const std::string& path) {
+    std::error_code error;
+    if (std::filesystem::create_directory(path, error)) {
+        return true;
+    }
+    return std::filesystem::is_directory(path, error);
+}
+
+}  // namespace Drobix

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Drobix and runs every test: once in the Release build (build/),
+# once with AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/), then a short run of each
+# fuzz target (build-fuzz/, clang).
+set -euo pipefail
+cd "$(dirname "$0")"
+source tools/install-deps.sh
+
+drobix_install_deps
+
+drobix_build build -DCMAKE_BUILD_TYPE=Release -DDROBIX_WERROR=ON
+ctest --test-dir build --output-on-failure -j2
+
+drobix_build build-asan -DCMAKE_BUILD_TYPE=Debug -DDROBIX_WERROR=ON -DDROBIX_SANITIZE=ON
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    ctest --test-dir build-asan --output-on-failure -j2
+
+drobix_build build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDROBIX_WERROR=ON -DDROBIX_FUZZ=ON \
+    -DCMAKE_CXX_COMPILER=clang++
+for fuzzer in build-fuzz/fuzz/fuzz_*; do
+    [ -x "$fuzzer" ] || continue
+    echo "Fuzzing briefly: $fuzzer"
+    "$fuzzer" -max_total_time=10 -print_final_stats=0 >/dev/null 2>"$fuzzer.log" ||
+        { cat "$fuzzer.log"; exit 1; }
+done
+echo "All tests passed."

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+namespace Drobix::Testing {
+
+// Points XDG_DATA_HOME at a fresh temporary folder for its lifetime, then removes the folder
+// and restores the previous value.
+class TempDataHome {
+public:
+    TempDataHome() {
+        if (const char* previous = std::getenv("XDG_DATA_HOME")) {
+            previous_ = previous;
+            hadPrevious_ = true;
+        }
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "drobix-test-XXXXXX").string();
+        folder_ = ::mkdtemp(pattern.data());
+        ::setenv("XDG_DATA_HOME", folder_.c_str(), 1);
+    }
+
+    ~TempDataHome() {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder_, ignored);
+        if (hadPrevious_) {
+            ::setenv("XDG_DATA_HOME", previous_.c_str(), 1);
+        } else {
+            ::unsetenv("XDG_DATA_HOME");
+        }
+    }
+
+    TempDataHome(const TempDataHome&) = delete;
+    TempDataHome& operator=(const TempDataHome&) = delete;
+
+    const std::filesystem::path& Folder() const { return folder_; }
+    std::filesystem::path DataFile() const {
+        return folder_ / "Quillbeam" / "Drobix" / "Drobix.dat";
+    }
+
+private:
+    std::filesystem::path folder_;
+    std::string previous_;
+    bool hadPrevious_ = false;
+};
+
+}  // namespace Drobix::Testing

@@ -1,0 +1,10 @@
+#include <gtest/gtest.h>
+
+#include "TempDataHome.h"
+
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    // No test may ever touch the real user's data folder.
+    Drobix::Testing::TempDataHome dataHome;
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,103 @@
+#include "game/BlockFactory.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "game/GridText.h"
+#include "game/Random.h"
+#include "game/RulesTest.h"
+#include "storage/Settings.h"
+
+namespace Drobix {
+namespace {
+
+using Testing::GridText;
+
+class BlockFactoryTest : public Testing::RulesTest {
+protected:
+    void SetUp() override {
+        RulesTest::SetUp();
+        SeedRandom(12345);
+    }
+
+    // The distinct shapes, told apart by their pattern, among many random blocks.
+    static std::set<std::string> PatternsDrawn(int draws) {
+        std::set<std::string> patterns;
+        for (int i = 0; i < draws; ++i) {
+            patterns.insert(GridText(*CreateRandomBlock()));
+        }
+        DestroyAllBlocks();
+        return patterns;
+    }
+};
+
+TEST_F(BlockFactoryTest, EachBlockSetDrawsExactlyItsShapes) {
+    std::set<std::string> standard;
+    std::set<std::string> all;
+    for (int shape = 0; shape < kShapeCount; ++shape) {
+        const std::string pattern = GridText(*CreateBlock(shape));
+        all.insert(pattern);
+        if (shape < 7) {
+            standard.insert(pattern);
+        }
+    }
+    DestroyAllBlocks();
+    ASSERT_EQ(all.size(), 14U);
+
+    SetBlockTypes(0);
+    EXPECT_EQ(PatternsDrawn(2000), standard);
+    SetBlockTypes(1);
+    EXPECT_EQ(PatternsDrawn(2000).size(), 9U);
+    SetBlockTypes(2);
+    EXPECT_EQ(PatternsDrawn(2000), all);
+    // A value no options screen stores falls back to the standard set.
+    SetBlockTypes(7);
+    EXPECT_EQ(PatternsDrawn(2000), standard);
+}
+
+TEST_F(BlockFactoryTest, RandomBlockDrawsShapeBeforeColour) {
+    SetBlockTypes(2);
+    SetBlockColour(1);
+    SeedRandom(1);
+    // The first two numbers from state 1 are 41 and 18467.
+    Block* block = CreateRandomBlock();
+    EXPECT_EQ(GridText(*block), GridText(*CreateBlock(41 % 14)));
+    EXPECT_EQ(block->GetCellColour(0, 0), 18467 % 14);
+}
+
+TEST_F(BlockFactoryTest, ColourRule) {
+    const int fixedColours[kShapeCount] = {3, 1, 2, 4, 6, 5, 0, 7, 8, 9, 10, 11, 12, 13};
+    for (int shape = 0; shape < kShapeCount; ++shape) {
+        EXPECT_EQ(CreateBlock(shape)->GetCellColour(0, 0), fixedColours[shape]);
+    }
+    EXPECT_EQ(CreateRubbishCell()->GetCellColour(0, 0), kRubbishColour);
+
+    SetBlockColour(1);
+    std::set<int> colours;
+    for (int i = 0; i < 1000; ++i) {
+        colours.insert(CreateBlock(0)->GetCellColour(0, 0));
+    }
+    EXPECT_EQ(colours.size(), 14U);
+    EXPECT_EQ(*colours.rbegin(), 13);
+    Block* rubbish = CreateRubbishCell();
+    EXPECT_EQ(rubbish->GetCellColour(0, 0), kRubbishColour);
+    EXPECT_EQ(GridText(*rubbish), "X");
+}
+
+TEST_F(BlockFactoryTest, RegistryOwnsAndDestroysBlocks) {
+    Block* first = CreateBlock(0);
+    CreateRubbishCell();
+    EXPECT_EQ(LiveBlockCount(), 2U);
+    DestroyBlock(first);
+    EXPECT_EQ(LiveBlockCount(), 1U);
+    // No longer registered: nothing happens.
+    DestroyBlock(first);
+    DestroyBlock(nullptr);
+    EXPECT_EQ(LiveBlockCount(), 1U);
+    DestroyAllBlocks();
+    EXPECT_EQ(LiveBlockCount(), 0U);
+}
+
+}  // namespace
+}  // namespace Drobix

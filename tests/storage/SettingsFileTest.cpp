@@ -1,0 +1,183 @@
+#include "storage/SettingsFile.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+namespace Drobix {
+namespace {
+
+void AppendU32(std::vector<uint8_t>& bytes, uint32_t value) {
+    for (int i = 0; i < 4; ++i) {
+        bytes.push_back(static_cast<uint8_t>(value >> (8 * i)));
+    }
+}
+
+void AppendText(std::vector<uint8_t>& bytes, const char* text) {
+    AppendU32(bytes, static_cast<uint32_t>(std::strlen(text)));
+    bytes.insert(bytes.end(), text, text + std::strlen(text));
+}
+
+// The default record, byte by byte as the file holds it.
+std::vector<uint8_t> DefaultFileBytes() {
+    std::vector<uint8_t> bytes;
+    AppendU32(bytes, 1);                                  // version
+    bytes.push_back(1);                                   // sound on
+    AppendU32(bytes, 0);                                  // rubbish rows
+    bytes.insert(bytes.end(), {0x00, 0x00, 0x00, 0x3F});  // 0.5f
+    AppendU32(bytes, 0);                                  // block types
+    AppendU32(bytes, 0);                                  // block preview
+    AppendU32(bytes, 0);                                  // block colour
+    AppendU32(bytes, 0);                                  // starting level
+    const std::pair<uint32_t, const char*> table[] = {{35000, "Zephine"},
+                                                      {30000, "Odalynn"},
+                                                      {25000, "Mr Wobblecrust"},
+                                                      {12500, "Pia Thornwell"},
+                                                      {100, "Noob"}};
+    for (const auto& [score, name] : table) {
+        AppendU32(bytes, score);
+        AppendText(bytes, name);
+    }
+    return bytes;
+}
+
+std::vector<uint8_t> ChangedFileBytes() {
+    Settings settings;
+    settings.sound = 0;
+    settings.rubbishRows = 10;
+    settings.rubbishFrequency = 0.9000000954F;
+    settings.blockTypes = 2;
+    settings.blockPreview = 2;
+    settings.blockColour = 1;
+    settings.startingLevel = 9;
+    settings.highScores[1] = {"", 31000};
+    return WriteSettingsRecord(settings);
+}
+
+void ExpectSameRecord(const Settings& actual, const Settings& expected) {
+    EXPECT_EQ(WriteSettingsRecord(actual), WriteSettingsRecord(expected));
+}
+
+TEST(SettingsFileTest, DefaultRecordIs114BytesInFileLayout) {
+    const auto bytes = WriteSettingsRecord(Settings{});
+    EXPECT_EQ(bytes.size(), 114U);
+    EXPECT_EQ(bytes, DefaultFileBytes());
+}
+
+TEST(SettingsFileTest, ReadsBackEveryStorableValue) {
+    Settings read;
+    ReadSettingsRecord(ChangedFileBytes(), read);
+    EXPECT_EQ(WriteSettingsRecord(read), ChangedFileBytes());
+    EXPECT_EQ(read.highScores[1].name, "");
+
+    // Every frequency the options screen can reach loads unchanged.
+    float frequency = 0.5F;
+    for (int press = 0; press < 20; ++press) {
+        frequency = static_cast<float>(frequency + 0.1);
+        if (static_cast<int>(frequency) == 1) {
+            frequency = 0.1F;
+        }
+        Settings stored;
+        stored.rubbishFrequency = frequency;
+        Settings loaded;
+        loaded.rubbishFrequency = 0.25F;
+        ReadSettingsRecord(WriteSettingsRecord(stored), loaded);
+        EXPECT_EQ(loaded.rubbishFrequency, frequency) << press;
+    }
+}
+
+TEST(SettingsFileTest, WrongVersionKeepsEveryDefault) {
+    for (uint32_t version : {0U, 2U, 0x01000000U}) {
+        auto bytes = ChangedFileBytes();
+        std::memcpy(bytes.data(), &version, sizeof version);
+        Settings read;
+        ReadSettingsRecord(bytes, read);
+        ExpectSameRecord(read, Settings{});
+    }
+}
+
+// Each field that was read whole keeps what was read; each later one keeps its default, and
+// every name whose text was not read whole becomes empty.
+TEST(SettingsFileTest, EveryTruncationKeepsWhatWasReadWhole) {
+    const auto full = ChangedFileBytes();
+    const Settings changed = [&] {
+        Settings s;
+        ReadSettingsRecord(full, s);
+        return s;
+    }();
+    const Settings defaults;
+    for (size_t length = 0; length < full.size(); ++length) {
+        Settings read;
+        ReadSettingsRecord(std::span(full.data(), length), read);
+        SCOPED_TRACE(length);
+        if (length < 4) {
+            ExpectSameRecord(read, defaults);
+            continue;
+        }
+        EXPECT_EQ(read.sound, length >= 5 ? changed.sound : defaults.sound);
+        EXPECT_EQ(read.rubbishRows, length >= 9 ? changed.rubbishRows : defaults.rubbishRows);
+        EXPECT_EQ(read.rubbishFrequency,
+                  length >= 13 ? changed.rubbishFrequency : defaults.rubbishFrequency);
+        EXPECT_EQ(read.startingLevel,
+                  length >= 29 ? changed.startingLevel : defaults.startingLevel);
+        size_t offset = 29;
+        for (int i = 0; i < kHighScoreCount; ++i) {
+            const HighScoreEntry& entry = read.highScores[i];
+            const size_t nameEnd = offset + 8 + changed.highScores[i].name.size();
+            EXPECT_EQ(entry.score, length >= offset + 4 ? changed.highScores[i].score
+                                                        : defaults.highScores[i].score);
+            EXPECT_EQ(entry.name, length >= nameEnd ? changed.highScores[i].name : "");
+            offset = nameEnd;
+        }
+    }
+}
+
+TEST(SettingsFileTest, NameLengthPastTheEndIsAFileThatEndsThere) {
+    auto bytes = DefaultFileBytes();
+    // Entry 1's name length (after entry 0: score 4, length 4, "Zephine" 7) claims 4 GiB.
+    const size_t lengthOffset = 29 + 15 + 4;
+    const uint32_t huge = 0xFFFFFFF0U;
+    std::memcpy(bytes.data() + lengthOffset, &huge, sizeof huge);
+    Settings read;
+    ReadSettingsRecord(bytes, read);
+    EXPECT_EQ(read.highScores[0].name, "Zephine");
+    EXPECT_EQ(read.highScores[1].score, 30000U);
+    EXPECT_EQ(read.highScores[1].name, "");
+    EXPECT_EQ(read.highScores[4].score, 100U);
+    EXPECT_EQ(read.highScores[4].name, "");
+}
+
+TEST(SettingsFileTest, OutOfRangeValuesBecomeDefaults) {
+    auto bytes = ChangedFileBytes();
+    auto put = [&bytes](size_t offset, uint32_t value) {
+        std::memcpy(bytes.data() + offset, &value, sizeof value);
+    };
+    put(5, 11);            // rubbish rows
+    put(9, 0x7FC00000U);   // NaN frequency
+    put(13, 3);            // block types
+    put(17, 0xFFFFFFFFU);  // block preview -1
+    put(21, 2);            // block colour
+    put(25, 10);           // starting level
+    Settings read;
+    ReadSettingsRecord(bytes, read);
+    const Settings defaults;
+    EXPECT_EQ(read.rubbishRows, defaults.rubbishRows);
+    EXPECT_EQ(read.rubbishFrequency, defaults.rubbishFrequency);
+    EXPECT_EQ(read.blockTypes, defaults.blockTypes);
+    EXPECT_EQ(read.blockPreview, defaults.blockPreview);
+    EXPECT_EQ(read.blockColour, defaults.blockColour);
+    EXPECT_EQ(read.startingLevel, defaults.startingLevel);
+    EXPECT_EQ(read.sound, 0);
+    EXPECT_EQ(read.highScores[1].score, 31000U);
+
+    for (uint32_t frequencyBits :
+         {0x3F800001U /* just above 1 */, 0xBDCCCCCDU /* -0.1 */, 0x7F800000U /* infinity */}) {
+        put(9, frequencyBits);
+        ReadSettingsRecord(bytes, read);
+        EXPECT_EQ(read.rubbishFrequency, defaults.rubbishFrequency);
+    }
+}
+
+}  // namespace
+}  // namespace Drobix

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that Drobix needs to build, test and run, skipping those already
+# present. Sourced by play.sh and test.sh.
+
+drobix_packages=(
+    cmake g++ make ccache pkg-config
+    libgtest-dev libgmock-dev libbenchmark-dev
+    clang libclang-rt-dev
+)
+
+drobix_install_deps() {
+    local missing=()
+    local package
+    for package in "${drobix_packages[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$package")
+        fi
+    done
+    if [ ${#missing[@]} -eq 0 ]; then
+        return 0
+    fi
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        sudo=(sudo)
+    fi
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends \
+        "${missing[@]}"
+}
+
+# Configures (once) and builds one build folder: drobix_build DIR [CMAKE OPTIONS...]
+drobix_build() {
+    local dir=$1
+    shift
+    if [ ! -f "$dir/CMakeCache.txt" ]; then
+        cmake -S . -B "$dir" "$@"
+    fi
+    cmake --build "$dir" -j2
+}
