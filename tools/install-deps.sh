@@ -6,6 +6,9 @@ drobix_packages=(
     cmake g++ make ccache pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-dev
+    libsdl2-dev libpng-dev zlib1g-dev libjpeg-dev libvorbis-dev libogg-dev
+    libfreetype-dev fonts-dejavu-core
+    xvfb xauth xdotool
 )
 
 drobix_install_deps() {

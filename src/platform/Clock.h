@@ -1,0 +1,11 @@
+#pragma once
+
+#include <cstdint>
+
+namespace Drobix::Platform {
+
+// Milliseconds since an arbitrary start; wraps around after about 49 days.
+uint32_t GetTimeMs();
+void SleepMs(uint32_t milliseconds);
+
+}  // namespace Drobix::Platform

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <cstdint>
+
+namespace Drobix::Platform::Scripted {
+
+// The scripted clock moves only when told; sleeping advances it too.
+void SetTimeMs(uint32_t now);
+void AdvanceTimeMs(uint32_t milliseconds);
+
+}  // namespace Drobix::Platform::Scripted

@@ -1,0 +1,15 @@
+#include <SDL.h>
+
+#include "platform/Clock.h"
+
+namespace Drobix::Platform {
+
+uint32_t GetTimeMs() {
+    return SDL_GetTicks();
+}
+
+void SleepMs(uint32_t milliseconds) {
+    SDL_Delay(milliseconds);
+}
+
+}  // namespace Drobix::Platform
