@@ -1,0 +1,11 @@
+#include "platform/Debug.h"
+
+#include <cstdio>
+
+namespace Drobix::Platform {
+
+void DebugOutput(std::string_view line) {
+    std::fprintf(stderr, "%.*s\n", static_cast<int>(line.size()), line.data());
+}
+
+}  // namespace Drobix::Platform
