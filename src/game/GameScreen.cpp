@@ -1,0 +1,350 @@
+#include "game/GameScreen.h"
+
+#include <ctime>
+
+#include "app/MainLoop.h"
+#include "game/BlockFactory.h"
+#include "game/BoardLayout.h"
+#include "game/DrawGrid.h"
+#include "game/Random.h"
+#include "graphics/Display.h"
+#include "graphics/Fonts.h"
+#include "graphics/Pictures.h"
+#include "input/Input.h"
+#include "sound/Sound.h"
+#include "sound/SoundPlayback.h"
+#include "storage/Settings.h"
+
+namespace Drobix {
+
+namespace {
+
+constexpr uint32_t kKeyGateMs = 150;
+constexpr uint32_t kHardDropDelayMs = 500;
+constexpr int32_t kLandingVolume = -1500;
+
+constexpr int kBackgroundIds[] = {104, 105, 106, 107};
+constexpr int kCaretImageId = 148;
+constexpr int kCheckerImageId = 120;
+constexpr int kHiddenPreviewSignId = 156;
+constexpr int kStartSoundId = 137;
+constexpr int kLandingSoundId = 131;
+constexpr int kGameOverSoundId = 133;
+constexpr int kRowSoundIds[] = {136, 139, 138, 134};
+constexpr int kLevelUpSoundId = 135;
+
+constexpr int kPreviewLeft = 544;
+constexpr int kPreviewTop = 188;
+constexpr int kPreviewCells = 4;
+constexpr int kCheckerWidth = 80;
+constexpr int kCheckerHeight = 60;
+constexpr int kCheckerTiles = 10;
+constexpr int kScreenCentreX = 400;
+constexpr int kScreenCentreY = 300;
+constexpr int kPromptMargin = 10;
+
+constexpr int kFiguresFont = 0;
+constexpr int kPopupFont = 2;
+constexpr int kPromptFont = 0;
+
+constexpr uint32_t kWhite = 0xFFFFFF;
+constexpr uint32_t kBlack = 0x000000;
+
+constexpr int kBlockPreviewOff = 1;
+constexpr int kBlockPreviewRandom = 2;
+
+struct Figure {
+    const char* label;
+    int labelY;
+    int valueY;
+};
+constexpr int kFigureLabelX = 554;
+constexpr int kFigureValueX = 564;
+
+}  // namespace
+
+GameScreen::GameScreen() : board_(kBoardRows, kBoardColumns) {
+    caretImage_ = LoadPngImage(kCaretImageId);
+    checkerOverlay_ = LoadPngImageKeyed(kCheckerImageId, kWhite, kWhite);
+    hiddenPreviewSign_ = LoadPngImageKeyed(kHiddenPreviewSignId, kBlack, kBlack);
+
+    startSound_ = LoadSound(kStartSoundId, kDsbCapsStatic);
+    landingSound_ = LoadSound(kLandingSoundId, kDsbCapsStatic | kDsbCapsCtrlVolume);
+    gameOverSound_ = LoadSound(kGameOverSoundId, kDsbCapsStatic);
+    for (size_t i = 0; i < std::size(kRowSoundIds); ++i) {
+        rowSounds_[i] = LoadSound(kRowSoundIds[i], kDsbCapsStatic);
+    }
+    levelUpSound_ = LoadSound(kLevelUpSoundId, kDsbCapsStatic);
+    SetSoundVolume(landingSound_, kLandingVolume);
+
+    SeedRandom(static_cast<uint32_t>(std::time(nullptr)));
+}
+
+GameScreen::~GameScreen() {
+    DestroyAllBlocks();
+    fallingBlock_ = nullptr;
+    nextBlock_ = nullptr;
+}
+
+void GameScreen::OnEnter() {
+    if (background_ != nullptr) {
+        DestroyImage(background_);
+    }
+    const int choice = NextRandom() % static_cast<int>(std::size(kBackgroundIds));
+    background_ = LoadJpgImage(kBackgroundIds[choice]);
+    NewGame();
+}
+
+void GameScreen::OnLeave(int) {
+    DestroyImage(background_);
+    background_ = nullptr;
+    DestroyAllBlocks();
+    fallingBlock_ = nullptr;
+    nextBlock_ = nullptr;
+    scores_.ClearPopups();
+}
+
+GameScreen::Mode GameScreen::GetMode() const {
+    if (exitPrompt_) {
+        return Mode::ExitPrompt;
+    }
+    if (!gameOver_) {
+        return Mode::Playing;
+    }
+    return nameEntryOpen_ ? Mode::NameEntry : Mode::GameOverPrompt;
+}
+
+void GameScreen::NewGame() {
+    DestroyAllBlocks();
+    fallingBlock_ = nullptr;
+    nextBlock_ = nullptr;
+    gameOver_ = false;
+    exitPrompt_ = false;
+    nameEntryOpen_ = false;
+    nameEntry_.Reset();
+    fallTimer_ = 0;
+    keyTimer_ = 0;
+    scores_.Reset(GetStartingLevel());
+    board_.Clear();
+    board_.AddRubbishRows(GetRubbishRows(), GetRubbishFrequency());
+    SpawnBlock();
+    StartSound(startSound_, 0);
+}
+
+void GameScreen::SpawnBlock() {
+    fallingBlock_ = nextBlock_ != nullptr ? nextBlock_ : CreateRandomBlock();
+    nextBlock_ = CreateRandomBlock();
+    previewVisible_ = true;
+    const int preview = GetBlockPreview();
+    if (preview == kBlockPreviewOff) {
+        previewVisible_ = false;
+    } else if (preview == kBlockPreviewRandom) {
+        previewVisible_ = NextRandom() % 4 != 0;
+    }
+    timeSinceSpawn_ = 0;
+    position_ = SpawnPosition(board_, *fallingBlock_);
+}
+
+void GameScreen::Update(unsigned elapsedMs) {
+    if (!exitPrompt_) {
+        scores_.StepPopups(elapsedMs);
+    }
+    keyTimer_ += elapsedMs;
+    if (gameOver_ && nameEntryOpen_) {
+        if (nameEntry_.Update(elapsedMs, keyTimer_, scores_.GetScore())) {
+            nameEntryOpen_ = false;
+        }
+        return;
+    }
+    if (gameOver_ || exitPrompt_) {
+        UpdatePrompt();
+        return;
+    }
+    UpdatePlay(elapsedMs);
+}
+
+void GameScreen::UpdatePrompt() {
+    if (keyTimer_ <= kKeyGateMs) {
+        return;
+    }
+    if (IsKeyDown('Y')) {
+        keyTimer_ = 0;
+        if (gameOver_) {
+            NewGame();
+        } else {
+            SwitchScreen(kIntroScreen);
+        }
+    } else if (IsKeyDown('N') || IsKeyDown(VirtualKey::kEscape)) {
+        keyTimer_ = 0;
+        if (gameOver_) {
+            SwitchScreen(kIntroScreen);
+        } else {
+            exitPrompt_ = false;
+        }
+    }
+}
+
+void GameScreen::UpdatePlay(uint32_t elapsed) {
+    timeSinceSpawn_ += elapsed;
+    bool hardDrop = false;
+    if (keyTimer_ > kKeyGateMs && HandlePlayKeys(hardDrop)) {
+        return;
+    }
+    fallTimer_ += elapsed;
+    if (fallTimer_ <= FallInterval(scores_.GetLevel()) && !hardDrop) {
+        return;
+    }
+    fallTimer_ = 0;
+    if (!MoveDown(board_, *fallingBlock_, position_)) {
+        Land();
+    }
+}
+
+bool GameScreen::HandlePlayKeys(bool& hardDrop) {
+    // A held key whose move does not fit still hides the keys after it and keeps the gate open.
+    bool moved = false;
+    if (IsKeyDown(VirtualKey::kUp)) {
+        moved = Rotate(board_, *fallingBlock_, position_);
+    } else if (IsKeyDown(VirtualKey::kLeft)) {
+        moved = MoveLeft(board_, *fallingBlock_, position_);
+    } else if (IsKeyDown(VirtualKey::kRight)) {
+        moved = MoveRight(board_, *fallingBlock_, position_);
+    } else if (IsKeyDown(VirtualKey::kDown)) {
+        moved = MoveDown(board_, *fallingBlock_, position_);
+    } else if (IsKeyDown(VirtualKey::kSpace) && timeSinceSpawn_ > kHardDropDelayMs) {
+        HardDrop(board_, *fallingBlock_, position_);
+        hardDrop = true;
+        moved = true;
+    } else if (IsKeyDown(VirtualKey::kEscape)) {
+        exitPrompt_ = true;
+        keyTimer_ = 0;
+        return true;
+    }
+    if (moved) {
+        keyTimer_ = 0;
+    }
+    return false;
+}
+
+void GameScreen::Land() {
+    board_.Place(*fallingBlock_, position_.row, position_.column);
+    StartSound(landingSound_, 0);
+    const auto fullRows =
+        board_.FindFullRows(static_cast<unsigned>(position_.row), fallingBlock_->GetRowCount());
+    if (!fullRows.empty()) {
+        PlayRowSound(fullRows.size());
+        board_.RemoveRows(fullRows);
+    }
+    const bool levelRaised = scores_.ScoreLanding(
+        timeSinceSpawn_, static_cast<unsigned>(fullRows.size()), position_.row, position_.column);
+    if (levelRaised) {
+        StartSound(levelUpSound_, 0);
+    }
+    SpawnBlock();
+    if (!board_.Fits(*fallingBlock_, position_.row, position_.column)) {
+        EndGame();
+    }
+}
+
+void GameScreen::PlayRowSound(size_t rowCount) {
+    if (rowCount >= 1 && rowCount <= std::size(rowSounds_)) {
+        StartSound(rowSounds_[rowCount - 1], 0);
+    }
+}
+
+void GameScreen::EndGame() {
+    gameOver_ = true;
+    StartSound(gameOverSound_, 0);
+    fallingBlock_ = nullptr;
+    nextBlock_ = nullptr;
+    // A tie with the lowest entry qualifies.
+    if (scores_.GetScore() >= GetHighScore(kHighScoreCount - 1).score) {
+        nameEntryOpen_ = true;
+    }
+}
+
+void GameScreen::Render() {
+    DrawImage(background_, 0, 0);
+    DrawBoard();
+    DrawPreview();
+    DrawPopups();
+    DrawFigures();
+    if (gameOver_ || exitPrompt_) {
+        DrawOverlay();
+        if (nameEntryOpen_) {
+            nameEntry_.Render(scores_.GetScore(), caretImage_);
+        } else {
+            DrawPrompt();
+        }
+    }
+}
+
+// The falling block is placed for the moment of drawing, so it joins like a landed block.
+void GameScreen::DrawBoard() {
+    if (fallingBlock_ == nullptr) {
+        DrawGrid(board_, kBoardLeft, kBoardTop);
+        return;
+    }
+    board_.Place(*fallingBlock_, position_.row, position_.column);
+    DrawGrid(board_, kBoardLeft, kBoardTop);
+    board_.Remove(*fallingBlock_, position_.row, position_.column);
+}
+
+void GameScreen::DrawPreview() {
+    if (nextBlock_ == nullptr) {
+        return;
+    }
+    if (!previewVisible_) {
+        DrawImageKeyed(hiddenPreviewSign_, kPreviewLeft, kPreviewTop);
+        return;
+    }
+    // Centred by whole cells in the four-cell box.
+    const int half = kPreviewCells / 2;
+    const int x =
+        kPreviewLeft + (half - static_cast<int>(nextBlock_->GetColumnCount() / 2)) * kCellPitch;
+    const int y =
+        kPreviewTop + (half - static_cast<int>(nextBlock_->GetRowCount() / 2)) * kCellPitch;
+    DrawGrid(*nextBlock_, x, y);
+}
+
+void GameScreen::DrawPopups() const {
+    for (const ScorePopup& popup : scores_.GetPopups()) {
+        const ScreenPoint at = PopupDrawPosition(popup);
+        DrawStringScaled(kPopupFont, popup.text, at.x, at.y, popup.scale);
+    }
+}
+
+void GameScreen::DrawFigures() const {
+    const Figure figures[] = {{"Level", 317, 347}, {"Score", 399, 429}, {"Lines", 481, 511}};
+    const uint32_t values[] = {scores_.GetLevel(), scores_.GetScore(), scores_.GetLines()};
+    for (size_t i = 0; i < std::size(figures); ++i) {
+        DrawString(kFiguresFont, figures[i].label, kFigureLabelX, figures[i].labelY);
+        DrawString(kFiguresFont, std::to_string(values[i]), kFigureValueX, figures[i].valueY);
+    }
+}
+
+// White pixels of the checker are transparent, so every other pixel of the screen goes black.
+void GameScreen::DrawOverlay() const {
+    for (int i = 0; i < kCheckerTiles; ++i) {
+        for (int j = 0; j < kCheckerTiles; ++j) {
+            DrawImageKeyed(checkerOverlay_, kCheckerWidth * i, kCheckerHeight * j);
+        }
+    }
+}
+
+void GameScreen::DrawPrompt() const {
+    const char* text =
+        gameOver_ ? "Game over - new game? (Y)/(N)" : "Exit game - are you sure? (Y)/(N)";
+    unsigned width = 0;
+    unsigned height = 0;
+    MeasureString(kPromptFont, text, &width, &height);
+    const int left = kScreenCentreX - static_cast<int>(width / 2) - kPromptMargin;
+    const int top = kScreenCentreY - static_cast<int>(height / 2) - kPromptMargin;
+    const Rect panel{left, top, left + static_cast<int>(width) + 2 * kPromptMargin,
+                     top + static_cast<int>(height) + 2 * kPromptMargin};
+    DrawBorderedPanel(&panel);
+    DrawString(kPromptFont, text, kScreenCentreX - static_cast<int>(width / 2),
+               kScreenCentreY - static_cast<int>(height / 2));
+}
+
+}  // namespace Drobix

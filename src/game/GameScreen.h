@@ -1,0 +1,86 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "app/IScreen.h"
+#include "game/Block.h"
+#include "game/Board.h"
+#include "game/Movement.h"
+#include "game/NameEntry.h"
+#include "game/Scoring.h"
+
+namespace Drobix {
+
+struct ImageSurface;
+struct Sound;
+
+// The screen on which a game is played. Every visit starts a new game.
+class GameScreen final : public IScreen {
+public:
+    enum class Mode { Playing, ExitPrompt, NameEntry, GameOverPrompt };
+
+    // Loads the screen's pictures and sounds and seeds the shared random generator.
+    GameScreen();
+    ~GameScreen() override;
+    GameScreen(const GameScreen&) = delete;
+    GameScreen& operator=(const GameScreen&) = delete;
+
+    void OnEnter() override;
+    void OnLeave(int nextScreen) override;
+    void Render() override;
+    void Update(unsigned elapsedMs) override;
+
+    Mode GetMode() const;
+    const ScoreKeeper& GetScores() const { return scores_; }
+    const Board& GetBoard() const { return board_; }
+    const Block* GetFallingBlock() const { return fallingBlock_; }
+    BlockPosition GetFallingPosition() const { return position_; }
+    const Block* GetNextBlock() const { return nextBlock_; }
+    bool IsPreviewVisible() const { return previewVisible_; }
+    const NameEntry& GetNameEntry() const { return nameEntry_; }
+
+private:
+    void NewGame();
+    void SpawnBlock();
+    void UpdatePrompt();
+    void UpdatePlay(uint32_t elapsed);
+    // The first held key decides; true when the frame ends here (the exit prompt opened).
+    bool HandlePlayKeys(bool& hardDrop);
+    void Land();
+    void EndGame();
+    void PlayRowSound(size_t rowCount);
+
+    void DrawBoard();
+    void DrawPreview();
+    void DrawPopups() const;
+    void DrawFigures() const;
+    void DrawOverlay() const;
+    void DrawPrompt() const;
+
+    ImageSurface* background_ = nullptr;
+    ImageSurface* checkerOverlay_ = nullptr;
+    ImageSurface* caretImage_ = nullptr;
+    ImageSurface* hiddenPreviewSign_ = nullptr;
+    Sound* startSound_ = nullptr;
+    Sound* landingSound_ = nullptr;
+    Sound* gameOverSound_ = nullptr;
+    Sound* rowSounds_[4] = {};
+    Sound* levelUpSound_ = nullptr;
+
+    ScoreKeeper scores_;
+    Board board_;
+    Block* fallingBlock_ = nullptr;
+    BlockPosition position_;
+    Block* nextBlock_ = nullptr;
+    bool previewVisible_ = true;
+    uint32_t fallTimer_ = 0;
+    uint32_t keyTimer_ = 0;
+    uint32_t timeSinceSpawn_ = 0;
+    bool gameOver_ = false;
+    bool exitPrompt_ = false;
+    bool nameEntryOpen_ = false;
+    NameEntry nameEntry_;
+};
+
+}  // namespace Drobix

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace Drobix {
+
+struct ImageSurface;
+
+constexpr size_t kMaxNameLength = 20;
+
+// The line editor that takes a new high scorer's name, and its panel.
+class NameEntry {
+public:
+    // Empty name, caret at 0 and shown, blink timer 0: the state at every new game.
+    void Reset();
+
+    // One frame of editing behind the shared key gate (more than 120 ms). True when Enter or Esc
+    // closed the entry; Enter has put the name into the table with the score.
+    bool Update(uint32_t elapsed, uint32_t& keyTimer, uint32_t score);
+
+    // The panel over the dimmed field: the message naming the two best players, the name box and
+    // the caret.
+    void Render(uint32_t score, ImageSurface* caretImage) const;
+
+    const std::string& GetName() const { return name_; }
+    size_t GetCaret() const { return caret_; }
+    bool IsCaretVisible() const { return caretVisible_; }
+
+private:
+    // False when no key acted.
+    bool HandleKeys(uint32_t score, bool& closed);
+    bool TypeCharacter();
+
+    std::string name_;
+    size_t caret_ = 0;
+    bool caretVisible_ = true;
+    uint32_t caretTimer_ = 0;
+};
+
+}  // namespace Drobix

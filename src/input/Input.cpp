@@ -1,0 +1,37 @@
+#include "input/Input.h"
+
+namespace Drobix {
+
+bool InitInput() {
+    return true;
+}
+
+void ShutdownInput() {}
+
+bool IsKeyDown(int virtualKey) {
+    return Platform::IsVirtualKeyDown(virtualKey);
+}
+
+bool ReadTypedCharacter(char* out) {
+    Platform::KeyboardSnapshot snapshot{};
+    if (!Platform::GetKeyboardSnapshot(snapshot)) {
+        return false;
+    }
+    for (int key = 0; key < Platform::kVirtualKeyCount; ++key) {
+        if ((snapshot[key] & Platform::kKeyDownBit) == 0) {
+            continue;
+        }
+        const unsigned scanCode = Platform::VirtualKeyToScanCode(key);
+        if (scanCode == 0) {
+            continue;
+        }
+        char typed = 0;
+        if (Platform::TranslateVirtualKey(key, scanCode, snapshot, typed) == 1) {
+            *out = typed;
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace Drobix

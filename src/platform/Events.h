@@ -1,0 +1,19 @@
+#pragma once
+
+namespace Drobix::Platform {
+
+enum class Event {
+    None,
+    Quit,
+    Activated,
+    Deactivated,
+    SurfacesLost,
+};
+
+// Takes at most one pending event without waiting.
+Event PollEvent();
+
+// Asks for the main loop to end: a Quit event follows.
+void PostQuit();
+
+}  // namespace Drobix::Platform

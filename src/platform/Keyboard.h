@@ -1,0 +1,49 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace Drobix::Platform {
+
+// Windows virtual-key codes of the keys the program reads.
+namespace VirtualKey {
+constexpr int kBackspace = 0x08;
+constexpr int kTab = 0x09;
+constexpr int kEnter = 0x0D;
+constexpr int kShift = 0x10;
+constexpr int kCapsLock = 0x14;
+constexpr int kEscape = 0x1B;
+constexpr int kSpace = 0x20;
+constexpr int kEnd = 0x23;
+constexpr int kHome = 0x24;
+constexpr int kLeft = 0x25;
+constexpr int kUp = 0x26;
+constexpr int kRight = 0x27;
+constexpr int kDown = 0x28;
+constexpr int kDigit0 = 0x30;
+constexpr int kLetterA = 0x41;
+constexpr int kGrave = 0xC0;
+}  // namespace VirtualKey
+
+constexpr int kVirtualKeyCount = 256;
+// Bit 0x80 of a snapshot byte: the key is down; bit 0x01: its toggle (Caps Lock) is on.
+constexpr uint8_t kKeyDownBit = 0x80;
+constexpr uint8_t kKeyToggleBit = 0x01;
+using KeyboardSnapshot = std::array<uint8_t, kVirtualKeyCount>;
+
+// Whether the key is down now. Letters follow the user's layout, digits are the number row,
+// every other key goes by its position on a US keyboard.
+bool IsVirtualKeyDown(int virtualKey);
+
+// The state of every key; false when it cannot be read.
+bool GetKeyboardSnapshot(KeyboardSnapshot& snapshot);
+
+// The key's scan code in the user's layout; 0 when the key has none.
+unsigned VirtualKeyToScanCode(int virtualKey);
+
+// What the key types with the modifiers of the snapshot, in Windows-1252: 1 with the character
+// in out, 0 when it types nothing, negative for a dead key.
+int TranslateVirtualKey(int virtualKey, unsigned scanCode, const KeyboardSnapshot& snapshot,
+                        char& out);
+
+}  // namespace Drobix::Platform

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string_view>
+
+namespace Drobix::Platform {
+
+// A modal message with an OK button; also written to standard error, so the text is seen where no
+// display can show a box.
+void ShowMessageBox(std::string_view caption, std::string_view text);
+
+}  // namespace Drobix::Platform

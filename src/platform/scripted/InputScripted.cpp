@@ -1,0 +1,178 @@
+// The scripted keyboard types as a US layout does; its key states and events come from the script.
+#include <bitset>
+#include <deque>
+
+#include "platform/Events.h"
+#include "platform/Keyboard.h"
+#include "platform/scripted/ScriptedInput.h"
+
+namespace Drobix::Platform {
+
+namespace {
+
+std::bitset<kVirtualKeyCount> keysDown;
+std::bitset<kVirtualKeyCount> deadKeys;
+std::deque<Event> pendingEvents;
+
+constexpr char kNone = 0;
+
+struct KeyCharacters {
+    char plain;
+    char shifted;
+};
+
+// US layout: what each non-letter key types, without and with Shift.
+KeyCharacters UsLayoutCharacters(int virtualKey) {
+    static constexpr char kDigits[] = "0123456789";
+    static constexpr char kShiftedDigits[] = ")!@#$%^&*(";
+    if (virtualKey >= VirtualKey::kDigit0 && virtualKey <= VirtualKey::kDigit0 + 9) {
+        const int digit = virtualKey - VirtualKey::kDigit0;
+        return {kDigits[digit], kShiftedDigits[digit]};
+    }
+    switch (virtualKey) {
+        case VirtualKey::kBackspace:
+            return {'\b', '\b'};
+        case VirtualKey::kTab:
+            return {'\t', '\t'};
+        case VirtualKey::kEnter:
+            return {'\r', '\r'};
+        case VirtualKey::kEscape:
+            return {'\x1B', '\x1B'};
+        case VirtualKey::kSpace:
+            return {' ', ' '};
+        case 0xBA:
+            return {';', ':'};
+        case 0xBB:
+            return {'=', '+'};
+        case 0xBC:
+            return {',', '<'};
+        case 0xBD:
+            return {'-', '_'};
+        case 0xBE:
+            return {'.', '>'};
+        case 0xBF:
+            return {'/', '?'};
+        case VirtualKey::kGrave:
+            return {'`', '~'};
+        case 0xDB:
+            return {'[', '{'};
+        case 0xDC:
+            return {'\\', '|'};
+        case 0xDD:
+            return {']', '}'};
+        case 0xDE:
+            return {'\'', '"'};
+        default:
+            return {kNone, kNone};
+    }
+}
+
+bool IsLetter(int virtualKey) {
+    return virtualKey >= VirtualKey::kLetterA && virtualKey < VirtualKey::kLetterA + 26;
+}
+
+bool IsValidKey(int virtualKey) {
+    return virtualKey >= 0 && virtualKey < kVirtualKeyCount;
+}
+
+}  // namespace
+
+bool IsVirtualKeyDown(int virtualKey) {
+    return IsValidKey(virtualKey) && keysDown[virtualKey];
+}
+
+bool GetKeyboardSnapshot(KeyboardSnapshot& snapshot) {
+    for (int key = 0; key < kVirtualKeyCount; ++key) {
+        snapshot[key] = keysDown[key] ? kKeyDownBit : 0;
+    }
+    if (keysDown[VirtualKey::kCapsLock]) {
+        snapshot[VirtualKey::kCapsLock] |= kKeyToggleBit;
+    }
+    return true;
+}
+
+unsigned VirtualKeyToScanCode(int virtualKey) {
+    if (!IsValidKey(virtualKey)) {
+        return 0;
+    }
+    const bool known = IsLetter(virtualKey) || UsLayoutCharacters(virtualKey).plain != kNone ||
+                       deadKeys[virtualKey] || virtualKey == VirtualKey::kShift ||
+                       virtualKey == VirtualKey::kCapsLock ||
+                       (virtualKey >= VirtualKey::kEnd && virtualKey <= VirtualKey::kDown);
+    // Any non-zero number serves: only its being zero matters to callers.
+    return known ? static_cast<unsigned>(virtualKey) : 0;
+}
+
+int TranslateVirtualKey(int virtualKey, unsigned scanCode, const KeyboardSnapshot& snapshot,
+                        char& out) {
+    if (!IsValidKey(virtualKey) || scanCode == 0) {
+        return 0;
+    }
+    if (deadKeys[virtualKey]) {
+        return -1;
+    }
+    const bool shift = (snapshot[VirtualKey::kShift] & kKeyDownBit) != 0;
+    const bool capsLock = (snapshot[VirtualKey::kCapsLock] & kKeyToggleBit) != 0;
+    if (IsLetter(virtualKey)) {
+        const char lower = static_cast<char>('a' + (virtualKey - VirtualKey::kLetterA));
+        out = (shift != capsLock) ? static_cast<char>(lower - 'a' + 'A') : lower;
+        return 1;
+    }
+    const KeyCharacters characters = UsLayoutCharacters(virtualKey);
+    const char typed = shift ? characters.shifted : characters.plain;
+    if (typed == kNone) {
+        return 0;
+    }
+    out = typed;
+    return 1;
+}
+
+Event PollEvent() {
+    if (pendingEvents.empty()) {
+        return Event::None;
+    }
+    const Event event = pendingEvents.front();
+    pendingEvents.pop_front();
+    return event;
+}
+
+void PostQuit() {
+    pendingEvents.push_back(Event::Quit);
+}
+
+namespace Scripted {
+
+void SetKeysDown(std::span<const int> virtualKeys) {
+    ReleaseAllKeys();
+    for (const int key : virtualKeys) {
+        SetKeyDown(key, true);
+    }
+}
+
+void SetKeyDown(int virtualKey, bool down) {
+    if (IsValidKey(virtualKey)) {
+        keysDown[virtualKey] = down;
+    }
+}
+
+void ReleaseAllKeys() {
+    keysDown.reset();
+}
+
+void SetDeadKey(int virtualKey, bool dead) {
+    if (IsValidKey(virtualKey)) {
+        deadKeys[virtualKey] = dead;
+    }
+}
+
+void PushEvent(Event event) {
+    pendingEvents.push_back(event);
+}
+
+void ClearEvents() {
+    pendingEvents.clear();
+}
+
+}  // namespace Scripted
+
+}  // namespace Drobix::Platform

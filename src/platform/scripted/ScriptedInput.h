@@ -1,0 +1,20 @@
+#pragma once
+
+#include <span>
+
+#include "platform/Events.h"
+
+namespace Drobix::Platform::Scripted {
+
+// Exactly these virtual keys are down from now on. Caps Lock's toggle is on while it is held.
+void SetKeysDown(std::span<const int> virtualKeys);
+void SetKeyDown(int virtualKey, bool down);
+void ReleaseAllKeys();
+// Makes a key behave as a dead key of the layout: it types nothing by itself.
+void SetDeadKey(int virtualKey, bool dead);
+
+// Queues an event for PollEvent.
+void PushEvent(Event event);
+void ClearEvents();
+
+}  // namespace Drobix::Platform::Scripted

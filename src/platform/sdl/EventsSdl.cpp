@@ -1,0 +1,60 @@
+#include <SDL.h>
+
+#include "platform/Events.h"
+#include "platform/sdl/SdlKeyboardEvents.h"
+
+namespace Drobix::Platform {
+
+namespace {
+
+Event TranslateWindowEvent(const SDL_WindowEvent& window) {
+    switch (window.event) {
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+            return Event::Activated;
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+            return Event::Deactivated;
+        default:
+            return Event::None;
+    }
+}
+
+Event Translate(const SDL_Event& event) {
+    switch (event.type) {
+        case SDL_QUIT:
+            return Event::Quit;
+        case SDL_WINDOWEVENT:
+            return TranslateWindowEvent(event.window);
+        case SDL_RENDER_TARGETS_RESET:
+        case SDL_RENDER_DEVICE_RESET:
+            return Event::SurfacesLost;
+        case SDL_KEYDOWN:
+        case SDL_TEXTINPUT:
+            Sdl::ObserveKeyboardEvent(event);
+            return Event::None;
+        default:
+            return Event::None;
+    }
+}
+
+}  // namespace
+
+// Keyboard and other events the program does not handle are taken on the way, so that they
+// never hold up the one event a pass handles.
+Event PollEvent() {
+    SDL_Event event;
+    while (SDL_PollEvent(&event) != 0) {
+        const Event translated = Translate(event);
+        if (translated != Event::None) {
+            return translated;
+        }
+    }
+    return Event::None;
+}
+
+void PostQuit() {
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    SDL_PushEvent(&quit);
+}
+
+}  // namespace Drobix::Platform

@@ -1,0 +1,291 @@
+// Keys by Windows virtual-key code on SDL. What a key types is learned from the text the
+// system's input method produces for it, so the user's real layout, Shift and Caps Lock apply
+// and dead keys type nothing.
+#include <SDL.h>
+
+#include <map>
+#include <optional>
+#include <tuple>
+
+#include "platform/Keyboard.h"
+#include "platform/sdl/SdlKeyboardEvents.h"
+
+namespace Drobix::Platform {
+
+namespace {
+
+constexpr int kDigitCount = 10;
+constexpr int kLetterCount = 26;
+
+// Keys that are not letters or digits, by their position on a US keyboard.
+SDL_Scancode PositionalScancode(int virtualKey) {
+    switch (virtualKey) {
+        case VirtualKey::kBackspace:
+            return SDL_SCANCODE_BACKSPACE;
+        case VirtualKey::kTab:
+            return SDL_SCANCODE_TAB;
+        case VirtualKey::kEnter:
+            return SDL_SCANCODE_RETURN;
+        case VirtualKey::kCapsLock:
+            return SDL_SCANCODE_CAPSLOCK;
+        case VirtualKey::kEscape:
+            return SDL_SCANCODE_ESCAPE;
+        case VirtualKey::kSpace:
+            return SDL_SCANCODE_SPACE;
+        case 0x21:
+            return SDL_SCANCODE_PAGEUP;
+        case 0x22:
+            return SDL_SCANCODE_PAGEDOWN;
+        case VirtualKey::kEnd:
+            return SDL_SCANCODE_END;
+        case VirtualKey::kHome:
+            return SDL_SCANCODE_HOME;
+        case VirtualKey::kLeft:
+            return SDL_SCANCODE_LEFT;
+        case VirtualKey::kUp:
+            return SDL_SCANCODE_UP;
+        case VirtualKey::kRight:
+            return SDL_SCANCODE_RIGHT;
+        case VirtualKey::kDown:
+            return SDL_SCANCODE_DOWN;
+        case 0x2D:
+            return SDL_SCANCODE_INSERT;
+        case 0x2E:
+            return SDL_SCANCODE_DELETE;
+        case 0xA0:
+            return SDL_SCANCODE_LSHIFT;
+        case 0xA1:
+            return SDL_SCANCODE_RSHIFT;
+        case 0xA2:
+            return SDL_SCANCODE_LCTRL;
+        case 0xA3:
+            return SDL_SCANCODE_RCTRL;
+        case 0xA4:
+            return SDL_SCANCODE_LALT;
+        case 0xA5:
+            return SDL_SCANCODE_RALT;
+        case 0xBA:
+            return SDL_SCANCODE_SEMICOLON;
+        case 0xBB:
+            return SDL_SCANCODE_EQUALS;
+        case 0xBC:
+            return SDL_SCANCODE_COMMA;
+        case 0xBD:
+            return SDL_SCANCODE_MINUS;
+        case 0xBE:
+            return SDL_SCANCODE_PERIOD;
+        case 0xBF:
+            return SDL_SCANCODE_SLASH;
+        case VirtualKey::kGrave:
+            return SDL_SCANCODE_GRAVE;
+        case 0xDB:
+            return SDL_SCANCODE_LEFTBRACKET;
+        case 0xDC:
+            return SDL_SCANCODE_BACKSLASH;
+        case 0xDD:
+            return SDL_SCANCODE_RIGHTBRACKET;
+        case 0xDE:
+            return SDL_SCANCODE_APOSTROPHE;
+        case 0xE2:
+            return SDL_SCANCODE_NONUSBACKSLASH;
+        default:
+            break;
+    }
+    if (virtualKey >= 0x70 && virtualKey < 0x70 + 12) {  // F1..F12
+        return static_cast<SDL_Scancode>(SDL_SCANCODE_F1 + (virtualKey - 0x70));
+    }
+    return SDL_SCANCODE_UNKNOWN;
+}
+
+SDL_Scancode ScancodeOf(int virtualKey) {
+    if (virtualKey >= VirtualKey::kLetterA && virtualKey < VirtualKey::kLetterA + kLetterCount) {
+        const auto letter = static_cast<SDL_Keycode>(SDLK_a + (virtualKey - VirtualKey::kLetterA));
+        return SDL_GetScancodeFromKey(letter);
+    }
+    if (virtualKey >= VirtualKey::kDigit0 && virtualKey < VirtualKey::kDigit0 + kDigitCount) {
+        const int digit = virtualKey - VirtualKey::kDigit0;
+        return digit == 0 ? SDL_SCANCODE_0
+                          : static_cast<SDL_Scancode>(SDL_SCANCODE_1 + (digit - 1));
+    }
+    return PositionalScancode(virtualKey);
+}
+
+bool IsScancodeDown(SDL_Scancode scancode) {
+    int count = 0;
+    const Uint8* state = SDL_GetKeyboardState(&count);
+    return scancode != SDL_SCANCODE_UNKNOWN && scancode < count && state[scancode] != 0;
+}
+
+// The generic modifier codes stand for either of their two keys.
+bool IsModifierDown(int virtualKey, bool& known) {
+    known = true;
+    switch (virtualKey) {
+        case VirtualKey::kShift:
+            return IsScancodeDown(SDL_SCANCODE_LSHIFT) || IsScancodeDown(SDL_SCANCODE_RSHIFT);
+        case 0x11:
+            return IsScancodeDown(SDL_SCANCODE_LCTRL) || IsScancodeDown(SDL_SCANCODE_RCTRL);
+        case 0x12:
+            return IsScancodeDown(SDL_SCANCODE_LALT) || IsScancodeDown(SDL_SCANCODE_RALT);
+        default:
+            known = false;
+            return false;
+    }
+}
+
+// What a key typed, learned from the text that followed its key press.
+struct LearnedKey {
+    SDL_Scancode scancode;
+    bool shift;
+    bool capsLock;
+    auto operator<=>(const LearnedKey&) const = default;
+};
+// A learned value of nullopt: the key typed nothing (a dead key, for instance).
+std::map<LearnedKey, std::optional<char>> learnedCharacters;
+std::optional<LearnedKey> awaitingText;
+bool composing = false;
+
+bool IsModifierScancode(SDL_Scancode scancode) {
+    return (scancode >= SDL_SCANCODE_LCTRL && scancode <= SDL_SCANCODE_RGUI) ||
+           scancode == SDL_SCANCODE_CAPSLOCK || scancode == SDL_SCANCODE_MODE;
+}
+
+// One code point from UTF-8 text when the text is exactly one, in Windows-1252's Latin range.
+std::optional<char> SingleLatinCharacter(const char* text) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text);
+    if (bytes[0] != 0 && bytes[0] < 0x80 && bytes[1] == 0) {
+        return static_cast<char>(bytes[0]);
+    }
+    // Two-byte sequences C2 xx and C3 xx are U+0080..U+00FF, the same bytes in Windows-1252
+    // from 0xA0 on.
+    if ((bytes[0] == 0xC2 || bytes[0] == 0xC3) && (bytes[1] & 0xC0) == 0x80 && bytes[2] == 0) {
+        const int codePoint = ((bytes[0] & 0x1F) << 6) | (bytes[1] & 0x3F);
+        if (codePoint >= 0xA0) {
+            return static_cast<char>(codePoint);
+        }
+    }
+    return std::nullopt;
+}
+
+// Keys that never type text (arrows, Enter, function keys) are translated by their keycode.
+bool MayTypeText(const SDL_Keysym& keysym) {
+    const SDL_Keycode keycode = keysym.sym;
+    return !IsModifierScancode(keysym.scancode) && (keycode & SDLK_SCANCODE_MASK) == 0 &&
+           keycode >= 0x20 && keycode != SDLK_DELETE;
+}
+
+void ObserveKeyDown(const SDL_KeyboardEvent& key) {
+    if (key.repeat != 0 || !MayTypeText(key.keysym)) {
+        return;
+    }
+    // The previous key typed no text of its own: it was a dead key, and whatever text comes
+    // next is a composed character that belongs to neither key alone.
+    if (awaitingText) {
+        learnedCharacters[*awaitingText] = std::nullopt;
+        composing = true;
+    } else {
+        composing = false;
+    }
+    const SDL_Keymod modifiers = SDL_GetModState();
+    awaitingText = LearnedKey{key.keysym.scancode, (modifiers & KMOD_SHIFT) != 0,
+                              (modifiers & KMOD_CAPS) != 0};
+}
+
+void ObserveText(const char* text) {
+    if (awaitingText && !composing) {
+        learnedCharacters[*awaitingText] = SingleLatinCharacter(text);
+    }
+    awaitingText.reset();
+    composing = false;
+}
+
+// Before anything was learned: control keys and the unshifted key, letters with their case.
+int TranslateByKeycode(SDL_Scancode scancode, bool shift, bool capsLock, char& out) {
+    const SDL_Keycode keycode = SDL_GetKeyFromScancode(scancode);
+    switch (keycode) {
+        case SDLK_BACKSPACE:
+            out = '\b';
+            return 1;
+        case SDLK_TAB:
+            out = '\t';
+            return 1;
+        case SDLK_RETURN:
+            out = '\r';
+            return 1;
+        case SDLK_ESCAPE:
+            out = '\x1B';
+            return 1;
+        default:
+            break;
+    }
+    if (keycode < 0x20 || keycode > 0xFF || (keycode >= 0x7F && keycode < 0xA0)) {
+        return 0;
+    }
+    const bool asciiLetter = keycode >= 'a' && keycode <= 'z';
+    const bool latinLetter = keycode >= 0xE0 && keycode <= 0xFE && keycode != 0xF7;
+    if (asciiLetter || latinLetter) {
+        out = static_cast<char>((shift != capsLock) ? keycode - 0x20 : keycode);
+        return 1;
+    }
+    if (shift) {
+        return 0;
+    }
+    out = static_cast<char>(keycode);
+    return 1;
+}
+
+}  // namespace
+
+bool IsVirtualKeyDown(int virtualKey) {
+    bool modifier = false;
+    const bool down = IsModifierDown(virtualKey, modifier);
+    return modifier ? down : IsScancodeDown(ScancodeOf(virtualKey));
+}
+
+bool GetKeyboardSnapshot(KeyboardSnapshot& snapshot) {
+    for (int key = 0; key < kVirtualKeyCount; ++key) {
+        snapshot[key] = IsVirtualKeyDown(key) ? kKeyDownBit : 0;
+    }
+    if ((SDL_GetModState() & KMOD_CAPS) != 0) {
+        snapshot[VirtualKey::kCapsLock] |= kKeyToggleBit;
+    }
+    return true;
+}
+
+unsigned VirtualKeyToScanCode(int virtualKey) {
+    if (virtualKey < 0 || virtualKey >= kVirtualKeyCount) {
+        return 0;
+    }
+    return static_cast<unsigned>(ScancodeOf(virtualKey));
+}
+
+int TranslateVirtualKey(int, unsigned scanCode, const KeyboardSnapshot& snapshot, char& out) {
+    if (scanCode == SDL_SCANCODE_UNKNOWN || scanCode >= SDL_NUM_SCANCODES) {
+        return 0;
+    }
+    const auto scancode = static_cast<SDL_Scancode>(scanCode);
+    const bool shift = (snapshot[VirtualKey::kShift] & kKeyDownBit) != 0;
+    const bool capsLock = (snapshot[VirtualKey::kCapsLock] & kKeyToggleBit) != 0;
+    const auto learned = learnedCharacters.find({scancode, shift, capsLock});
+    if (learned == learnedCharacters.end()) {
+        return TranslateByKeycode(scancode, shift, capsLock, out);
+    }
+    if (!learned->second) {
+        return -1;
+    }
+    out = *learned->second;
+    return 1;
+}
+
+namespace Sdl {
+
+void ObserveKeyboardEvent(const SDL_Event& event) {
+    if (event.type == SDL_KEYDOWN) {
+        ObserveKeyDown(event.key);
+    } else if (event.type == SDL_TEXTINPUT) {
+        ObserveText(event.text.text);
+    }
+}
+
+}  // namespace Sdl
+
+}  // namespace Drobix::Platform

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <SDL.h>
+
+namespace Drobix::Platform::Sdl {
+
+// The event pump hands every keyboard and text event here, so that the keyboard learns what
+// each key types in the user's layout.
+void ObserveKeyboardEvent(const SDL_Event& event);
+
+}  // namespace Drobix::Platform::Sdl

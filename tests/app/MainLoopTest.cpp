@@ -1,0 +1,143 @@
+#include "app/MainLoop.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "graphics/Display.h"
+#include "platform/Events.h"
+#include "platform/Keyboard.h"
+#include "platform/scripted/ScriptedClock.h"
+#include "platform/scripted/ScriptedInput.h"
+
+namespace Drobix {
+namespace {
+
+namespace Scripted = Platform::Scripted;
+
+// Records every call the frame makes, in order, into a shared log.
+class RecordingScreen : public IScreen {
+public:
+    RecordingScreen(std::string name, std::vector<std::string>& log)
+        : name_(std::move(name)), log_(log) {}
+
+    void OnEnter() override { log_.push_back(name_ + " enter"); }
+    void OnLeave(int next) override { log_.push_back(name_ + " leave " + std::to_string(next)); }
+    void Render() override { log_.push_back(name_ + " render"); }
+    void Update(unsigned elapsed) override {
+        log_.push_back(name_ + " update " + std::to_string(elapsed));
+        if (switchOnUpdate_ != kNoScreen) {
+            SwitchScreen(switchOnUpdate_);
+            switchOnUpdate_ = kNoScreen;
+        }
+    }
+
+    int switchOnUpdate_ = kNoScreen;
+
+private:
+    std::string name_;
+    std::vector<std::string>& log_;
+};
+
+class MainLoopTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(OpenDisplay());
+        Scripted::ClearEvents();
+        Scripted::ReleaseAllKeys();
+        Scripted::SetTimeMs(1000);
+        ResetMainLoop();
+        auto intro = std::make_unique<RecordingScreen>("intro", log_);
+        intro_ = intro.get();
+        AddScreen(kIntroScreen, std::move(intro));
+        AddScreen(kGameScreen, std::make_unique<RecordingScreen>("game", log_));
+        SwitchScreen(kIntroScreen);
+        SetApplicationActive(true);
+        log_.clear();
+    }
+
+    void TearDown() override {
+        DestroyScreens();
+        ResetMainLoop();
+        Scripted::ClearEvents();
+        Scripted::ReleaseAllKeys();
+        CloseDisplay();
+    }
+
+    void Pass(uint32_t advanceMs) {
+        Scripted::AdvanceTimeMs(advanceMs);
+        ASSERT_TRUE(RunMainLoopPass());
+    }
+
+    std::vector<std::string> log_;
+    RecordingScreen* intro_ = nullptr;
+};
+
+TEST_F(MainLoopTest, FirstPassGetsZeroThenTheMeasuredTime) {
+    Pass(16);
+    Pass(17);
+    Pass(0);
+    EXPECT_EQ(log_, (std::vector<std::string>{"intro update 0", "intro render", "intro update 17",
+                                              "intro render", "intro update 0", "intro render"}));
+}
+
+TEST_F(MainLoopTest, InactiveProgramOnlySleepsAndThenCatchesUp) {
+    Pass(20);
+    Scripted::PushEvent(Platform::Event::Deactivated);
+    for (int i = 0; i < 100; ++i) {
+        Pass(0);  // each inactive pass sleeps 100 ms
+    }
+    Scripted::PushEvent(Platform::Event::Activated);
+    Pass(0);
+    // The deactivating pass already slept, so 100 sleeps of 100 ms lie between the updates.
+    EXPECT_EQ(log_, (std::vector<std::string>{"intro update 0", "intro render",
+                                              "intro update 10000", "intro render"}));
+    EXPECT_TRUE(IsApplicationActive());
+}
+
+TEST_F(MainLoopTest, ScreenSwitchedDuringUpdateIsEnteredAndRenderedInTheSamePass) {
+    intro_->switchOnUpdate_ = kGameScreen;
+    Pass(10);
+    EXPECT_EQ(log_, (std::vector<std::string>{"intro update 0", "intro leave 4", "game enter",
+                                              "game render"}));
+    EXPECT_EQ(GetCurrentScreenNumber(), kGameScreen);
+}
+
+TEST_F(MainLoopTest, QuitLeavesTheCurrentScreenForNone) {
+    Pass(10);
+    Platform::PostQuit();
+    EXPECT_FALSE(RunMainLoopPass());
+    EXPECT_EQ(log_.back(), "intro leave 0");
+    EXPECT_EQ(log_.size(), 3U);
+}
+
+TEST_F(MainLoopTest, FpsFigureTogglesOncePerGateAndAppearsAfterHalfASecond) {
+    Scripted::SetKeyDown(Platform::VirtualKey::kGrave, true);
+    Pass(0);
+    EXPECT_FALSE(IsFpsShown());  // the gate needs more than 150 ms
+    Pass(151);
+    EXPECT_TRUE(IsFpsShown());
+    Pass(100);
+    Pass(50);
+    EXPECT_TRUE(IsFpsShown());  // 150 ms since the toggle: not more than the gate
+    Pass(1);
+    EXPECT_FALSE(IsFpsShown());
+    Scripted::SetKeyDown(Platform::VirtualKey::kGrave, false);
+
+    Pass(200);
+    Scripted::SetKeyDown(Platform::VirtualKey::kGrave, true);
+    Pass(20);
+    Scripted::SetKeyDown(Platform::VirtualKey::kGrave, false);
+    ASSERT_TRUE(IsFpsShown());
+    // Frames are counted from the toggle: 20 + 24 x 20 = 500 ms is not yet more than 500.
+    for (int i = 0; i < 24; ++i) {
+        Pass(20);
+        EXPECT_EQ(GetFpsText(), "");
+    }
+    Pass(20);
+    EXPECT_EQ(GetFpsText(), "50.0 FPS");
+}
+
+}  // namespace
+}  // namespace Drobix

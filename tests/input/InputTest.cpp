@@ -1,0 +1,87 @@
+#include "input/Input.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "platform/scripted/ScriptedInput.h"
+
+namespace Drobix {
+namespace {
+
+namespace Scripted = Platform::Scripted;
+
+class InputTest : public testing::Test {
+protected:
+    void TearDown() override {
+        Scripted::ReleaseAllKeys();
+        Scripted::SetDeadKey(0xBA, false);
+    }
+
+    static void Hold(std::vector<int> keys) { Scripted::SetKeysDown(keys); }
+
+    // What ReadTypedCharacter gives for the held keys; '?' stays when it types nothing.
+    static char Typed() {
+        char out = '?';
+        const bool typed = ReadTypedCharacter(&out);
+        EXPECT_EQ(typed, out != '?');
+        return out;
+    }
+};
+
+TEST_F(InputTest, IsKeyDownSeesExactlyTheHeldKeys) {
+    Hold({VirtualKey::kLeft, 'Y'});
+    EXPECT_TRUE(IsKeyDown(VirtualKey::kLeft));
+    EXPECT_TRUE(IsKeyDown('Y'));
+    EXPECT_FALSE(IsKeyDown(VirtualKey::kRight));
+    EXPECT_FALSE(IsKeyDown(-1));
+    EXPECT_FALSE(IsKeyDown(256));
+    Hold({});
+    EXPECT_FALSE(IsKeyDown(VirtualKey::kLeft));
+}
+
+TEST_F(InputTest, LetterCaseFollowsShiftAndCapsLock) {
+    Hold({'A'});
+    EXPECT_EQ(Typed(), 'a');
+    Hold({'A', VirtualKey::kShift});
+    EXPECT_EQ(Typed(), 'A');
+    Hold({'A', VirtualKey::kCapsLock});
+    EXPECT_EQ(Typed(), 'A');
+    Hold({'A', VirtualKey::kCapsLock, VirtualKey::kShift});
+    EXPECT_EQ(Typed(), 'a');
+    Hold({'2', VirtualKey::kShift});
+    EXPECT_EQ(Typed(), '@');
+    Hold({VirtualKey::kSpace});
+    EXPECT_EQ(Typed(), ' ');
+}
+
+TEST_F(InputTest, LowestTypingKeyWinsAndControlCharactersCount) {
+    Hold({'A', '1'});
+    EXPECT_EQ(Typed(), '1');
+    // Backspace (0x08) is below every character key: it types its control character.
+    Hold({'Z', VirtualKey::kBackspace});
+    EXPECT_EQ(Typed(), '\b');
+    Hold({VirtualKey::kEnter});
+    EXPECT_EQ(Typed(), '\r');
+    Hold({VirtualKey::kEscape});
+    EXPECT_EQ(Typed(), '\x1B');
+    // Keys that type nothing are passed over.
+    Hold({VirtualKey::kShift, VirtualKey::kLeft, VirtualKey::kHome, 'Q'});
+    EXPECT_EQ(Typed(), 'q');
+    Hold({VirtualKey::kLeft});
+    EXPECT_EQ(Typed(), '?');
+}
+
+TEST_F(InputTest, DeadKeyTypesNothingAndDoesNotStopTheScan) {
+    Scripted::SetDeadKey(0xBA, true);
+    Hold({0xBA});
+    EXPECT_EQ(Typed(), '?');
+    // The apostrophe key (0xDE) comes after the dead key and still types.
+    Hold({0xBA, 0xDE});
+    EXPECT_EQ(Typed(), '\'');
+    Hold({0xDE, VirtualKey::kShift});
+    EXPECT_EQ(Typed(), '"');
+}
+
+}  // namespace
+}  // namespace Drobix

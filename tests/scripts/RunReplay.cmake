@@ -1,0 +1,26 @@
+# Runs one replay script with its own data folder and compares standard output with the
+# expected file; NAME.status, when present, holds the expected exit status (0 otherwise).
+get_filename_component(name ${SCRIPT} NAME_WE)
+get_filename_component(folder ${SCRIPT} DIRECTORY)
+set(data_home ${WORK_DIR}/${name}-data)
+file(REMOVE_RECURSE ${data_home})
+file(MAKE_DIRECTORY ${data_home})
+set(ENV{XDG_DATA_HOME} ${data_home})
+execute_process(
+    COMMAND ${REPLAY} ${SCRIPT}
+    WORKING_DIRECTORY ${WORK_DIR}
+    OUTPUT_VARIABLE actual
+    ERROR_VARIABLE errors
+    RESULT_VARIABLE status)
+set(expected_status 0)
+if(EXISTS ${folder}/${name}.status)
+    file(READ ${folder}/${name}.status expected_status)
+    string(STRIP "${expected_status}" expected_status)
+endif()
+file(READ ${folder}/${name}.expected expected)
+if(NOT status STREQUAL expected_status)
+    message(FATAL_ERROR "exit status ${status}, expected ${expected_status}\n${errors}")
+endif()
+if(NOT actual STREQUAL expected)
+    message(FATAL_ERROR "output differs\n--- expected\n${expected}--- actual\n${actual}")
+endif()

@@ -1,0 +1,20 @@
+// drobix-replay [SCRIPT]: runs Drobix headless from a script (standard input when SCRIPT is
+// missing or "-"). See ReplayScript.cpp for the commands.
+#include <fstream>
+#include <iostream>
+#include <string>
+
+#include "ReplayScript.h"
+
+int main(int argc, char** argv) {
+    const std::string path = argc > 1 ? argv[1] : "-";
+    if (path == "-") {
+        return Drobix::Replay::RunScript(std::cin, std::cout, std::cerr);
+    }
+    std::ifstream script(path);
+    if (!script) {
+        std::cerr << "drobix-replay: cannot open " << path << "\n";
+        return Drobix::Replay::kExitMalformedScript;
+    }
+    return Drobix::Replay::RunScript(script, std::cout, std::cerr);
+}

@@ -1,0 +1,122 @@
+#include "ReplayReport.h"
+
+#include "app/MainLoop.h"
+#include "game/GameScreen.h"
+#include "platform/scripted/ScriptedAudio.h"
+#include "storage/Settings.h"
+
+namespace Drobix::Replay {
+
+namespace {
+
+const GameScreen* CurrentGameScreen() {
+    if (GetCurrentScreenNumber() != kGameScreen) {
+        return nullptr;
+    }
+    return dynamic_cast<const GameScreen*>(GetScreen(kGameScreen));
+}
+
+const char* ModeName(GameScreen::Mode mode) {
+    switch (mode) {
+        case GameScreen::Mode::Playing:
+            return "playing";
+        case GameScreen::Mode::ExitPrompt:
+            return "exit-prompt";
+        case GameScreen::Mode::NameEntry:
+            return "name-entry";
+        case GameScreen::Mode::GameOverPrompt:
+            return "game-over";
+    }
+    return "";
+}
+
+void PrintSize(std::ostream& out, const Block* block) {
+    if (block == nullptr) {
+        out << "none";
+    } else {
+        out << block->GetRowCount() << "x" << block->GetColumnCount();
+    }
+}
+
+void PrintGameState(std::ostream& out, const GameScreen& game) {
+    const ScoreKeeper& scores = game.GetScores();
+    const Block* falling = game.GetFallingBlock();
+    const BlockPosition position = game.GetFallingPosition();
+    out << " mode=" << ModeName(game.GetMode()) << " level=" << scores.GetLevel()
+        << " score=" << scores.GetScore() << " lines=" << scores.GetLines() << " block=";
+    PrintSize(out, falling);
+    out << " rotation=" << (falling != nullptr ? falling->GetRotationState() : 0)
+        << " row=" << position.row << " column=" << position.column << " next=";
+    PrintSize(out, game.GetNextBlock());
+    out << " preview=" << (game.IsPreviewVisible() ? "shown" : "hidden") << " name=\""
+        << game.GetNameEntry().GetName() << "\" caret=" << game.GetNameEntry().GetCaret()
+        << " popups=" << scores.GetPopups().size();
+}
+
+// Whether the falling block covers the cell.
+bool IsFallingCell(const GameScreen& game, unsigned row, unsigned col) {
+    const Block* falling = game.GetFallingBlock();
+    if (falling == nullptr) {
+        return false;
+    }
+    const BlockPosition at = game.GetFallingPosition();
+    const int r = static_cast<int>(row) - at.row;
+    const int c = static_cast<int>(col) - at.column;
+    return r >= 0 && c >= 0 && r < static_cast<int>(falling->GetRowCount()) &&
+           c < static_cast<int>(falling->GetColumnCount()) &&
+           falling->IsCellFilled(static_cast<unsigned>(r), static_cast<unsigned>(c));
+}
+
+}  // namespace
+
+void PrintState(std::ostream& out) {
+    out << "screen=" << GetCurrentScreenNumber();
+    if (const GameScreen* game = CurrentGameScreen()) {
+        PrintGameState(out, *game);
+    }
+    out << "\n";
+}
+
+void PrintBoard(std::ostream& out) {
+    const auto* game = dynamic_cast<const GameScreen*>(GetScreen(kGameScreen));
+    if (game == nullptr) {
+        return;
+    }
+    const Board& board = game->GetBoard();
+    for (unsigned row = 0; row < board.GetRowCount(); ++row) {
+        for (unsigned col = 0; col < board.GetColumnCount(); ++col) {
+            char cell = board.IsCellFilled(row, col) ? '#' : '.';
+            if (IsFallingCell(*game, row, col)) {
+                cell = '@';
+            }
+            out << cell;
+        }
+        out << "\n";
+    }
+}
+
+void PrintHighScores(std::ostream& out) {
+    for (int index = 0; index < kHighScoreCount; ++index) {
+        const HighScoreEntry& entry = GetHighScore(index);
+        out << index << " " << entry.score << " " << entry.name << "\n";
+    }
+}
+
+void PrintSettings(std::ostream& out) {
+    out << "sound=" << static_cast<int>(GetSettings()->sound)
+        << " rubbish_rows=" << GetRubbishRows() << " rubbish_frequency=" << GetRubbishFrequency()
+        << " block_types=" << GetBlockTypes() << " block_preview=" << GetBlockPreview()
+        << " block_colour=" << GetBlockColour() << " starting_level=" << GetStartingLevel() << "\n";
+}
+
+void PrintSounds(std::ostream& out) {
+    namespace Scripted = Platform::Scripted;
+    for (const Scripted::AudioEvent& event : Scripted::GetAudioEvents()) {
+        if (event.kind != Scripted::AudioEvent::Kind::Volume) {
+            out << Scripted::DescribeAudioEvent(event) << "\n";
+        }
+    }
+    Scripted::ClearAudioEvents();
+}
+
+}  // namespace Drobix::Replay

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <ostream>
+
+namespace Drobix::Replay {
+
+// "screen=N" and the current screen's figures.
+void PrintState(std::ostream& out);
+// The playing field, top row first: '.' empty, '#' landed, '@' the falling block.
+void PrintBoard(std::ostream& out);
+// "INDEX SCORE NAME", best first.
+void PrintHighScores(std::ostream& out);
+void PrintSettings(std::ostream& out);
+// Every sound start and stop since the last call.
+void PrintSounds(std::ostream& out);
+
+}  // namespace Drobix::Replay

@@ -1,0 +1,234 @@
+// The script language:
+//   frame MS [KEY ...]     the clock advances by MS, exactly these keys are held, one pass runs
+//   frames N MS [KEY ...]  N such passes
+//   seed N                 the shared random generator's state
+//   screen N               SwitchScreen (N)
+//   shot FILE              the last presented frame as an 800 x 600 RGB PNG
+//   focus on|off           the program becomes active or inactive
+//   loss                   every surface is lost
+//   state, board, highscores, settings, sounds   print what the program holds
+//   quit                   the quit event; the loop ends and shutdown runs
+//   # comment; blank lines are ignored
+// KEY: LEFT RIGHT UP DOWN SPACE ESC ENTER BACKSPACE HOME END SHIFT CAPSLOCK GRAVE, A..Z, 0..9,
+// or 0xNN.
+#include "ReplayScript.h"
+
+#include <charconv>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ReplayReport.h"
+#include "app/MainLoop.h"
+#include "app/Startup.h"
+#include "game/Random.h"
+#include "platform/Keyboard.h"
+#include "platform/scripted/ScriptedClock.h"
+#include "platform/scripted/ScriptedInput.h"
+#include "platform/scripted/ScriptedPresenter.h"
+
+namespace Drobix::Replay {
+
+namespace {
+
+constexpr uint32_t kStartTimeMs = 1000;
+
+struct NamedKey {
+    std::string_view name;
+    int virtualKey;
+};
+
+constexpr NamedKey kNamedKeys[] = {
+    {"LEFT", Platform::VirtualKey::kLeft},   {"RIGHT", Platform::VirtualKey::kRight},
+    {"UP", Platform::VirtualKey::kUp},       {"DOWN", Platform::VirtualKey::kDown},
+    {"SPACE", Platform::VirtualKey::kSpace}, {"ESC", Platform::VirtualKey::kEscape},
+    {"ENTER", Platform::VirtualKey::kEnter}, {"BACKSPACE", Platform::VirtualKey::kBackspace},
+    {"HOME", Platform::VirtualKey::kHome},   {"END", Platform::VirtualKey::kEnd},
+    {"SHIFT", Platform::VirtualKey::kShift}, {"CAPSLOCK", Platform::VirtualKey::kCapsLock},
+    {"GRAVE", Platform::VirtualKey::kGrave},
+};
+
+template <typename Number>
+std::optional<Number> ParseNumber(std::string_view text, int base = 10) {
+    Number value{};
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, base);
+    if (error != std::errc() || end != text.data() + text.size() || text.empty()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<int> ParseKey(std::string_view name) {
+    for (const NamedKey& key : kNamedKeys) {
+        if (key.name == name) {
+            return key.virtualKey;
+        }
+    }
+    if (name.size() == 1 &&
+        ((name[0] >= 'A' && name[0] <= 'Z') || (name[0] >= '0' && name[0] <= '9'))) {
+        return name[0];
+    }
+    if (name.size() == 4 && name.starts_with("0x")) {
+        return ParseNumber<int>(name.substr(2), 16);
+    }
+    return std::nullopt;
+}
+
+std::optional<std::vector<int>> ParseKeys(const std::vector<std::string>& words, size_t first) {
+    std::vector<int> keys;
+    for (size_t i = first; i < words.size(); ++i) {
+        const auto key = ParseKey(words[i]);
+        if (!key) {
+            return std::nullopt;
+        }
+        keys.push_back(*key);
+    }
+    return keys;
+}
+
+std::vector<std::string> SplitWords(const std::string& line) {
+    std::istringstream stream(line);
+    std::vector<std::string> words;
+    for (std::string word; stream >> word;) {
+        words.push_back(word);
+    }
+    return words;
+}
+
+enum class Outcome { Continue, Ended, Malformed };
+
+class Runner {
+public:
+    Runner(std::ostream& out) : out_(out) {}
+
+    Outcome Run(const std::vector<std::string>& words) {
+        const std::string& command = words[0];
+        if (command == "frame" || command == "frames") {
+            return RunFrames(words, command == "frames");
+        }
+        if (words.size() == 2) {
+            return RunWithArgument(command, words[1]);
+        }
+        if (words.size() == 1) {
+            return RunPlain(command);
+        }
+        return Outcome::Malformed;
+    }
+
+private:
+    Outcome RunFrames(const std::vector<std::string>& words, bool repeated) {
+        const size_t timeIndex = repeated ? 2 : 1;
+        if (words.size() <= timeIndex) {
+            return Outcome::Malformed;
+        }
+        const auto count = repeated ? ParseNumber<unsigned>(words[1]) : std::optional<unsigned>(1);
+        const auto milliseconds = ParseNumber<uint32_t>(words[timeIndex]);
+        const auto keys = ParseKeys(words, timeIndex + 1);
+        if (!count || !milliseconds || !keys) {
+            return Outcome::Malformed;
+        }
+        for (unsigned i = 0; i < *count; ++i) {
+            Platform::Scripted::AdvanceTimeMs(*milliseconds);
+            Platform::Scripted::SetKeysDown(*keys);
+            if (!RunMainLoopPass()) {
+                return Outcome::Ended;
+            }
+        }
+        return Outcome::Continue;
+    }
+
+    Outcome RunWithArgument(const std::string& command, const std::string& argument) {
+        if (command == "seed") {
+            const auto seed = ParseNumber<uint32_t>(argument);
+            if (!seed) {
+                return Outcome::Malformed;
+            }
+            SeedRandom(*seed);
+        } else if (command == "screen") {
+            const auto screen = ParseNumber<int>(argument);
+            if (!screen || *screen < kIntroScreen || *screen > kGameScreen) {
+                return Outcome::Malformed;
+            }
+            SwitchScreen(*screen);
+        } else if (command == "shot") {
+            Platform::Scripted::WriteLastFrameAsPng(argument);
+        } else if (command == "focus" && (argument == "on" || argument == "off")) {
+            SetApplicationActive(argument == "on");
+        } else {
+            return Outcome::Malformed;
+        }
+        return Outcome::Continue;
+    }
+
+    Outcome RunPlain(const std::string& command) {
+        if (command == "quit") {
+            Platform::PostQuit();
+            while (RunMainLoopPass()) {
+            }
+            return Outcome::Ended;
+        }
+        if (command == "loss") {
+            Platform::Scripted::LoseSurfaces();
+        } else if (command == "state") {
+            PrintState(out_);
+        } else if (command == "board") {
+            PrintBoard(out_);
+        } else if (command == "highscores") {
+            PrintHighScores(out_);
+        } else if (command == "settings") {
+            PrintSettings(out_);
+        } else if (command == "sounds") {
+            PrintSounds(out_);
+        } else {
+            return Outcome::Malformed;
+        }
+        return Outcome::Continue;
+    }
+
+    std::ostream& out_;
+};
+
+bool IsBlankOrComment(const std::string& line) {
+    const auto first = line.find_first_not_of(" \t\r");
+    return first == std::string::npos || line[first] == '#';
+}
+
+}  // namespace
+
+int RunScript(std::istream& script, std::ostream& out, std::ostream& errors) {
+    Platform::Scripted::SetTimeMs(kStartTimeMs);
+    if (!InitialiseGame()) {
+        errors << "drobix-replay: start-up failed\n";
+        ShutdownGame();
+        return kExitMalformedScript;
+    }
+    SwitchScreen(kIntroScreen);
+    SetApplicationActive(true);
+
+    Runner runner(out);
+    Outcome outcome = Outcome::Continue;
+    int lineNumber = 0;
+    for (std::string line; outcome == Outcome::Continue && std::getline(script, line);) {
+        ++lineNumber;
+        if (IsBlankOrComment(line)) {
+            continue;
+        }
+        outcome = runner.Run(SplitWords(line));
+    }
+    if (outcome == Outcome::Malformed) {
+        errors << "drobix-replay: line " << lineNumber << " is not a command it knows\n";
+        ShutdownGame();
+        return kExitMalformedScript;
+    }
+    if (outcome == Outcome::Continue) {
+        Platform::PostQuit();
+        while (RunMainLoopPass()) {
+        }
+    }
+    ShutdownGame();
+    return kExitOk;
+}
+
+}  // namespace Drobix::Replay
