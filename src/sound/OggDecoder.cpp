@@ -29,6 +29,10 @@ size_t ReadFromMemory(void* destination, size_t elementSize, size_t elementCount
     }
     const size_t remainingElements = (cursor->bytes.size() - cursor->position) / elementSize;
     const size_t count = std::min(remainingElements, elementCount);
+    if (count == 0) {
+        // Also covers an empty span, whose data may be null.
+        return 0;
+    }
     std::memcpy(destination, cursor->bytes.data() + cursor->position, count * elementSize);
     cursor->position += count * elementSize;
     return count;
