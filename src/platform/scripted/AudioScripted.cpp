@@ -1,0 +1,121 @@
+#include <algorithm>
+
+#include "platform/Audio.h"
+#include "platform/scripted/ScriptedAudio.h"
+
+namespace Drobix::Platform {
+
+struct AudioBuffer {
+    int soundId = 0;
+    uint32_t flags = 0;
+    WaveFormat format;
+    std::vector<uint8_t> pcm;
+};
+
+namespace {
+
+bool devicePresent = true;
+bool deviceOpen = false;
+int liveBuffers = 0;
+std::vector<Scripted::AudioEvent> events;
+
+void Record(Scripted::AudioEvent::Kind kind, const AudioBuffer& buffer, bool looping = false,
+            int32_t volume = 0) {
+    events.push_back({kind, buffer.soundId, looping, volume});
+}
+
+}  // namespace
+
+bool OpenAudioDevice() {
+    deviceOpen = devicePresent;
+    return deviceOpen;
+}
+
+void CloseAudioDevice() {
+    deviceOpen = false;
+}
+
+AudioBuffer* CreateAudioBuffer(int soundId, uint32_t flags, const WaveFormat& format,
+                               std::span<const uint8_t> pcm) {
+    if (!deviceOpen || !IsPlayableFormat(format) || pcm.empty() ||
+        pcm.size() % format.blockAlign != 0 || pcm.size() > UINT32_MAX) {
+        return nullptr;
+    }
+    ++liveBuffers;
+    return new AudioBuffer{soundId, flags, format, {pcm.begin(), pcm.end()}};
+}
+
+void ReleaseAudioBuffer(AudioBuffer* buffer) {
+    if (buffer != nullptr) {
+        --liveBuffers;
+        delete buffer;
+    }
+}
+
+WaveFormat GetAudioBufferFormat(const AudioBuffer& buffer) {
+    return buffer.format;
+}
+
+uint32_t GetAudioBufferBytes(const AudioBuffer& buffer) {
+    return static_cast<uint32_t>(buffer.pcm.size());
+}
+
+void PlayAudioBuffer(AudioBuffer& buffer, bool looping) {
+    if (deviceOpen) {
+        Record(Scripted::AudioEvent::Kind::Start, buffer, looping);
+    }
+}
+
+void StopAudioBuffer(AudioBuffer& buffer) {
+    if (deviceOpen) {
+        Record(Scripted::AudioEvent::Kind::Stop, buffer);
+    }
+}
+
+bool SetAudioBufferVolume(AudioBuffer& buffer, int32_t volume) {
+    if (!deviceOpen || (buffer.flags & kAudioBufferCtrlVolume) == 0) {
+        return false;
+    }
+    Record(Scripted::AudioEvent::Kind::Volume, buffer, false,
+           std::clamp(volume, kMinVolume, kMaxVolume));
+    return true;
+}
+
+namespace Scripted {
+
+void SetAudioDevicePresent(bool present) {
+    devicePresent = present;
+}
+
+const std::vector<AudioEvent>& GetAudioEvents() {
+    return events;
+}
+
+void ClearAudioEvents() {
+    events.clear();
+}
+
+std::string DescribeAudioEvent(const AudioEvent& event) {
+    const std::string id = std::to_string(event.soundId);
+    switch (event.kind) {
+        case AudioEvent::Kind::Start:
+            return "start " + id + (event.looping ? " loop" : " once");
+        case AudioEvent::Kind::Stop:
+            return "stop " + id;
+        case AudioEvent::Kind::Volume:
+            return "volume " + id + " " + std::to_string(event.volume);
+    }
+    return {};
+}
+
+int CountAudioBuffers() {
+    return liveBuffers;
+}
+
+std::span<const uint8_t> GetAudioBufferPcm(const AudioBuffer& buffer) {
+    return buffer.pcm;
+}
+
+}  // namespace Scripted
+
+}  // namespace Drobix::Platform

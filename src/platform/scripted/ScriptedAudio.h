@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "platform/Audio.h"
+
+namespace Drobix::Platform::Scripted {
+
+// What the program asked of the scripted audio device, in order. It mixes nothing.
+struct AudioEvent {
+    enum class Kind { Start, Stop, Volume };
+
+    Kind kind = Kind::Start;
+    int soundId = 0;
+    bool looping = false;
+    int32_t volume = 0;
+
+    bool operator==(const AudioEvent&) const = default;
+};
+
+// Whether the next OpenAudioDevice finds a device; true unless a test says otherwise.
+void SetAudioDevicePresent(bool present);
+
+const std::vector<AudioEvent>& GetAudioEvents();
+void ClearAudioEvents();
+// "start 131 once", "start 153 loop", "stop 153", "volume 131 -1500".
+std::string DescribeAudioEvent(const AudioEvent& event);
+
+// Buffers created and not yet released.
+int CountAudioBuffers();
+// The PCM a buffer was given.
+std::span<const uint8_t> GetAudioBufferPcm(const AudioBuffer& buffer);
+
+}  // namespace Drobix::Platform::Scripted

@@ -1,0 +1,159 @@
+#include <SDL.h>
+
+#include <memory>
+
+#include "platform/Audio.h"
+#include "platform/Mixer.h"
+
+namespace Drobix::Platform {
+
+struct AudioBuffer {
+    // The device a buffer was made on; after the device is closed its voice is gone.
+    uint32_t deviceGeneration = 0;
+    Mixer::VoiceId voice = 0;
+    uint32_t flags = 0;
+    WaveFormat format;
+    uint32_t bytes = 0;
+};
+
+namespace {
+
+// About 23 ms at 44100 Hz: short enough that a sound follows its event at once.
+constexpr Uint16 kDeviceFrames = 1024;
+
+struct Device {
+    SDL_AudioDeviceID id = 0;
+    uint32_t generation = 0;
+    Mixer mixer;
+};
+
+uint32_t openedDevices = 0;
+
+// The mixer is shared with SDL's audio thread: every use from the program holds the device
+// lock, which SDL also holds while it runs the callback.
+std::unique_ptr<Device> device;
+
+class DeviceLock {
+public:
+    explicit DeviceLock(SDL_AudioDeviceID id) : id_(id) { SDL_LockAudioDevice(id_); }
+    ~DeviceLock() { SDL_UnlockAudioDevice(id_); }
+    DeviceLock(const DeviceLock&) = delete;
+    DeviceLock& operator=(const DeviceLock&) = delete;
+
+private:
+    SDL_AudioDeviceID id_;
+};
+
+void FillFromMixer(void* userData, Uint8* stream, int length) {
+    auto* mixer = static_cast<Mixer*>(userData);
+    mixer->Mix({reinterpret_cast<int16_t*>(stream), static_cast<size_t>(length) / sizeof(int16_t)});
+}
+
+// The mixer that plays the buffer, if the device it was made on is still open.
+Mixer* MixerOf(const AudioBuffer& buffer) {
+    return device && device->generation == buffer.deviceGeneration ? &device->mixer : nullptr;
+}
+
+}  // namespace
+
+bool OpenAudioDevice() {
+    if (device) {
+        return true;
+    }
+    // With no sound card (or no sound server) this fails and the game stays silent. A user who
+    // wants a particular driver names it in SDL_AUDIODRIVER, which SDL reads itself.
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        return false;
+    }
+    auto opened = std::make_unique<Device>();
+    SDL_AudioSpec wanted{};
+    wanted.freq = static_cast<int>(kOutputRate);
+    wanted.format = AUDIO_S16SYS;
+    wanted.channels = static_cast<Uint8>(kOutputChannels);
+    wanted.samples = kDeviceFrames;
+    wanted.callback = FillFromMixer;
+    wanted.userdata = &opened->mixer;
+    // No changes allowed: SDL converts to whatever the hardware wants.
+    opened->id = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+    if (opened->id == 0) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return false;
+    }
+    opened->generation = ++openedDevices;
+    device = std::move(opened);
+    SDL_PauseAudioDevice(device->id, 0);
+    return true;
+}
+
+void CloseAudioDevice() {
+    if (!device) {
+        return;
+    }
+    SDL_CloseAudioDevice(device->id);
+    device.reset();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+AudioBuffer* CreateAudioBuffer(int /*soundId*/, uint32_t flags, const WaveFormat& format,
+                               std::span<const uint8_t> pcm) {
+    if (!device || !IsPlayableFormat(format) || pcm.empty() ||
+        pcm.size() % format.blockAlign != 0 || pcm.size() > UINT32_MAX) {
+        return nullptr;
+    }
+    // Converted outside the lock, so the audio thread waits only for the hand-over.
+    std::vector<int16_t> samples = Mixer::SamplesFromPcm(pcm);
+    auto buffer = std::make_unique<AudioBuffer>();
+    buffer->flags = flags;
+    buffer->format = format;
+    buffer->bytes = static_cast<uint32_t>(pcm.size());
+    buffer->deviceGeneration = device->generation;
+    DeviceLock lock(device->id);
+    buffer->voice =
+        device->mixer.AddVoice(std::move(samples), format.channels, format.samplesPerSecond);
+    return buffer.release();
+}
+
+void ReleaseAudioBuffer(AudioBuffer* buffer) {
+    if (buffer == nullptr) {
+        return;
+    }
+    if (Mixer* mixer = MixerOf(*buffer)) {
+        DeviceLock lock(device->id);
+        mixer->RemoveVoice(buffer->voice);
+    }
+    delete buffer;
+}
+
+WaveFormat GetAudioBufferFormat(const AudioBuffer& buffer) {
+    return buffer.format;
+}
+
+uint32_t GetAudioBufferBytes(const AudioBuffer& buffer) {
+    return buffer.bytes;
+}
+
+void PlayAudioBuffer(AudioBuffer& buffer, bool looping) {
+    if (Mixer* mixer = MixerOf(buffer)) {
+        DeviceLock lock(device->id);
+        mixer->Play(buffer.voice, looping);
+    }
+}
+
+void StopAudioBuffer(AudioBuffer& buffer) {
+    if (Mixer* mixer = MixerOf(buffer)) {
+        DeviceLock lock(device->id);
+        mixer->Stop(buffer.voice);
+    }
+}
+
+bool SetAudioBufferVolume(AudioBuffer& buffer, int32_t volume) {
+    Mixer* mixer = MixerOf(buffer);
+    if (mixer == nullptr || (buffer.flags & kAudioBufferCtrlVolume) == 0) {
+        return false;
+    }
+    DeviceLock lock(device->id);
+    mixer->SetVolume(buffer.voice, volume);
+    return true;
+}
+
+}  // namespace Drobix::Platform

@@ -1,0 +1,91 @@
+#include "sound/SoundPlayback.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "TempDataHome.h"
+#include "platform/scripted/ScriptedAudio.h"
+#include "sound/SoundTestStreams.h"
+#include "storage/Settings.h"
+
+namespace Drobix {
+namespace {
+
+namespace Scripted = Platform::Scripted;
+using namespace Testing;
+
+std::vector<std::string> RecordedEvents() {
+    std::vector<std::string> lines;
+    for (const auto& event : Scripted::GetAudioEvents()) {
+        lines.push_back(Scripted::DescribeAudioEvent(event));
+    }
+    return lines;
+}
+
+class SoundPlaybackTest : public testing::Test {
+protected:
+    void SetUp() override {
+        LoadSettings();
+        SetSoundResourceFinder(FindTestStream);
+        Scripted::SetAudioDevicePresent(true);
+        InitSound();
+        landing_ = LoadSound(kLandingId, kDsbCapsStatic | kDsbCapsCtrlVolume);
+        effect_ = LoadSound(kEffectId, kDsbCapsStatic);
+        music_ = LoadSound(kMusicId, 0);
+        Scripted::ClearAudioEvents();
+    }
+    void TearDown() override {
+        ShutdownSound();
+        SetSoundResourceFinder(nullptr);
+        Scripted::ClearAudioEvents();
+        SaveSettings();
+    }
+
+    TempDataHome home_;
+    Sound* landing_ = nullptr;
+    Sound* effect_ = nullptr;
+    Sound* music_ = nullptr;
+};
+
+TEST_F(SoundPlaybackTest, StartsAndStopsReachTheDeviceInOrder) {
+    StartSound(music_, kDsbPlayLooping);
+    StartSound(effect_, 0);
+    StartSound(landing_, 0);
+    StartSound(effect_, 0);
+    StopSound(music_);
+    EXPECT_EQ(RecordedEvents(),
+              (std::vector<std::string>{"start 153 loop", "start 137 once", "start 131 once",
+                                        "start 137 once", "stop 153"}));
+}
+
+TEST_F(SoundPlaybackTest, OnlyAVolumeControlledSoundTakesAVolume) {
+    SetSoundVolume(landing_, -1500);
+    SetSoundVolume(effect_, -1500);
+    SetSoundVolume(music_, -20000);
+    EXPECT_EQ(RecordedEvents(), (std::vector<std::string>{"volume 131 -1500"}));
+}
+
+TEST_F(SoundPlaybackTest, WithTheSoundOptionOffNothingStartsButStopsStillWork) {
+    SetSoundOn(false);
+    StartSound(music_, kDsbPlayLooping);
+    StartSound(effect_, 0);
+    StopSound(music_);
+    SetSoundOn(true);
+    StartSound(effect_, 0);
+    EXPECT_EQ(RecordedEvents(), (std::vector<std::string>{"stop 153", "start 137 once"}));
+}
+
+TEST_F(SoundPlaybackTest, NoSoundAndNoSettingsAreHarmless) {
+    StartSound(nullptr, 0);
+    StopSound(nullptr);
+    SetSoundVolume(nullptr, -1500);
+    SaveSettings();
+    StartSound(effect_, 0);
+    EXPECT_TRUE(RecordedEvents().empty());
+    LoadSettings();
+}
+
+}  // namespace
+}  // namespace Drobix

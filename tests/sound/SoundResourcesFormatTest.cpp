@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include <array>
+
+#include "TempDataHome.h"
+#include "platform/Resources.h"
+#include "platform/scripted/ScriptedAudio.h"
+#include "sound/OggDecoder.h"
+#include "sound/Sound.h"
+#include "storage/Settings.h"
+
+namespace Drobix {
+namespace {
+
+constexpr std::array kSoundIds{131, 133, 134, 135, 136, 137, 138, 139, 152, 153};
+constexpr std::array kBuiltInRates{22050U, 24000U, 44100U};
+
+class SoundResourcesFormatTest : public testing::Test {
+protected:
+    void SetUp() override {
+        LoadSettings();
+        SetSoundResourceFinder(nullptr);
+        Platform::Scripted::SetAudioDevicePresent(true);
+        InitSound();
+    }
+    void TearDown() override {
+        ShutdownSound();
+        Platform::Scripted::ClearAudioEvents();
+        SaveSettings();
+    }
+
+    Testing::TempDataHome home_;
+};
+
+TEST_F(SoundResourcesFormatTest, EveryBuiltInSoundFillsABufferInItsOwnFormat) {
+    for (int id : kSoundIds) {
+        const auto ogg = Platform::FindResource(id, "OGG");
+        ASSERT_FALSE(ogg.empty()) << id;
+        const auto decoded = DecodeOgg(ogg);
+        ASSERT_TRUE(decoded.has_value()) << id;
+
+        const Sound* sound = LoadSound(id, kDsbCapsStatic);
+        ASSERT_NE(sound->buffer, nullptr) << id;
+        const auto format = Platform::GetAudioBufferFormat(*sound->buffer);
+        EXPECT_TRUE(format.channels == 1 || format.channels == 2) << id;
+        EXPECT_NE(std::find(kBuiltInRates.begin(), kBuiltInRates.end(), format.samplesPerSecond),
+                  kBuiltInRates.end())
+            << id;
+        EXPECT_EQ(format.blockAlign, format.channels * 2) << id;
+        EXPECT_EQ(format.averageBytesPerSecond, format.blockAlign * format.samplesPerSecond) << id;
+        // The buffer is exactly the decoded bytes, in whole frames.
+        const uint32_t bytes = Platform::GetAudioBufferBytes(*sound->buffer);
+        EXPECT_EQ(bytes, decoded->pcm.size()) << id;
+        EXPECT_EQ(bytes % format.blockAlign, 0U) << id;
+    }
+}
+
+TEST_F(SoundResourcesFormatTest, MonoAt22050AndStereoAt24000GiveTheirBufferFormats) {
+    bool sawMono22050 = false;
+    bool sawStereo24000 = false;
+    for (int id : kSoundIds) {
+        const Sound* sound = LoadSound(id, kDsbCapsStatic);
+        ASSERT_NE(sound->buffer, nullptr) << id;
+        const auto format = Platform::GetAudioBufferFormat(*sound->buffer);
+        if (format.channels == 1 && format.samplesPerSecond == 22050) {
+            sawMono22050 = true;
+            EXPECT_EQ(format.blockAlign, 2) << id;
+            EXPECT_EQ(format.averageBytesPerSecond, 44100U) << id;
+        }
+        if (format.channels == 2 && format.samplesPerSecond == 24000) {
+            sawStereo24000 = true;
+            EXPECT_EQ(format.blockAlign, 4) << id;
+            EXPECT_EQ(format.averageBytesPerSecond, 96000U) << id;
+        }
+    }
+    EXPECT_TRUE(sawMono22050);
+    EXPECT_TRUE(sawStereo24000);
+}
+
+TEST_F(SoundResourcesFormatTest, EveryTruncationOfTheLandingSoundDecodesSafely) {
+    const auto ogg = Platform::FindResource(131, "OGG");
+    ASSERT_FALSE(ogg.empty());
+    const size_t fullBytes = DecodeOgg(ogg)->pcm.size();
+    for (size_t length = 0; length < ogg.size(); ++length) {
+        const auto sound = DecodeOgg(ogg.first(length));
+        if (sound) {
+            ASSERT_LE(sound->pcm.size(), fullBytes) << length;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace Drobix
