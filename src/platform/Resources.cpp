@@ -2,13 +2,12 @@
 
 namespace Drobix::Platform {
 
-// No resources are built in yet: every look-up finds nothing until the resource table joins
-// the program.
-std::span<const uint8_t> FindResource(int /*id*/, std::string_view /*type*/) {
+// Until the built-in resources are embedded, no resource exists.
+std::span<const uint8_t> FindResource(int, std::string_view) {
     return {};
 }
 
-std::optional<std::string> LoadStringResource(int /*id*/) {
+std::optional<std::string> LoadStringResource(int) {
     return std::nullopt;
 }
 

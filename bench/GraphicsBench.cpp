@@ -1,0 +1,119 @@
+// The graphics share of a frame: the board, a full-screen background, the dimming checker
+// overlay and the presenter's conversion of the finished frame. Compare each with
+// BM_FrameCopy from the same run.
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "game/Block.h"
+#include "game/Board.h"
+#include "game/BoardLayout.h"
+#include "game/DrawGrid.h"
+#include "graphics/Display.h"
+#include "graphics/ImageRegistry.h"
+#include "graphics/ImageResources.h"
+#include "platform/Presenter.h"
+
+namespace {
+
+using namespace Drobix;
+
+constexpr int kSheetWidth = 43;
+constexpr int kSheetHeight = 375;
+constexpr int kCheckerWidth = 80;
+constexpr int kCheckerHeight = 60;
+constexpr int kCheckerId = 120;
+
+// Enters a picture with the given pixels as if it had been loaded from resourceId.
+ImageSurface* MakePicture(int resourceId, int width, int height, uint16_t (*pixel)(int, int)) {
+    ImageSurface* image = CreateImageRecord();
+    image->resourceId = resourceId;
+    image->kind = kImageKindPng;
+    image->width = width;
+    image->height = height;
+    image->hasSurface = true;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            image->surface.push_back(pixel(x, y));
+        }
+    }
+    return image;
+}
+
+uint16_t SheetPixel(int x, int y) {
+    return static_cast<uint16_t>((x * 7 + y * 13) % 0xFFFF + 1);
+}
+
+uint16_t CheckerPixel(int x, int y) {
+    return (x + y) % 2 == 0 ? 0xFFFF : 0;
+}
+
+void BM_DrawGridFullBoard(benchmark::State& state) {
+    OpenDisplay();
+    MakePicture(kBlockSpriteSheetId, kSheetWidth, kSheetHeight, SheetPixel);
+    // Every cell filled: pairs of cells share a block, so joins, gaps and corners all occur.
+    Board board(kBoardRows, kBoardColumns);
+    std::vector<std::unique_ptr<Block>> blocks;
+    for (unsigned row = 0; row < kBoardRows; ++row) {
+        for (unsigned col = 0; col < kBoardColumns; ++col) {
+            if (col % 2 == 0 || row % 3 == 0) {
+                blocks.push_back(std::make_unique<Block>(1, 1, static_cast<int>((row + col) % 15)));
+            }
+            board.SetCell(row, col, blocks.back().get());
+        }
+    }
+    for (auto _ : state) {
+        DrawGrid(board, kBoardLeft, kBoardTop);
+        benchmark::DoNotOptimize(GetBackBufferPixels());
+        benchmark::ClobberMemory();
+    }
+    CloseDisplay();
+}
+BENCHMARK(BM_DrawGridFullBoard);
+
+void BM_DrawImageFullScreen(benchmark::State& state) {
+    OpenDisplay();
+    ImageSurface* background = MakePicture(101, kScreenWidth, kScreenHeight, SheetPixel);
+    for (auto _ : state) {
+        DrawImage(background, 0, 0);
+        benchmark::DoNotOptimize(GetBackBufferPixels());
+        benchmark::ClobberMemory();
+    }
+    CloseDisplay();
+}
+BENCHMARK(BM_DrawImageFullScreen);
+
+void BM_CheckerOverlay(benchmark::State& state) {
+    OpenDisplay();
+    MakePicture(kCheckerId, kCheckerWidth, kCheckerHeight, CheckerPixel);
+    ImageSurface* checker = LoadPngImageKeyed(kCheckerId, 0xFFFFFF, 0xFFFFFF);
+    for (auto _ : state) {
+        for (int y = 0; y < kScreenHeight; y += kCheckerHeight) {
+            for (int x = 0; x < kScreenWidth; x += kCheckerWidth) {
+                DrawImageKeyed(checker, x, y);
+            }
+        }
+        benchmark::DoNotOptimize(GetBackBufferPixels());
+        benchmark::ClobberMemory();
+    }
+    CloseDisplay();
+}
+BENCHMARK(BM_CheckerOverlay);
+
+void BM_PresenterConversion(benchmark::State& state) {
+    std::vector<uint16_t> frame(Platform::kFramePixels);
+    for (size_t i = 0; i < frame.size(); ++i) {
+        frame[i] = static_cast<uint16_t>(i * 31);
+    }
+    std::vector<uint32_t> converted(Platform::kFramePixels);
+    for (auto _ : state) {
+        Platform::ConvertRgb565ToXrgb8888(frame.data(), converted.data(), Platform::kFramePixels);
+        benchmark::DoNotOptimize(converted.data());
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_PresenterConversion);
+
+}  // namespace

@@ -1,0 +1,328 @@
+#include "graphics/Display.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "graphics/ImageRegistry.h"
+#include "graphics/ImageResources.h"
+#include "graphics/PictureDecoder.h"
+#include "graphics/PixelBlit.h"
+
+namespace Drobix {
+
+namespace {
+
+constexpr Rect kOnePixel{0, 0, 1, 1};
+constexpr int kBorderWidth = 2;
+// Bigger blank pictures are refused rather than allocated.
+constexpr int kMaxBlankSide = 4096;
+
+struct DisplayState {
+    bool opened = false;
+    std::vector<uint16_t> backBuffer;
+    ImageSurface* borderImage = nullptr;
+    ImageSurface* fillImage = nullptr;
+    bool clipSet = false;
+    std::vector<Rect> clipRects;
+    // Blits made while restoring never start a second restore.
+    bool restoring = false;
+};
+
+DisplayState display;
+
+enum class Keying { kOpaque, kKeyed };
+
+// True when the surfaces may be drawn on; a pending loss is restored instead, and the blit
+// that noticed it is dropped.
+bool SurfacesReady() {
+    if (display.restoring || !Platform::TakeSurfacesLost()) {
+        return true;
+    }
+    RestoreSurfaces();
+    return false;
+}
+
+ConstPixelView SourceView(const ImageSurface* image) {
+    if (image == nullptr || !image->hasSurface) {
+        return {};
+    }
+    return {image->surface.data(), image->width, image->height};
+}
+
+PixelView TargetView(ImageSurface* dest) {
+    if (dest == nullptr) {
+        if (!display.opened) {
+            return {};
+        }
+        return {display.backBuffer.data(), kScreenWidth, kScreenHeight};
+    }
+    if (!dest->hasSurface) {
+        return {};
+    }
+    return {dest->surface.data(), dest->width, dest->height};
+}
+
+ColourKey KeyOf(const ImageSurface* image, Keying keying) {
+    if (keying == Keying::kOpaque || !image->hasColourKey) {
+        return {};
+    }
+    return {true, image->colourKeyLow, image->colourKeyHigh};
+}
+
+// Calls draw once per clip rectangle that applies: the whole destination, or each rectangle
+// of the clip list when drawing to the back buffer while one is set. Overlapping clip
+// rectangles draw the same pixels twice, which leaves the same result.
+template <typename Draw>
+void ForEachClip(ImageSurface* dest, PixelView target, Draw draw) {
+    const Rect whole{0, 0, target.width, target.height};
+    if (dest != nullptr || !display.clipSet) {
+        draw(whole);
+        return;
+    }
+    for (const Rect& clip : display.clipRects) {
+        const Rect visible = Intersect(clip, whole);
+        if (!visible.IsEmpty()) {
+            draw(visible);
+        }
+    }
+}
+
+void Copy(ImageSurface* image, const Rect& source, int x, int y, ImageSurface* dest,
+          Keying keying) {
+    if (image == nullptr || !SurfacesReady()) {
+        return;
+    }
+    const ConstPixelView from = SourceView(image);
+    const PixelView to = TargetView(dest);
+    if (from.pixels == nullptr || to.pixels == nullptr) {
+        return;
+    }
+    const ColourKey key = KeyOf(image, keying);
+    ForEachClip(dest, to, [&](const Rect& clip) { CopyPixels(from, source, to, x, y, clip, key); });
+}
+
+void Stretch(ImageSurface* image, const Rect& source, const Rect& target, ImageSurface* dest,
+             Keying keying) {
+    if (image == nullptr || !SurfacesReady()) {
+        return;
+    }
+    const ConstPixelView from = SourceView(image);
+    const PixelView to = TargetView(dest);
+    if (from.pixels == nullptr || to.pixels == nullptr) {
+        return;
+    }
+    const ColourKey key = KeyOf(image, keying);
+    ForEachClip(dest, to,
+                [&](const Rect& clip) { StretchPixels(from, source, to, target, clip, key); });
+}
+
+void CreateSurface(ImageSurface* image) {
+    image->surface.assign(static_cast<size_t>(image->width) * image->height, 0);
+    image->hasSurface = image->width > 0 && image->height > 0;
+}
+
+void CopyDecodedPixels(const DecodedPicture& picture, ImageSurface* image) {
+    for (size_t i = 0; i < image->surface.size(); ++i) {
+        const uint8_t* rgba = &picture.rgba[i * 4];
+        image->surface[i] = PackRgb565(rgba[0], rgba[1], rgba[2]);
+    }
+}
+
+void RealiseResourceImage(ImageSurface* image) {
+    const DecodedPicture picture = DecodePictureResource(image->resourceId, image->kind);
+    const bool sizeChanged = picture.width != image->width || picture.height != image->height;
+    image->width = picture.width;
+    image->height = picture.height;
+    if (!image->hasSurface || sizeChanged) {
+        CreateSurface(image);
+    }
+    CopyDecodedPixels(picture, image);
+}
+
+void RealiseBlankImage(ImageSurface* image) {
+    if (!image->hasSurface) {
+        CreateSurface(image);
+    }
+    const ConstPixelView fill = SourceView(display.fillImage);
+    if (image->hasSurface && fill.pixels != nullptr) {
+        const PixelView to = TargetView(image);
+        const Rect whole{0, 0, image->width, image->height};
+        StretchPixels(fill, kOnePixel, to, whole, whole, {});
+    }
+}
+
+Platform::IconPixels IconOf(const DecodedPicture& picture) {
+    return {picture.width, picture.height, picture.rgba};
+}
+
+}  // namespace
+
+bool OpenDisplay() {
+    if (display.opened) {
+        return true;
+    }
+    const DecodedPicture icon = DecodeIconResource(kMainWindowIconId);
+    if (!Platform::OpenMainWindow(kMainWindowTitle, IconOf(icon))) {
+        return false;
+    }
+    display.backBuffer.assign(static_cast<size_t>(Platform::kFramePixels), 0);
+    display.opened = true;
+    // A loss reported before there was anything to lose means nothing.
+    Platform::TakeSurfacesLost();
+    display.borderImage = LoadPngImage(kBorderImageId);
+    display.fillImage = LoadPngImage(kFillImageId);
+    return true;
+}
+
+Platform::MainWindow* GetMainWindow() {
+    return Platform::GetMainWindowHandle();
+}
+
+void CloseDisplay() {
+    for (ImageSurface* image = NextImageAfter(0); image != nullptr; image = NextImageAfter(0)) {
+        DeleteImageRecord(image);
+    }
+    display.borderImage = nullptr;
+    display.fillImage = nullptr;
+    display.clipSet = false;
+    display.clipRects.clear();
+    display.backBuffer.clear();
+    display.backBuffer.shrink_to_fit();
+    if (display.opened) {
+        Platform::CloseMainWindow();
+    }
+    display.opened = false;
+}
+
+void FlipDisplay() {
+    if (!display.opened || !SurfacesReady()) {
+        return;
+    }
+    Platform::PresentFrame(display.backBuffer.data());
+}
+
+void RestoreSurfaces() {
+    display.restoring = true;
+    for (ImageSurface* image = NextImageAfter(0); image != nullptr;
+         image = NextImageAfter(image->serial)) {
+        RealiseImage(image);
+        if (image->resourceId == 0 && image->restoreCallback) {
+            image->restoreCallback();
+        }
+    }
+    display.restoring = false;
+}
+
+ImageSurface* CreateBlankImage(int width, int height, std::function<void()> restoreCallback) {
+    ImageSurface* image = CreateImageRecord();
+    image->kind = kImageKindBmp;
+    const bool sizeAccepted =
+        width > 0 && height > 0 && width <= kMaxBlankSide && height <= kMaxBlankSide;
+    image->width = sizeAccepted ? width : 0;
+    image->height = sizeAccepted ? height : 0;
+    image->restoreCallback = std::move(restoreCallback);
+    RealiseImage(image);
+    return image;
+}
+
+void DestroyImage(ImageSurface* image) {
+    if (image == display.borderImage) {
+        display.borderImage = nullptr;
+    }
+    if (image == display.fillImage) {
+        display.fillImage = nullptr;
+    }
+    DeleteImageRecord(image);
+}
+
+void RealiseImage(ImageSurface* image) {
+    if (image->resourceId != 0) {
+        RealiseResourceImage(image);
+    } else {
+        RealiseBlankImage(image);
+    }
+}
+
+void DrawImage(ImageSurface* image, int x, int y, ImageSurface* dest) {
+    if (image != nullptr) {
+        Copy(image, Rect{0, 0, image->width, image->height}, x, y, dest, Keying::kOpaque);
+    }
+}
+
+void DrawImagePart(ImageSurface* image, const Rect* source, int x, int y, ImageSurface* dest) {
+    if (source != nullptr) {
+        Copy(image, *source, x, y, dest, Keying::kOpaque);
+    }
+}
+
+void StretchImage(ImageSurface* image, const Rect* source, const Rect* target, ImageSurface* dest) {
+    if (source != nullptr && target != nullptr) {
+        Stretch(image, *source, *target, dest, Keying::kOpaque);
+    }
+}
+
+void DrawImageKeyed(ImageSurface* image, int x, int y, ImageSurface* dest) {
+    if (image != nullptr) {
+        Copy(image, Rect{0, 0, image->width, image->height}, x, y, dest, Keying::kKeyed);
+    }
+}
+
+void DrawImagePartKeyed(ImageSurface* image, const Rect* source, int x, int y, ImageSurface* dest) {
+    if (source != nullptr) {
+        Copy(image, *source, x, y, dest, Keying::kKeyed);
+    }
+}
+
+void StretchImageKeyed(ImageSurface* image, const Rect* source, const Rect* target,
+                       ImageSurface* dest) {
+    if (source != nullptr && target != nullptr) {
+        Stretch(image, *source, *target, dest, Keying::kKeyed);
+    }
+}
+
+void SetClipRects(const Rect* rects, unsigned count) {
+    display.clipRects.clear();
+    if (rects != nullptr) {
+        display.clipRects.assign(rects, rects + count);
+    }
+    display.clipSet = true;
+}
+
+void ClearClip() {
+    display.clipSet = false;
+    display.clipRects.clear();
+}
+
+void DrawPanel(const Rect* r, bool border, ImageSurface* dest) {
+    if (r == nullptr) {
+        return;
+    }
+    if (border) {
+        const Rect top{r->left - 1, r->top - kBorderWidth, r->right + 1, r->top};
+        const Rect bottom{r->left - 1, r->bottom, r->right + 1, r->bottom + kBorderWidth};
+        const Rect left{r->left - kBorderWidth, r->top - 1, r->left, r->bottom + 1};
+        const Rect right{r->right, r->top - 1, r->right + kBorderWidth, r->bottom + 1};
+        for (const Rect& strip : {top, bottom, left, right}) {
+            StretchImage(display.borderImage, &kOnePixel, &strip, dest);
+        }
+    }
+    StretchImage(display.fillImage, &kOnePixel, r, dest);
+}
+
+void DrawBorderedPanel(const Rect* r, ImageSurface* dest) {
+    DrawPanel(r, true, dest);
+}
+
+ImageSurface* BorderImage() {
+    return display.borderImage;
+}
+
+ImageSurface* FillImage() {
+    return display.fillImage;
+}
+
+const uint16_t* GetBackBufferPixels() {
+    return display.opened ? display.backBuffer.data() : nullptr;
+}
+
+}  // namespace Drobix

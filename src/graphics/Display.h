@@ -1,0 +1,67 @@
+#pragma once
+
+#include <functional>
+
+#include "graphics/ImageSurface.h"
+#include "graphics/Rect.h"
+#include "platform/Presenter.h"
+
+namespace Drobix {
+
+constexpr int kScreenWidth = Platform::kFrameWidth;
+constexpr int kScreenHeight = Platform::kFrameHeight;
+constexpr int kMainWindowIconId = 146;
+constexpr int kBorderImageId = 148;
+constexpr int kFillImageId = 121;
+inline constexpr const char* kMainWindowTitle = "Drobix";
+
+// Opens the main window and the 800 x 600 back buffer, and loads BorderImage and FillImage.
+// False when no window can be made. The platform's event module takes the window's messages,
+// so no window procedure is passed.
+bool OpenDisplay();
+Platform::MainWindow* GetMainWindow();
+// Frees every picture, the back buffer and the window.
+void CloseDisplay();
+// Presents the back buffer; after a surface loss it restores instead.
+void FlipDisplay();
+// Rebuilds every picture in ascending serial order: resource pictures are decoded again, blank
+// pictures filled black and then redrawn by their callback.
+void RestoreSurfaces();
+
+// A black picture of that size (none of it when the size is not positive or too large).
+ImageSurface* CreateBlankImage(int width, int height, std::function<void()> restoreCallback);
+void DestroyImage(ImageSurface* image);
+// Decodes a resource picture (or fills a blank one) into its surface, creating the surface
+// first if needed. Used by the picture loaders and the restore.
+void RealiseImage(ImageSurface* image);
+
+// The blits: dest null means the back buffer, which alone honours the clip list. Source
+// rectangles must lie inside the picture or nothing is drawn; targets are clipped to the
+// destination. Keyed blits skip the picture's colour-key pixels.
+void DrawImage(ImageSurface* image, int x, int y, ImageSurface* dest = nullptr);
+void DrawImagePart(ImageSurface* image, const Rect* source, int x, int y,
+                   ImageSurface* dest = nullptr);
+void StretchImage(ImageSurface* image, const Rect* source, const Rect* target,
+                  ImageSurface* dest = nullptr);
+void DrawImageKeyed(ImageSurface* image, int x, int y, ImageSurface* dest = nullptr);
+void DrawImagePartKeyed(ImageSurface* image, const Rect* source, int x, int y,
+                        ImageSurface* dest = nullptr);
+void StretchImageKeyed(ImageSurface* image, const Rect* source, const Rect* target,
+                       ImageSurface* dest = nullptr);
+
+// Limits later blits to the back buffer to the union of the rectangles, until ClearClip.
+void SetClipRects(const Rect* rects, unsigned count);
+void ClearClip();
+
+// A black rectangle, optionally framed by a 2-pixel grey border outside it with cut corners.
+void DrawPanel(const Rect* r, bool border, ImageSurface* dest = nullptr);
+void DrawBorderedPanel(const Rect* r, ImageSurface* dest = nullptr);
+
+// The 1 x 1 grey and black pictures that panels, frames and rules are stretched from.
+ImageSurface* BorderImage();
+ImageSurface* FillImage();
+
+// The back buffer's pixels: null while the display is closed.
+const uint16_t* GetBackBufferPixels();
+
+}  // namespace Drobix

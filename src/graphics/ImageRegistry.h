@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "graphics/ImageSurface.h"
+
+namespace Drobix {
+
+// Every live picture, by serial number. The registry owns the records; serials count up from 1
+// for the whole run and are never reused.
+ImageSurface* CreateImageRecord();
+// Removes and deletes the record; nothing for null or a record no longer registered.
+void DeleteImageRecord(ImageSurface* image);
+ImageSurface* FindImageByResource(int32_t resourceId);
+// The live picture with the lowest serial above the given one, or null: lets callers walk the
+// registry in ascending order while records come and go.
+ImageSurface* NextImageAfter(int32_t serial);
+size_t GetImageCount();
+
+}  // namespace Drobix

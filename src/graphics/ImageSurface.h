@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+namespace Drobix {
+
+// What a picture was made from.
+constexpr int32_t kImageKindBmp = 1;  // also every blank picture, which is never decoded
+constexpr int32_t kImageKindJpg = 2;
+constexpr int32_t kImageKindPng = 3;
+
+// One drawable picture, owned by the image registry. Its pixels are RGB565, rows top first,
+// exactly width x height of them once the surface exists.
+struct ImageSurface {
+    int32_t resourceId = 0;  // 0 for a blank picture
+    int32_t width = 0;
+    int32_t height = 0;
+    std::vector<uint16_t> surface;
+    bool hasSurface = false;
+    // Blank pictures only: redraws the content after the pixels were rebuilt.
+    std::function<void()> restoreCallback;
+    int32_t kind = 0;
+    int32_t serial = 0;
+    // Source pixels whose value lies in [colourKeyLow, colourKeyHigh] are skipped by keyed blits.
+    bool hasColourKey = false;
+    uint16_t colourKeyLow = 0;
+    uint16_t colourKeyHigh = 0;
+};
+
+}  // namespace Drobix

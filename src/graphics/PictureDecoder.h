@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace Drobix {
+
+// A decoded picture: RGBA, 8 bits per channel, rows top first; alpha is 255 where the picture
+// has none. Colours are exactly as stored (no gamma correction). An empty picture (0 x 0)
+// carries the reason in error.
+struct DecodedPicture {
+    int width = 0;
+    int height = 0;
+    std::vector<uint8_t> rgba;
+    std::string error;
+
+    bool IsEmpty() const { return width == 0 || height == 0; }
+};
+
+// Pictures wider or higher than this, or a bad or truncated stream, decode as empty.
+constexpr int kMaxPictureSide = 8192;
+
+DecodedPicture DecodePng(std::span<const uint8_t> bytes);
+DecodedPicture DecodeJpeg(std::span<const uint8_t> bytes);
+
+// Where resource bytes come from: by default the program's built-in resources.
+using PictureSource = std::span<const uint8_t> (*)(int id, std::string_view type);
+// Null restores the default.
+void SetPictureSource(PictureSource source);
+
+// The resource of that id and image kind (JPG or PNG), decoded; empty when it is missing or
+// cannot be decoded.
+DecodedPicture DecodePictureResource(int resourceId, int kind);
+// The window icon (a PNG stored as an ICON resource).
+DecodedPicture DecodeIconResource(int resourceId);
+
+}  // namespace Drobix

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace Drobix::Platform {
+
+// The frame the game draws: 800 x 600 RGB565 pixels, rows top first, no padding.
+constexpr int kFrameWidth = 800;
+constexpr int kFrameHeight = 600;
+constexpr int kFramePixels = kFrameWidth * kFrameHeight;
+
+// The main window as the rest of the program holds it; only the platform layer looks inside.
+struct MainWindow;
+
+// An RGBA picture (8 bits per channel, rows top first) for the window icon.
+struct IconPixels {
+    int width = 0;
+    int height = 0;
+    std::span<const uint8_t> rgba;
+};
+
+// Opens the main window: fullscreen on the desktop's own resolution, the frame scaled into it
+// with its aspect kept and black bars, mouse cursor hidden, asking for input focus. False when
+// no window can be made (no display). An icon without pixels leaves the default icon.
+bool OpenMainWindow(std::string_view title, const IconPixels& icon);
+// Null while no window is open.
+MainWindow* GetMainWindowHandle();
+void CloseMainWindow();
+
+// Shows one frame of kFramePixels pixels and returns after the display's refresh interval
+// (60 Hz when unknown), whether or not the driver synchronises with it.
+void PresentFrame(const uint16_t* frame);
+
+// The pictures kept for drawing must be rebuilt (the rendering device or its targets were
+// reset). Set by whoever notices; taken, and thereby cleared, by the graphics module.
+void MarkSurfacesLost();
+bool TakeSurfacesLost();
+
+// One RGB565 pixel as 8-bit channels, each expanded by bit replication (0x1F -> 0xFF).
+inline uint8_t ExpandRed(uint16_t pixel) {
+    const unsigned red = pixel >> 11;
+    return static_cast<uint8_t>((red << 3) | (red >> 2));
+}
+inline uint8_t ExpandGreen(uint16_t pixel) {
+    const unsigned green = (pixel >> 5) & 0x3FU;
+    return static_cast<uint8_t>((green << 2) | (green >> 4));
+}
+inline uint8_t ExpandBlue(uint16_t pixel) {
+    const unsigned blue = pixel & 0x1FU;
+    return static_cast<uint8_t>((blue << 3) | (blue >> 2));
+}
+
+// Converts count RGB565 pixels to 0xFFRRGGBB words, as the window surfaces take them.
+void ConvertRgb565ToXrgb8888(const uint16_t* source, uint32_t* target, int count);
+
+}  // namespace Drobix::Platform

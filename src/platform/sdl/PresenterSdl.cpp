@@ -1,0 +1,302 @@
+#include <SDL.h>
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "platform/Presenter.h"
+
+namespace Drobix::Platform {
+
+namespace {
+
+constexpr int kUnknownRefreshRate = 60;
+constexpr uint32_t kGlRenderer = 0x1F01;
+
+// How frames reach the screen: through a streaming texture that a GPU scales, or, where
+// OpenGL would only be emulated on the processor, straight into the window's framebuffer,
+// scaled by our own code (a fraction of the cost of an emulated OpenGL present).
+enum class Route { kTexture, kFramebuffer };
+
+struct PresenterState {
+    SDL_Window* window = nullptr;
+    SDL_Renderer* renderer = nullptr;
+    SDL_Texture* texture = nullptr;
+    Route route = Route::kFramebuffer;
+    bool texturesReset = false;
+    bool surfacesLost = false;
+    uint64_t refreshTicks = 0;
+    uint64_t lastPresent = 0;
+    // Framebuffer route: the scaling tables for the surface they were made for.
+    SDL_Surface* scaledFor = nullptr;
+    int scaledWidth = 0;
+    int scaledHeight = 0;
+    SDL_Rect scaledArea{};
+    std::vector<int> sourceColumn;
+    std::vector<int> sourceRow;
+    std::vector<uint32_t> convertedRow;
+};
+
+PresenterState presenter;
+
+bool IsEmulatedOpenGl() {
+    using GetString = const unsigned char* (*)(uint32_t);
+    const auto getString = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
+    if (getString == nullptr) {
+        return false;
+    }
+    const unsigned char* name = getString(kGlRenderer);
+    if (name == nullptr) {
+        return false;
+    }
+    const std::string renderer(reinterpret_cast<const char*>(name));
+    for (const char* emulated : {"llvmpipe", "softpipe", "Software Rasterizer", "SWR"}) {
+        if (renderer.find(emulated) != std::string::npos) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool CreateTextureRoute() {
+    presenter.renderer = SDL_CreateRenderer(presenter.window, -1,
+                                            SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
+    if (presenter.renderer == nullptr) {
+        return false;
+    }
+    SDL_RendererInfo info{};
+    const bool usable = SDL_GetRendererInfo(presenter.renderer, &info) == 0 &&
+                        (info.flags & SDL_RENDERER_ACCELERATED) != 0 &&
+                        !(std::strncmp(info.name, "opengl", 6) == 0 && IsEmulatedOpenGl());
+    if (usable) {
+        SDL_RenderSetLogicalSize(presenter.renderer, kFrameWidth, kFrameHeight);
+        presenter.texture =
+            SDL_CreateTexture(presenter.renderer, SDL_PIXELFORMAT_ARGB8888,
+                              SDL_TEXTUREACCESS_STREAMING, kFrameWidth, kFrameHeight);
+    }
+    if (presenter.texture == nullptr) {
+        SDL_DestroyRenderer(presenter.renderer);
+        presenter.renderer = nullptr;
+        return false;
+    }
+    return true;
+}
+
+void SetIcon(const IconPixels& icon) {
+    const size_t pixels = static_cast<size_t>(icon.width) * static_cast<size_t>(icon.height);
+    if (icon.width <= 0 || icon.height <= 0 || icon.rgba.size() != pixels * 4) {
+        return;
+    }
+    SDL_Surface* surface =
+        SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint8_t*>(icon.rgba.data()), icon.width,
+                                           icon.height, 32, icon.width * 4, SDL_PIXELFORMAT_RGBA32);
+    if (surface != nullptr) {
+        SDL_SetWindowIcon(presenter.window, surface);
+        SDL_FreeSurface(surface);
+    }
+}
+
+uint64_t RefreshTicks() {
+    SDL_DisplayMode mode{};
+    const int display = SDL_GetWindowDisplayIndex(presenter.window);
+    int rate = kUnknownRefreshRate;
+    if (display >= 0 && SDL_GetDesktopDisplayMode(display, &mode) == 0 && mode.refresh_rate > 0) {
+        rate = mode.refresh_rate;
+    }
+    return SDL_GetPerformanceFrequency() / static_cast<uint64_t>(rate);
+}
+
+// Waits out the rest of the refresh interval: a present that is synchronised with the display
+// has already taken it, one that is not (virtual servers, some drivers) returns at once.
+void PaceToRefresh() {
+    const uint64_t frequency = SDL_GetPerformanceFrequency();
+    const uint64_t now = SDL_GetPerformanceCounter();
+    const uint64_t elapsed = now - presenter.lastPresent;
+    if (presenter.lastPresent != 0 && elapsed < presenter.refreshTicks) {
+        const uint64_t remainingMs = (presenter.refreshTicks - elapsed) * 1000 / frequency;
+        if (remainingMs > 0) {
+            SDL_Delay(static_cast<uint32_t>(remainingMs));
+        }
+    }
+    presenter.lastPresent = SDL_GetPerformanceCounter();
+}
+
+void PresentThroughTexture(const uint16_t* frame) {
+    if (presenter.texturesReset) {
+        presenter.texturesReset = false;
+        SDL_DestroyTexture(presenter.texture);
+        presenter.texture =
+            SDL_CreateTexture(presenter.renderer, SDL_PIXELFORMAT_ARGB8888,
+                              SDL_TEXTUREACCESS_STREAMING, kFrameWidth, kFrameHeight);
+    }
+    void* pixels = nullptr;
+    int pitch = 0;
+    if (presenter.texture == nullptr ||
+        SDL_LockTexture(presenter.texture, nullptr, &pixels, &pitch) != 0) {
+        return;
+    }
+    auto* target = static_cast<uint8_t*>(pixels);
+    for (int y = 0; y < kFrameHeight; ++y) {
+        ConvertRgb565ToXrgb8888(
+            frame + static_cast<size_t>(y) * kFrameWidth,
+            reinterpret_cast<uint32_t*>(target + static_cast<size_t>(y) * pitch), kFrameWidth);
+    }
+    SDL_UnlockTexture(presenter.texture);
+    SDL_SetRenderDrawColor(presenter.renderer, 0, 0, 0, 255);
+    SDL_RenderClear(presenter.renderer);
+    SDL_RenderCopy(presenter.renderer, presenter.texture, nullptr, nullptr);
+    SDL_RenderPresent(presenter.renderer);
+}
+
+// Fits the frame into the surface with its aspect kept, clears the bars once, and maps every
+// target column and row to its source by nearest neighbour.
+void PrepareScaling(SDL_Surface* surface) {
+    presenter.scaledFor = surface;
+    presenter.scaledWidth = surface->w;
+    presenter.scaledHeight = surface->h;
+    const int64_t widthByHeight = static_cast<int64_t>(surface->w) * kFrameHeight;
+    const int64_t heightByWidth = static_cast<int64_t>(surface->h) * kFrameWidth;
+    const int width =
+        widthByHeight <= heightByWidth
+            ? surface->w
+            : static_cast<int>(static_cast<int64_t>(surface->h) * kFrameWidth / kFrameHeight);
+    const int height =
+        widthByHeight <= heightByWidth
+            ? static_cast<int>(static_cast<int64_t>(surface->w) * kFrameHeight / kFrameWidth)
+            : surface->h;
+    presenter.scaledArea = {(surface->w - width) / 2, (surface->h - height) / 2, width, height};
+    presenter.sourceColumn.resize(static_cast<size_t>(std::max(width, 0)));
+    for (int x = 0; x < width; ++x) {
+        presenter.sourceColumn[x] = static_cast<int>(static_cast<int64_t>(x) * kFrameWidth / width);
+    }
+    presenter.sourceRow.resize(static_cast<size_t>(std::max(height, 0)));
+    for (int y = 0; y < height; ++y) {
+        presenter.sourceRow[y] = static_cast<int>(static_cast<int64_t>(y) * kFrameHeight / height);
+    }
+    presenter.convertedRow.resize(kFrameWidth);
+    SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 0, 0, 0));
+}
+
+void PresentThroughFramebuffer(const uint16_t* frame) {
+    SDL_Surface* surface = SDL_GetWindowSurface(presenter.window);
+    if (surface == nullptr || surface->format->BytesPerPixel != 4) {
+        return;
+    }
+    if (surface != presenter.scaledFor || surface->w != presenter.scaledWidth ||
+        surface->h != presenter.scaledHeight) {
+        PrepareScaling(surface);
+    }
+    if (SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) != 0) {
+        return;
+    }
+    const SDL_Rect& area = presenter.scaledArea;
+    auto* base = static_cast<uint8_t*>(surface->pixels);
+    const SDL_PixelFormat* format = surface->format;
+    // The conversion writes 0xFFRRGGBB; other 32-bit layouts are rare enough to map per pixel.
+    const bool native = format->Rmask == 0x00FF0000U && format->Gmask == 0x0000FF00U &&
+                        format->Bmask == 0x000000FFU;
+    int convertedSource = -1;
+    const uint32_t* previousTarget = nullptr;
+    for (int y = 0; y < area.h; ++y) {
+        auto* target =
+            reinterpret_cast<uint32_t*>(base + static_cast<size_t>(area.y + y) * surface->pitch) +
+            area.x;
+        const int sourceY = presenter.sourceRow[y];
+        if (sourceY == convertedSource && previousTarget != nullptr) {
+            std::memcpy(target, previousTarget, static_cast<size_t>(area.w) * 4);
+            previousTarget = target;
+            continue;
+        }
+        ConvertRgb565ToXrgb8888(frame + static_cast<size_t>(sourceY) * kFrameWidth,
+                                presenter.convertedRow.data(), kFrameWidth);
+        for (int x = 0; x < area.w; ++x) {
+            const uint32_t pixel = presenter.convertedRow[presenter.sourceColumn[x]];
+            target[x] =
+                native ? pixel
+                       : SDL_MapRGB(format, static_cast<uint8_t>(pixel >> 16),
+                                    static_cast<uint8_t>(pixel >> 8), static_cast<uint8_t>(pixel));
+        }
+        convertedSource = sourceY;
+        previousTarget = target;
+    }
+    if (SDL_MUSTLOCK(surface)) {
+        SDL_UnlockSurface(surface);
+    }
+    SDL_UpdateWindowSurface(presenter.window);
+}
+
+}  // namespace
+
+bool OpenMainWindow(std::string_view title, const IconPixels& icon) {
+    if (presenter.window != nullptr) {
+        return true;
+    }
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        return false;
+    }
+    // The window class is read from the environment when the window is made.
+    const std::string name(title);
+    SDL_setenv("SDL_VIDEO_X11_WMCLASS", name.c_str(), 0);
+    SDL_SetHint(SDL_HINT_APP_NAME, name.c_str());
+    // Fullscreen on the desktop keeps its display mode; the frame is scaled into it.
+    presenter.window =
+        SDL_CreateWindow(name.c_str(), SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
+                         kFrameWidth, kFrameHeight, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    if (presenter.window == nullptr) {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        return false;
+    }
+    SetIcon(icon);
+    SDL_ShowCursor(SDL_DISABLE);
+    presenter.route = CreateTextureRoute() ? Route::kTexture : Route::kFramebuffer;
+    presenter.refreshTicks = RefreshTicks();
+    presenter.lastPresent = 0;
+    SDL_RaiseWindow(presenter.window);
+    SDL_SetWindowInputFocus(presenter.window);
+    return true;
+}
+
+MainWindow* GetMainWindowHandle() {
+    return reinterpret_cast<MainWindow*>(presenter.window);
+}
+
+void CloseMainWindow() {
+    if (presenter.window == nullptr) {
+        return;
+    }
+    if (presenter.texture != nullptr) {
+        SDL_DestroyTexture(presenter.texture);
+    }
+    if (presenter.renderer != nullptr) {
+        SDL_DestroyRenderer(presenter.renderer);
+    }
+    SDL_DestroyWindow(presenter.window);
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    presenter = PresenterState{};
+}
+
+void PresentFrame(const uint16_t* frame) {
+    if (presenter.window == nullptr || frame == nullptr) {
+        return;
+    }
+    if (presenter.route == Route::kTexture) {
+        PresentThroughTexture(frame);
+    } else {
+        PresentThroughFramebuffer(frame);
+    }
+    PaceToRefresh();
+}
+
+void MarkSurfacesLost() {
+    presenter.surfacesLost = true;
+    presenter.texturesReset = true;
+}
+
+bool TakeSurfacesLost() {
+    const bool lost = presenter.surfacesLost;
+    presenter.surfacesLost = false;
+    return lost;
+}
+
+}  // namespace Drobix::Platform
