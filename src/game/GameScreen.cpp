@@ -9,7 +9,7 @@
 #include "game/Random.h"
 #include "graphics/Display.h"
 #include "graphics/Fonts.h"
-#include "graphics/Pictures.h"
+#include "graphics/ImageResources.h"
 #include "input/Input.h"
 #include "sound/Sound.h"
 #include "sound/SoundPlayback.h"

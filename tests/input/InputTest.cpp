@@ -67,7 +67,7 @@ TEST_F(InputTest, LowestTypingKeyWinsAndControlCharactersCount) {
     EXPECT_EQ(Typed(), '\x1B');
     // Keys that type nothing are passed over.
     Hold({VirtualKey::kShift, VirtualKey::kLeft, VirtualKey::kHome, 'Q'});
-    EXPECT_EQ(Typed(), 'q');
+    EXPECT_EQ(Typed(), 'Q');
     Hold({VirtualKey::kLeft});
     EXPECT_EQ(Typed(), '?');
 }

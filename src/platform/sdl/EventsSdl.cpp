@@ -1,6 +1,7 @@
 #include <SDL.h>
 
 #include "platform/Events.h"
+#include "platform/Presenter.h"
 #include "platform/sdl/SdlKeyboardEvents.h"
 
 namespace Drobix::Platform {
