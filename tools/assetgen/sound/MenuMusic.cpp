@@ -105,7 +105,7 @@ Arrangement BounceArrangement() {
     a.accompaniment.instrument.pan = -0.5;
 
     a.drums.groove = {"x.....x...x.....", "....x.......x..o", "xoxoxoxoxoxoxoxo"};
-    a.drums.fill = {"x.....x...x.x...", "....x...x.x.xxxx", "xoxoxoxoxoxo...."};
+    a.drums.fill = {"x.....x...x.x...", "....x...x.x.xoxx", "xoxoxoxoxoxoxoxx"};
     a.drums.noiseSeed = 153;
     return a;
 }
