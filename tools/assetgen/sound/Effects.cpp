@@ -4,6 +4,8 @@
 #include <cmath>
 #include <initializer_list>
 #include <numbers>
+#include <string_view>
+#include <utility>
 
 #include "Drums.h"
 #include "Echo.h"
