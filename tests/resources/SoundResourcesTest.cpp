@@ -1,0 +1,214 @@
+#include <gtest/gtest.h>
+#include <vorbis/vorbisfile.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <span>
+#include <vector>
+
+#include "platform/Resources.h"
+
+namespace Drobix {
+namespace {
+
+constexpr int kEffectRate = 44100;
+constexpr int kMusicRate = 24000;
+constexpr int kStereo = 2;
+constexpr std::size_t kBytesPerSample = 2;
+
+struct ExpectedSound {
+    int id;
+    int channels;
+    long rate;
+    std::size_t frames;
+};
+
+// Every built-in sound with the format and exact length the asset tool makes.
+constexpr ExpectedSound kSounds[] = {
+    {131, kStereo, kEffectRate, 4410},    // landing, 0.1 s
+    {133, kStereo, kEffectRate, 105840},  // game over, 2.4 s
+    {134, kStereo, kEffectRate, 70560},   // four rows, 1.6 s
+    {135, kStereo, kEffectRate, 61740},   // level up, 1.4 s
+    {136, kStereo, kEffectRate, 26460},   // one row, 0.6 s
+    {137, kStereo, kEffectRate, 74970},   // new game, 1.7 s
+    {138, kStereo, kEffectRate, 44100},   // three rows, 1.0 s
+    {139, kStereo, kEffectRate, 35280},   // two rows, 0.8 s
+    {152, kStereo, kMusicRate, 699904},   // 256 steps of 2734 frames
+    {153, kStereo, kMusicRate, 724992},   // 256 steps of 2832 frames
+};
+
+struct DecodedSound {
+    bool opened = false;
+    bool damaged = false;
+    int channels = 0;
+    long rate = 0;
+    std::vector<int16_t> samples;  // interleaved
+
+    std::size_t Frames() const { return channels > 0 ? samples.size() / channels : 0; }
+    std::size_t Bytes() const { return samples.size() * kBytesPerSample; }
+    int16_t At(std::size_t frame, int channel) const {
+        return samples[frame * static_cast<std::size_t>(channels) +
+                       static_cast<std::size_t>(channel)];
+    }
+};
+
+struct MemoryCursor {
+    std::span<const uint8_t> bytes;
+    std::size_t position = 0;
+};
+
+std::size_t ReadFromMemory(void* destination, std::size_t, std::size_t count, void* source) {
+    auto* cursor = static_cast<MemoryCursor*>(source);
+    const std::size_t n = std::min(count, cursor->bytes.size() - cursor->position);
+    std::memcpy(destination, cursor->bytes.data() + cursor->position, n);
+    cursor->position += n;
+    return n;
+}
+
+// Decodes the whole stream from start to end without seeking, as the game does.
+DecodedSound Decode(std::span<const uint8_t> bytes) {
+    DecodedSound sound;
+    MemoryCursor cursor{bytes};
+    OggVorbis_File file;
+    const ov_callbacks callbacks{ReadFromMemory, nullptr, nullptr, nullptr};
+    if (ov_open_callbacks(&cursor, &file, nullptr, 0, callbacks) != 0) {
+        return sound;
+    }
+    sound.opened = true;
+    std::vector<char> chunk(16384);
+    int section = 0;
+    for (;;) {
+        const long n =
+            ov_read(&file, chunk.data(), static_cast<int>(chunk.size()), 0, 2, 1, &section);
+        if (n == 0) {
+            break;
+        }
+        if (n < 0) {
+            sound.damaged = true;
+            break;
+        }
+        const std::size_t old = sound.samples.size();
+        sound.samples.resize(old + static_cast<std::size_t>(n) / kBytesPerSample);
+        std::memcpy(sound.samples.data() + old, chunk.data(), static_cast<std::size_t>(n));
+    }
+    const vorbis_info* info = ov_info(&file, -1);
+    sound.channels = info->channels;
+    sound.rate = info->rate;
+    ov_clear(&file);
+    return sound;
+}
+
+DecodedSound DecodeResource(int id) {
+    return Decode(Platform::FindResource(id, "OGG"));
+}
+
+int Peak(const DecodedSound& sound) {
+    int peak = 0;
+    for (const int16_t sample : sound.samples) {
+        peak = std::max(peak, std::abs(static_cast<int>(sample)));
+    }
+    return peak;
+}
+
+// The step from frame i - 1 to frame i of one channel, with frames taken round the end of the
+// track as a loop plays them.
+int StepAt(const DecodedSound& sound, int channel, std::size_t i) {
+    const std::size_t frames = sound.Frames();
+    return std::abs(sound.At(i % frames, channel) - sound.At((i + frames - 1) % frames, channel));
+}
+
+double Rms(const DecodedSound& sound, std::size_t firstFrame, std::size_t frames) {
+    double sum = 0.0;
+    const std::size_t first = firstFrame * static_cast<std::size_t>(sound.channels);
+    const std::size_t count = frames * static_cast<std::size_t>(sound.channels);
+    for (std::size_t i = first; i < first + count; ++i) {
+        sum += static_cast<double>(sound.samples[i]) * sound.samples[i];
+    }
+    return std::sqrt(sum / static_cast<double>(count));
+}
+
+TEST(SoundResourcesTest, EverySoundDecodesWithItsFormatAndExactLength) {
+    for (const ExpectedSound& expected : kSounds) {
+        SCOPED_TRACE(expected.id);
+        const DecodedSound sound = DecodeResource(expected.id);
+        ASSERT_TRUE(sound.opened);
+        EXPECT_FALSE(sound.damaged);
+        EXPECT_EQ(sound.channels, expected.channels);
+        EXPECT_EQ(sound.rate, expected.rate);
+        EXPECT_EQ(sound.samples.size() % static_cast<std::size_t>(expected.channels), 0u);
+        EXPECT_EQ(sound.Frames(), expected.frames);
+    }
+}
+
+TEST(SoundResourcesTest, DecodedSizesMatchWhatTheGameBudgetsFor) {
+    std::size_t effectBytes = 0;
+    for (const ExpectedSound& expected : kSounds) {
+        if (expected.rate == kEffectRate) {
+            effectBytes += DecodeResource(expected.id).Bytes();
+        }
+    }
+    // About 1.7 MB for the eight effects, 2.8 MB and 2.9 MB for the two tracks.
+    EXPECT_NEAR(static_cast<double>(effectBytes), 1.7e6, 0.05e6);
+    EXPECT_NEAR(static_cast<double>(DecodeResource(152).Bytes()), 2.8e6, 0.05e6);
+    EXPECT_NEAR(static_cast<double>(DecodeResource(153).Bytes()), 2.9e6, 0.05e6);
+    // The game reserves twelve times the stream's size for the decoded sound.
+    for (const ExpectedSound& expected : kSounds) {
+        SCOPED_TRACE(expected.id);
+        const std::size_t streamBytes = Platform::FindResource(expected.id, "OGG").size();
+        EXPECT_LE(DecodeResource(expected.id).Bytes(), 12 * streamBytes);
+    }
+}
+
+TEST(SoundResourcesTest, SoundsAreAudibleWithoutClippingAndEffectsEndInSilence) {
+    constexpr int kFullScale = 32767;
+    constexpr int kHeadroom = kFullScale * 9 / 10;  // about 1 dB below full scale
+    constexpr int kAudible = kFullScale / 10;
+    constexpr int kSilence = 64;
+    for (const ExpectedSound& expected : kSounds) {
+        SCOPED_TRACE(expected.id);
+        const DecodedSound sound = DecodeResource(expected.id);
+        ASSERT_GT(sound.Frames(), 0u);
+        const int peak = Peak(sound);
+        EXPECT_LT(peak, kHeadroom);
+        EXPECT_GT(peak, kAudible);
+        if (expected.rate == kEffectRate) {
+            for (int channel = 0; channel < sound.channels; ++channel) {
+                EXPECT_LE(std::abs(sound.At(sound.Frames() - 1, channel)), kSilence);
+            }
+        }
+    }
+}
+
+// A loop joins without a gap when the music plays on through its last and first moments, and
+// without a click when the wave steps no further from the last frame to the first than it
+// commonly does between neighbouring frames inside the track.
+TEST(SoundResourcesTest, MusicLoopsWithoutAGapOrAClick) {
+    constexpr double kEdgeSeconds = 0.05;
+    constexpr double kQuietestEdge = 0.1;  // 20 dB under the whole track: a breath, not a gap
+    for (const int id : {152, 153}) {
+        SCOPED_TRACE(id);
+        const DecodedSound sound = DecodeResource(id);
+        const auto edge = static_cast<std::size_t>(kEdgeSeconds * static_cast<double>(sound.rate));
+        ASSERT_GT(sound.Frames(), 2 * edge);
+        const double level = Rms(sound, 0, sound.Frames());
+        EXPECT_GT(Rms(sound, 0, edge), kQuietestEdge * level);
+        EXPECT_GT(Rms(sound, sound.Frames() - edge, edge), kQuietestEdge * level);
+        for (int channel = 0; channel < sound.channels; ++channel) {
+            std::vector<int> steps;
+            for (std::size_t i = 1; i < sound.Frames(); ++i) {
+                steps.push_back(StepAt(sound, channel, i));
+            }
+            const auto common =
+                steps.begin() + static_cast<std::ptrdiff_t>(steps.size() * 99 / 100);
+            std::nth_element(steps.begin(), common, steps.end());
+            EXPECT_LE(StepAt(sound, channel, 0), *common) << "channel " << channel;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace Drobix

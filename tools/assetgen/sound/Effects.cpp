@@ -1,0 +1,265 @@
+#include "Effects.h"
+
+#include <algorithm>
+#include <cmath>
+#include <initializer_list>
+#include <numbers>
+#include <string_view>
+#include <utility>
+
+#include "Drums.h"
+#include "Echo.h"
+#include "Instrument.h"
+#include "Noise.h"
+#include "Notation.h"
+
+namespace Drobix::AssetGen {
+
+namespace {
+
+constexpr int kEffectRate = 44100;
+// Effects are levelled by their loudest 300 ms, so that the row sounds rise in loudness
+// with their excitement; the rare peaks above the knee are bent down below the ceiling, which
+// leaves room for the encoder's overshoot.
+constexpr double kLoudnessWindowSeconds = 0.3;
+constexpr double kLimiterKnee = 0.55;
+constexpr double kLimiterCeiling = 0.85;
+constexpr double kEndFadeSeconds = 0.02;
+
+// Loudness targets in dB below full scale.
+constexpr double kLandingLoudness = -16.0;  // and played 15 dB down by the game
+constexpr double kOneRowLoudness = -15.5;
+constexpr double kTwoRowsLoudness = -14.5;
+constexpr double kThreeRowsLoudness = -13.5;
+constexpr double kFourRowsLoudness = -12.5;
+constexpr double kLevelUpLoudness = -13.0;
+constexpr double kNewGameLoudness = -14.0;
+constexpr double kGameOverLoudness = -14.0;
+
+AudioBuffer NewEffect(double seconds) {
+    return AudioBuffer(kEffectRate, static_cast<std::size_t>(std::lround(seconds * kEffectRate)),
+                       AudioBuffer::Ends::OneShot);
+}
+
+AudioBuffer Finished(AudioBuffer effect, double loudnessDb) {
+    effect.FadeOut(kEndFadeSeconds);
+    const double target = std::pow(10.0, loudnessDb / 20.0);
+    effect.Scale(target / effect.LoudestRms(kLoudnessWindowSeconds));
+    effect.SoftLimit(kLimiterKnee, kLimiterCeiling);
+    return effect;
+}
+
+Instrument Chime() {
+    Instrument chime;
+    chime.waveform = Waveform::Pulse;
+    chime.pulseWidth = 0.25;
+    chime.envelope = {0.003, 0.25, 0.35, 0.12};
+    chime.gain = 0.35;
+    chime.spread = 0.4;
+    chime.detuneCents = 7.0;
+    chime.lowPassHz = 6000.0;
+    return chime;
+}
+
+Instrument Bell() {
+    Instrument bell;
+    bell.waveform = Waveform::Sine;
+    bell.envelope = {0.002, 0.35, 0.15, 0.25};
+    bell.gain = 0.25;
+    bell.spread = 0.6;
+    bell.detuneCents = 4.0;
+    return bell;
+}
+
+Instrument Brass() {
+    Instrument brass;
+    brass.waveform = Waveform::Saw;
+    brass.envelope = {0.015, 0.2, 0.7, 0.15};
+    brass.gain = 0.3;
+    brass.spread = 0.5;
+    brass.detuneCents = 10.0;
+    brass.vibratoSemitones = 0.2;
+    brass.lowPassHz = 2500.0;
+    return brass;
+}
+
+Instrument SoftBass() {
+    Instrument bass;
+    bass.waveform = Waveform::Triangle;
+    bass.envelope = {0.005, 0.2, 0.6, 0.1};
+    bass.gain = 0.45;
+    return bass;
+}
+
+void PlayAt(AudioBuffer& buffer, const Instrument& instrument, double start, double seconds,
+            std::string_view pitch, double glide = 0.0) {
+    Note note;
+    note.startFrame = buffer.FramesIn(start);
+    note.seconds = seconds;
+    note.pitch = ParsePitch(pitch);
+    note.glide = glide;
+    Play(buffer, instrument, note);
+}
+
+// Notes one after another, each noteSeconds apart and held for most of that; returns the
+// time after the last.
+double PlayRun(AudioBuffer& buffer, const Instrument& instrument, double start, double noteSeconds,
+               std::initializer_list<std::string_view> pitches) {
+    constexpr double kRunLegato = 0.8;
+    for (const std::string_view pitch : pitches) {
+        PlayAt(buffer, instrument, start, noteSeconds * kRunLegato, pitch);
+        start += noteSeconds;
+    }
+    return start;
+}
+
+void PlayChord(AudioBuffer& buffer, const Instrument& instrument, double start, double seconds,
+               std::initializer_list<std::string_view> pitches) {
+    for (const std::string_view pitch : pitches) {
+        PlayAt(buffer, instrument, start, seconds, pitch);
+    }
+}
+
+// Filtered noise whose brightness rises over its length: the rush under the bigger clears.
+void PlaySweep(AudioBuffer& buffer, double start, double seconds, double gain, uint32_t seed) {
+    Noise noise(seed);
+    const std::size_t first = buffer.FramesIn(start);
+    const std::size_t frames = buffer.FramesIn(seconds);
+    double low = 0.0;
+    for (std::size_t i = 0; i < frames; ++i) {
+        const double progress = static_cast<double>(i) / static_cast<double>(frames);
+        const double coefficient = 0.02 + 0.5 * progress * progress;
+        low += coefficient * (noise.Next() - low);
+        const double envelope = std::sin(std::numbers::pi * progress);
+        buffer.AddPanned(first + i, low * envelope * gain, 0.0);
+    }
+}
+
+Echo ShortEcho() {
+    return {0.09, 0.13, 0.3, 0.3};
+}
+
+}  // namespace
+
+AudioBuffer MakeLandingEffect() {
+    constexpr double kSeconds = 0.1;
+    constexpr double kStartHz = 170.0;
+    constexpr double kEndHz = 70.0;
+    constexpr double kSweep = 0.015;
+    constexpr double kDecay = 0.028;
+    constexpr double kClickDecay = 0.004;
+    AudioBuffer effect = NewEffect(kSeconds);
+    Noise noise(131);
+    double phase = 0.0;
+    double previous = 0.0;
+    for (std::size_t i = 0; i < effect.Frames(); ++i) {
+        const double t = effect.Seconds(i);
+        const double frequency = kEndHz + (kStartHz - kEndHz) * std::exp(-t / kSweep);
+        const double attack = std::min(t / 0.002, 1.0);
+        const double thud = std::sin(phase) * std::exp(-t / kDecay);
+        const double white = noise.Next();
+        const double click = (white - previous) * 0.5 * std::exp(-t / kClickDecay);
+        previous = white;
+        effect.AddPanned(i, attack * (thud + 0.35 * click), 0.0);
+        phase += 2.0 * std::numbers::pi * frequency / kEffectRate;
+    }
+    return Finished(std::move(effect), kLandingLoudness);
+}
+
+AudioBuffer MakeNewGameEffect() {
+    AudioBuffer effect = NewEffect(1.7);
+    Noise noise(137);
+    const double go = PlayRun(effect, Chime(), 0.0, 0.12, {"c5", "e5", "g5"}) + 0.12;
+    for (const double hit : {0.0, 0.12, 0.24}) {
+        PlayHat(effect, effect.FramesIn(hit), 0.3, 0.3, noise);
+    }
+    PlayChord(effect, Brass(), go, 0.6, {"c5", "e5", "g5", "c6"});
+    PlayChord(effect, Bell(), go, 0.3, {"c7", "g6"});
+    PlayAt(effect, SoftBass(), go, 0.6, "c3");
+    PlayKick(effect, effect.FramesIn(go), 0.7);
+    PlaySnare(effect, effect.FramesIn(go), 0.35, noise);
+    ApplyEcho(effect, ShortEcho());
+    return Finished(std::move(effect), kNewGameLoudness);
+}
+
+AudioBuffer MakeGameOverEffect() {
+    AudioBuffer effect = NewEffect(2.4);
+    Instrument voice = Brass();
+    voice.lowPassHz = 1400.0;
+    voice.vibratoSemitones = 0.0;
+    PlayRun(effect, voice, 0.0, 0.32, {"e5", "c5", "a4"});
+    Instrument droop = voice;
+    droop.vibratoSemitones = 0.35;
+    droop.vibratoHz = 4.5;
+    droop.vibratoDelay = 0.2;
+    droop.envelope.release = 0.4;
+    PlayAt(effect, droop, 0.96, 1.0, "g#4", -2.0);
+    Instrument bass = SoftBass();
+    bass.envelope.release = 0.4;
+    PlayAt(effect, bass, 0.0, 0.55, "a2");
+    PlayAt(effect, bass, 0.64, 0.28, "f2");
+    PlayAt(effect, bass, 0.96, 1.0, "e2", -2.0);
+    return Finished(std::move(effect), kGameOverLoudness);
+}
+
+AudioBuffer MakeOneRowEffect() {
+    AudioBuffer effect = NewEffect(0.6);
+    PlayAt(effect, Chime(), 0.0, 0.06, "e6");
+    PlayAt(effect, Chime(), 0.075, 0.2, "b6");
+    PlayAt(effect, Bell(), 0.075, 0.15, "b7");
+    ApplyEcho(effect, ShortEcho());
+    return Finished(std::move(effect), kOneRowLoudness);
+}
+
+AudioBuffer MakeTwoRowsEffect() {
+    AudioBuffer effect = NewEffect(0.8);
+    const double top = PlayRun(effect, Chime(), 0.0, 0.07, {"c6", "e6", "g6"});
+    PlayAt(effect, Chime(), top, 0.28, "c7");
+    PlayChord(effect, Bell(), top, 0.2, {"c7", "g7"});
+    ApplyEcho(effect, ShortEcho());
+    return Finished(std::move(effect), kTwoRowsLoudness);
+}
+
+AudioBuffer MakeThreeRowsEffect() {
+    AudioBuffer effect = NewEffect(1.0);
+    const double top = PlayRun(effect, Chime(), 0.0, 0.06, {"g5", "c6", "e6", "g6"});
+    PlaySweep(effect, 0.0, top + 0.1, 0.5, 138);
+    PlayChord(effect, Chime(), top, 0.4, {"c6", "e6", "g6", "c7"});
+    PlayChord(effect, Bell(), top, 0.3, {"e7", "g7", "c8"});
+    ApplyEcho(effect, ShortEcho());
+    return Finished(std::move(effect), kThreeRowsLoudness);
+}
+
+AudioBuffer MakeFourRowsEffect() {
+    AudioBuffer effect = NewEffect(1.6);
+    Noise noise(134);
+    const double top =
+        PlayRun(effect, Chime(), 0.0, 0.04, {"c5", "e5", "g5", "c6", "e6", "g6", "c7", "e7"});
+    PlaySweep(effect, 0.0, top + 0.05, 0.6, 1340);
+    PlayChord(effect, Brass(), top, 0.7, {"c5", "e5", "g5", "c6"});
+    PlayChord(effect, Chime(), top, 0.6, {"g6", "c7"});
+    PlayChord(effect, Bell(), top, 0.5, {"e7", "g7", "c8"});
+    PlayAt(effect, SoftBass(), top, 0.7, "c3");
+    PlayKick(effect, effect.FramesIn(top), 0.5);
+    PlayCrash(effect, effect.FramesIn(top), 0.25, noise);
+    ApplyEcho(effect, ShortEcho());
+    return Finished(std::move(effect), kFourRowsLoudness);
+}
+
+AudioBuffer MakeLevelUpEffect() {
+    AudioBuffer effect = NewEffect(1.4);
+    Noise noise(135);
+    const double peak = PlayRun(effect, Brass(), 0.0, 0.12, {"g5", "g5", "g5"});
+    for (const double hit : {0.0, 0.12, 0.24}) {
+        PlaySnare(effect, effect.FramesIn(hit), 0.25, noise);
+    }
+    PlayChord(effect, Brass(), peak, 0.6, {"e5", "c6"});
+    PlayRun(effect, Bell(), peak, 0.05, {"c7", "e7", "g7", "c8"});
+    PlayAt(effect, SoftBass(), peak, 0.6, "c3");
+    PlayKick(effect, effect.FramesIn(peak), 0.7);
+    PlayCrash(effect, effect.FramesIn(peak), 0.2, noise);
+    ApplyEcho(effect, ShortEcho());
+    return Finished(std::move(effect), kLevelUpLoudness);
+}
+
+}  // namespace Drobix::AssetGen

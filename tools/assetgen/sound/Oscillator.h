@@ -1,0 +1,26 @@
+#pragma once
+
+namespace Drobix::AssetGen {
+
+enum class Waveform { Sine, Triangle, Pulse, Saw };
+
+// The frequency in Hz of a note numbered as MIDI numbers them (69 is A at 440 Hz); fractions
+// give the pitches in between, for glides and vibrato.
+double NoteFrequency(double note);
+
+// One oscillator with its own phase. Pulse and saw are band-limited with polynomial steps so
+// that high notes do not alias at the lower sample rates.
+class Oscillator {
+public:
+    explicit Oscillator(Waveform waveform, double pulseWidth = 0.5);
+
+    // The next sample in [-1, 1] at the given frequency, then advances the phase.
+    double Next(double frequency, double sampleRate);
+
+private:
+    Waveform waveform_;
+    double pulseWidth_;
+    double phase_ = 0.0;
+};
+
+}  // namespace Drobix::AssetGen
