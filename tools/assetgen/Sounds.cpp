@@ -16,18 +16,28 @@ namespace {
 constexpr float kEffectQuality = 0.4f;
 constexpr float kMusicQuality = 0.4f;
 
+constexpr int kMono = 1;
+constexpr int kStereo = 2;
+
 struct SoundRecipe {
     int id;
     AudioBuffer (*make)();
+    int channels;
     float quality;
 };
 
 constexpr SoundRecipe kRecipes[] = {
-    {131, MakeLandingEffect, kEffectQuality},   {133, MakeGameOverEffect, kEffectQuality},
-    {134, MakeFourRowsEffect, kEffectQuality},  {135, MakeLevelUpEffect, kEffectQuality},
-    {136, MakeOneRowEffect, kEffectQuality},    {137, MakeNewGameEffect, kEffectQuality},
-    {138, MakeThreeRowsEffect, kEffectQuality}, {139, MakeTwoRowsEffect, kEffectQuality},
-    {152, MakeMarchTrack, kMusicQuality},       {153, MakeBounceTrack, kMusicQuality},
+    // The landing thud sits in the middle, so one channel at a lower rate carries it whole.
+    {131, MakeLandingEffect, kMono, kEffectQuality},
+    {133, MakeGameOverEffect, kStereo, kEffectQuality},
+    {134, MakeFourRowsEffect, kStereo, kEffectQuality},
+    {135, MakeLevelUpEffect, kStereo, kEffectQuality},
+    {136, MakeOneRowEffect, kStereo, kEffectQuality},
+    {137, MakeNewGameEffect, kStereo, kEffectQuality},
+    {138, MakeThreeRowsEffect, kStereo, kEffectQuality},
+    {139, MakeTwoRowsEffect, kStereo, kEffectQuality},
+    {152, MakeMarchTrack, kStereo, kMusicQuality},
+    {153, MakeBounceTrack, kStereo, kMusicQuality},
 };
 
 }  // namespace
@@ -37,7 +47,7 @@ std::vector<Asset> MakeSounds() {
     for (const SoundRecipe& recipe : kRecipes) {
         // The resource id doubles as the stream serial number: fixed, and distinct per sound.
         sounds.push_back({recipe.id, "OGG", std::to_string(recipe.id) + ".ogg",
-                          EncodeOggVorbis(recipe.make(), recipe.quality, recipe.id)});
+                          EncodeOggVorbis(recipe.make(), recipe.channels, recipe.quality, recipe.id)});
     }
     return sounds;
 }

@@ -18,6 +18,7 @@ namespace Drobix::AssetGen {
 namespace {
 
 constexpr int kEffectRate = 44100;
+constexpr int kLandingRate = 22050;
 // Effects are levelled by their loudest 300 ms, so that the row sounds rise in loudness
 // with their excitement; the rare peaks above the knee are bent down below the ceiling, which
 // leaves room for the encoder's overshoot.
@@ -36,8 +37,8 @@ constexpr double kLevelUpLoudness = -13.0;
 constexpr double kNewGameLoudness = -14.0;
 constexpr double kGameOverLoudness = -14.0;
 
-AudioBuffer NewEffect(double seconds) {
-    return AudioBuffer(kEffectRate, static_cast<std::size_t>(std::lround(seconds * kEffectRate)),
+AudioBuffer NewEffect(double seconds, int rate = kEffectRate) {
+    return AudioBuffer(rate, static_cast<std::size_t>(std::lround(seconds * rate)),
                        AudioBuffer::Ends::OneShot);
 }
 
@@ -148,7 +149,7 @@ AudioBuffer MakeLandingEffect() {
     constexpr double kSweep = 0.015;
     constexpr double kDecay = 0.028;
     constexpr double kClickDecay = 0.004;
-    AudioBuffer effect = NewEffect(kSeconds);
+    AudioBuffer effect = NewEffect(kSeconds, kLandingRate);
     Noise noise(131);
     double phase = 0.0;
     double previous = 0.0;
@@ -161,7 +162,7 @@ AudioBuffer MakeLandingEffect() {
         const double click = (white - previous) * 0.5 * std::exp(-t / kClickDecay);
         previous = white;
         effect.AddPanned(i, attack * (thud + 0.35 * click), 0.0);
-        phase += 2.0 * std::numbers::pi * frequency / kEffectRate;
+        phase += 2.0 * std::numbers::pi * frequency / kLandingRate;
     }
     return Finished(std::move(effect), kLandingLoudness);
 }

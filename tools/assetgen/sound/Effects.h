@@ -4,7 +4,7 @@
 
 namespace Drobix::AssetGen {
 
-// The game's effects, stereo at 44100 Hz, each ending in silence.
+// The game's effects at 44100 Hz (the landing thud at 22050 Hz), each ending in silence.
 AudioBuffer MakeLandingEffect();    // 131: a short soft thud
 AudioBuffer MakeNewGameEffect();    // 137: a bright "ready, go" call
 AudioBuffer MakeGameOverEffect();   // 133: a falling, drooping minor line

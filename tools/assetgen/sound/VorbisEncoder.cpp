@@ -10,15 +10,15 @@ namespace Drobix::AssetGen {
 
 namespace {
 
-constexpr int kChannels = 2;
 constexpr std::size_t kChunkFrames = 1024;
 
 // The libogg and libvorbis state of one encoding, released in reverse order of creation.
 class EncoderState {
 public:
-    EncoderState(int sampleRate, float quality, int streamSerial) {
+    EncoderState(int channels, int sampleRate, float quality, int streamSerial)
+        : channels_(channels) {
         vorbis_info_init(&info_);
-        if (vorbis_encode_init_vbr(&info_, kChannels, sampleRate, quality) != 0) {
+        if (vorbis_encode_init_vbr(&info_, channels, sampleRate, quality) != 0) {
             vorbis_info_clear(&info_);
             throw std::runtime_error("the Vorbis encoder refused the sound's format");
         }
@@ -57,8 +57,14 @@ public:
         if (count > 0) {
             float** channels = vorbis_analysis_buffer(&dsp_, static_cast<int>(count));
             for (std::size_t i = 0; i < count; ++i) {
-                channels[0][i] = buffer.Left(first + i);
-                channels[1][i] = buffer.Right(first + i);
+                const float left = buffer.Left(first + i);
+                const float right = buffer.Right(first + i);
+                if (channels_ == 1) {
+                    channels[0][i] = 0.5F * (left + right);
+                } else {
+                    channels[0][i] = left;
+                    channels[1][i] = right;
+                }
             }
         }
         vorbis_analysis_wrote(&dsp_, static_cast<int>(count));
@@ -92,6 +98,7 @@ private:
         out.insert(out.end(), page.body, page.body + page.body_len);
     }
 
+    int channels_;
     vorbis_info info_{};
     vorbis_comment comment_{};
     vorbis_dsp_state dsp_{};
@@ -101,8 +108,9 @@ private:
 
 }  // namespace
 
-std::vector<uint8_t> EncodeOggVorbis(const AudioBuffer& buffer, float quality, int streamSerial) {
-    EncoderState encoder(buffer.SampleRate(), quality, streamSerial);
+std::vector<uint8_t> EncodeOggVorbis(const AudioBuffer& buffer, int channels, float quality,
+                                     int streamSerial) {
+    EncoderState encoder(channels, buffer.SampleRate(), quality, streamSerial);
     std::vector<uint8_t> out;
     encoder.WriteHeaders(out);
     for (std::size_t first = 0; first < buffer.Frames(); first += kChunkFrames) {
