@@ -1,11 +1,15 @@
 # Runs one replay script with its own data folder and compares standard output with the
-# expected file; NAME.status, when present, holds the expected exit status (0 otherwise).
+# expected file. NAME.dat, when present, is the data file the program starts with; NAME.status,
+# when present, holds the expected exit status (0 otherwise).
 get_filename_component(name ${SCRIPT} NAME_WE)
 get_filename_component(folder ${SCRIPT} DIRECTORY)
 set(data_home ${WORK_DIR}/${name}-data)
 file(REMOVE_RECURSE ${data_home})
 file(MAKE_DIRECTORY ${data_home})
 set(ENV{XDG_DATA_HOME} ${data_home})
+if(EXISTS ${folder}/${name}.dat)
+    configure_file(${folder}/${name}.dat ${data_home}/Quillbeam/Drobix/Drobix.dat COPYONLY)
+endif()
 execute_process(
     COMMAND ${REPLAY} ${SCRIPT}
     WORKING_DIRECTORY ${WORK_DIR}
