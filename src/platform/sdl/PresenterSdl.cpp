@@ -27,7 +27,7 @@ struct PresenterState {
     bool texturesReset = false;
     bool surfacesLost = false;
     uint64_t refreshTicks = 0;
-    uint64_t lastPresent = 0;
+    uint64_t nextDeadline = 0;
     // Framebuffer route: the scaling tables for the surface they were made for.
     SDL_Surface* scaledFor = nullptr;
     int scaledWidth = 0;
@@ -57,6 +57,21 @@ bool IsEmulatedOpenGl() {
         }
     }
     return false;
+}
+
+// Without a display SDL falls back to drivers that draw nowhere; only a request by name
+// (SDL_VIDEODRIVER) makes them acceptable.
+bool HasRealDisplay() {
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (driver == nullptr) {
+        return false;
+    }
+    const std::string name(driver);
+    if (name != "offscreen" && name != "dummy") {
+        return true;
+    }
+    const char* requested = SDL_getenv("SDL_VIDEODRIVER");
+    return requested != nullptr && name == requested;
 }
 
 bool CreateTextureRoute() {
@@ -108,18 +123,21 @@ uint64_t RefreshTicks() {
 }
 
 // Waits out the rest of the refresh interval: a present that is synchronised with the display
-// has already taken it, one that is not (virtual servers, some drivers) returns at once.
+// has already taken it, one that is not (virtual servers, some drivers) returns at once. The
+// deadlines advance by whole intervals so that sleeping in milliseconds keeps the rate exact.
 void PaceToRefresh() {
     const uint64_t frequency = SDL_GetPerformanceFrequency();
     const uint64_t now = SDL_GetPerformanceCounter();
-    const uint64_t elapsed = now - presenter.lastPresent;
-    if (presenter.lastPresent != 0 && elapsed < presenter.refreshTicks) {
-        const uint64_t remainingMs = (presenter.refreshTicks - elapsed) * 1000 / frequency;
-        if (remainingMs > 0) {
-            SDL_Delay(static_cast<uint32_t>(remainingMs));
-        }
+    presenter.nextDeadline += presenter.refreshTicks;
+    if (presenter.nextDeadline <= now || presenter.nextDeadline > now + presenter.refreshTicks) {
+        // Late by a whole frame, or the first present: start counting from now.
+        presenter.nextDeadline = now;
+        return;
     }
-    presenter.lastPresent = SDL_GetPerformanceCounter();
+    const uint64_t remainingMs = (presenter.nextDeadline - now) * 1000 / frequency;
+    if (remainingMs > 0) {
+        SDL_Delay(static_cast<uint32_t>(remainingMs));
+    }
 }
 
 void PresentThroughTexture(const uint16_t* frame) {
@@ -232,7 +250,13 @@ bool OpenMainWindow(std::string_view title, const IconPixels& icon) {
     if (presenter.window != nullptr) {
         return true;
     }
+    // The window framebuffer is the native one, never one drawn through an emulated renderer.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        return false;
+    }
+    if (!HasRealDisplay()) {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
         return false;
     }
     // The window class is read from the environment when the window is made.
@@ -251,7 +275,7 @@ bool OpenMainWindow(std::string_view title, const IconPixels& icon) {
     SDL_ShowCursor(SDL_DISABLE);
     presenter.route = CreateTextureRoute() ? Route::kTexture : Route::kFramebuffer;
     presenter.refreshTicks = RefreshTicks();
-    presenter.lastPresent = 0;
+    presenter.nextDeadline = 0;
     SDL_RaiseWindow(presenter.window);
     SDL_SetWindowInputFocus(presenter.window);
     return true;
