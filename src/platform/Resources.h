@@ -8,8 +8,9 @@
 
 namespace Drobix::Platform {
 
-// The bytes of a built-in resource by id and type ("JPG", "PNG", "OGG", "ICON"); empty when
-// there is no such resource. The bytes live as long as the program.
+// The bytes of a built-in resource by id and type ("JPG", "PNG", "OGG", "ICON", and "STRING"
+// for the strings); empty when there is no such resource. The bytes live as long as the
+// program.
 std::span<const uint8_t> FindResource(int id, std::string_view type);
 
 // A built-in string resource (Windows-1252 bytes); nothing when there is no such string.

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "Asset.h"
+
+namespace Drobix::AssetGen {
+
+// The help text (149) and the credits line (150), Windows-1252 bytes, type "STRING".
+std::vector<Asset> MakeStrings();
+
+// The two texts on their own, for the previews.
+std::string HelpText();
+std::string CreditsText();
+
+}  // namespace Drobix::AssetGen
