@@ -49,14 +49,6 @@ int16_t Right(const std::vector<int16_t>& output, size_t frame) {
     return output[frame * 2 + 1];
 }
 
-TEST(MixerTest, NothingPlayingGivesSilence) {
-    Mixer mixer;
-    mixer.AddVoice(Constant(100, 5000), 1, kOutputRate);
-    for (int16_t sample : MixFrames(mixer, 3000)) {
-        ASSERT_EQ(sample, 0);
-    }
-}
-
 class MixerResamplingTest : public testing::TestWithParam<uint32_t> {};
 
 TEST_P(MixerResamplingTest, KeepsPitchAndLength) {

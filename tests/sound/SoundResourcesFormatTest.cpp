@@ -77,17 +77,5 @@ TEST_F(SoundResourcesFormatTest, MonoAt22050AndStereoAt24000GiveTheirBufferForma
     EXPECT_TRUE(sawStereo24000);
 }
 
-TEST_F(SoundResourcesFormatTest, EveryTruncationOfTheLandingSoundDecodesSafely) {
-    const auto ogg = Platform::FindResource(131, "OGG");
-    ASSERT_FALSE(ogg.empty());
-    const size_t fullBytes = DecodeOgg(ogg)->pcm.size();
-    for (size_t length = 0; length < ogg.size(); ++length) {
-        const auto sound = DecodeOgg(ogg.first(length));
-        if (sound) {
-            ASSERT_LE(sound->pcm.size(), fullBytes) << length;
-        }
-    }
-}
-
 }  // namespace
 }  // namespace Drobix
