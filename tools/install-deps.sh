@@ -7,7 +7,7 @@ drobix_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-dev
     libsdl2-dev libpng-dev zlib1g-dev libjpeg-dev libvorbis-dev libogg-dev
-    libfreetype-dev fonts-dejavu-core sox
+    libfreetype-dev fonts-dejavu-core
     xvfb xauth xdotool
 )
 
