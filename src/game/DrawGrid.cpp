@@ -2,6 +2,7 @@
 
 #include "game/BoardLayout.h"
 #include "graphics/Display.h"
+#include "graphics/ImageRegistry.h"
 #include "graphics/ImageResources.h"
 
 namespace Drobix {
@@ -41,25 +42,24 @@ Joins FindJoins(const BlockGrid& grid, unsigned i, unsigned j) {
             u && grid.IsSameBlock(i, j, i - 1, j), d && grid.IsSameBlock(i, j, i + 1, j)};
 }
 
-void DrawPiece(ImageSurface* sheet, const Rect& source, int x, int y) {
-    DrawImagePart(sheet, &source, x, y);
+Rect FaceRect(int c) { return {0, c, kCellSize, c + kCellSize}; }
+
+void DrawPiece(ImageSurface* sheet, const Rect& source, int x, int y, ImageSurface* dest = nullptr) {
+    DrawImagePart(sheet, &source, x, y, dest);
 }
 
-void DrawCell(ImageSurface* sheet, const BlockGrid& grid, unsigned i, unsigned j, int x0, int y0) {
-    const int colour = grid.GetCellColour(i, j);
-    if (colour < 0 || colour >= kColourCount) {
-        return;
-    }
-    const int c = kCellSize * colour;
-    const Joins join = FindJoins(grid, i, j);
-    DrawPiece(sheet, {0, c, kCellSize, c + kCellSize}, x0, y0);
+// A cell as its joins make it: the face, the bridges over the gaps to joined neighbours on the
+// left and above, and the corner pieces at each corner whose two sides both lack a joined
+// neighbour, in the order that decides which overlapping piece shows.
+void ComposeCell(ImageSurface* sheet, int c, Joins join, int x0, int y0, ImageSurface* dest) {
+    DrawPiece(sheet, FaceRect(c), x0, y0, dest);
     if (join.left) {
         DrawPiece(sheet, {kFillerStart, c, kFillerStart + kFillerSize, c + kCellSize},
-                  x0 - kBridgeOffset, y0);
+                  x0 - kBridgeOffset, y0, dest);
     }
     if (join.up) {
         DrawPiece(sheet, {0, c + kFillerStart, kCellSize, c + kFillerStart + kFillerSize}, x0,
-                  y0 - kBridgeOffset);
+                  y0 - kBridgeOffset, dest);
     }
     const Rect topLeft{kLeftCornerX, c, kLeftCornerX + kCornerSize, c + kCornerSize};
     const Rect topRight{kRightCornerX, c, kRightCornerX + kCornerSize, c + kCornerSize};
@@ -68,18 +68,93 @@ void DrawCell(ImageSurface* sheet, const BlockGrid& grid, unsigned i, unsigned j
     const Rect bottomRight{kRightCornerX, c + kBottomCornerY, kRightCornerX + kCornerSize,
                            c + kBottomCornerY + kCornerSize};
     if (!join.left && !join.up) {
-        DrawPiece(sheet, topLeft, x0, y0);
+        DrawPiece(sheet, topLeft, x0, y0, dest);
     }
     if (!join.right && !join.up) {
-        DrawPiece(sheet, topRight, x0 + kFarCornerOffset, y0);
+        DrawPiece(sheet, topRight, x0 + kFarCornerOffset, y0, dest);
     }
     if (!join.left && !join.down) {
-        DrawPiece(sheet, bottomLeft, x0, y0 + kFarCornerOffset);
+        DrawPiece(sheet, bottomLeft, x0, y0 + kFarCornerOffset, dest);
     }
     if (!join.right && !join.down) {
-        DrawPiece(sheet, bottomRight, x0 + kFarCornerOffset, y0 + kFarCornerOffset);
+        DrawPiece(sheet, bottomRight, x0 + kFarCornerOffset, y0 + kFarCornerOffset, dest);
     }
+}
+
+// Every colour with every combination of joins, composed once from the sprite sheet into tiles
+// that reach over the gaps on the left and above: a cell then takes one or two copies instead
+// of up to seven. A blank picture, so that it is composed again whenever the surfaces are
+// restored (after the sheet, which was loaded before it).
+constexpr int kJoinCombinations = 16;
+constexpr int kTileSize = kBridgeOffset + kCellSize;
+
+Joins JoinsOf(int combination) {
+    return {(combination & 1) != 0, (combination & 2) != 0, (combination & 4) != 0,
+            (combination & 8) != 0};
+}
+
+int CombinationOf(Joins join) {
+    return (join.left ? 1 : 0) | (join.right ? 2 : 0) | (join.up ? 4 : 0) | (join.down ? 8 : 0);
+}
+
+struct CellTiles {
+    ImageSurface* image = nullptr;
+    int32_t serial = 0;
+    int32_t sheetSerial = 0;
+};
+
+CellTiles cellTiles;
+
+bool IsAlive(const ImageSurface* image, int32_t serial) {
+    return image != nullptr && NextImageAfter(serial - 1) == image;
+}
+
+void ComposeTiles() {
+    ImageSurface* sheet = LoadPngImageKeyed(kBlockSpriteSheetId, 0, 0);
+    for (int colour = 0; colour < kColourCount; ++colour) {
+        for (int combination = 0; combination < kJoinCombinations; ++combination) {
+            ComposeCell(sheet, kCellSize * colour, JoinsOf(combination),
+                        kTileSize * combination + kBridgeOffset,
+                        kTileSize * colour + kBridgeOffset, cellTiles.image);
+        }
+    }
+}
+
+ImageSurface* CellTilesFor(const ImageSurface* sheet) {
+    if (IsAlive(cellTiles.image, cellTiles.serial) && IsAlive(sheet, cellTiles.sheetSerial)) {
+        return cellTiles.image;
+    }
+    if (IsAlive(cellTiles.image, cellTiles.serial)) {
+        DestroyImage(cellTiles.image);
+    }
+    cellTiles.image = CreateBlankImage(kTileSize * kJoinCombinations, kTileSize * kColourCount,
+                                       ComposeTiles);
+    cellTiles.serial = cellTiles.image->serial;
+    cellTiles.sheetSerial = sheet->serial;
+    ComposeTiles();
+    return cellTiles.image;
+}
+
+// Copies what the cell draws from its tile: the bridge above (without the corner of the gap
+// crossing, which only the filler may touch), then the face with the bridge on the left.
+void DrawCell(ImageSurface* sheet, ImageSurface* tiles, const BlockGrid& grid, unsigned i,
+              unsigned j, int x0, int y0) {
+    const int colour = grid.GetCellColour(i, j);
+    if (colour < 0 || colour >= kColourCount) {
+        return;
+    }
+    const Joins join = FindJoins(grid, i, j);
+    const int tileLeft = kTileSize * CombinationOf(join) + kBridgeOffset;
+    const int tileTop = kTileSize * colour + kBridgeOffset;
+    if (join.up) {
+        DrawPiece(tiles, {tileLeft, tileTop - kBridgeOffset, tileLeft + kCellSize, tileTop}, x0,
+                  y0 - kBridgeOffset);
+    }
+    const int reach = join.left ? kBridgeOffset : 0;
+    DrawPiece(tiles, {tileLeft - reach, tileTop, tileLeft + kCellSize, tileTop + kCellSize},
+              x0 - reach, y0);
     if (join.left && join.up && grid.IsSameBlock(i, j, i - 1, j - 1)) {
+        const int c = kCellSize * colour;
         const Rect filler{kFillerStart, c + kFillerStart, kFillerStart + kFillerSize,
                           c + kFillerStart + kFillerSize};
         DrawImagePartKeyed(sheet, &filler, x0 - kBridgeOffset, y0 - kBridgeOffset);
@@ -92,12 +167,16 @@ void DrawGrid(const BlockGrid& grid, int x, int y) {
     // Looked up on every call (a short search, no decoding) rather than kept, so that a
     // display closed and opened again never leaves a stale picture behind.
     ImageSurface* sheet = LoadPngImageKeyed(kBlockSpriteSheetId, 0, 0);
+    if (sheet == nullptr) {
+        return;
+    }
+    ImageSurface* tiles = CellTilesFor(sheet);
     const unsigned rows = grid.GetRowCount();
     const unsigned columns = grid.GetColumnCount();
     for (unsigned i = 0; i < rows; ++i) {
         for (unsigned j = 0; j < columns; ++j) {
             if (grid.IsCellFilled(i, j)) {
-                DrawCell(sheet, grid, i, j, x + kCellPitch * static_cast<int>(j),
+                DrawCell(sheet, tiles, grid, i, j, x + kCellPitch * static_cast<int>(j),
                          y + kCellPitch * static_cast<int>(i));
             }
         }

@@ -2,10 +2,6 @@
 
 #include <cstring>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 namespace Drobix {
 
 namespace {
@@ -23,70 +19,99 @@ uint16_t* TargetRow(PixelView to, int y) {
     return to.pixels + static_cast<size_t>(y) * static_cast<size_t>(to.width);
 }
 
-#if defined(__SSE2__)
-constexpr int kLane = 8;  // pixels per 16-byte vector
-
-__m128i Load(const uint16_t* pixels) {
-    return _mm_loadu_si128(reinterpret_cast<const __m128i*>(pixels));
+// Copies one piece of Bytes bytes; the compiler turns it into one vector move.
+template <size_t Bytes>
+[[gnu::always_inline]] inline void CopyPiece(const uint16_t* source, uint16_t* target) {
+    std::memcpy(target, source, Bytes);
 }
 
-void Store(uint16_t* pixels, __m128i value) {
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(pixels), value);
-}
-
-// Rows are short (a 25-pixel cell, an 8-pixel corner), so whole vectors are copied and the
-// tail is one more vector that overlaps the last; the rows of different pictures never overlap.
-void CopyRow(const uint16_t* source, uint16_t* target, int count) {
-    if (count < kLane || source == target) {
-        std::memmove(target, source, static_cast<size_t>(count) * 2);
-        return;
+// Rows are short (a 25-pixel cell, an 8-pixel corner), so they are copied in whole pieces and
+// the tail is one more piece that overlaps the last; rows of different pictures never overlap.
+template <size_t Bytes>
+[[gnu::always_inline]] inline void CopyRowInPieces(const uint16_t* source, uint16_t* target,
+                                                   int count) {
+    constexpr int kPixels = static_cast<int>(Bytes / sizeof(uint16_t));
+    int i = 0;
+    for (; i + kPixels <= count; i += kPixels) {
+        CopyPiece<Bytes>(source + i, target + i);
     }
-    for (int i = 0; i + kLane <= count; i += kLane) {
-        Store(target + i, Load(source + i));
+    if (i < count) {
+        CopyPiece<Bytes>(source + count - kPixels, target + count - kPixels);
     }
-    Store(target + count - kLane, Load(source + count - kLane));
 }
 
-__m128i Keyed(__m128i source, __m128i target, __m128i key) {
-    const __m128i skip = _mm_cmpeq_epi16(source, key);
-    return _mm_or_si128(_mm_and_si128(skip, target), _mm_andnot_si128(skip, source));
+// The piece size is chosen once per blit, so the row loop itself has no decisions to make.
+template <size_t Bytes>
+[[gnu::always_inline]] inline void CopyRowsInPieces(const uint16_t* source, size_t sourceStride,
+                                                    uint16_t* target, size_t targetStride,
+                                                    int count, int rows) {
+    for (int row = 0; row < rows; ++row) {
+        CopyRowInPieces<Bytes>(source, target, count);
+        source += sourceStride;
+        target += targetStride;
+    }
 }
 
-// Doing a tail pixel twice gives the same result, so the tail may overlap here too.
-void CopyRowKeyedValue(const uint16_t* source, uint16_t* target, int count, uint16_t keyValue) {
-    if (count < kLane) {
+[[gnu::always_inline]] inline void CopyOpaqueRows(const uint16_t* source, size_t sourceStride,
+                                                  uint16_t* target, size_t targetStride,
+                                                  int count, int rows) {
+    if (count >= 16) {
+        CopyRowsInPieces<32>(source, sourceStride, target, targetStride, count, rows);
+    } else if (count >= 8) {
+        CopyRowsInPieces<16>(source, sourceStride, target, targetStride, count, rows);
+    } else if (count >= 4) {
+        CopyRowsInPieces<8>(source, sourceStride, target, targetStride, count, rows);
+    } else if (count >= 2) {
+        CopyRowsInPieces<4>(source, sourceStride, target, targetStride, count, rows);
+    } else {
+        for (int row = 0; row < rows; ++row) {
+            target[static_cast<size_t>(row) * targetStride] =
+                source[static_cast<size_t>(row) * sourceStride];
+        }
+    }
+}
+
+// Plain loops: the compiler vectorises them for the processor at hand.
+[[gnu::always_inline]] inline void CopyRowKeyed(const uint16_t* source, uint16_t* target,
+                                                int count, ColourKey key) {
+    if (key.low == key.high) {
+        const uint16_t keyValue = key.low;
         for (int i = 0; i < count; ++i) {
             target[i] = source[i] == keyValue ? target[i] : source[i];
         }
         return;
     }
-    const __m128i key = _mm_set1_epi16(static_cast<short>(keyValue));
-    for (int i = 0; i + kLane <= count; i += kLane) {
-        Store(target + i, Keyed(Load(source + i), Load(target + i), key));
-    }
-    const int last = count - kLane;
-    Store(target + last, Keyed(Load(source + last), Load(target + last), key));
-}
-#else
-void CopyRow(const uint16_t* source, uint16_t* target, int count) {
-    std::memmove(target, source, static_cast<size_t>(count) * 2);
-}
-
-void CopyRowKeyedValue(const uint16_t* source, uint16_t* target, int count, uint16_t keyValue) {
-    for (int i = 0; i < count; ++i) {
-        target[i] = source[i] == keyValue ? target[i] : source[i];
-    }
-}
-#endif
-
-void CopyRowKeyed(const uint16_t* source, uint16_t* target, int count, ColourKey key) {
-    if (key.low == key.high) {
-        CopyRowKeyedValue(source, target, count, key.low);
-        return;
-    }
     for (int i = 0; i < count; ++i) {
         const uint16_t pixel = source[i];
         target[i] = (pixel >= key.low && pixel <= key.high) ? target[i] : pixel;
+    }
+}
+
+// Every row of a blit, made once for processors with 32-byte vectors and once for the rest.
+[[gnu::target_clones("avx2", "default")]] void CopyRows(ConstPixelView from, int sourceLeft,
+                                                        int sourceTop, PixelView to,
+                                                        const Rect& visible, ColourKey key) {
+    const int count = visible.Width();
+    const int rows = visible.Height();
+    const auto sourceStride = static_cast<size_t>(from.width);
+    const auto targetStride = static_cast<size_t>(to.width);
+    const uint16_t* source = SourceRow(from, sourceTop) + sourceLeft;
+    uint16_t* target = TargetRow(to, visible.top) + visible.left;
+    if (key.enabled) {
+        for (int row = 0; row < rows; ++row) {
+            CopyRowKeyed(source + row * sourceStride, target + row * targetStride, count, key);
+        }
+    } else if (from.pixels == to.pixels) {
+        // A picture drawn onto itself: rows may overlap, and are copied in the order that
+        // keeps the source intact.
+        const bool upwards = target > source;
+        for (int i = 0; i < rows; ++i) {
+            const size_t row = static_cast<size_t>(upwards ? rows - 1 - i : i);
+            std::memmove(target + row * targetStride, source + row * sourceStride,
+                         static_cast<size_t>(count) * sizeof(uint16_t));
+        }
+    } else {
+        CopyOpaqueRows(source, sourceStride, target, targetStride, count, rows);
     }
 }
 
@@ -109,16 +134,7 @@ void CopyPixels(ConstPixelView from, const Rect& source, PixelView to, int x, in
     }
     const int sourceLeft = source.left + (visible.left - x);
     const int sourceTop = source.top + (visible.top - y);
-    const int count = visible.Width();
-    for (int row = 0; row < visible.Height(); ++row) {
-        const uint16_t* sourcePixels = SourceRow(from, sourceTop + row) + sourceLeft;
-        uint16_t* targetPixels = TargetRow(to, visible.top + row) + visible.left;
-        if (key.enabled) {
-            CopyRowKeyed(sourcePixels, targetPixels, count, key);
-        } else {
-            CopyRow(sourcePixels, targetPixels, count);
-        }
-    }
+    CopyRows(from, sourceLeft, sourceTop, to, visible, key);
 }
 
 void StretchPixels(ConstPixelView from, const Rect& source, PixelView to, const Rect& target,
