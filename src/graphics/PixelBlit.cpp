@@ -1,5 +1,6 @@
 #include "graphics/PixelBlit.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace Drobix {
@@ -120,6 +121,40 @@ int ScaledOffset(int offset, int length, int span) {
     return static_cast<int>(static_cast<int64_t>(offset) * length / span);
 }
 
+bool IsKeyed(uint16_t pixel, ColourKey key) {
+    return key.enabled && pixel >= key.low && pixel <= key.high;
+}
+
+// One target row of a stretch: target pixel first + i takes source pixel
+// (first + i) * sourceWidth / targetWidth, stepped with a running remainder instead of a
+// division per pixel. A one-pixel source (panels, rules, the caret) is a plain fill.
+void StretchRow(const uint16_t* source, int sourceWidth, uint16_t* target, int first, int count,
+                int targetWidth, ColourKey key) {
+    if (sourceWidth == 1) {
+        if (!IsKeyed(source[0], key)) {
+            std::fill(target, target + count, source[0]);
+        }
+        return;
+    }
+    const int64_t start = static_cast<int64_t>(first) * sourceWidth;
+    int sourceX = static_cast<int>(start / targetWidth);
+    int remainder = static_cast<int>(start % targetWidth);
+    const int step = sourceWidth / targetWidth;
+    const int stepRemainder = sourceWidth % targetWidth;
+    for (int i = 0; i < count; ++i) {
+        const uint16_t pixel = source[sourceX];
+        if (!IsKeyed(pixel, key)) {
+            target[i] = pixel;
+        }
+        sourceX += step;
+        remainder += stepRemainder;
+        if (remainder >= targetWidth) {
+            remainder -= targetWidth;
+            ++sourceX;
+        }
+    }
+}
+
 }  // namespace
 
 void CopyPixels(ConstPixelView from, const Rect& source, PixelView to, int x, int y,
@@ -153,16 +188,9 @@ void StretchPixels(ConstPixelView from, const Rect& source, PixelView to, const 
     for (int y = visible.top; y < visible.bottom; ++y) {
         const int sourceY =
             source.top + ScaledOffset(y - target.top, source.Height(), target.Height());
-        const uint16_t* sourcePixels = SourceRow(from, sourceY);
-        uint16_t* targetPixels = TargetRow(to, y);
-        for (int x = visible.left; x < visible.right; ++x) {
-            const uint16_t pixel =
-                sourcePixels[source.left +
-                             ScaledOffset(x - target.left, source.Width(), target.Width())];
-            if (!key.enabled || pixel < key.low || pixel > key.high) {
-                targetPixels[x] = pixel;
-            }
-        }
+        StretchRow(SourceRow(from, sourceY) + source.left, source.Width(),
+                   TargetRow(to, y) + visible.left, visible.left - target.left, visible.Width(),
+                   target.Width(), key);
     }
 }
 

@@ -1,0 +1,90 @@
+// One frame of the game screen, Update and Render, in a busy game: a board more than half full,
+// the falling block, the preview and five score popups; and the same frame under the exit
+// prompt, which dims the whole screen. Compare each with BM_FrameCopy from the same run.
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+#include "TempDataHome.h"
+#include "game/GameScreen.h"
+#include "game/Random.h"
+#include "graphics/Display.h"
+#include "graphics/Fonts.h"
+#include "input/Input.h"
+#include "platform/scripted/ScriptedInput.h"
+#include "sound/Sound.h"
+#include "storage/Settings.h"
+
+namespace {
+
+using namespace Drobix;
+
+constexpr unsigned kRubbishRows = 11;
+constexpr int kPopups = 5;
+// Long enough for the hard drop to be allowed, so each such frame lands one block.
+constexpr unsigned kDropFrameMs = 501;
+// Just past the key gate.
+constexpr unsigned kKeyGateMs = 151;
+
+void HoldKeys(std::vector<int> keys) { Platform::Scripted::SetKeysDown(keys); }
+
+// Eleven rows of rubbish, nine cells each, then five blocks dropped at once, each leaving a popup.
+void SetUpBusyGame(GameScreen& game) {
+    SetRubbishRows(kRubbishRows);
+    SetRubbishFrequency(1.0F);
+    SeedRandom(3);
+    game.OnEnter();
+    HoldKeys({VirtualKey::kSpace});
+    for (int i = 0; i < kPopups; ++i) {
+        game.Update(kDropFrameMs);
+    }
+    HoldKeys({});
+}
+
+void RunGameFrames(benchmark::State& state, bool exitPrompt) {
+    const Testing::TempDataHome dataHome;
+    OpenDisplay();
+    BuildFonts();
+    InitSound();
+    LoadSettings();
+    {
+        GameScreen game;
+        SetUpBusyGame(game);
+        if (exitPrompt) {
+            HoldKeys({VirtualKey::kEscape});
+            game.Update(kKeyGateMs);
+            HoldKeys({});
+        }
+        state.counters["filled_cells"] = [&game] {
+            unsigned filled = 0;
+            for (unsigned row = 0; row < game.GetBoard().GetRowCount(); ++row) {
+                for (unsigned col = 0; col < game.GetBoard().GetColumnCount(); ++col) {
+                    filled += game.GetBoard().IsCellFilled(row, col) ? 1 : 0;
+                }
+            }
+            return filled;
+        }();
+        state.counters["popups"] = static_cast<double>(game.GetScores().GetPopups().size());
+        state.counters["falling"] = game.GetFallingBlock() != nullptr ? 1 : 0;
+        // Frames of no time keep the scene exactly as set up for every iteration.
+        for (auto _ : state) {
+            game.Update(0);
+            game.Render();
+            benchmark::DoNotOptimize(GetBackBufferPixels());
+            benchmark::ClobberMemory();
+        }
+        game.OnLeave(kIntroScreen);
+    }
+    SaveSettings();
+    ShutdownSound();
+    FreeFonts();
+    CloseDisplay();
+}
+
+void BM_GameFrame(benchmark::State& state) { RunGameFrames(state, false); }
+BENCHMARK(BM_GameFrame);
+
+void BM_GameFrameUnderPrompt(benchmark::State& state) { RunGameFrames(state, true); }
+BENCHMARK(BM_GameFrameUnderPrompt);
+
+}  // namespace
