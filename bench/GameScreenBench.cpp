@@ -26,7 +26,9 @@ constexpr unsigned kDropFrameMs = 501;
 // Just past the key gate.
 constexpr unsigned kKeyGateMs = 151;
 
-void HoldKeys(std::vector<int> keys) { Platform::Scripted::SetKeysDown(keys); }
+void HoldKeys(std::vector<int> keys) {
+    Platform::Scripted::SetKeysDown(keys);
+}
 
 // Eleven rows of rubbish, nine cells each, then five blocks dropped at once, each leaving a popup.
 void SetUpBusyGame(GameScreen& game) {
@@ -81,10 +83,14 @@ void RunGameFrames(benchmark::State& state, bool exitPrompt) {
     CloseDisplay();
 }
 
-void BM_GameFrame(benchmark::State& state) { RunGameFrames(state, false); }
+void BM_GameFrame(benchmark::State& state) {
+    RunGameFrames(state, false);
+}
 BENCHMARK(BM_GameFrame);
 
-void BM_GameFrameUnderPrompt(benchmark::State& state) { RunGameFrames(state, true); }
+void BM_GameFrameUnderPrompt(benchmark::State& state) {
+    RunGameFrames(state, true);
+}
 BENCHMARK(BM_GameFrameUnderPrompt);
 
 }  // namespace

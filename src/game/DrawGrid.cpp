@@ -42,9 +42,12 @@ Joins FindJoins(const BlockGrid& grid, unsigned i, unsigned j) {
             u && grid.IsSameBlock(i, j, i - 1, j), d && grid.IsSameBlock(i, j, i + 1, j)};
 }
 
-Rect FaceRect(int c) { return {0, c, kCellSize, c + kCellSize}; }
+Rect FaceRect(int c) {
+    return {0, c, kCellSize, c + kCellSize};
+}
 
-void DrawPiece(ImageSurface* sheet, const Rect& source, int x, int y, ImageSurface* dest = nullptr) {
+void DrawPiece(ImageSurface* sheet, const Rect& source, int x, int y,
+               ImageSurface* dest = nullptr) {
     DrawImagePart(sheet, &source, x, y, dest);
 }
 
@@ -114,8 +117,8 @@ void ComposeTiles() {
     for (int colour = 0; colour < kColourCount; ++colour) {
         for (int combination = 0; combination < kJoinCombinations; ++combination) {
             ComposeCell(sheet, kCellSize * colour, JoinsOf(combination),
-                        kTileSize * combination + kBridgeOffset,
-                        kTileSize * colour + kBridgeOffset, cellTiles.image);
+                        kTileSize * combination + kBridgeOffset, kTileSize * colour + kBridgeOffset,
+                        cellTiles.image);
         }
     }
 }
@@ -127,8 +130,8 @@ ImageSurface* CellTilesFor(const ImageSurface* sheet) {
     if (IsAlive(cellTiles.image, cellTiles.serial)) {
         DestroyImage(cellTiles.image);
     }
-    cellTiles.image = CreateBlankImage(kTileSize * kJoinCombinations, kTileSize * kColourCount,
-                                       ComposeTiles);
+    cellTiles.image =
+        CreateBlankImage(kTileSize * kJoinCombinations, kTileSize * kColourCount, ComposeTiles);
     cellTiles.serial = cellTiles.image->serial;
     cellTiles.sheetSerial = sheet->serial;
     ComposeTiles();

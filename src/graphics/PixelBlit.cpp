@@ -54,8 +54,8 @@ template <size_t Bytes>
 }
 
 [[gnu::always_inline]] inline void CopyOpaqueRows(const uint16_t* source, size_t sourceStride,
-                                                  uint16_t* target, size_t targetStride,
-                                                  int count, int rows) {
+                                                  uint16_t* target, size_t targetStride, int count,
+                                                  int rows) {
     if (count >= 16) {
         CopyRowsInPieces<32>(source, sourceStride, target, targetStride, count, rows);
     } else if (count >= 8) {
@@ -73,8 +73,8 @@ template <size_t Bytes>
 }
 
 // Plain loops: the compiler vectorises them for the processor at hand.
-[[gnu::always_inline]] inline void CopyRowKeyed(const uint16_t* source, uint16_t* target,
-                                                int count, ColourKey key) {
+[[gnu::always_inline]] inline void CopyRowKeyed(const uint16_t* source, uint16_t* target, int count,
+                                                ColourKey key) {
     if (key.low == key.high) {
         const uint16_t keyValue = key.low;
         for (int i = 0; i < count; ++i) {

@@ -46,8 +46,9 @@ std::vector<Asset> MakeSounds() {
     std::vector<Asset> sounds;
     for (const SoundRecipe& recipe : kRecipes) {
         // The resource id doubles as the stream serial number: fixed, and distinct per sound.
-        sounds.push_back({recipe.id, "OGG", std::to_string(recipe.id) + ".ogg",
-                          EncodeOggVorbis(recipe.make(), recipe.channels, recipe.quality, recipe.id)});
+        sounds.push_back(
+            {recipe.id, "OGG", std::to_string(recipe.id) + ".ogg",
+             EncodeOggVorbis(recipe.make(), recipe.channels, recipe.quality, recipe.id)});
     }
     return sounds;
 }

@@ -1,5 +1,7 @@
 #include <SDL.h>
 
+#include <csignal>
+
 #include "platform/Events.h"
 #include "platform/Presenter.h"
 #include "platform/sdl/SdlKeyboardEvents.h"
@@ -7,6 +9,27 @@
 namespace Drobix::Platform {
 
 namespace {
+
+// Interrupted or told to terminate: the program quits as it does when its window is closed, so
+// that shutdown runs and the data file is written.
+volatile std::sig_atomic_t quitSignalled = 0;
+
+void NoteQuitSignal(int) {
+    quitSignalled = 1;
+}
+
+void CatchQuitSignals() {
+    static bool installed = false;
+    if (installed) {
+        return;
+    }
+    installed = true;
+    struct sigaction action {};
+    action.sa_handler = NoteQuitSignal;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+}
 
 Event TranslateWindowEvent(const SDL_WindowEvent& window) {
     switch (window.event) {
@@ -42,6 +65,11 @@ Event Translate(const SDL_Event& event) {
 // Keyboard and other events the program does not handle are taken on the way, so that they
 // never hold up the one event a pass handles.
 Event PollEvent() {
+    CatchQuitSignals();
+    if (quitSignalled != 0) {
+        quitSignalled = 0;
+        return Event::Quit;
+    }
     SDL_Event event;
     while (SDL_PollEvent(&event) != 0) {
         const Event translated = Translate(event);
