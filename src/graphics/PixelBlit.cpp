@@ -72,8 +72,10 @@ template <size_t Bytes>
     }
 }
 
-// Plain loops: the compiler vectorises them for the processor at hand.
-[[gnu::always_inline]] inline void CopyRowKeyed(const uint16_t* source, uint16_t* target, int count,
+// Plain loops: the compiler vectorises them for the processor at hand. Source and target rows
+// belong to different pictures, so they never overlap.
+[[gnu::always_inline]] inline void CopyRowKeyed(const uint16_t* __restrict source,
+                                                uint16_t* __restrict target, int count,
                                                 ColourKey key) {
     if (key.low == key.high) {
         const uint16_t keyValue = key.low;
@@ -88,6 +90,24 @@ template <size_t Bytes>
     }
 }
 
+// A picture drawn onto itself: rows and pixels are taken in the order that reads every source
+// pixel before it is overwritten.
+void CopyRowsWithinPicture(const uint16_t* source, size_t sourceStride, uint16_t* target,
+                           size_t targetStride, int count, int rows, ColourKey key) {
+    const bool backwards = target > source;
+    for (int i = 0; i < rows; ++i) {
+        const size_t row = static_cast<size_t>(backwards ? rows - 1 - i : i);
+        const uint16_t* from = source + row * sourceStride;
+        uint16_t* to = target + row * targetStride;
+        for (int j = 0; j < count; ++j) {
+            const int column = backwards ? count - 1 - j : j;
+            if (!key.enabled || from[column] < key.low || from[column] > key.high) {
+                to[column] = from[column];
+            }
+        }
+    }
+}
+
 // Every row of a blit, made once for processors with 32-byte vectors and once for the rest.
 [[gnu::target_clones("avx2", "default")]] void CopyRows(ConstPixelView from, int sourceLeft,
                                                         int sourceTop, PixelView to,
@@ -98,19 +118,12 @@ template <size_t Bytes>
     const auto targetStride = static_cast<size_t>(to.width);
     const uint16_t* source = SourceRow(from, sourceTop) + sourceLeft;
     uint16_t* target = TargetRow(to, visible.top) + visible.left;
-    if (key.enabled) {
+    if (key.enabled && from.pixels != to.pixels) {
         for (int row = 0; row < rows; ++row) {
             CopyRowKeyed(source + row * sourceStride, target + row * targetStride, count, key);
         }
     } else if (from.pixels == to.pixels) {
-        // A picture drawn onto itself: rows may overlap, and are copied in the order that
-        // keeps the source intact.
-        const bool upwards = target > source;
-        for (int i = 0; i < rows; ++i) {
-            const size_t row = static_cast<size_t>(upwards ? rows - 1 - i : i);
-            std::memmove(target + row * targetStride, source + row * sourceStride,
-                         static_cast<size_t>(count) * sizeof(uint16_t));
-        }
+        CopyRowsWithinPicture(source, sourceStride, target, targetStride, count, rows, key);
     } else {
         CopyOpaqueRows(source, sourceStride, target, targetStride, count, rows);
     }
