@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Runs the real game under a virtual X server: its window must take the keyboard focus, real key
+# events (through XTEST) must be played without harm, and SIGTERM must end it normally, with the
+# data file written.
+# Usage: game_under_xvfb.sh PATH_TO_DROBIX
+set -euo pipefail
+if [ -z "${DROBIX_UNDER_XVFB:-}" ]; then
+    DROBIX_UNDER_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+fi
+game=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export XDG_DATA_HOME=$work/data
+export SDL_AUDIODRIVER=dummy
+# The system's graphics libraries keep some allocations until exit; leaks are the unit tests' job.
+export ASAN_OPTIONS=detect_leaks=0
+
+run_session() {
+    "$game" >"$work/game.log" 2>&1 &
+    local pid=$!
+    if ! timeout 20 xdotool search --sync --name '^Drobix$' >/dev/null; then
+        echo "no Drobix window appeared"; kill -9 "$pid"; return 1
+    fi
+    sleep 1
+    local focused
+    focused=$(xdotool getwindowfocus getwindowname)
+    if [ "$focused" != "Drobix" ]; then
+        echo "the window does not have the keyboard focus (focus: $focused)"; kill -9 "$pid"
+        return 1
+    fi
+    for key in Left Left Up Right Down grave space Escape n; do
+        xdotool key --delay 200 "$key"
+    done
+    sleep 0.5
+    if ! kill -0 "$pid" 2>/dev/null; then
+        echo "the game ended while keys were pressed"; cat "$work/game.log"; return 1
+    fi
+    kill -TERM "$pid"
+    local status=0
+    wait "$pid" || status=$?
+    if [ "$status" -ne 0 ]; then
+        echo "exit status $status"; cat "$work/game.log"; return 1
+    fi
+    local data=$XDG_DATA_HOME/Quillbeam/Drobix/Drobix.dat
+    if [ "$(stat -c %s "$data" 2>/dev/null)" != 114 ]; then
+        echo "the data file was not written with the default record"; return 1
+    fi
+    grep -q "Initialising Game" "$work/game.log"
+}
+run_session
