@@ -8,7 +8,7 @@ drobix_packages=(
     clang libclang-rt-dev
     libsdl2-dev libpng-dev zlib1g-dev libjpeg-dev libvorbis-dev libogg-dev
     libfreetype-dev fonts-dejavu-core
-    xvfb xauth xdotool
+    xvfb xauth xdotool x11-xkb-utils
 )
 
 drobix_install_deps() {
