@@ -145,22 +145,28 @@ void CopyRowsWithinPicture(const uint16_t* source, size_t sourceStride, uint16_t
     }
 }
 
-// Every row of a blit, made once for processors with 32-byte vectors and once for the rest.
-[[gnu::target_clones("avx2", "default")]] void CopyRows(ConstPixelView from, int sourceLeft,
-                                                        int sourceTop, PixelView to,
-                                                        const Rect& visible, ColourKey key) {
+// The keyed rows of a blit, made once for processors with 32-byte vectors and once for the rest.
+[[gnu::target_clones("avx2", "default")]] void CopyKeyedRows(const uint16_t* source,
+                                                             size_t sourceStride, uint16_t* target,
+                                                             size_t targetStride, int count,
+                                                             int rows, ColourKey key) {
+    for (int row = 0; row < rows; ++row) {
+        CopyRowKeyed(source + row * sourceStride, target + row * targetStride, count, key);
+    }
+}
+
+void CopyRows(ConstPixelView from, int sourceLeft, int sourceTop, PixelView to, const Rect& visible,
+              ColourKey key) {
     const int count = visible.Width();
     const int rows = visible.Height();
     const auto sourceStride = static_cast<size_t>(from.width);
     const auto targetStride = static_cast<size_t>(to.width);
     const uint16_t* source = SourceRow(from, sourceTop) + sourceLeft;
     uint16_t* target = TargetRow(to, visible.top) + visible.left;
-    if (key.enabled && from.pixels != to.pixels) {
-        for (int row = 0; row < rows; ++row) {
-            CopyRowKeyed(source + row * sourceStride, target + row * targetStride, count, key);
-        }
-    } else if (from.pixels == to.pixels) {
+    if (from.pixels == to.pixels) {
         CopyRowsWithinPicture(source, sourceStride, target, targetStride, count, rows, key);
+    } else if (key.enabled) {
+        CopyKeyedRows(source, sourceStride, target, targetStride, count, rows, key);
     } else {
         CopyOpaqueRows(source, sourceStride, target, targetStride, count, rows);
     }
