@@ -103,7 +103,8 @@ void Board::RemoveRows(const std::vector<unsigned>& rows) {
 }
 
 void Board::AddRubbishRows(unsigned rowCount, float frequency) {
-    if (columns_ == 0) {
+    const unsigned columns = columns_;
+    if (columns == 0) {
         return;
     }
     // The strict test is made in double precision on the single-precision frequency.
@@ -111,7 +112,7 @@ void Board::AddRubbishRows(unsigned rowCount, float frequency) {
     for (unsigned i = 0; i < rowCount && i < rows_; ++i) {
         const unsigned row = rows_ - 1 - i;
         bool hasHole = false;
-        for (unsigned col = 0; col < columns_; ++col) {
+        for (unsigned col = 0; col < columns; ++col) {
             const int chance = NextRandom() % kPercent;
             if (threshold > chance) {
                 CellAt(row, col) = CreateRubbishCell();
@@ -120,7 +121,7 @@ void Board::AddRubbishRows(unsigned rowCount, float frequency) {
             }
         }
         if (!hasHole) {
-            EmptyCell(row, static_cast<unsigned>(NextRandom()) % columns_);
+            EmptyCell(row, static_cast<unsigned>(NextRandom()) % columns);
         }
     }
 }

@@ -302,7 +302,8 @@ void DrawPanel(const Rect* r, bool border, ImageSurface* dest) {
         const Rect bottom{r->left - 1, r->bottom, r->right + 1, r->bottom + kBorderWidth};
         const Rect left{r->left - kBorderWidth, r->top - 1, r->left, r->bottom + 1};
         const Rect right{r->right, r->top - 1, r->right + kBorderWidth, r->bottom + 1};
-        for (const Rect& strip : {top, bottom, left, right}) {
+        const Rect strips[] = {top, bottom, left, right};
+        for (const Rect& strip : strips) {
             StretchImage(display.borderImage, &kOnePixel, &strip, dest);
         }
     }
