@@ -31,17 +31,6 @@ struct Joins {
     bool down;
 };
 
-Joins FindJoins(const BlockGrid& grid, unsigned i, unsigned j) {
-    const unsigned rows = grid.GetRowCount();
-    const unsigned columns = grid.GetColumnCount();
-    const bool l = j > 0 && grid.IsCellFilled(i, j - 1);
-    const bool r = j + 1 < columns && grid.IsCellFilled(i, j + 1);
-    const bool u = i > 0 && grid.IsCellFilled(i - 1, j);
-    const bool d = i + 1 < rows && grid.IsCellFilled(i + 1, j);
-    return {l && grid.IsSameBlock(i, j, i, j - 1), r && grid.IsSameBlock(i, j, i, j + 1),
-            u && grid.IsSameBlock(i, j, i - 1, j), d && grid.IsSameBlock(i, j, i + 1, j)};
-}
-
 Rect FaceRect(int c) {
     return {0, c, kCellSize, c + kCellSize};
 }
@@ -86,10 +75,17 @@ void ComposeCell(ImageSurface* sheet, int c, Joins join, int x0, int y0, ImageSu
 
 // Every colour with every combination of joins, composed once from the sprite sheet into tiles
 // that reach over the gaps on the left and above: a cell then takes one or two copies instead
-// of up to seven. A blank picture, so that it is composed again whenever the surfaces are
-// restored (after the sheet, which was loaded before it).
+// of up to seven. The tiles lie one below the other, so that each one's rows follow each other
+// in memory, which makes the copies markedly faster. A blank picture, so that it is composed
+// again whenever the surfaces are restored (after the sheet, which was loaded before it).
 constexpr int kJoinCombinations = 16;
 constexpr int kTileSize = kBridgeOffset + kCellSize;
+
+// Where the cell itself (without the reach over the gaps) lies in the tiles picture.
+int CellTileTop(int colour, int combination) {
+    return kTileSize * (colour * kJoinCombinations + combination) + kBridgeOffset;
+}
+constexpr int kCellTileLeft = kBridgeOffset;
 
 Joins JoinsOf(int combination) {
     return {(combination & 1) != 0, (combination & 2) != 0, (combination & 4) != 0,
@@ -116,9 +112,8 @@ void ComposeTiles() {
     ImageSurface* sheet = LoadPngImageKeyed(kBlockSpriteSheetId, 0, 0);
     for (int colour = 0; colour < kColourCount; ++colour) {
         for (int combination = 0; combination < kJoinCombinations; ++combination) {
-            ComposeCell(sheet, kCellSize * colour, JoinsOf(combination),
-                        kTileSize * combination + kBridgeOffset, kTileSize * colour + kBridgeOffset,
-                        cellTiles.image);
+            ComposeCell(sheet, kCellSize * colour, JoinsOf(combination), kCellTileLeft,
+                        CellTileTop(colour, combination), cellTiles.image);
         }
     }
 }
@@ -131,37 +126,103 @@ ImageSurface* CellTilesFor(const ImageSurface* sheet) {
         DestroyImage(cellTiles.image);
     }
     cellTiles.image =
-        CreateBlankImage(kTileSize * kJoinCombinations, kTileSize * kColourCount, ComposeTiles);
+        CreateBlankImage(kTileSize, kTileSize * kColourCount * kJoinCombinations, ComposeTiles);
     cellTiles.serial = cellTiles.image->serial;
     cellTiles.sheetSerial = sheet->serial;
     ComposeTiles();
     return cellTiles.image;
 }
 
-// Copies what the cell draws from its tile: the bridge above (without the corner of the gap
-// crossing, which only the filler may touch), then the face with the bridge on the left.
-void DrawCell(ImageSurface* sheet, ImageSurface* tiles, const BlockGrid& grid, unsigned i,
-              unsigned j, int x0, int y0) {
+// What drawing needs to know of each cell, asked of the grid once per drawing: whether it is
+// filled, and whether it joins its neighbours on the right and below.
+class CellLinks {
+public:
+    explicit CellLinks(const BlockGrid& grid)
+        : rows_(grid.GetRowCount()), columns_(grid.GetColumnCount()), flags_(rows_ * columns_) {
+        for (unsigned i = 0; i < rows_; ++i) {
+            for (unsigned j = 0; j < columns_; ++j) {
+                flags_[Index(i, j)] = grid.IsCellFilled(i, j) ? kFilled : 0;
+            }
+        }
+        for (unsigned i = 0; i < rows_; ++i) {
+            for (unsigned j = 0; j < columns_; ++j) {
+                if (!IsFilled(i, j)) {
+                    continue;
+                }
+                if (j + 1 < columns_ && IsFilled(i, j + 1) && grid.IsSameBlock(i, j, i, j + 1)) {
+                    flags_[Index(i, j)] |= kJoinsRight;
+                }
+                if (i + 1 < rows_ && IsFilled(i + 1, j) && grid.IsSameBlock(i, j, i + 1, j)) {
+                    flags_[Index(i, j)] |= kJoinsDown;
+                }
+            }
+        }
+    }
+
+    unsigned GetRowCount() const { return rows_; }
+    unsigned GetColumnCount() const { return columns_; }
+    bool IsFilled(unsigned i, unsigned j) const { return (flags_[Index(i, j)] & kFilled) != 0; }
+
+    Joins JoinsOf(unsigned i, unsigned j) const {
+        const uint8_t own = flags_[Index(i, j)];
+        return {j > 0 && (flags_[Index(i, j - 1)] & kJoinsRight) != 0, (own & kJoinsRight) != 0,
+                i > 0 && (flags_[Index(i - 1, j)] & kJoinsDown) != 0, (own & kJoinsDown) != 0};
+    }
+
+private:
+    static constexpr uint8_t kFilled = 1;
+    static constexpr uint8_t kJoinsRight = 2;
+    static constexpr uint8_t kJoinsDown = 4;
+
+    size_t Index(unsigned i, unsigned j) const { return static_cast<size_t>(i) * columns_ + j; }
+
+    unsigned rows_;
+    unsigned columns_;
+    std::vector<uint8_t> flags_;
+};
+
+struct Filler {
+    int x;
+    int y;
+    int colour;
+};
+
+// The pieces of a drawing in the order that decides which overlapping piece shows. Each cell
+// copies from its tile the bridge above (without the corner of the gap crossing, which only the
+// filler may touch), then the face with the bridge on the left. The fillers, where four cells of
+// one block meet, come last: no later piece reaches them.
+struct GridPieces {
+    std::vector<PartCopy> parts;
+    std::vector<Filler> fillers;
+};
+
+void AddCell(const BlockGrid& grid, const CellLinks& links, unsigned i, unsigned j, int x0, int y0,
+             GridPieces& pieces) {
     const int colour = grid.GetCellColour(i, j);
     if (colour < 0 || colour >= kColourCount) {
         return;
     }
-    const Joins join = FindJoins(grid, i, j);
-    const int tileLeft = kTileSize * CombinationOf(join) + kBridgeOffset;
-    const int tileTop = kTileSize * colour + kBridgeOffset;
+    const Joins join = links.JoinsOf(i, j);
+    const int tileLeft = kCellTileLeft;
+    const int tileTop = CellTileTop(colour, CombinationOf(join));
     if (join.up) {
-        DrawPiece(tiles, {tileLeft, tileTop - kBridgeOffset, tileLeft + kCellSize, tileTop}, x0,
-                  y0 - kBridgeOffset);
+        pieces.parts.push_back({{tileLeft, tileTop - kBridgeOffset, tileLeft + kCellSize, tileTop},
+                                x0,
+                                y0 - kBridgeOffset});
     }
     const int reach = join.left ? kBridgeOffset : 0;
-    DrawPiece(tiles, {tileLeft - reach, tileTop, tileLeft + kCellSize, tileTop + kCellSize},
-              x0 - reach, y0);
+    pieces.parts.push_back(
+        {{tileLeft - reach, tileTop, tileLeft + kCellSize, tileTop + kCellSize}, x0 - reach, y0});
     if (join.left && join.up && grid.IsSameBlock(i, j, i - 1, j - 1)) {
-        const int c = kCellSize * colour;
-        const Rect filler{kFillerStart, c + kFillerStart, kFillerStart + kFillerSize,
-                          c + kFillerStart + kFillerSize};
-        DrawImagePartKeyed(sheet, &filler, x0 - kBridgeOffset, y0 - kBridgeOffset);
+        pieces.fillers.push_back({x0 - kBridgeOffset, y0 - kBridgeOffset, colour});
     }
+}
+
+void DrawFiller(ImageSurface* sheet, const Filler& filler) {
+    const int c = kCellSize * filler.colour;
+    const Rect source{kFillerStart, c + kFillerStart, kFillerStart + kFillerSize,
+                      c + kFillerStart + kFillerSize};
+    DrawImagePartKeyed(sheet, &source, filler.x, filler.y);
 }
 
 }  // namespace
@@ -174,15 +235,21 @@ void DrawGrid(const BlockGrid& grid, int x, int y) {
         return;
     }
     ImageSurface* tiles = CellTilesFor(sheet);
-    const unsigned rows = grid.GetRowCount();
-    const unsigned columns = grid.GetColumnCount();
-    for (unsigned i = 0; i < rows; ++i) {
-        for (unsigned j = 0; j < columns; ++j) {
-            if (grid.IsCellFilled(i, j)) {
-                DrawCell(sheet, tiles, grid, i, j, x + kCellPitch * static_cast<int>(j),
-                         y + kCellPitch * static_cast<int>(i));
+    const CellLinks links(grid);
+    GridPieces pieces;
+    // At most a bridge and a face per cell.
+    pieces.parts.reserve(2 * static_cast<size_t>(links.GetRowCount()) * links.GetColumnCount());
+    for (unsigned i = 0; i < links.GetRowCount(); ++i) {
+        for (unsigned j = 0; j < links.GetColumnCount(); ++j) {
+            if (links.IsFilled(i, j)) {
+                AddCell(grid, links, i, j, x + kCellPitch * static_cast<int>(j),
+                        y + kCellPitch * static_cast<int>(i), pieces);
             }
         }
+    }
+    DrawImageParts(tiles, pieces.parts);
+    for (const Filler& filler : pieces.fillers) {
+        DrawFiller(sheet, filler);
     }
 }
 

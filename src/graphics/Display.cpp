@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "graphics/AlignedPixels.h"
 #include "graphics/ImageRegistry.h"
 #include "graphics/ImageResources.h"
 #include "graphics/PictureDecoder.h"
@@ -14,12 +15,10 @@ namespace {
 
 constexpr Rect kOnePixel{0, 0, 1, 1};
 constexpr int kBorderWidth = 2;
-// Bigger blank pictures are refused rather than allocated.
-constexpr int kMaxBlankSide = 4096;
 
 struct DisplayState {
     bool opened = false;
-    std::vector<uint16_t> backBuffer;
+    AlignedPixels backBuffer;
     ImageSurface* borderImage = nullptr;
     ImageSurface* fillImage = nullptr;
     bool clipSet = false;
@@ -87,8 +86,10 @@ void ForEachClip(ImageSurface* dest, PixelView target, Draw draw) {
     }
 }
 
-void Copy(ImageSurface* image, const Rect& source, int x, int y, ImageSurface* dest,
-          Keying keying) {
+// Calls draw (from, to, clip) once per clip rectangle that applies, when both pictures have
+// pixels and the surfaces are ready.
+template <typename Draw>
+void Blit(ImageSurface* image, ImageSurface* dest, Draw draw) {
     if (image == nullptr || !SurfacesReady()) {
         return;
     }
@@ -97,23 +98,21 @@ void Copy(ImageSurface* image, const Rect& source, int x, int y, ImageSurface* d
     if (from.pixels == nullptr || to.pixels == nullptr) {
         return;
     }
-    const ColourKey key = KeyOf(image, keying);
-    ForEachClip(dest, to, [&](const Rect& clip) { CopyPixels(from, source, to, x, y, clip, key); });
+    ForEachClip(dest, to, [&](const Rect& clip) { draw(from, to, clip); });
+}
+
+void Copy(ImageSurface* image, const Rect& source, int x, int y, ImageSurface* dest,
+          Keying keying) {
+    Blit(image, dest, [&](ConstPixelView from, PixelView to, const Rect& clip) {
+        CopyPixels(from, source, to, x, y, clip, KeyOf(image, keying));
+    });
 }
 
 void Stretch(ImageSurface* image, const Rect& source, const Rect& target, ImageSurface* dest,
              Keying keying) {
-    if (image == nullptr || !SurfacesReady()) {
-        return;
-    }
-    const ConstPixelView from = SourceView(image);
-    const PixelView to = TargetView(dest);
-    if (from.pixels == nullptr || to.pixels == nullptr) {
-        return;
-    }
-    const ColourKey key = KeyOf(image, keying);
-    ForEachClip(dest, to,
-                [&](const Rect& clip) { StretchPixels(from, source, to, target, clip, key); });
+    Blit(image, dest, [&](ConstPixelView from, PixelView to, const Rect& clip) {
+        StretchPixels(from, source, to, target, clip, KeyOf(image, keying));
+    });
 }
 
 void CreateSurface(ImageSurface* image) {
@@ -217,7 +216,7 @@ ImageSurface* CreateBlankImage(int width, int height, std::function<void()> rest
     ImageSurface* image = CreateImageRecord();
     image->kind = kImageKindBmp;
     const bool sizeAccepted =
-        width > 0 && height > 0 && width <= kMaxBlankSide && height <= kMaxBlankSide;
+        width > 0 && height > 0 && width <= kMaxPictureSide && height <= kMaxPictureSide;
     image->width = sizeAccepted ? width : 0;
     image->height = sizeAccepted ? height : 0;
     image->restoreCallback = std::move(restoreCallback);
@@ -278,6 +277,15 @@ void StretchImageKeyed(ImageSurface* image, const Rect* source, const Rect* targ
     if (source != nullptr && target != nullptr) {
         Stretch(image, *source, *target, dest, Keying::kKeyed);
     }
+}
+
+void DrawImageParts(ImageSurface* image, std::span<const PartCopy> parts, ImageSurface* dest) {
+    const ColourKey noKey{};
+    Blit(image, dest, [&](ConstPixelView from, PixelView to, const Rect& clip) {
+        for (const PartCopy& part : parts) {
+            CopyPixels(from, part.source, to, part.x, part.y, clip, noKey);
+        }
+    });
 }
 
 void SetClipRects(const Rect* rects, unsigned count) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <span>
 
 #include "graphics/ImageSurface.h"
 #include "graphics/Rect.h"
@@ -48,6 +49,18 @@ void DrawImagePartKeyed(ImageSurface* image, const Rect* source, int x, int y,
                         ImageSurface* dest = nullptr);
 void StretchImageKeyed(ImageSurface* image, const Rect* source, const Rect* target,
                        ImageSurface* dest = nullptr);
+
+// One opaque copy of a batch: source placed with its top-left corner at (x, y).
+struct PartCopy {
+    Rect source;
+    int x = 0;
+    int y = 0;
+};
+
+// DrawImagePart of each part in turn, with the checks made once for the whole batch: for the
+// many small copies of one picture that make up a drawing.
+void DrawImageParts(ImageSurface* image, std::span<const PartCopy> parts,
+                    ImageSurface* dest = nullptr);
 
 // Limits later blits to the back buffer to the union of the rectangles, until ClearClip.
 void SetClipRects(const Rect* rects, unsigned count);

@@ -20,7 +20,8 @@ struct DecodedPicture {
     bool IsEmpty() const { return width == 0 || height == 0; }
 };
 
-// Pictures wider or higher than this, or a bad or truncated stream, decode as empty.
+// Pictures wider or higher than this, or a bad or truncated stream, decode as empty; blank
+// pictures of such a size are refused too.
 constexpr int kMaxPictureSide = 8192;
 
 DecodedPicture DecodePng(std::span<const uint8_t> bytes);

@@ -156,7 +156,7 @@ void CopyRowsWithinPicture(const uint16_t* source, size_t sourceStride, uint16_t
 }
 
 void CopyRows(ConstPixelView from, int sourceLeft, int sourceTop, PixelView to, const Rect& visible,
-              ColourKey key) {
+              const ColourKey& key) {
     const int count = visible.Width();
     const int rows = visible.Height();
     const auto sourceStride = static_cast<size_t>(from.width);
@@ -214,7 +214,7 @@ void StretchRow(const uint16_t* source, int sourceWidth, uint16_t* target, int f
 }  // namespace
 
 void CopyPixels(ConstPixelView from, const Rect& source, PixelView to, int x, int y,
-                const Rect& clip, ColourKey key) {
+                const Rect& clip, const ColourKey& key) {
     if (!SourceInside(from, source)) {
         return;
     }
@@ -229,7 +229,7 @@ void CopyPixels(ConstPixelView from, const Rect& source, PixelView to, int x, in
 }
 
 void StretchPixels(ConstPixelView from, const Rect& source, PixelView to, const Rect& target,
-                   const Rect& clip, ColourKey key) {
+                   const Rect& clip, const ColourKey& key) {
     if (target.IsEmpty() || !SourceInside(from, source)) {
         return;
     }

@@ -33,11 +33,11 @@ constexpr uint16_t PackRgb565(uint8_t red, uint8_t green, uint8_t blue) {
 // Copies source (inside the source picture, or nothing is drawn) to (x, y) of the target,
 // drawing only inside clip, which must lie inside the target. Keyed pixels are skipped.
 void CopyPixels(ConstPixelView from, const Rect& source, PixelView to, int x, int y,
-                const Rect& clip, ColourKey key);
+                const Rect& clip, const ColourKey& key);
 
 // Scales source into target by nearest neighbour, drawing only inside clip (inside the target
 // picture). Keyed pixels are skipped.
 void StretchPixels(ConstPixelView from, const Rect& source, PixelView to, const Rect& target,
-                   const Rect& clip, ColourKey key);
+                   const Rect& clip, const ColourKey& key);
 
 }  // namespace Drobix

@@ -4,11 +4,13 @@
 
 #include <png.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 
 #include "graphics/DisplayFixture.h"
 #include "graphics/ImageRegistry.h"
+#include "graphics/PictureDecoder.h"
 #include "graphics/PixelBlit.h"
 #include "platform/scripted/ScriptedPresenter.h"
 
@@ -111,6 +113,36 @@ TEST_F(DisplayTest, ClipListLimitsOnlyTheBackBuffer) {
     EXPECT_EQ(CountOtherThan(kBackground), 8);
 }
 
+TEST_F(DisplayTest, BatchOfPartsDrawsAsEachPartInTurn) {
+    ImageSurface* picture = Numbered(300);
+    // Overlapping parts, one past the screen's edge, one outside the picture, under a clip list.
+    const PartCopy parts[] = {{{0, 0, 4, 2}, 10, 10},
+                              {{1, 1, 3, 2}, 11, 10},
+                              {{2, 0, 4, 2}, kScreenWidth - 1, 5},
+                              {{3, 0, 5, 2}, 30, 30},
+                              {{0, 0, 2, 1}, 13, 11}};
+    const Rect clips[] = {{0, 0, kScreenWidth, 11}, {12, 0, 15, kScreenHeight}};
+    FillScreen(kBackground);
+    SetClipRects(clips, 2);
+    for (const PartCopy& part : parts) {
+        DrawImagePart(picture, &part.source, part.x, part.y);
+    }
+    ClearClip();
+    const std::vector<uint16_t> oneByOne(GetBackBufferPixels(),
+                                         GetBackBufferPixels() + Platform::kFramePixels);
+    FillScreen(kBackground);
+    SetClipRects(clips, 2);
+    DrawImageParts(picture, parts);
+    ClearClip();
+    EXPECT_TRUE(std::equal(oneByOne.begin(), oneByOne.end(), GetBackBufferPixels()));
+    EXPECT_EQ(Pixel(11, 10), 0x600);
+    EXPECT_EQ(Pixel(12, 10), 0x700);
+    EXPECT_EQ(Pixel(13, 11), 0x100);
+    EXPECT_EQ(Pixel(11, 11), kBackground);
+    EXPECT_EQ(Pixel(kScreenWidth - 1, 5), 0x300);
+    EXPECT_EQ(CountOtherThan(kBackground), 4 + 3 + 2);
+}
+
 TEST_F(DisplayTest, StretchScalesByNearestNeighbour) {
     FillScreen(kBackground);
     ImageSurface* picture = Numbered(300);
@@ -207,8 +239,10 @@ TEST_F(DisplayTest, BlankPictureIsBlackAndOfItsSize) {
     EXPECT_EQ(blank->resourceId, 0);
     ASSERT_EQ(blank->surface.size(), 710U * 270U);
     EXPECT_EQ(std::count(blank->surface.begin(), blank->surface.end(), 0), 710 * 270);
-    ImageSurface* refused = CreateBlankImage(-5, 10, nullptr);
-    EXPECT_FALSE(refused->hasSurface);
+    EXPECT_FALSE(CreateBlankImage(-5, 10, nullptr)->hasSurface);
+    // The same side limit as decoded pictures.
+    EXPECT_TRUE(CreateBlankImage(1, kMaxPictureSide, nullptr)->hasSurface);
+    EXPECT_FALSE(CreateBlankImage(1, kMaxPictureSide + 1, nullptr)->hasSurface);
 }
 
 TEST_F(DisplayTest, LossRestoresEveryPictureAtTheNextBlit) {
@@ -283,6 +317,8 @@ TEST_F(DisplayTest, OpenAndCloseCoverWindowAndRegistry) {
     EXPECT_TRUE(Platform::Scripted::IsMainWindowOpen());
     EXPECT_EQ(Platform::Scripted::GetMainWindowTitle(), "Drobix");
     EXPECT_NE(GetMainWindow(), nullptr);
+    // Whole-vector stores into rows of the back buffer must not straddle cache lines.
+    EXPECT_EQ(reinterpret_cast<uintptr_t>(GetBackBufferPixels()) % 64, 0U);
     ASSERT_NE(BorderImage(), nullptr);
     EXPECT_EQ(PixelOf(BorderImage(), 0, 0), kGrey);
     EXPECT_EQ(PixelOf(FillImage(), 0, 0), 0);
