@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -15,6 +16,7 @@
 #include "graphics/ImageRegistry.h"
 #include "graphics/ImageResources.h"
 #include "platform/Presenter.h"
+#include "platform/RowScaler.h"
 
 namespace {
 
@@ -115,5 +117,33 @@ void BM_PresenterConversion(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PresenterConversion);
+
+// The framebuffer route's widening of a converted frame into a 1280 x 960 area, as on a
+// 1280 x 1024 desktop: every source row scaled once, the repeated rows copied.
+void BM_PresenterWidening(benchmark::State& state) {
+    constexpr int kWidth = 1280;
+    constexpr int kHeight = 960;
+    std::vector<uint32_t> frame(Platform::kFramePixels, 0xFF123456U);
+    std::vector<uint32_t> window(static_cast<size_t>(kWidth) * kHeight);
+    Platform::RowScaler scaler;
+    scaler.Prepare(Platform::kFrameWidth, kWidth);
+    for (auto _ : state) {
+        int previousSource = -1;
+        for (int y = 0; y < kHeight; ++y) {
+            const int source = y * Platform::kFrameHeight / kHeight;
+            uint32_t* row = window.data() + static_cast<size_t>(y) * kWidth;
+            if (source == previousSource) {
+                std::memcpy(row, row - kWidth, kWidth * sizeof(uint32_t));
+            } else {
+                scaler.Scale(frame.data() + static_cast<size_t>(source) * Platform::kFrameWidth,
+                             row);
+            }
+            previousSource = source;
+        }
+        benchmark::DoNotOptimize(window.data());
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_PresenterWidening);
 
 }  // namespace

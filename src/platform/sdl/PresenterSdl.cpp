@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/Presenter.h"
+#include "platform/RowScaler.h"
 
 namespace Drobix::Platform {
 
@@ -33,9 +34,10 @@ struct PresenterState {
     int scaledWidth = 0;
     int scaledHeight = 0;
     SDL_Rect scaledArea{};
-    std::vector<int> sourceColumn;
+    RowScaler rowScaler;
     std::vector<int> sourceRow;
     std::vector<uint32_t> convertedRow;
+    std::vector<uint32_t> scaledRow;
 };
 
 PresenterState presenter;
@@ -184,10 +186,8 @@ void PrepareScaling(SDL_Surface* surface) {
             ? static_cast<int>(static_cast<int64_t>(surface->w) * kFrameHeight / kFrameWidth)
             : surface->h;
     presenter.scaledArea = {(surface->w - width) / 2, (surface->h - height) / 2, width, height};
-    presenter.sourceColumn.resize(static_cast<size_t>(std::max(width, 0)));
-    for (int x = 0; x < width; ++x) {
-        presenter.sourceColumn[x] = static_cast<int>(static_cast<int64_t>(x) * kFrameWidth / width);
-    }
+    presenter.rowScaler.Prepare(kFrameWidth, width);
+    presenter.scaledRow.resize(static_cast<size_t>(std::max(width, 0)));
     presenter.sourceRow.resize(static_cast<size_t>(std::max(height, 0)));
     for (int y = 0; y < height; ++y) {
         presenter.sourceRow[y] = static_cast<int>(static_cast<int64_t>(y) * kFrameHeight / height);
@@ -228,12 +228,16 @@ void PresentThroughFramebuffer(const uint16_t* frame) {
         }
         ConvertRgb565ToXrgb8888(frame + static_cast<size_t>(sourceY) * kFrameWidth,
                                 presenter.convertedRow.data(), kFrameWidth);
-        for (int x = 0; x < area.w; ++x) {
-            const uint32_t pixel = presenter.convertedRow[presenter.sourceColumn[x]];
-            target[x] =
-                native ? pixel
-                       : SDL_MapRGB(format, static_cast<uint8_t>(pixel >> 16),
-                                    static_cast<uint8_t>(pixel >> 8), static_cast<uint8_t>(pixel));
+        if (native) {
+            presenter.rowScaler.Scale(presenter.convertedRow.data(), target);
+        } else {
+            presenter.rowScaler.Scale(presenter.convertedRow.data(), presenter.scaledRow.data());
+            for (int x = 0; x < area.w; ++x) {
+                const uint32_t pixel = presenter.scaledRow[x];
+                target[x] =
+                    SDL_MapRGB(format, static_cast<uint8_t>(pixel >> 16),
+                               static_cast<uint8_t>(pixel >> 8), static_cast<uint8_t>(pixel));
+            }
         }
         convertedSource = sourceY;
         previousTarget = target;
