@@ -16,8 +16,7 @@ int main() {
         ShutdownGame();
         return kExitStartupFailed;
     }
-    // Until the menus are there, play starts on the game screen.
-    SwitchScreen(GetScreen(kIntroScreen) != nullptr ? kIntroScreen : kGameScreen);
+    SwitchScreen(kIntroScreen);
     RunMainLoop();
     ShutdownGame();
     return kExitNormal;

@@ -8,6 +8,9 @@
 #include "graphics/Fonts.h"
 #include "input/Input.h"
 #include "platform/Debug.h"
+#include "screens/InstructionScreen.h"
+#include "screens/IntroScreen.h"
+#include "screens/OptionsScreen.h"
 #include "sound/Sound.h"
 #include "storage/Settings.h"
 
@@ -24,6 +27,9 @@ bool InitialiseGame() {
         return false;
     }
     LoadSettings();
+    AddScreen(kIntroScreen, std::make_unique<IntroScreen>());
+    AddScreen(kOptionsScreen, std::make_unique<OptionsScreen>());
+    AddScreen(kInstructionScreen, std::make_unique<InstructionScreen>());
     AddScreen(kGameScreen, std::make_unique<GameScreen>());
     return true;
 }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs the real game under a virtual X server: its window must take the keyboard focus, real key
-# events (through XTEST) must be played without harm, and SIGTERM must end it normally, with the
-# data file written.
+# events (through XTEST) must start a game from the main menu and be played without harm, and
+# SIGTERM must end it normally, with the data file written.
 # Usage: game_under_xvfb.sh PATH_TO_DROBIX
 set -euo pipefail
 if [ -z "${DROBIX_UNDER_XVFB:-}" ]; then
@@ -28,6 +28,9 @@ run_session() {
         echo "the window does not have the keyboard focus (focus: $focused)"; kill -9 "$pid"
         return 1
     fi
+    # The main menu's 3 starts a game.
+    xdotool keydown 3; sleep 0.1; xdotool keyup 3
+    sleep 0.5
     for key in Left Left Up Right Down grave space Escape n; do
         xdotool key --delay 200 "$key"
     done

@@ -33,6 +33,8 @@ if ! timeout 20 xdotool search --sync --name '^Drobix$' >/dev/null; then
     echo "no Drobix window appeared"; kill -9 "$pid"; exit 1
 fi
 sleep 1
+press 3
+sleep 0.3
 # Drop blocks until the well is full; taps after the end type spaces into the name.
 for _ in $(seq 40); do
     press space

@@ -2,6 +2,7 @@
 
 #include "app/MainLoop.h"
 #include "game/GameScreen.h"
+#include "screens/NonGameScreenBase.h"
 #include "platform/scripted/ScriptedAudio.h"
 #include "storage/Settings.h"
 
@@ -70,9 +71,12 @@ bool IsFallingCell(const GameScreen& game, unsigned row, unsigned col) {
 }  // namespace
 
 void PrintState(std::ostream& out) {
-    out << "screen=" << GetCurrentScreenNumber();
+    const int screen = GetCurrentScreenNumber();
+    out << "screen=" << screen;
     if (const GameScreen* game = CurrentGameScreen()) {
         PrintGameState(out, *game);
+    } else if (screen >= kIntroScreen && screen <= kInstructionScreen) {
+        out << " decorations=" << GetMenuDecorationCount();
     }
     out << "\n";
 }

@@ -1,7 +1,9 @@
 // The script language:
 //   frame MS [KEY ...]     the clock advances by MS, exactly these keys are held, one pass runs
 //   frames N MS [KEY ...]  N such passes
-//   seed N                 the shared random generator's state
+//   seed N                 the shared random generator's state (a run starts from seed 1, so
+//                          that the menu backdrop built before the first line is the same
+//                          in every run)
 //   screen N               SwitchScreen (N)
 //   shot FILE              the last presented frame as an 800 x 600 RGB PNG
 //   focus on|off           the program becomes active or inactive
@@ -34,6 +36,7 @@ namespace Drobix::Replay {
 namespace {
 
 constexpr uint32_t kStartTimeMs = 1000;
+constexpr uint32_t kStartSeed = 1;
 
 struct NamedKey {
     std::string_view name;
@@ -204,6 +207,8 @@ int RunScript(std::istream& script, std::ostream& out, std::ostream& errors) {
         ShutdownGame();
         return kExitMalformedScript;
     }
+    // The game screen's construction seeded the generator with the time of day.
+    SeedRandom(kStartSeed);
     SwitchScreen(kIntroScreen);
     SetApplicationActive(true);
 

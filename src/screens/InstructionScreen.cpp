@@ -1,0 +1,73 @@
+#include "screens/InstructionScreen.h"
+
+#include <string>
+#include <string_view>
+
+#include "app/MainLoop.h"
+#include "graphics/Display.h"
+#include "graphics/Fonts.h"
+#include "input/Input.h"
+#include "platform/Keyboard.h"
+#include "screens/MenuText.h"
+
+namespace Drobix {
+
+namespace {
+
+constexpr int kHelpWidth = 710;
+constexpr int kHelpHeight = 270;
+constexpr int kHelpLeft = 45;
+constexpr int kHelpTop = 280;
+constexpr Rect kPanelBody{25, 260, 775, 570};
+constexpr int kFooterMargin = 20;
+constexpr std::string_view kFooter = "Press (Esc) to return to the main menu";
+
+ImageSurface* helpTextSurface = nullptr;
+
+void RedrawHelpText() {
+    const std::string text = LoadMenuString(kHelpStringId);
+    const Rect box{0, 0, kHelpWidth, kHelpHeight};
+    DrawStringWrapped(kSmallFont, text, &box, helpTextSurface);
+}
+
+}  // namespace
+
+void InstructionScreen::OnEnter() {
+    NonGameScreenBase::OnEnter();
+    if (helpTextSurface == nullptr) {
+        helpTextSurface = CreateBlankImage(kHelpWidth, kHelpHeight, RedrawHelpText);
+        RedrawHelpText();
+    }
+}
+
+void InstructionScreen::OnLeave(int nextScreen) {
+    NonGameScreenBase::OnLeave(nextScreen);
+    DestroyImage(helpTextSurface);
+    helpTextSurface = nullptr;
+}
+
+void InstructionScreen::Update(unsigned elapsedMs) {
+    NonGameScreenBase::Update(elapsedMs);
+    AddToEntryTimer(elapsedMs);
+    keyTimer_ += elapsedMs;
+    if (KeysAccepted(keyTimer_) && IsKeyDown(Platform::VirtualKey::kEscape)) {
+        SwitchScreen(kIntroScreen);
+    }
+}
+
+void InstructionScreen::Render() {
+    NonGameScreenBase::Render();
+    DrawTitledPanel(&kPanelBody, "Instructions");
+    DrawImage(helpTextSurface, kHelpLeft, kHelpTop);
+    unsigned width = 0;
+    unsigned height = 0;
+    MeasureString(kSmallFont, kFooter, &width, &height);
+    DrawString(kSmallFont, kFooter, kScreenWidth / 2 - static_cast<int>(width / 2),
+               kPanelBody.bottom - static_cast<int>(height) - kFooterMargin);
+}
+
+const ImageSurface* InstructionScreen::GetHelpTextSurface() {
+    return helpTextSurface;
+}
+
+}  // namespace Drobix

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+
+#include "screens/NonGameScreenBase.h"
+
+namespace Drobix {
+
+struct ImageSurface;
+
+constexpr int kHelpStringId = 149;
+
+// Screen 3: the help text in a large panel. The text is drawn once into a picture of its own
+// while the screen is shown, and drawn again by the display after a loss of surfaces.
+class InstructionScreen final : public NonGameScreenBase {
+public:
+    void OnEnter() override;
+    void OnLeave(int nextScreen) override;
+    void Render() override;
+    void Update(unsigned elapsedMs) override;
+
+    // Null while the screen is not current.
+    static const ImageSurface* GetHelpTextSurface();
+
+private:
+    uint32_t keyTimer_ = 0;
+};
+
+}  // namespace Drobix

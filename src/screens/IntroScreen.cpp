@@ -1,0 +1,155 @@
+#include "screens/IntroScreen.h"
+
+#include <string_view>
+
+#include "app/MainLoop.h"
+#include "graphics/Display.h"
+#include "graphics/Fonts.h"
+#include "input/Input.h"
+#include "platform/Events.h"
+#include "platform/Keyboard.h"
+#include "screens/MenuText.h"
+#include "storage/Settings.h"
+
+namespace Drobix {
+
+namespace {
+
+constexpr std::string_view kMenuText = "1) Instructions\n2) Options\n3) New Game\n\n(Esc) Exit";
+constexpr int kMenuHalfWidth = 95;
+constexpr int kMenuTop = 260;
+constexpr int kMenuTextTop = 280;
+// The panel's body is the text's height and this much more.
+constexpr int kMenuPanelExtra = 40;
+
+constexpr Rect kHighScoreBody{250, 410, 550, 490};
+constexpr int kHighScoreLeft = 270;
+constexpr int kHighScoreRight = 530;
+constexpr int kHighScoreTop = 430;
+constexpr int kTableScoreDigits = 6;
+
+constexpr int kCreditsLeft = 50;
+constexpr int kCreditsRight = 750;
+constexpr int kCreditsTop = 550;
+constexpr int kCreditsTextTop = 555;
+constexpr int kCreditsStripPadding = 10;
+// The text starts beyond the strip's right end and is reset once it has passed its left end.
+constexpr uint32_t kScrollRestartMargin = 700;
+constexpr uint32_t kScrollStepMs = 10;
+
+constexpr int kVersionPadding = 2;
+
+}  // namespace
+
+std::string FormatTableScore(uint32_t score) {
+    std::string digits = std::to_string(score);
+    if (digits.size() < kTableScoreDigits) {
+        digits.insert(0, kTableScoreDigits - digits.size(), '0');
+    }
+    return digits;
+}
+
+void IntroScreen::OnEnter() {
+    NonGameScreenBase::OnEnter();
+    keyTimer_ = 0;
+    scrollOffset_ = 0;
+    if (creditsText_.empty()) {
+        creditsText_ = LoadMenuString(kCreditsStringId);
+        unsigned height = 0;
+        MeasureString(kSmallFont, creditsText_, &creditsWidth_, &height);
+    }
+}
+
+void IntroScreen::Update(unsigned elapsedMs) {
+    NonGameScreenBase::Update(elapsedMs);
+    AddToEntryTimer(elapsedMs);
+    keyTimer_ += elapsedMs;
+    scrollTimer_ += elapsedMs;
+    if (KeysAccepted(keyTimer_)) {
+        ReadKeys();
+    }
+    AdvanceScroll();
+}
+
+void IntroScreen::ReadKeys() {
+    if (IsKeyDown('1')) {
+        SwitchScreen(kInstructionScreen);
+    } else if (IsKeyDown('2')) {
+        SwitchScreen(kOptionsScreen);
+    } else if (IsKeyDown('3')) {
+        SwitchScreen(kGameScreen);
+    } else if (IsKeyDown(Platform::VirtualKey::kEscape)) {
+        Platform::PostQuit();
+    }
+}
+
+void IntroScreen::AdvanceScroll() {
+    if (scrollTimer_ <= kScrollStepMs) {
+        return;
+    }
+    scrollTimer_ = 0;
+    scrollOffset_ += 1;
+    if (scrollOffset_ > creditsWidth_ + kScrollRestartMargin) {
+        scrollOffset_ = 0;
+    }
+}
+
+void IntroScreen::Render() {
+    NonGameScreenBase::Render();
+    DrawMenu();
+    DrawHighScores();
+    DrawCredits();
+    DrawVersion();
+}
+
+void IntroScreen::DrawMenu() const {
+    unsigned width = 0;
+    unsigned height = 0;
+    MeasureString(kSmallFont, kMenuText, &width, &height);
+    const int centre = kScreenWidth / 2;
+    const Rect body{centre - kMenuHalfWidth, kMenuTop, centre + kMenuHalfWidth,
+                    kMenuTop + kMenuPanelExtra + static_cast<int>(height)};
+    DrawTitledPanel(&body, "Menu");
+    DrawString(kSmallFont, kMenuText, centre - static_cast<int>(width / 2), kMenuTextTop);
+}
+
+void IntroScreen::DrawHighScores() const {
+    DrawTitledPanel(&kHighScoreBody, "High Scores");
+    int y = kHighScoreTop;
+    for (int i = 0; i < kHighScoreCount; ++i) {
+        const HighScoreEntry& entry = GetHighScore(i);
+        DrawString(kSmallFont, std::to_string(i + 1) + ". " + entry.name, kHighScoreLeft, y);
+        const std::string score = FormatTableScore(entry.score);
+        unsigned width = 0;
+        unsigned height = 0;
+        MeasureString(kSmallFont, score, &width, &height);
+        DrawString(kSmallFont, score, kHighScoreRight - static_cast<int>(width), y);
+        y += static_cast<int>(height);
+    }
+}
+
+void IntroScreen::DrawCredits() const {
+    const BitmapFont* font = GetFont(kSmallFont);
+    const int lineHeight = font != nullptr ? font->lineHeight : 0;
+    const Rect strip{kCreditsLeft, kCreditsTop, kCreditsRight,
+                     kCreditsTop + lineHeight + kCreditsStripPadding};
+    DrawPanel(&strip, true);
+    SetClipRects(&strip, 1);
+    DrawString(kSmallFont, creditsText_, kCreditsRight - static_cast<int>(scrollOffset_),
+               kCreditsTextTop);
+    ClearClip();
+}
+
+void IntroScreen::DrawVersion() const {
+    const std::string text = "DirectX " + directXVersionText + " detected";
+    unsigned width = 0;
+    unsigned height = 0;
+    MeasureString(kSmallFont, text, &width, &height);
+    const int left = kScreenWidth - static_cast<int>(width);
+    const int top = kScreenHeight - static_cast<int>(height);
+    const Rect backing{left - kVersionPadding, top - kVersionPadding, kScreenWidth, kScreenHeight};
+    DrawPanel(&backing, false);
+    DrawString(kSmallFont, text, left, top);
+}
+
+}  // namespace Drobix

@@ -1,0 +1,22 @@
+#include "screens/MenuText.h"
+
+#include "platform/Resources.h"
+
+namespace Drobix {
+
+namespace {
+
+// The menus read their texts into a buffer of 2048 characters, the last one the terminator.
+constexpr std::size_t kStringBufferSize = 2048;
+
+}  // namespace
+
+std::string LoadMenuString(int id) {
+    std::string text = Platform::LoadStringResource(id).value_or(std::string());
+    if (text.size() >= kStringBufferSize) {
+        text.resize(kStringBufferSize - 1);
+    }
+    return text;
+}
+
+}  // namespace Drobix

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "app/IScreen.h"
+
+namespace Drobix {
+
+class Board;
+
+// The backdrop shared by the menu screens: the background picture, decorative blocks falling
+// on a large board, the framed block logo and looping music. It is built by the first menu
+// screen entered and lives on while the player moves among the menus; leaving them for the
+// game or for program exit releases it.
+class NonGameScreenBase : public IScreen {
+public:
+    void OnEnter() override;
+    void OnLeave(int nextScreen) override;
+    void Render() override;
+    void Update(unsigned elapsedMs) override;
+
+protected:
+    // A menu screen's Update adds the elapsed time to the entry timer a second time, so keys are
+    // read from 250 ms of real time after entering: the key that led here does not act here.
+    void AddToEntryTimer(unsigned elapsedMs) { entryTimer_ += elapsedMs; }
+    bool KeysAccepted(uint32_t keyTimer) const {
+        return entryTimer_ > kEntryKeyDelay && keyTimer > kKeyRepeatDelay;
+    }
+
+private:
+    static constexpr uint32_t kEntryKeyDelay = 500;
+    static constexpr uint32_t kKeyRepeatDelay = 150;
+
+    uint32_t entryTimer_ = 0;
+};
+
+// What the backdrop holds, for tests and the replay tool.
+bool IsMenuBackdropBuilt();
+std::size_t GetMenuDecorationCount();
+const Board* GetMenuBackgroundBoard();
+const Board* GetMenuLogoBoard();
+int GetMenuMusicId();
+
+}  // namespace Drobix

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "screens/NonGameScreenBase.h"
+
+namespace Drobix {
+
+struct Settings;
+
+// Screen 2: the seven options, one line each; a digit key steps its option to the next value.
+class OptionsScreen final : public NonGameScreenBase {
+public:
+    void OnEnter() override;
+    void Render() override;
+    void Update(unsigned elapsedMs) override;
+
+private:
+    void ReadKeys();
+
+    uint32_t keyTimer_ = 0;
+};
+
+// The options as the screen shows them, one numbered line each, then the way back.
+std::string BuildOptionsText(const Settings& settings);
+// What a press of the digit key (1..7) does to the settings.
+void StepOption(Settings& settings, int digit);
+
+}  // namespace Drobix

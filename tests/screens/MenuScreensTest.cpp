@@ -1,0 +1,234 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+#include "TempDataHome.h"
+#include "app/IScreen.h"
+#include "game/BlockFactory.h"
+#include "game/Board.h"
+#include "game/Random.h"
+#include "graphics/Display.h"
+#include "graphics/Fonts.h"
+#include "platform/scripted/ScriptedPresenter.h"
+#include "screens/InstructionScreen.h"
+#include "screens/IntroScreen.h"
+#include "screens/OptionsScreen.h"
+#include "storage/Settings.h"
+
+namespace Drobix {
+namespace {
+
+constexpr unsigned kFrameMs = 16;
+
+// The menu screens on the scripted backend with the real resources and default options.
+class MenuScreensTest : public testing::Test {
+protected:
+    void SetUp() override {
+        LoadSettings();
+        ASSERT_TRUE(OpenDisplay());
+        BuildFonts();
+        SeedRandom(42);
+    }
+    void TearDown() override {
+        // The backdrop is process-wide: leave the menus for program exit.
+        intro_.OnLeave(kNoScreen);
+        FreeFonts();
+        CloseDisplay();
+        DestroyAllBlocks();
+        SaveSettings();
+    }
+
+    Testing::TempDataHome dataHome_;
+    IntroScreen intro_;
+    OptionsScreen options_;
+    InstructionScreen instructions_;
+};
+
+TEST_F(MenuScreensTest, BackdropLivesAmongTheMenusAndIsReleasedForTheGame) {
+    intro_.OnEnter();
+    ASSERT_TRUE(IsMenuBackdropBuilt());
+    const Board* board = GetMenuBackgroundBoard();
+    EXPECT_TRUE(GetMenuMusicId() == 152 || GetMenuMusicId() == 153);
+    // With no decorations, one always starts in the first frame.
+    intro_.Update(kFrameMs);
+    EXPECT_EQ(GetMenuDecorationCount(), 1U);
+
+    intro_.OnLeave(kOptionsScreen);
+    options_.OnEnter();
+    EXPECT_EQ(GetMenuBackgroundBoard(), board);
+    EXPECT_EQ(GetMenuDecorationCount(), 1U);
+    options_.OnLeave(kInstructionScreen);
+    instructions_.OnEnter();
+    EXPECT_EQ(GetMenuBackgroundBoard(), board);
+
+    instructions_.OnLeave(kGameScreen);
+    EXPECT_FALSE(IsMenuBackdropBuilt());
+    EXPECT_EQ(GetMenuDecorationCount(), 0U);
+    // The logo's block and the decorations' blocks are gone with it.
+    EXPECT_EQ(LiveBlockCount(), 0U);
+}
+
+TEST_F(MenuScreensTest, LogoSpellsTheNameWithOneBlockAndOneEmptyColumnBetweenLetters) {
+    intro_.OnEnter();
+    const Board* logo = GetMenuLogoBoard();
+    ASSERT_NE(logo, nullptr);
+    ASSERT_EQ(logo->GetRowCount(), 5U);
+    ASSERT_EQ(logo->GetColumnCount(), 21U);
+    const std::set<unsigned> gaps = {3, 7, 11, 15, 17};
+    for (unsigned col = 0; col < 21; ++col) {
+        bool any = false;
+        for (unsigned row = 0; row < 5; ++row) {
+            const bool filled = logo->IsCellFilled(row, col);
+            any = any || filled;
+            if (filled) {
+                EXPECT_EQ(logo->GetCell(row, col), logo->GetCell(0, 0)) << row << "," << col;
+            }
+            if (col == 16) {
+                EXPECT_TRUE(filled) << "the I is the full column 16";
+            }
+        }
+        EXPECT_EQ(any, gaps.count(col) == 0) << "column " << col;
+    }
+}
+
+TEST_F(MenuScreensTest, DecorationsComeAndGoButNeverPassTen) {
+    intro_.OnEnter();
+    std::size_t most = 0;
+    bool oneLeft = false;
+    std::size_t previous = 0;
+    // About ten minutes of menu at 60 frames a second.
+    for (int frame = 0; frame < 36000; ++frame) {
+        intro_.Update(kFrameMs);
+        const std::size_t count = GetMenuDecorationCount();
+        most = std::max(most, count);
+        oneLeft = oneLeft || count < previous;
+        previous = count;
+    }
+    EXPECT_LE(most, 10U);
+    EXPECT_GE(most, 3U);
+    EXPECT_TRUE(oneLeft) << "no decoration fell past the bottom";
+    // Every live block is a decoration or the logo.
+    EXPECT_EQ(LiveBlockCount(), GetMenuDecorationCount() + 1);
+}
+
+TEST_F(MenuScreensTest, CreditsMoveOnePixelPerFrameOfMoreThanTenMilliseconds) {
+    intro_.OnEnter();
+    ASSERT_GT(intro_.GetCreditsWidth(), 0U);
+    for (int frame = 0; frame < 10; ++frame) {
+        intro_.Update(10);
+    }
+    EXPECT_EQ(intro_.GetScrollOffset(), 5U);
+    for (int frame = 0; frame < 10; ++frame) {
+        intro_.Update(20);
+    }
+    EXPECT_EQ(intro_.GetScrollOffset(), 15U);
+    // Back to the start once the text's right end has passed the strip's left end.
+    const uint32_t restart = intro_.GetCreditsWidth() + 700;
+    while (intro_.GetScrollOffset() != restart) {
+        intro_.Update(20);
+    }
+    intro_.Update(20);
+    EXPECT_EQ(intro_.GetScrollOffset(), 0U);
+    intro_.Update(20);
+    intro_.OnLeave(kOptionsScreen);
+    intro_.OnEnter();
+    EXPECT_EQ(intro_.GetScrollOffset(), 0U);
+}
+
+TEST_F(MenuScreensTest, HelpTextIsDrawnAtEntryAgainAfterALossAndFreedAtLeaving) {
+    auto inkOf = [] {
+        const ImageSurface* help = InstructionScreen::GetHelpTextSurface();
+        return std::count_if(help->surface.begin(), help->surface.end(),
+                             [](uint16_t pixel) { return pixel != 0; });
+    };
+    instructions_.OnEnter();
+    const ImageSurface* help = InstructionScreen::GetHelpTextSurface();
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->width, 710);
+    EXPECT_EQ(help->height, 270);
+    const auto ink = inkOf();
+    EXPECT_GT(ink, 1000);
+
+    Platform::Scripted::LoseSurfaces();
+    // The next blit notices the loss and restores every picture instead.
+    instructions_.Render();
+    EXPECT_EQ(inkOf(), ink);
+
+    instructions_.OnLeave(kIntroScreen);
+    EXPECT_EQ(InstructionScreen::GetHelpTextSurface(), nullptr);
+}
+
+TEST(TableScoreTest, SixDigitsAtLeastWithZerosInFront) {
+    EXPECT_EQ(FormatTableScore(35000), "035000");
+    EXPECT_EQ(FormatTableScore(100), "000100");
+    EXPECT_EQ(FormatTableScore(0), "000000");
+    EXPECT_EQ(FormatTableScore(1234567), "1234567");
+}
+
+TEST(OptionsTextTest, ShowsEveryOptionOnItsNumberedLine) {
+    const Settings defaults;
+    EXPECT_EQ(BuildOptionsText(defaults),
+              "1) Sound: On\n2) Rubbish Rows: 0\n3) Rubbish Frequency: 50%\n4) Starting Level: 0\n"
+              "5) Block Types: Standard\n6) Block Preview: On\n7) Block Colour: Fixed\n\n"
+              "(Esc) Back to main menu");
+    Settings odd;
+    odd.sound = 0;
+    odd.rubbishRows = 10;
+    odd.rubbishFrequency = 0.6F;
+    odd.startingLevel = 12;
+    odd.blockTypes = 5;
+    odd.blockPreview = 2;
+    odd.blockColour = -1;
+    EXPECT_EQ(
+        BuildOptionsText(odd),
+        "1) Sound: Off\n2) Rubbish Rows: 10\n3) Rubbish Frequency: 60%\n4) Starting Level: 12\n"
+        "5) Block Types: \n6) Block Preview: Random\n7) Block Colour: \n\n"
+        "(Esc) Back to main menu");
+}
+
+TEST(OptionsTextTest, EachDigitStepsItsOptionRoundItsCycle) {
+    Settings settings;
+    std::string frequencies;
+    for (int press = 0; press < 6; ++press) {
+        StepOption(settings, 3);
+        const std::string text = BuildOptionsText(settings);
+        const auto at = text.find("Frequency: ") + 11;
+        frequencies += text.substr(at, text.find('%') - at) + " ";
+    }
+    EXPECT_EQ(frequencies, "60 70 80 90 10 20 ");
+
+    for (uint32_t expected : {1U, 2U, 3U, 4U, 5U, 6U, 7U, 8U, 9U, 10U, 0U}) {
+        StepOption(settings, 2);
+        EXPECT_EQ(settings.rubbishRows, expected);
+    }
+    settings.startingLevel = 9;
+    StepOption(settings, 4);
+    EXPECT_EQ(settings.startingLevel, 0U);
+    settings.startingLevel = 12;
+    StepOption(settings, 4);
+    EXPECT_EQ(settings.startingLevel, 0U);
+
+    for (int32_t expected : {1, 2, 0, 1}) {
+        StepOption(settings, 5);
+        EXPECT_EQ(settings.blockTypes, expected);
+    }
+    settings.blockTypes = 5;
+    StepOption(settings, 5);
+    EXPECT_EQ(settings.blockTypes, 5);
+    for (int32_t expected : {1, 2, 0}) {
+        StepOption(settings, 6);
+        EXPECT_EQ(settings.blockPreview, expected);
+    }
+    for (int32_t expected : {1, 0}) {
+        StepOption(settings, 7);
+        EXPECT_EQ(settings.blockColour, expected);
+    }
+    for (uint8_t expected : {0, 1}) {
+        StepOption(settings, 1);
+        EXPECT_EQ(settings.sound, expected);
+    }
+}
+
+}  // namespace
+}  // namespace Drobix
