@@ -1,13 +1,18 @@
 #include "app/Startup.h"
 
+#include <array>
 #include <memory>
+#include <string>
+#include <string_view>
 
+#include "app/DirectXVersion.h"
 #include "app/MainLoop.h"
 #include "game/GameScreen.h"
 #include "graphics/Display.h"
 #include "graphics/Fonts.h"
 #include "input/Input.h"
 #include "platform/Debug.h"
+#include "platform/MessageBox.h"
 #include "screens/InstructionScreen.h"
 #include "screens/IntroScreen.h"
 #include "screens/OptionsScreen.h"
@@ -16,8 +21,45 @@
 
 namespace Drobix {
 
+namespace {
+
+constexpr int kVersionTextSize = 10;
+constexpr std::string_view kDirectXErrorCaption = "DirectX Error";
+constexpr std::string_view kDirectXDownloadPage =
+    "https://www.microsoft.com/download/details.aspx?id=35";
+
+// Keeps the version text for the main menu; false, after telling the player, when the
+// installed DirectX cannot be determined or is older than 7.0.
+bool CheckDirectXVersion() {
+    uint32_t packedVersion = 0;
+    std::array<char, kVersionTextSize> text{};
+    const int32_t result = DetectDirectXVersion(&packedVersion, text.data(), kVersionTextSize);
+    directXVersionText = text.data();
+    if (result < 0) {
+        Platform::ShowMessageBox(kDirectXErrorCaption,
+                                 "The installed version of DirectX could not be determined. "
+                                 "Please download and install the latest version from " +
+                                     std::string(kDirectXDownloadPage));
+        return false;
+    }
+    if (packedVersion < kLowestAcceptedDirectX) {
+        Platform::ShowMessageBox(kDirectXErrorCaption,
+                                 "The installed version of DirectX (" + directXVersionText +
+                                     ") is not adequate to run Drobix. Please download and "
+                                     "install the latest version from " +
+                                     std::string(kDirectXDownloadPage));
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
 bool InitialiseGame() {
     Platform::DebugOutput("Initialising Game");
+    if (!CheckDirectXVersion()) {
+        return false;
+    }
     if (!OpenDisplay()) {
         return false;
     }

@@ -1,0 +1,36 @@
+#include "platform/DirectXInfo.h"
+
+namespace Drobix::Platform {
+
+namespace {
+
+constexpr uint32_t kStandInMajor = 7;
+constexpr uint32_t kStandInMinor = 0;
+
+DiagnosticsAnswer StandInDiagnostics() {
+    return {kStandInMajor, kStandInMinor, std::string(" ")};
+}
+
+std::optional<std::string> NoSystemDirectory() {
+    return std::nullopt;
+}
+
+std::optional<uint64_t> NoFileVersion(const std::string&) {
+    return std::nullopt;
+}
+
+constexpr DirectXInfoSource kPlatformSource{StandInDiagnostics, NoSystemDirectory, NoFileVersion};
+
+const DirectXInfoSource* currentSource = &kPlatformSource;
+
+}  // namespace
+
+const DirectXInfoSource& GetDirectXInfoSource() {
+    return *currentSource;
+}
+
+void SetDirectXInfoSource(const DirectXInfoSource* source) {
+    currentSource = source != nullptr ? source : &kPlatformSource;
+}
+
+}  // namespace Drobix::Platform

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace Drobix::Platform {
+
+// What the DirectX diagnostics component reports; a value it could not give is absent.
+struct DiagnosticsAnswer {
+    std::optional<uint32_t> major;
+    std::optional<uint32_t> minor;
+    std::optional<std::string> letter;
+};
+
+// The two sources the DirectX check reads. This layer stands in for DirectX 7.0: the
+// diagnostics answer 7, 0 and a blank letter, and there is no system folder of DirectX files.
+// Tests put sources of their own in place.
+struct DirectXInfoSource {
+    DiagnosticsAnswer (*queryDiagnostics)();
+    // The folder of the system files; absent when there is none.
+    std::optional<std::string> (*systemDirectory)();
+    // The file's version record as a.b.c.d packed 16 bits each, a on top; absent when the file
+    // is missing or has no record.
+    std::optional<uint64_t> (*fileVersion)(const std::string& path);
+};
+
+const DirectXInfoSource& GetDirectXInfoSource();
+// Null restores the platform's own source.
+void SetDirectXInfoSource(const DirectXInfoSource* source);
+
+}  // namespace Drobix::Platform
