@@ -79,10 +79,8 @@ void CountFpsFrame(uint32_t renderElapsed) {
 }
 
 void DrawFpsFigure() {
-    unsigned width = 0;
-    unsigned height = 0;
-    MeasureString(kFpsFont, fpsText, &width, &height);
-    const Rect panel{0, 0, static_cast<int>(width), static_cast<int>(height)};
+    const TextSize size = MeasureText(kFpsFont, fpsText);
+    const Rect panel{0, 0, size.width, size.height};
     DrawPanel(&panel, false);
     DrawString(kFpsFont, fpsText, 0, 0);
 }

@@ -335,16 +335,13 @@ void GameScreen::DrawOverlay() const {
 void GameScreen::DrawPrompt() const {
     const char* text =
         gameOver_ ? "Game over - new game? (Y)/(N)" : "Exit game - are you sure? (Y)/(N)";
-    unsigned width = 0;
-    unsigned height = 0;
-    MeasureString(kPromptFont, text, &width, &height);
-    const int left = kScreenCentreX - static_cast<int>(width / 2) - kPromptMargin;
-    const int top = kScreenCentreY - static_cast<int>(height / 2) - kPromptMargin;
-    const Rect panel{left, top, left + static_cast<int>(width) + 2 * kPromptMargin,
-                     top + static_cast<int>(height) + 2 * kPromptMargin};
+    const TextSize size = MeasureText(kPromptFont, text);
+    const int textLeft = kScreenCentreX - size.width / 2;
+    const int textTop = kScreenCentreY - size.height / 2;
+    const Rect panel{textLeft - kPromptMargin, textTop - kPromptMargin,
+                     textLeft + size.width + kPromptMargin, textTop + size.height + kPromptMargin};
     DrawBorderedPanel(&panel);
-    DrawString(kPromptFont, text, kScreenCentreX - static_cast<int>(width / 2),
-               kScreenCentreY - static_cast<int>(height / 2));
+    DrawString(kPromptFont, text, textLeft, textTop);
 }
 
 }  // namespace Drobix

@@ -103,10 +103,7 @@ void NameEntry::Render(uint32_t score, ImageSurface* caretImage) const {
     const int textTop = nameBox.top + 2;
     DrawString(kNameFont, name_, kNameTextLeft, textTop);
     if (caretVisible_) {
-        unsigned width = 0;
-        unsigned height = 0;
-        MeasureString(kNameFont, name_.substr(0, caret_), &width, &height);
-        const int left = kNameTextLeft - 1 + static_cast<int>(width);
+        const int left = kNameTextLeft - 1 + MeasureText(kNameFont, name_.substr(0, caret_)).width;
         const Rect source{0, 0, 1, 1};
         const Rect bar{left, textTop, left + 1, textTop + lineHeight};
         StretchImage(caretImage, &source, &bar);

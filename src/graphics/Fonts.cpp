@@ -268,14 +268,18 @@ void MeasureString(int fontId, std::string_view text, unsigned* width, unsigned*
     }
 }
 
+TextSize MeasureText(int fontId, std::string_view text) {
+    unsigned width = 0;
+    unsigned height = 0;
+    MeasureString(fontId, text, &width, &height);
+    return {static_cast<int>(width), static_cast<int>(height)};
+}
+
 void DrawTitledPanel(const Rect* body, std::string title, ImageSurface* dest) {
     if (body == nullptr) {
         return;
     }
-    unsigned titleWidth = 0;
-    unsigned titleHeight = 0;
-    MeasureString(kLargeFont, title, &titleWidth, &titleHeight, 1.0f);
-    const int h = static_cast<int>(titleHeight);
+    const int h = MeasureText(kLargeFont, title).height;
     const int top = body->top - h - kTitleExtra;
     const Rect panel{body->left, top, body->right, body->bottom};
     DrawBorderedPanel(&panel, dest);

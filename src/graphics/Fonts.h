@@ -49,6 +49,13 @@ void DrawStringWrapped(int fontId, std::string_view text, const Rect* box,
 // lines times the line height, without the spacing between lines.
 void MeasureString(int fontId, std::string_view text, unsigned* width, unsigned* height,
                    float scale = 1.0f);
+// MeasureString at scale 1, in whole pixels for placing the text.
+struct TextSize {
+    int width = 0;
+    int height = 0;
+};
+TextSize MeasureText(int fontId, std::string_view text);
+
 // A bordered panel grown upwards by a title line in the large font and a grey rule under it.
 void DrawTitledPanel(const Rect* body, std::string title, ImageSurface* dest = nullptr);
 

@@ -48,9 +48,7 @@ void InstructionScreen::OnLeave(int nextScreen) {
 
 void InstructionScreen::Update(unsigned elapsedMs) {
     NonGameScreenBase::Update(elapsedMs);
-    AddToEntryTimer(elapsedMs);
-    keyTimer_ += elapsedMs;
-    if (KeysAccepted(keyTimer_) && IsKeyDown(Platform::VirtualKey::kEscape)) {
+    if (AdvanceKeyGate(elapsedMs, keyTimer_) && IsKeyDown(Platform::VirtualKey::kEscape)) {
         SwitchScreen(kIntroScreen);
     }
 }
@@ -59,11 +57,9 @@ void InstructionScreen::Render() {
     NonGameScreenBase::Render();
     DrawTitledPanel(&kPanelBody, "Instructions");
     DrawImage(helpTextSurface, kHelpLeft, kHelpTop);
-    unsigned width = 0;
-    unsigned height = 0;
-    MeasureString(kSmallFont, kFooter, &width, &height);
-    DrawString(kSmallFont, kFooter, kScreenWidth / 2 - static_cast<int>(width / 2),
-               kPanelBody.bottom - static_cast<int>(height) - kFooterMargin);
+    const TextSize footer = MeasureText(kSmallFont, kFooter);
+    DrawString(kSmallFont, kFooter, kScreenWidth / 2 - footer.width / 2,
+               kPanelBody.bottom - footer.height - kFooterMargin);
 }
 
 const ImageSurface* InstructionScreen::GetHelpTextSurface() {

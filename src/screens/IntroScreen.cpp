@@ -55,17 +55,14 @@ void IntroScreen::OnEnter() {
     scrollOffset_ = 0;
     if (creditsText_.empty()) {
         creditsText_ = LoadMenuString(kCreditsStringId);
-        unsigned height = 0;
-        MeasureString(kSmallFont, creditsText_, &creditsWidth_, &height);
+        creditsWidth_ = static_cast<uint32_t>(MeasureText(kSmallFont, creditsText_).width);
     }
 }
 
 void IntroScreen::Update(unsigned elapsedMs) {
     NonGameScreenBase::Update(elapsedMs);
-    AddToEntryTimer(elapsedMs);
-    keyTimer_ += elapsedMs;
     scrollTimer_ += elapsedMs;
-    if (KeysAccepted(keyTimer_)) {
+    if (AdvanceKeyGate(elapsedMs, keyTimer_)) {
         ReadKeys();
     }
     AdvanceScroll();
@@ -103,14 +100,12 @@ void IntroScreen::Render() {
 }
 
 void IntroScreen::DrawMenu() const {
-    unsigned width = 0;
-    unsigned height = 0;
-    MeasureString(kSmallFont, kMenuText, &width, &height);
+    const TextSize size = MeasureText(kSmallFont, kMenuText);
     const int centre = kScreenWidth / 2;
     const Rect body{centre - kMenuHalfWidth, kMenuTop, centre + kMenuHalfWidth,
-                    kMenuTop + kMenuPanelExtra + static_cast<int>(height)};
+                    kMenuTop + kMenuPanelExtra + size.height};
     DrawTitledPanel(&body, "Menu");
-    DrawString(kSmallFont, kMenuText, centre - static_cast<int>(width / 2), kMenuTextTop);
+    DrawString(kSmallFont, kMenuText, centre - size.width / 2, kMenuTextTop);
 }
 
 void IntroScreen::DrawHighScores() const {
@@ -120,11 +115,9 @@ void IntroScreen::DrawHighScores() const {
         const HighScoreEntry& entry = GetHighScore(i);
         DrawString(kSmallFont, std::to_string(i + 1) + ". " + entry.name, kHighScoreLeft, y);
         const std::string score = FormatTableScore(entry.score);
-        unsigned width = 0;
-        unsigned height = 0;
-        MeasureString(kSmallFont, score, &width, &height);
-        DrawString(kSmallFont, score, kHighScoreRight - static_cast<int>(width), y);
-        y += static_cast<int>(height);
+        const TextSize size = MeasureText(kSmallFont, score);
+        DrawString(kSmallFont, score, kHighScoreRight - size.width, y);
+        y += size.height;
     }
 }
 
@@ -142,11 +135,9 @@ void IntroScreen::DrawCredits() const {
 
 void IntroScreen::DrawVersion() const {
     const std::string text = "DirectX " + directXVersionText + " detected";
-    unsigned width = 0;
-    unsigned height = 0;
-    MeasureString(kSmallFont, text, &width, &height);
-    const int left = kScreenWidth - static_cast<int>(width);
-    const int top = kScreenHeight - static_cast<int>(height);
+    const TextSize size = MeasureText(kSmallFont, text);
+    const int left = kScreenWidth - size.width;
+    const int top = kScreenHeight - size.height;
     const Rect backing{left - kVersionPadding, top - kVersionPadding, kScreenWidth, kScreenHeight};
     DrawPanel(&backing, false);
     DrawString(kSmallFont, text, left, top);

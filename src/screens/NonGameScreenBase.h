@@ -21,10 +21,12 @@ public:
     void Update(unsigned elapsedMs) override;
 
 protected:
-    // A menu screen's Update adds the elapsed time to the entry timer a second time, so keys are
-    // read from 250 ms of real time after entering: the key that led here does not act here.
-    void AddToEntryTimer(unsigned elapsedMs) { entryTimer_ += elapsedMs; }
-    bool KeysAccepted(uint32_t keyTimer) const {
+    // A menu screen's frame for its key gate, after the base Update: the entry timer counts a
+    // second time, so keys are read from 250 ms of real time after entering and the key that led
+    // here does not act here; the screen's key timer counts once. True when keys may be read.
+    bool AdvanceKeyGate(unsigned elapsedMs, uint32_t& keyTimer) {
+        entryTimer_ += elapsedMs;
+        keyTimer += elapsedMs;
         return entryTimer_ > kEntryKeyDelay && keyTimer > kKeyRepeatDelay;
     }
 

@@ -108,9 +108,7 @@ void OptionsScreen::OnEnter() {
 
 void OptionsScreen::Update(unsigned elapsedMs) {
     NonGameScreenBase::Update(elapsedMs);
-    AddToEntryTimer(elapsedMs);
-    keyTimer_ += elapsedMs;
-    if (KeysAccepted(keyTimer_)) {
+    if (AdvanceKeyGate(elapsedMs, keyTimer_)) {
         ReadKeys();
     }
 }
@@ -131,15 +129,13 @@ void OptionsScreen::ReadKeys() {
 void OptionsScreen::Render() {
     NonGameScreenBase::Render();
     const std::string text = BuildOptionsText(*GetSettings());
-    unsigned width = 0;
-    unsigned height = 0;
-    MeasureString(kSmallFont, text, &width, &height);
+    const TextSize size = MeasureText(kSmallFont, text);
     const int centre = kScreenWidth / 2;
     if (optionsTextX == -1) {
-        optionsTextX = centre - static_cast<int>(width / 2);
+        optionsTextX = centre - size.width / 2;
     }
     const Rect body{centre - kPanelHalfWidth, kPanelTop, centre + kPanelHalfWidth,
-                    kPanelTop + kPanelExtra + static_cast<int>(height)};
+                    kPanelTop + kPanelExtra + size.height};
     DrawTitledPanel(&body, "Options");
     DrawString(kSmallFont, text, optionsTextX, kTextTop);
 }
