@@ -1,13 +1,10 @@
 #include "graphics/TestPictures.h"
 
-// clang-format off
-#include <cstdio>
-#include <jpeglib.h>
-// clang-format on
-#include <png.h>
-
+#include <algorithm>
+#include <iterator>
 #include <numeric>
 
+#include "assetgen/Codecs.h"
 #include "graphics/Display.h"
 #include "graphics/PictureDecoder.h"
 
@@ -25,41 +22,16 @@ std::span<const uint8_t> FindFakeResource(int id, std::string_view type) {
     return found->second;
 }
 
-void AppendBytes(png_structp png, png_bytep data, png_size_t size) {
-    auto* out = static_cast<std::vector<uint8_t>*>(png_get_io_ptr(png));
-    out->insert(out->end(), data, data + size);
+namespace Art = AssetGen::Art;
+
+Art::Rgb ToArt(Rgb colour) {
+    return {colour.red, colour.green, colour.blue};
 }
 
-void NoFlush(png_structp) {}
-
-std::vector<uint8_t> EncodePng(int width, int height, int colourType,
-                               const std::vector<uint8_t>& rows, int bytesPerPixel,
-                               const std::vector<Rgb>& palette) {
-    std::vector<uint8_t> out;
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png_create_info_struct(png);
-    if (setjmp(png_jmpbuf(png))) {
-        png_destroy_write_struct(&png, &info);
-        return {};
-    }
-    png_set_write_fn(png, &out, AppendBytes, NoFlush);
-    png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), 8,
-                 colourType, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
-                 PNG_FILTER_TYPE_DEFAULT);
-    std::vector<png_color> entries;
-    for (const Rgb& c : palette) {
-        entries.push_back({c.red, c.green, c.blue});
-    }
-    if (colourType == PNG_COLOR_TYPE_PALETTE) {
-        png_set_PLTE(png, info, entries.data(), static_cast<int>(entries.size()));
-    }
-    png_write_info(png, info);
-    for (int y = 0; y < height; ++y) {
-        png_write_row(png, rows.data() + static_cast<size_t>(y) * width * bytesPerPixel);
-    }
-    png_write_end(png, nullptr);
-    png_destroy_write_struct(&png, &info);
-    return out;
+Art::RgbImage ToRgbImage(int width, int height, const std::vector<Rgb>& pixels) {
+    Art::RgbImage image(width, height);
+    std::transform(pixels.begin(), pixels.end(), image.pixels.begin(), ToArt);
+    return image;
 }
 
 }  // namespace
@@ -73,16 +45,14 @@ Rgb RgbOf(uint16_t pixel) {
 }
 
 std::vector<uint8_t> EncodeRgbPng(int width, int height, const std::vector<Rgb>& pixels) {
-    std::vector<uint8_t> rows;
-    for (const Rgb& p : pixels) {
-        rows.insert(rows.end(), {p.red, p.green, p.blue});
-    }
-    return EncodePng(width, height, PNG_COLOR_TYPE_RGB, rows, 3, {});
+    return Art::EncodePng(ToRgbImage(width, height, pixels));
 }
 
 std::vector<uint8_t> EncodePalettePng(int width, int height, const std::vector<uint8_t>& indices,
                                       const std::vector<Rgb>& palette) {
-    return EncodePng(width, height, PNG_COLOR_TYPE_PALETTE, indices, 1, palette);
+    Art::IndexedImage image{width, height, indices, {}};
+    std::transform(palette.begin(), palette.end(), std::back_inserter(image.palette), ToArt);
+    return Art::EncodePng(image);
 }
 
 std::vector<uint8_t> SolidPng(int width, int height, Rgb colour) {
@@ -91,36 +61,8 @@ std::vector<uint8_t> SolidPng(int width, int height, Rgb colour) {
 }
 
 std::vector<uint8_t> EncodeJpeg(int width, int height, const std::vector<Rgb>& pixels) {
-    jpeg_compress_struct info{};
-    jpeg_error_mgr errors{};
-    info.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&info);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&info, &buffer, &size);
-    info.image_width = static_cast<JDIMENSION>(width);
-    info.image_height = static_cast<JDIMENSION>(height);
-    info.input_components = 3;
-    info.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, 100, TRUE);
-    jpeg_start_compress(&info, TRUE);
-    std::vector<uint8_t> row(static_cast<size_t>(width) * 3);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            const Rgb& p = pixels[static_cast<size_t>(y) * width + x];
-            row[x * 3] = p.red;
-            row[x * 3 + 1] = p.green;
-            row[x * 3 + 2] = p.blue;
-        }
-        JSAMPROW pointer = row.data();
-        jpeg_write_scanlines(&info, &pointer, 1);
-    }
-    jpeg_finish_compress(&info);
-    jpeg_destroy_compress(&info);
-    std::vector<uint8_t> out(buffer, buffer + size);
-    std::free(buffer);
-    return out;
+    constexpr int kBestQuality = 100;
+    return Art::EncodeJpeg(ToRgbImage(width, height, pixels), kBestQuality);
 }
 
 FakeResources::FakeResources() {
