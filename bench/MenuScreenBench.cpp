@@ -1,0 +1,51 @@
+// One frame of the main menu, Update and Render, after a minute of falling decorations: the
+// background, the decorations' board, the framed logo, the menu and high-score panels, the
+// credits and the version line. Compare with BM_FrameCopy from the same run.
+#include <benchmark/benchmark.h>
+
+#include "TempDataHome.h"
+#include "app/IScreen.h"
+#include "game/Random.h"
+#include "graphics/Display.h"
+#include "graphics/Fonts.h"
+#include "screens/IntroScreen.h"
+#include "sound/Sound.h"
+#include "storage/Settings.h"
+
+namespace {
+
+using namespace Drobix;
+
+constexpr unsigned kFrameMs = 16;
+constexpr int kWarmUpFrames = 3600;
+
+void BM_MenuFrame(benchmark::State& state) {
+    const Testing::TempDataHome dataHome;
+    OpenDisplay();
+    BuildFonts();
+    InitSound();
+    LoadSettings();
+    SeedRandom(7);
+    {
+        IntroScreen intro;
+        intro.OnEnter();
+        for (int frame = 0; frame < kWarmUpFrames; ++frame) {
+            intro.Update(kFrameMs);
+        }
+        state.counters["decorations"] = static_cast<double>(GetMenuDecorationCount());
+        for (auto _ : state) {
+            intro.Update(kFrameMs);
+            intro.Render();
+            benchmark::DoNotOptimize(GetBackBufferPixels());
+            benchmark::ClobberMemory();
+        }
+        intro.OnLeave(kNoScreen);
+    }
+    SaveSettings();
+    ShutdownSound();
+    FreeFonts();
+    CloseDisplay();
+}
+BENCHMARK(BM_MenuFrame);
+
+}  // namespace
