@@ -5,6 +5,7 @@
 #include "platform/Events.h"
 #include "platform/Presenter.h"
 #include "platform/sdl/SdlKeyboardEvents.h"
+#include "platform/sdl/SdlWindowEvents.h"
 
 namespace Drobix::Platform {
 
@@ -37,6 +38,12 @@ Event TranslateWindowEvent(const SDL_WindowEvent& window) {
             return Event::Activated;
         case SDL_WINDOWEVENT_FOCUS_LOST:
             return Event::Deactivated;
+        case SDL_WINDOWEVENT_EXPOSED:
+        case SDL_WINDOWEVENT_SHOWN:
+        case SDL_WINDOWEVENT_RESTORED:
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+            Sdl::RepaintWholeWindow();
+            return Event::None;
         default:
             return Event::None;
     }

@@ -5,14 +5,19 @@
 #include <string>
 #include <vector>
 
+#include "platform/FrameChanges.h"
 #include "platform/Presenter.h"
 #include "platform/RowScaler.h"
+#include "platform/sdl/SdlWindowEvents.h"
 
 namespace Drobix::Platform {
 
 namespace {
 
 constexpr int kUnknownRefreshRate = 60;
+// The framebuffer route sends only the rows that changed, and the whole window this often, so
+// that nothing the window system lost without telling stays wrong for long.
+constexpr int kFullRepaintPresents = 60;
 constexpr uint32_t kGlRenderer = 0x1F01;
 
 // How frames reach the screen: through a streaming texture that a GPU scales, or, where
@@ -38,6 +43,10 @@ struct PresenterState {
     std::vector<int> sourceRow;
     std::vector<uint32_t> convertedRow;
     std::vector<uint32_t> scaledRow;
+    FrameChanges frameChanges;
+    std::vector<SDL_Rect> changedRects;
+    bool repaintWholeWindow = true;
+    int presentsSinceFullRepaint = 0;
 };
 
 PresenterState presenter;
@@ -196,56 +205,99 @@ void PrepareScaling(SDL_Surface* surface) {
     SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 0, 0, 0));
 }
 
+// Converts and scales one frame row into the window row at target, unless the window row above
+// shows the same frame row already.
+void PresentRow(const uint16_t* frame, const SDL_PixelFormat* format, int sourceY, uint32_t* target,
+                const uint32_t* rowAbove, int rowAboveSource) {
+    const SDL_Rect& area = presenter.scaledArea;
+    if (sourceY == rowAboveSource && rowAbove != nullptr) {
+        std::memcpy(target, rowAbove, static_cast<size_t>(area.w) * 4);
+        return;
+    }
+    ConvertRgb565ToXrgb8888(frame + static_cast<size_t>(sourceY) * kFrameWidth,
+                            presenter.convertedRow.data(), kFrameWidth);
+    // The conversion writes 0xFFRRGGBB; other 32-bit layouts are rare enough to map per pixel.
+    const bool native = format->Rmask == 0x00FF0000U && format->Gmask == 0x0000FF00U &&
+                        format->Bmask == 0x000000FFU;
+    if (native) {
+        presenter.rowScaler.Scale(presenter.convertedRow.data(), target);
+        return;
+    }
+    presenter.rowScaler.Scale(presenter.convertedRow.data(), presenter.scaledRow.data());
+    for (int x = 0; x < area.w; ++x) {
+        const uint32_t pixel = presenter.scaledRow[x];
+        target[x] = SDL_MapRGB(format, static_cast<uint8_t>(pixel >> 16),
+                               static_cast<uint8_t>(pixel >> 8), static_cast<uint8_t>(pixel));
+    }
+}
+
+// Extends the last rectangle when window row y follows it, else starts a new one.
+void AddChangedRow(int y) {
+    const SDL_Rect& area = presenter.scaledArea;
+    std::vector<SDL_Rect>& rects = presenter.changedRects;
+    if (!rects.empty() && rects.back().y + rects.back().h == y) {
+        ++rects.back().h;
+    } else {
+        rects.push_back({area.x, y, area.w, 1});
+    }
+}
+
+// True when the whole window is to be sent this time; the frame comparison then starts afresh.
+bool TakeWholeWindowRepaint(SDL_Surface* surface) {
+    if (surface != presenter.scaledFor || surface->w != presenter.scaledWidth ||
+        surface->h != presenter.scaledHeight) {
+        PrepareScaling(surface);
+        presenter.repaintWholeWindow = true;
+    }
+    if (++presenter.presentsSinceFullRepaint >= kFullRepaintPresents) {
+        presenter.repaintWholeWindow = true;
+    }
+    if (!presenter.repaintWholeWindow) {
+        return false;
+    }
+    presenter.repaintWholeWindow = false;
+    presenter.presentsSinceFullRepaint = 0;
+    presenter.frameChanges.Invalidate();
+    return true;
+}
+
 void PresentThroughFramebuffer(const uint16_t* frame) {
     SDL_Surface* surface = SDL_GetWindowSurface(presenter.window);
     if (surface == nullptr || surface->format->BytesPerPixel != 4) {
         return;
     }
-    if (surface != presenter.scaledFor || surface->w != presenter.scaledWidth ||
-        surface->h != presenter.scaledHeight) {
-        PrepareScaling(surface);
-    }
+    const bool wholeWindow = TakeWholeWindowRepaint(surface);
     if (SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) != 0) {
         return;
     }
+    const std::vector<bool>& changed = presenter.frameChanges.Compare(frame);
     const SDL_Rect& area = presenter.scaledArea;
     auto* base = static_cast<uint8_t*>(surface->pixels);
-    const SDL_PixelFormat* format = surface->format;
-    // The conversion writes 0xFFRRGGBB; other 32-bit layouts are rare enough to map per pixel.
-    const bool native = format->Rmask == 0x00FF0000U && format->Gmask == 0x0000FF00U &&
-                        format->Bmask == 0x000000FFU;
-    int convertedSource = -1;
-    const uint32_t* previousTarget = nullptr;
+    presenter.changedRects.clear();
+    int rowAboveSource = -1;
+    const uint32_t* rowAbove = nullptr;
     for (int y = 0; y < area.h; ++y) {
+        const int sourceY = presenter.sourceRow[y];
+        if (!changed[static_cast<size_t>(sourceY)]) {
+            continue;
+        }
         auto* target =
             reinterpret_cast<uint32_t*>(base + static_cast<size_t>(area.y + y) * surface->pitch) +
             area.x;
-        const int sourceY = presenter.sourceRow[y];
-        if (sourceY == convertedSource && previousTarget != nullptr) {
-            std::memcpy(target, previousTarget, static_cast<size_t>(area.w) * 4);
-            previousTarget = target;
-            continue;
-        }
-        ConvertRgb565ToXrgb8888(frame + static_cast<size_t>(sourceY) * kFrameWidth,
-                                presenter.convertedRow.data(), kFrameWidth);
-        if (native) {
-            presenter.rowScaler.Scale(presenter.convertedRow.data(), target);
-        } else {
-            presenter.rowScaler.Scale(presenter.convertedRow.data(), presenter.scaledRow.data());
-            for (int x = 0; x < area.w; ++x) {
-                const uint32_t pixel = presenter.scaledRow[x];
-                target[x] =
-                    SDL_MapRGB(format, static_cast<uint8_t>(pixel >> 16),
-                               static_cast<uint8_t>(pixel >> 8), static_cast<uint8_t>(pixel));
-            }
-        }
-        convertedSource = sourceY;
-        previousTarget = target;
+        PresentRow(frame, surface->format, sourceY, target, rowAbove, rowAboveSource);
+        AddChangedRow(area.y + y);
+        rowAboveSource = sourceY;
+        rowAbove = target;
     }
     if (SDL_MUSTLOCK(surface)) {
         SDL_UnlockSurface(surface);
     }
-    SDL_UpdateWindowSurface(presenter.window);
+    if (wholeWindow) {
+        SDL_UpdateWindowSurface(presenter.window);
+    } else if (!presenter.changedRects.empty()) {
+        SDL_UpdateWindowSurfaceRects(presenter.window, presenter.changedRects.data(),
+                                     static_cast<int>(presenter.changedRects.size()));
+    }
 }
 
 }  // namespace
@@ -267,10 +319,17 @@ bool OpenMainWindow(std::string_view title, const IconPixels& icon) {
     const std::string name(title);
     SDL_setenv("SDL_VIDEO_X11_WMCLASS", name.c_str(), 0);
     SDL_SetHint(SDL_HINT_APP_NAME, name.c_str());
-    // Fullscreen on the desktop keeps its display mode; the frame is scaled into it.
+    // Fullscreen on the desktop keeps its display mode; the frame is scaled into it. The window
+    // is made as large as the desktop, so that it covers the screen even where no window
+    // manager makes it fullscreen (a bare X server).
+    SDL_DisplayMode desktop{};
+    if (SDL_GetDesktopDisplayMode(0, &desktop) != 0 || desktop.w <= 0 || desktop.h <= 0) {
+        desktop.w = kFrameWidth;
+        desktop.h = kFrameHeight;
+    }
     presenter.window =
-        SDL_CreateWindow(name.c_str(), SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
-                         kFrameWidth, kFrameHeight, SDL_WINDOW_FULLSCREEN_DESKTOP);
+        SDL_CreateWindow(name.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, desktop.w,
+                         desktop.h, SDL_WINDOW_FULLSCREEN_DESKTOP);
     if (presenter.window == nullptr) {
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
         return false;
@@ -328,3 +387,11 @@ bool TakeSurfacesLost() {
 }
 
 }  // namespace Drobix::Platform
+
+namespace Drobix::Platform::Sdl {
+
+void RepaintWholeWindow() {
+    presenter.repaintWholeWindow = true;
+}
+
+}  // namespace Drobix::Platform::Sdl

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "platform/Presenter.h"
+
+namespace Drobix::Platform {
+
+// Which rows of a frame differ from the frame presented before, so that a presenter that
+// converts and scales on the processor does that only for the rows that changed.
+class FrameChanges {
+public:
+    // Every row counts as changed at the next comparison: the window's pixels are new or were
+    // exposed.
+    void Invalidate() { valid_ = false; }
+    // Compares the frame (kFramePixels pixels) with the one kept, then keeps it. The result has
+    // one entry per frame row, true where the row changed.
+    const std::vector<bool>& Compare(const uint16_t* frame);
+
+private:
+    std::vector<uint16_t> previous_;
+    std::vector<bool> changed_;
+    bool valid_ = false;
+};
+
+}  // namespace Drobix::Platform
