@@ -6,12 +6,12 @@
 #include <vector>
 
 #include "TempDataHome.h"
-#include "game/GameScreen.h"
 #include "game/Random.h"
 #include "graphics/Display.h"
 #include "graphics/Fonts.h"
 #include "input/Input.h"
-#include "platform/scripted/ScriptedInput.h"
+#include "platform/scripted/KeyboardScripted.h"
+#include "screens/game/GameScreen.h"
 #include "sound/Sound.h"
 #include "storage/Settings.h"
 

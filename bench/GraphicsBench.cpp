@@ -11,12 +11,12 @@
 #include "game/Block.h"
 #include "game/Board.h"
 #include "game/BoardLayout.h"
-#include "game/DrawGrid.h"
 #include "graphics/Display.h"
 #include "graphics/ImageRegistry.h"
 #include "graphics/ImageResources.h"
 #include "platform/Presenter.h"
-#include "platform/RowScaler.h"
+#include "platform/shared/RowScaler.h"
+#include "screens/game/DrawGrid.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "platform/Audio.h"
-#include "platform/Mixer.h"
 #include "platform/Resources.h"
+#include "platform/shared/Mixer.h"
 #include "sound/OggDecoder.h"
 #include "sound/OggTestStream.h"
 

@@ -7,7 +7,6 @@
 
 #include "app/DirectXVersion.h"
 #include "app/MainLoop.h"
-#include "game/GameScreen.h"
 #include "graphics/Display.h"
 #include "graphics/Fonts.h"
 #include "input/Input.h"
@@ -16,6 +15,7 @@
 #include "screens/InstructionScreen.h"
 #include "screens/IntroScreen.h"
 #include "screens/OptionsScreen.h"
+#include "screens/game/GameScreen.h"
 #include "sound/Sound.h"
 #include "storage/Settings.h"
 

@@ -1,5 +1,8 @@
 #pragma once
 
+// The audio device. Backends: sdl/AudioSdl.cpp (a real device, mixed by shared/Mixer) and
+// scripted/AudioScripted.cpp (records every start, stop and volume change).
+
 #include <cstdint>
 #include <span>
 

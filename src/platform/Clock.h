@@ -1,5 +1,7 @@
 #pragma once
 
+// The clock. Backends: sdl/ClockSdl.cpp and scripted/ClockScripted.cpp (moves only when told).
+
 #include <cstdint>
 
 namespace Drobix::Platform {

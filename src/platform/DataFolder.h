@@ -1,5 +1,7 @@
 #pragma once
 
+// Where the data file lives. One implementation for both backends: common/DataFolderCommon.cpp.
+
 #include <optional>
 #include <string>
 

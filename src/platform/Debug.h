@@ -1,5 +1,7 @@
 #pragma once
 
+// Progress lines for developers. One implementation for both backends: common/DebugCommon.cpp.
+
 #include <string_view>
 
 namespace Drobix::Platform {

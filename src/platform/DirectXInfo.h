@@ -1,5 +1,8 @@
 #pragma once
 
+// What the DirectX check reads. One implementation for both backends:
+// common/DirectXInfoCommon.cpp.
+
 #include <cstdint>
 #include <optional>
 #include <string>

@@ -1,5 +1,8 @@
 #pragma once
 
+// The window's events. Backends: sdl/EventsSdl.cpp and scripted/EventsScripted.cpp (a queue the
+// script fills).
+
 namespace Drobix::Platform {
 
 enum class Event {

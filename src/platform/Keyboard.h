@@ -1,5 +1,8 @@
 #pragma once
 
+// The keyboard. Backends: sdl/KeyboardSdl.cpp (the user's layout) and
+// scripted/KeyboardScripted.cpp (a US layout, keys held as the script says).
+
 #include <array>
 #include <cstdint>
 

@@ -1,5 +1,7 @@
 #pragma once
 
+// Messages to the user. Backends: sdl/MessageBoxSdl.cpp and scripted/MessageBoxScripted.cpp.
+
 #include <string_view>
 
 namespace Drobix::Platform {

@@ -1,5 +1,9 @@
 #pragma once
 
+// The main window and its frames. Backends: sdl/PresenterSdl.cpp and
+// scripted/PresenterScripted.cpp (frames kept in memory); the pixel conversion is shared, in
+// shared/PresenterPixels.cpp.
+
 #include <cstdint>
 #include <span>
 #include <string_view>

@@ -1,5 +1,7 @@
 #pragma once
 
+// The built-in resources. One implementation for both backends: common/ResourcesCommon.cpp.
+
 #include <cstdint>
 #include <optional>
 #include <span>

@@ -9,10 +9,10 @@
 #include "game/BlockFactory.h"
 #include "game/Board.h"
 #include "game/BoardLayout.h"
-#include "game/DrawGrid.h"
 #include "game/Random.h"
 #include "graphics/Display.h"
 #include "graphics/ImageResources.h"
+#include "screens/game/DrawGrid.h"
 #include "sound/Sound.h"
 #include "sound/SoundPlayback.h"
 

@@ -8,8 +8,9 @@
 #include "graphics/Display.h"
 #include "platform/Events.h"
 #include "platform/Keyboard.h"
-#include "platform/scripted/ScriptedClock.h"
-#include "platform/scripted/ScriptedInput.h"
+#include "platform/scripted/ClockScripted.h"
+#include "platform/scripted/EventsScripted.h"
+#include "platform/scripted/KeyboardScripted.h"
 
 namespace Drobix {
 namespace {

@@ -12,7 +12,7 @@
 #include "graphics/ImageRegistry.h"
 #include "graphics/PictureDecoder.h"
 #include "graphics/PixelBlit.h"
-#include "platform/scripted/ScriptedPresenter.h"
+#include "platform/scripted/PresenterScripted.h"
 
 namespace Drobix {
 namespace {

@@ -10,12 +10,12 @@
 #include "game/BlockFactory.h"
 #include "game/Board.h"
 #include "game/BoardLayout.h"
-#include "game/DrawGrid.h"
 #include "graphics/Display.h"
 #include "graphics/Fonts.h"
 #include "graphics/ImageResources.h"
 #include "platform/Resources.h"
-#include "platform/scripted/ScriptedPresenter.h"
+#include "platform/scripted/PresenterScripted.h"
+#include "screens/game/DrawGrid.h"
 #include "storage/Settings.h"
 
 namespace Drobix {

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "platform/scripted/ScriptedInput.h"
+#include "platform/scripted/KeyboardScripted.h"
 
 namespace Drobix {
 namespace {

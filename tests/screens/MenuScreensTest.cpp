@@ -10,7 +10,7 @@
 #include "game/Random.h"
 #include "graphics/Display.h"
 #include "graphics/Fonts.h"
-#include "platform/scripted/ScriptedPresenter.h"
+#include "platform/scripted/PresenterScripted.h"
 #include "screens/InstructionScreen.h"
 #include "screens/IntroScreen.h"
 #include "screens/OptionsScreen.h"

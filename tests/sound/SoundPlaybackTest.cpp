@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "TempDataHome.h"
-#include "platform/scripted/ScriptedAudio.h"
+#include "platform/scripted/AudioScripted.h"
 #include "sound/SoundTestStreams.h"
 #include "storage/Settings.h"
 

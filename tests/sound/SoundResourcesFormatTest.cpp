@@ -4,7 +4,7 @@
 
 #include "TempDataHome.h"
 #include "platform/Resources.h"
-#include "platform/scripted/ScriptedAudio.h"
+#include "platform/scripted/AudioScripted.h"
 #include "sound/OggDecoder.h"
 #include "sound/Sound.h"
 #include "storage/Settings.h"

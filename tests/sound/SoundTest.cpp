@@ -5,7 +5,7 @@
 #include <string>
 
 #include "TempDataHome.h"
-#include "platform/scripted/ScriptedAudio.h"
+#include "platform/scripted/AudioScripted.h"
 #include "sound/OggDecoder.h"
 #include "sound/SoundPlayback.h"
 #include "sound/SoundTestStreams.h"

@@ -1,9 +1,9 @@
 #include "ReplayReport.h"
 
 #include "app/MainLoop.h"
-#include "game/GameScreen.h"
+#include "platform/scripted/AudioScripted.h"
 #include "screens/NonGameScreenBase.h"
-#include "platform/scripted/ScriptedAudio.h"
+#include "screens/game/GameScreen.h"
 #include "storage/Settings.h"
 
 namespace Drobix::Replay {

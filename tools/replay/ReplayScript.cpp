@@ -26,10 +26,11 @@
 #include "app/MainLoop.h"
 #include "app/Startup.h"
 #include "game/Random.h"
+#include "platform/Events.h"
 #include "platform/Keyboard.h"
-#include "platform/scripted/ScriptedClock.h"
-#include "platform/scripted/ScriptedInput.h"
-#include "platform/scripted/ScriptedPresenter.h"
+#include "platform/scripted/ClockScripted.h"
+#include "platform/scripted/KeyboardScripted.h"
+#include "platform/scripted/PresenterScripted.h"
 
 namespace Drobix::Replay {
 

@@ -1,7 +1,7 @@
 #include <algorithm>
 
 #include "platform/Audio.h"
-#include "platform/scripted/ScriptedAudio.h"
+#include "platform/scripted/AudioScripted.h"
 
 namespace Drobix::Platform {
 

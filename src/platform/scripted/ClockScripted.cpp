@@ -1,5 +1,5 @@
+#include "platform/scripted/ClockScripted.h"
 #include "platform/Clock.h"
-#include "platform/scripted/ScriptedClock.h"
 
 namespace Drobix::Platform {
 

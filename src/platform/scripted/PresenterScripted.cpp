@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/Presenter.h"
-#include "platform/scripted/ScriptedPresenter.h"
+#include "platform/scripted/PresenterScripted.h"
 
 namespace Drobix::Platform {
 

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "platform/Audio.h"
-#include "platform/Mixer.h"
+#include "platform/shared/Mixer.h"
 
 namespace Drobix::Platform {
 

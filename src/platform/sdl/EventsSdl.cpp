@@ -4,8 +4,8 @@
 
 #include "platform/Events.h"
 #include "platform/Presenter.h"
-#include "platform/sdl/SdlKeyboardEvents.h"
-#include "platform/sdl/SdlWindowEvents.h"
+#include "platform/sdl/KeyboardSdl.h"
+#include "platform/sdl/PresenterSdl.h"
 
 namespace Drobix::Platform {
 

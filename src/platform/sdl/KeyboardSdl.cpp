@@ -8,7 +8,7 @@
 #include <tuple>
 
 #include "platform/Keyboard.h"
-#include "platform/sdl/SdlKeyboardEvents.h"
+#include "platform/sdl/KeyboardSdl.h"
 
 namespace Drobix::Platform {
 

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/FrameChanges.h"
 #include "platform/Presenter.h"
-#include "platform/RowScaler.h"
-#include "platform/sdl/SdlWindowEvents.h"
+#include "platform/sdl/PresenterSdl.h"
+#include "platform/shared/FrameChanges.h"
+#include "platform/shared/RowScaler.h"
 
 namespace Drobix::Platform {
 

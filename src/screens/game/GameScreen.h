@@ -7,8 +7,8 @@
 #include "game/Block.h"
 #include "game/Board.h"
 #include "game/Movement.h"
-#include "game/NameEntry.h"
 #include "game/Scoring.h"
+#include "screens/game/NameEntry.h"
 
 namespace Drobix {
 

@@ -1,16 +1,16 @@
-#include "game/GameScreen.h"
+#include "screens/game/GameScreen.h"
 
 #include <ctime>
 
 #include "app/MainLoop.h"
 #include "game/BlockFactory.h"
 #include "game/BoardLayout.h"
-#include "game/DrawGrid.h"
 #include "game/Random.h"
 #include "graphics/Display.h"
 #include "graphics/Fonts.h"
 #include "graphics/ImageResources.h"
 #include "input/Input.h"
+#include "screens/game/DrawGrid.h"
 #include "sound/Sound.h"
 #include "sound/SoundPlayback.h"
 #include "storage/Settings.h"

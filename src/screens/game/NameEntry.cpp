@@ -1,4 +1,4 @@
-#include "game/NameEntry.h"
+#include "screens/game/NameEntry.h"
 
 #include "graphics/Display.h"
 #include "graphics/Fonts.h"

@@ -1,4 +1,4 @@
-#include "game/DrawGrid.h"
+#include "screens/game/DrawGrid.h"
 
 #include <gtest/gtest.h>
 

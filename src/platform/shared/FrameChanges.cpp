@@ -1,4 +1,4 @@
-#include "platform/FrameChanges.h"
+#include "platform/shared/FrameChanges.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "platform/Mixer.h"
+#include "platform/shared/Mixer.h"
 
 #include <gtest/gtest.h>
 

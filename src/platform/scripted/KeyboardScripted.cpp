@@ -1,10 +1,8 @@
-// The scripted keyboard types as a US layout does; its key states and events come from the script.
+// The scripted keyboard types as a US layout does; its key states come from the script.
 #include <bitset>
-#include <deque>
 
-#include "platform/Events.h"
 #include "platform/Keyboard.h"
-#include "platform/scripted/ScriptedInput.h"
+#include "platform/scripted/KeyboardScripted.h"
 
 namespace Drobix::Platform {
 
@@ -12,7 +10,6 @@ namespace {
 
 std::bitset<kVirtualKeyCount> keysDown;
 std::bitset<kVirtualKeyCount> deadKeys;
-std::deque<Event> pendingEvents;
 
 constexpr char kNone = 0;
 
@@ -127,19 +124,6 @@ int TranslateVirtualKey(int virtualKey, unsigned scanCode, const KeyboardSnapsho
     return 1;
 }
 
-Event PollEvent() {
-    if (pendingEvents.empty()) {
-        return Event::None;
-    }
-    const Event event = pendingEvents.front();
-    pendingEvents.pop_front();
-    return event;
-}
-
-void PostQuit() {
-    pendingEvents.push_back(Event::Quit);
-}
-
 namespace Scripted {
 
 void SetKeysDown(std::span<const int> virtualKeys) {
@@ -163,14 +147,6 @@ void SetDeadKey(int virtualKey, bool dead) {
     if (IsValidKey(virtualKey)) {
         deadKeys[virtualKey] = dead;
     }
-}
-
-void PushEvent(Event event) {
-    pendingEvents.push_back(event);
-}
-
-void ClearEvents() {
-    pendingEvents.clear();
 }
 
 }  // namespace Scripted

@@ -2,8 +2,7 @@
 
 #include <span>
 
-#include "platform/Events.h"
-
+// The script's hold on the scripted keyboard, which implements platform/Keyboard.h.
 namespace Drobix::Platform::Scripted {
 
 // Exactly these virtual keys are down from now on. Caps Lock's toggle is on while it is held.
@@ -12,9 +11,5 @@ void SetKeyDown(int virtualKey, bool down);
 void ReleaseAllKeys();
 // Makes a key behave as a dead key of the layout: it types nothing by itself.
 void SetDeadKey(int virtualKey, bool dead);
-
-// Queues an event for PollEvent.
-void PushEvent(Event event);
-void ClearEvents();
 
 }  // namespace Drobix::Platform::Scripted

@@ -1,4 +1,4 @@
-#include "game/DrawGrid.h"
+#include "screens/game/DrawGrid.h"
 
 #include "game/BoardLayout.h"
 #include "graphics/Display.h"

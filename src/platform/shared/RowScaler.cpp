@@ -1,4 +1,4 @@
-#include "platform/RowScaler.h"
+#include "platform/shared/RowScaler.h"
 
 #include <algorithm>
 

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/Events.h"
+
+// The script's hold on the scripted event queue, which implements platform/Events.h.
+namespace Drobix::Platform::Scripted {
+
+// Queues an event for PollEvent.
+void PushEvent(Event event);
+void ClearEvents();
+
+}  // namespace Drobix::Platform::Scripted
