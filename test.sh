@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Drobix and runs every test: once in the Release build (build/),
-# once with AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/), then a short run of each
-# fuzz target (build-fuzz/, clang).
+# Installs what is missing, checks the sources (format, layers, clang-tidy), builds Drobix and runs
+# every test: once in the Release build (build/), once with AddressSanitizer and
+# UndefinedBehaviorSanitizer (build-asan/), then a short run of each fuzz target (build-fuzz/, clang).
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/install-deps.sh
 
 drobix_install_deps
+tools/check-format.sh
+tools/check-layers.sh
 
 drobix_build build -DCMAKE_BUILD_TYPE=Release -DDROBIX_WERROR=ON
+tools/check-tidy.sh build
 ctest --test-dir build --output-on-failure -j2
 
 drobix_build build-asan -DCMAKE_BUILD_TYPE=Debug -DDROBIX_WERROR=ON -DDROBIX_SANITIZE=ON

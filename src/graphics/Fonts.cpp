@@ -275,7 +275,7 @@ TextSize MeasureText(int fontId, std::string_view text) {
     return {static_cast<int>(width), static_cast<int>(height)};
 }
 
-void DrawTitledPanel(const Rect* body, std::string title, ImageSurface* dest) {
+void DrawTitledPanel(const Rect* body, const std::string& title, ImageSurface* dest) {
     if (body == nullptr) {
         return;
     }

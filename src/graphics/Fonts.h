@@ -57,6 +57,6 @@ struct TextSize {
 TextSize MeasureText(int fontId, std::string_view text);
 
 // A bordered panel grown upwards by a title line in the large font and a grey rule under it.
-void DrawTitledPanel(const Rect* body, std::string title, ImageSurface* dest = nullptr);
+void DrawTitledPanel(const Rect* body, const std::string& title, ImageSurface* dest = nullptr);
 
 }  // namespace Drobix

@@ -18,6 +18,8 @@ std::vector<uint8_t> Bytes(const std::string& text) {
 }  // namespace
 
 std::string HelpText() {
+    // Each paragraph is one literal split over lines.
+    // NOLINTBEGIN(bugprone-suspicious-missing-comma)
     const std::string paragraphs[] = {
         "Rotate and position the falling blocks such that rows are completely filled. Once a "
         "row is full and contains no empty cells, it is removed and all rows above move down to "
@@ -40,6 +42,7 @@ std::string HelpText() {
         "Other options allow you to specify the starting level and the set of blocks used in the "
         "game.",
     };
+    // NOLINTEND(bugprone-suspicious-missing-comma)
     std::string text;
     for (const std::string& paragraph : paragraphs) {
         if (!text.empty()) {

@@ -137,6 +137,8 @@ struct LearnedKey {
     SDL_Scancode scancode;
     bool shift;
     bool capsLock;
+    // clang-tidy 14 reads the defaulted comparison as a literal 0 compared with a pointer.
+    // NOLINTNEXTLINE(modernize-use-nullptr)
     auto operator<=>(const LearnedKey&) const = default;
 };
 // A learned value of nullopt: the key typed nothing (a dead key, for instance).

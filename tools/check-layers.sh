@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# Fails when a source file includes from a layer it must not reach. Each folder under src/ may
+# include only the folders named for it below; system headers (<...>) are not checked.
+# Usage: tools/check-layers.sh [SOURCE ROOT]   (default: src/ beside this script)
+set -euo pipefail
+root=${1:-"$(dirname "$0")/../src"}
+
+# The platform's interfaces are the headers at the top of platform/.
+platform_top='platform/[A-Za-z]+\.h'
+
+# folder (relative to src/) -> the include paths it may use, as one extended regular expression.
+declare -A allowed=(
+    [game]='game/'
+    [graphics]="graphics/|resources/|${platform_top}"
+    [sound]="sound/|storage/|resources/|${platform_top}"
+    [input]="input/|${platform_top}"
+    [storage]="storage/|${platform_top}"
+    [resources]="resources/|${platform_top}"
+    [screens]='screens/|game/|graphics/|sound/|input/|storage/|resources/|app/'
+    [app]="app/|screens/|game/|graphics/|sound/|input/|storage/|resources/|${platform_top}"
+    [platform]="${platform_top}"
+    [platform/shared]="platform/shared/|${platform_top}"
+    [platform/common]="platform/common/|platform/shared/|${platform_top}|ResourceTable\.h"
+    [platform/sdl]="platform/sdl/|platform/shared/|${platform_top}"
+    [platform/scripted]="platform/scripted/|platform/shared/|${platform_top}"
+)
+
+# Layers that wrap a platform interface keep it out of their own headers, so that what they
+# offer reads in the program's words; input/ alone passes on the key codes.
+declare -A private_platform=([graphics]=1 [sound]=1 [storage]=1 [resources]=1)
+
+# The rule for a file: that of its deepest folder with a rule of its own.
+rule_for() {
+    local folder=$1
+    while [ -n "$folder" ]; do
+        if [ -n "${allowed[$folder]+set}" ]; then
+            echo "$folder"
+            return
+        fi
+        [[ $folder == */* ]] || break
+        folder=${folder%/*}
+    done
+}
+
+failures=0
+while IFS= read -r -d '' file; do
+    relative=${file#"$root"/}
+    folder=$(dirname "$relative")
+    rule=$(rule_for "$folder")
+    if [ -z "$rule" ]; then
+        echo "$relative: the folder $folder has no layer rule in $(basename "$0")"
+        failures=$((failures + 1))
+        continue
+    fi
+    while IFS= read -r line; do
+        included=${line#*\"}
+        included=${included%%\"*}
+        # A file's own header beside it ("Foo.h" in folder/Foo.cpp) is its own layer.
+        if [[ $included != */* && -f "$root/$folder/$included" ]]; then
+            continue
+        fi
+        if [[ $file == *.h && -n "${private_platform[$rule]+set}" && $included == platform/* ]]; then
+            echo "$relative: a header of $rule/ includes \"$included\"; keep the platform in the .cpp"
+            failures=$((failures + 1))
+        elif ! [[ $included =~ ^(${allowed[$rule]}) ]]; then
+            echo "$relative: includes \"$included\", outside what $rule/ may reach"
+            failures=$((failures + 1))
+        fi
+    done < <(grep -E '^[[:space:]]*#[[:space:]]*include[[:space:]]*"' "$file" || true)
+done < <(find "$root" -type f \( -name '*.h' -o -name '*.cpp' \) -print0)
+
+if [ "$failures" -ne 0 ]; then
+    echo "Layer check: $failures include(s) across layers."
+    exit 1
+fi
+echo "Layer check: every include stays within its layer."

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Runs clang-tidy with the repository's .clang-tidy over the program, its tools and benchmarks
+# from a build folder's compile_commands.json; fails on any finding.
+# Usage: tools/check-tidy.sh [BUILD FOLDER]   (default: build)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+find src tools bench -name '*.cpp' -print0 |
+    xargs -0 -P2 -n4 clang-tidy -p "$build" --quiet >"$log" 2>&1 || true
+if grep -E '(warning|error):' "$log"; then
+    echo "clang-tidy found the above."
+    exit 1
+fi
+echo "Tidy check: clang-tidy finds nothing."
