@@ -9,6 +9,7 @@
 #include "graphics/Display.h"
 #include "graphics/Fonts.h"
 #include "screens/IntroScreen.h"
+#include "screens/NonGameScreenBaseTesting.h"
 #include "sound/Sound.h"
 #include "storage/Settings.h"
 
@@ -32,7 +33,7 @@ void BM_MenuFrame(benchmark::State& state) {
         for (int frame = 0; frame < kWarmUpFrames; ++frame) {
             intro.Update(kFrameMs);
         }
-        state.counters["decorations"] = static_cast<double>(GetMenuDecorationCount());
+        state.counters["decorations"] = static_cast<double>(Testing::GetMenuDecorationCount());
         for (auto _ : state) {
             intro.Update(kFrameMs);
             intro.Render();

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <map>
 
+#include "app/MainLoopTesting.h"
 #include "graphics/Display.h"
 #include "graphics/Fonts.h"
 #include "input/Input.h"
@@ -12,8 +13,6 @@
 
 namespace Drobix {
 
-std::string directXVersionText;
-
 namespace {
 
 constexpr uint32_t kInactiveSleepMs = 100;
@@ -21,19 +20,31 @@ constexpr uint32_t kFpsKeyGateMs = 150;
 constexpr uint32_t kFpsMeasureMs = 500;
 constexpr int kFpsFont = 1;
 
-std::map<int, std::unique_ptr<IScreen>> screenTable;
-int currentScreen = kNoScreen;
-bool appActive = false;
-bool showFps = false;
-uint32_t lastUpdateTime = 0;
-uint32_t lastRenderTime = 0;
-uint32_t fpsKeyTimer = 0;
-uint32_t fpsFrameCount = 0;
-uint32_t fpsTime = 0;
-std::string fpsText;
+// The frame's own state: activity, timers and the figure. A fresh one is the state before
+// the first pass.
+struct FrameState {
+    bool appActive = false;
+    bool showFps = false;
+    uint32_t lastUpdateTime = 0;
+    uint32_t lastRenderTime = 0;
+    uint32_t fpsKeyTimer = 0;
+    uint32_t fpsFrameCount = 0;
+    uint32_t fpsTime = 0;
+    std::string fpsText;
+};
+
+struct MainLoopState {
+    std::string directXVersionText;
+    // Emptied only by DestroyScreens, which destroys the screens in ascending order.
+    std::map<int, std::unique_ptr<IScreen>> screenTable;
+    int currentScreen = kNoScreen;
+    FrameState frame;
+};
+
+MainLoopState mainLoop;
 
 IScreen* CurrentScreen() {
-    return GetScreen(currentScreen);
+    return GetScreen(mainLoop.currentScreen);
 }
 
 // Stands in for the window procedure: the quit event ends the loop, focus decides activity.
@@ -45,10 +56,10 @@ bool HandleEvent(Platform::Event event) {
             }
             return false;
         case Platform::Event::Activated:
-            appActive = true;
+            mainLoop.frame.appActive = true;
             break;
         case Platform::Event::Deactivated:
-            appActive = false;
+            mainLoop.frame.appActive = false;
             break;
         case Platform::Event::SurfacesLost:
         case Platform::Event::None:
@@ -58,27 +69,30 @@ bool HandleEvent(Platform::Event event) {
 }
 
 void ToggleFpsOnKey(uint32_t elapsed) {
-    fpsKeyTimer += elapsed;
-    if (fpsKeyTimer > kFpsKeyGateMs && IsKeyDown(VirtualKey::kGrave)) {
-        fpsKeyTimer = 0;
-        showFps = !showFps;
+    FrameState& frame = mainLoop.frame;
+    frame.fpsKeyTimer += elapsed;
+    if (frame.fpsKeyTimer > kFpsKeyGateMs && IsKeyDown(VirtualKey::kGrave)) {
+        frame.fpsKeyTimer = 0;
+        frame.showFps = !frame.showFps;
     }
 }
 
 void CountFpsFrame(uint32_t renderElapsed) {
-    ++fpsFrameCount;
-    fpsTime += renderElapsed;
-    if (fpsTime > kFpsMeasureMs) {
-        const double fps = static_cast<double>(fpsFrameCount) * 1000.0 / fpsTime;
+    FrameState& frame = mainLoop.frame;
+    ++frame.fpsFrameCount;
+    frame.fpsTime += renderElapsed;
+    if (frame.fpsTime > kFpsMeasureMs) {
+        const double fps = static_cast<double>(frame.fpsFrameCount) * 1000.0 / frame.fpsTime;
         char text[32];
         std::snprintf(text, sizeof text, "%.1f FPS", fps);
-        fpsText = text;
-        fpsFrameCount = 0;
-        fpsTime = 0;
+        frame.fpsText = text;
+        frame.fpsFrameCount = 0;
+        frame.fpsTime = 0;
     }
 }
 
 void DrawFpsFigure() {
+    const std::string& fpsText = mainLoop.frame.fpsText;
     const TextSize size = MeasureText(kFpsFont, fpsText);
     const Rect panel{0, 0, size.width, size.height};
     DrawPanel(&panel, false);
@@ -87,31 +101,30 @@ void DrawFpsFigure() {
 
 }  // namespace
 
+std::string& directXVersionText = mainLoop.directXVersionText;
+
 void AddScreen(int screenNumber, std::unique_ptr<IScreen> screen) {
-    screenTable[screenNumber] = std::move(screen);
+    mainLoop.screenTable[screenNumber] = std::move(screen);
 }
 
 IScreen* GetScreen(int screenNumber) {
-    const auto found = screenTable.find(screenNumber);
-    return found == screenTable.end() ? nullptr : found->second.get();
+    const auto found = mainLoop.screenTable.find(screenNumber);
+    return found == mainLoop.screenTable.end() ? nullptr : found->second.get();
 }
 
 void DestroyScreens() {
+    auto& screenTable = mainLoop.screenTable;
     while (!screenTable.empty()) {
         screenTable.erase(screenTable.begin());
     }
-    currentScreen = kNoScreen;
-}
-
-int GetCurrentScreenNumber() {
-    return currentScreen;
+    mainLoop.currentScreen = kNoScreen;
 }
 
 void SwitchScreen(int screenNumber) {
     if (IScreen* leaving = CurrentScreen()) {
         leaving->OnLeave(screenNumber);
     }
-    currentScreen = screenNumber;
+    mainLoop.currentScreen = screenNumber;
     if (IScreen* entering = CurrentScreen()) {
         entering->OnEnter();
     }
@@ -121,24 +134,25 @@ bool RunMainLoopPass() {
     if (!HandleEvent(Platform::PollEvent())) {
         return false;
     }
-    if (!appActive) {
+    FrameState& frame = mainLoop.frame;
+    if (!frame.appActive) {
         Platform::SleepMs(kInactiveSleepMs);
         return true;
     }
     const uint32_t now = Platform::GetTimeMs();
-    const uint32_t elapsed = lastUpdateTime != 0 ? now - lastUpdateTime : 0;
+    const uint32_t elapsed = frame.lastUpdateTime != 0 ? now - frame.lastUpdateTime : 0;
     if (IScreen* screen = CurrentScreen()) {
         screen->Update(elapsed);
     }
-    lastUpdateTime = now;
+    frame.lastUpdateTime = now;
     ToggleFpsOnKey(elapsed);
-    const uint32_t renderElapsed = now - lastRenderTime;
+    const uint32_t renderElapsed = now - frame.lastRenderTime;
     // Looked up again: a screen that switched during its Update is already replaced.
     if (IScreen* screen = CurrentScreen()) {
         screen->Render();
     }
-    lastRenderTime = now;
-    if (showFps) {
+    frame.lastRenderTime = now;
+    if (frame.showFps) {
         CountFpsFrame(renderElapsed);
         DrawFpsFigure();
     }
@@ -151,28 +165,28 @@ void RunMainLoop() {
     }
 }
 
+namespace Testing {
+
+int GetCurrentScreenNumber() {
+    return mainLoop.currentScreen;
+}
+
 void ResetMainLoop() {
-    appActive = false;
-    showFps = false;
-    lastUpdateTime = 0;
-    lastRenderTime = 0;
-    fpsKeyTimer = 0;
-    fpsFrameCount = 0;
-    fpsTime = 0;
-    fpsText.clear();
+    mainLoop.frame = FrameState{};
 }
 
 void SetApplicationActive(bool active) {
-    appActive = active;
+    mainLoop.frame.appActive = active;
 }
-bool IsApplicationActive() {
-    return appActive;
-}
+
 bool IsFpsShown() {
-    return showFps;
+    return mainLoop.frame.showFps;
 }
+
 const std::string& GetFpsText() {
-    return fpsText;
+    return mainLoop.frame.fpsText;
 }
+
+}  // namespace Testing
 
 }  // namespace Drobix

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "game/BlockFactoryTesting.h"
 #include "game/Random.h"
 #include "storage/Settings.h"
 
@@ -97,8 +98,12 @@ void DestroyAllBlocks() {
     liveBlocks.clear();
 }
 
+namespace Testing {
+
 size_t LiveBlockCount() {
     return liveBlocks.size();
 }
+
+}  // namespace Testing
 
 }  // namespace Drobix

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <cstddef>
-
 #include "game/Block.h"
 
 namespace Drobix {
@@ -20,6 +18,5 @@ Block* CreateRandomBlock();
 Block* CreateRubbishCell();
 void DestroyBlock(Block* block);
 void DestroyAllBlocks();
-size_t LiveBlockCount();
 
 }  // namespace Drobix

@@ -82,11 +82,6 @@ int GlyphAdvance(const BitmapFont& font, char ch) {
 
 }  // namespace
 
-int BitmapFont::GetGlyphCount() const {
-    return static_cast<int>(std::count_if(
-        glyphs.begin(), glyphs.end(), [](const std::optional<Rect>& g) { return g.has_value(); }));
-}
-
 void BuildFonts() {
     BuildFont(kLargeFont, kLargeGlyphOrder,
               LoadPngImageKeyed(kLargeFontPicture, kBlackKey, kBlackKey), 1);

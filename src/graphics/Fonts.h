@@ -24,7 +24,6 @@ struct BitmapFont {
 
     // The glyph's rectangle, or the empty rectangle for a byte without a glyph.
     Rect GetGlyph(char ch) const { return glyphs[static_cast<uint8_t>(ch)].value_or(Rect{}); }
-    int GetGlyphCount() const;
 };
 
 // Builds fonts 0 (large), 1 (small, with arrows) and 2 (digits) from their pictures.

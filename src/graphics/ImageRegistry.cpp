@@ -7,31 +7,38 @@ namespace Drobix {
 
 namespace {
 
-std::map<int32_t, std::unique_ptr<ImageSurface>> registry;
-int32_t serialCounter = 0;
+// Never reset: serials stay unique for the whole run, so a serial kept beside a pointer tells
+// whether the record it was taken from is still the one at that address.
+struct RegistryState {
+    std::map<int32_t, std::unique_ptr<ImageSurface>> records;
+    int32_t lastSerial = 0;
+};
+
+RegistryState registry;
 
 }  // namespace
 
 ImageSurface* CreateImageRecord() {
     auto record = std::make_unique<ImageSurface>();
-    record->serial = ++serialCounter;
+    record->serial = ++registry.lastSerial;
     ImageSurface* image = record.get();
-    registry.emplace(image->serial, std::move(record));
+    registry.records.emplace(image->serial, std::move(record));
     return image;
 }
 
 void DeleteImageRecord(ImageSurface* image) {
     // Found by address, never by reading the record, so a stale pointer does no harm.
-    for (auto entry = registry.begin(); entry != registry.end(); ++entry) {
+    auto& records = registry.records;
+    for (auto entry = records.begin(); entry != records.end(); ++entry) {
         if (entry->second.get() == image) {
-            registry.erase(entry);
+            records.erase(entry);
             return;
         }
     }
 }
 
 ImageSurface* FindImageByResource(int32_t resourceId) {
-    for (const auto& [serial, image] : registry) {
+    for (const auto& [serial, image] : registry.records) {
         if (image->resourceId == resourceId) {
             return image.get();
         }
@@ -40,12 +47,8 @@ ImageSurface* FindImageByResource(int32_t resourceId) {
 }
 
 ImageSurface* NextImageAfter(int32_t serial) {
-    const auto next = registry.upper_bound(serial);
-    return next == registry.end() ? nullptr : next->second.get();
-}
-
-size_t GetImageCount() {
-    return registry.size();
+    const auto next = registry.records.upper_bound(serial);
+    return next == registry.records.end() ? nullptr : next->second.get();
 }
 
 }  // namespace Drobix

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 
 #include "graphics/ImageSurface.h"
@@ -16,6 +15,5 @@ ImageSurface* FindImageByResource(int32_t resourceId);
 // The live picture with the lowest serial above the given one, or null: lets callers walk the
 // registry in ascending order while records come and go.
 ImageSurface* NextImageAfter(int32_t serial);
-size_t GetImageCount();
 
 }  // namespace Drobix

@@ -10,13 +10,14 @@
 #include <cstring>
 
 #include "graphics/ImageSurface.h"
+#include "graphics/PictureDecoderTesting.h"
 #include "platform/Resources.h"
 
 namespace Drobix {
 
 namespace {
 
-PictureSource pictureSource = &Platform::FindResource;
+Testing::PictureSource pictureSource = &Platform::FindResource;
 
 constexpr size_t kRgbaBytes = 4;
 constexpr size_t kErrorTextSize = 200;
@@ -207,9 +208,13 @@ DecodedPicture DecodeJpeg(std::span<const uint8_t> bytes) {
     return picture;
 }
 
+namespace Testing {
+
 void SetPictureSource(PictureSource source) {
     pictureSource = source != nullptr ? source : &Platform::FindResource;
 }
+
+}  // namespace Testing
 
 DecodedPicture DecodePictureResource(int resourceId, int kind) {
     if (kind != kImageKindJpg && kind != kImageKindPng) {

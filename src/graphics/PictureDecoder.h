@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <span>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace Drobix {
@@ -26,11 +25,6 @@ constexpr int kMaxPictureSide = 8192;
 
 DecodedPicture DecodePng(std::span<const uint8_t> bytes);
 DecodedPicture DecodeJpeg(std::span<const uint8_t> bytes);
-
-// Where resource bytes come from: by default the program's built-in resources.
-using PictureSource = std::span<const uint8_t> (*)(int id, std::string_view type);
-// Null restores the default.
-void SetPictureSource(PictureSource source);
 
 // The resource of that id and image kind (JPG or PNG), decoded; empty when it is missing or
 // cannot be decoded.

@@ -18,7 +18,6 @@ struct DiagnosticsAnswer {
 
 // The two sources the DirectX check reads. This layer stands in for DirectX 7.0: the
 // diagnostics answer 7, 0 and a blank letter, and there is no system folder of DirectX files.
-// Tests put sources of their own in place.
 struct DirectXInfoSource {
     DiagnosticsAnswer (*queryDiagnostics)();
     // The folder of the system files; absent when there is none.
@@ -29,7 +28,5 @@ struct DirectXInfoSource {
 };
 
 const DirectXInfoSource& GetDirectXInfoSource();
-// Null restores the platform's own source.
-void SetDirectXInfoSource(const DirectXInfoSource* source);
 
 }  // namespace Drobix::Platform

@@ -8,6 +8,7 @@
 #include "graphics/Fonts.h"
 #include "input/Input.h"
 #include "platform/Keyboard.h"
+#include "screens/InstructionScreenTesting.h"
 #include "screens/MenuText.h"
 
 namespace Drobix {
@@ -62,8 +63,12 @@ void InstructionScreen::Render() {
                kPanelBody.bottom - footer.height - kFooterMargin);
 }
 
-const ImageSurface* InstructionScreen::GetHelpTextSurface() {
+namespace Testing {
+
+const ImageSurface* GetHelpTextSurface() {
     return helpTextSurface;
 }
+
+}  // namespace Testing
 
 }  // namespace Drobix

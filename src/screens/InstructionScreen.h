@@ -6,8 +6,6 @@
 
 namespace Drobix {
 
-struct ImageSurface;
-
 constexpr int kHelpStringId = 149;
 
 // Screen 3: the help text in a large panel. The text is drawn once into a picture of its own
@@ -18,9 +16,6 @@ public:
     void OnLeave(int nextScreen) override;
     void Render() override;
     void Update(unsigned elapsedMs) override;
-
-    // Null while the screen is not current.
-    static const ImageSurface* GetHelpTextSurface();
 
 private:
     uint32_t keyTimer_ = 0;

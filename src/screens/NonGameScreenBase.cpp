@@ -12,6 +12,7 @@
 #include "game/Random.h"
 #include "graphics/Display.h"
 #include "graphics/ImageResources.h"
+#include "screens/NonGameScreenBaseTesting.h"
 #include "screens/game/DrawGrid.h"
 #include "sound/Sound.h"
 #include "sound/SoundPlayback.h"
@@ -209,9 +210,7 @@ void NonGameScreenBase::Update(unsigned elapsedMs) {
     }
 }
 
-bool IsMenuBackdropBuilt() {
-    return backdrop != nullptr;
-}
+namespace Testing {
 
 std::size_t GetMenuDecorationCount() {
     return backdrop != nullptr ? backdrop->decorations.size() : 0;
@@ -228,5 +227,7 @@ const Board* GetMenuLogoBoard() {
 int GetMenuMusicId() {
     return backdrop != nullptr ? backdrop->musicId : 0;
 }
+
+}  // namespace Testing
 
 }  // namespace Drobix

@@ -1,13 +1,10 @@
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 
 #include "app/IScreen.h"
 
 namespace Drobix {
-
-class Board;
 
 // The backdrop shared by the menu screens: the background picture, decorative blocks falling
 // on a large board, the framed block logo and looping music. It is built by the first menu
@@ -36,12 +33,5 @@ private:
 
     uint32_t entryTimer_ = 0;
 };
-
-// What the backdrop holds, for tests and the replay tool.
-bool IsMenuBackdropBuilt();
-std::size_t GetMenuDecorationCount();
-const Board* GetMenuBackgroundBoard();
-const Board* GetMenuLogoBoard();
-int GetMenuMusicId();
 
 }  // namespace Drobix

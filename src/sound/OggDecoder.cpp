@@ -41,8 +41,7 @@ size_t ReadFromMemory(void* destination, size_t elementSize, size_t elementCount
 constexpr ov_callbacks kMemoryCallbacks{ReadFromMemory, nullptr, nullptr, nullptr};
 
 void ReadAllPcm(OggVorbis_File& file, std::vector<uint8_t>& pcm) {
-    // Shared by every decode, and only one decode runs at a time (the main thread's).
-    static std::array<char, kDecodeReadBytes> readBuffer;
+    std::array<char, kDecodeReadBytes> readBuffer;
     int section = 0;
     int errorsInARow = 0;
     while (pcm.size() < kMaxDecodedBytes && errorsInARow < kMaxConsecutiveDecodeErrors) {

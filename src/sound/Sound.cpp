@@ -6,19 +6,24 @@
 #include "platform/Debug.h"
 #include "platform/Resources.h"
 #include "sound/OggDecoder.h"
+#include "sound/SoundTesting.h"
 
 namespace Drobix {
 
 namespace {
 
-bool available = false;
-std::map<int, std::unique_ptr<Sound>> soundTable;
-
 std::span<const uint8_t> FindOggResource(int resourceId) {
     return Platform::FindResource(resourceId, "OGG");
 }
 
-SoundResourceFinder resourceFinder = FindOggResource;
+// ShutdownSound releases every buffer before it closes the device; the finder outlives it.
+struct SoundState {
+    bool available = false;
+    std::map<int, std::unique_ptr<Sound>> soundTable;
+    Testing::SoundResourceFinder resourceFinder = FindOggResource;
+};
+
+SoundState soundSystem;
 
 Platform::AudioBuffer* MakeBuffer(const Sound& sound, std::span<const uint8_t> oggBytes) {
     const auto decoded = DecodeOgg(oggBytes);
@@ -32,23 +37,23 @@ Platform::AudioBuffer* MakeBuffer(const Sound& sound, std::span<const uint8_t> o
 
 }  // namespace
 
-const bool& soundAvailable = available;
+const bool& soundAvailable = soundSystem.available;
 
 bool InitSound() {
-    if (!available) {
-        available = Platform::OpenAudioDevice();
+    if (!soundSystem.available) {
+        soundSystem.available = Platform::OpenAudioDevice();
     }
     return true;
 }
 
 Sound* LoadSound(int resourceId, uint32_t creationFlags) {
-    auto& entry = soundTable[resourceId];
+    auto& entry = soundSystem.soundTable[resourceId];
     if (!entry) {
         entry = std::make_unique<Sound>();
         entry->creationFlags = creationFlags;
         entry->resourceId = resourceId;
-        if (available) {
-            entry->buffer = MakeBuffer(*entry, resourceFinder(resourceId));
+        if (soundSystem.available) {
+            entry->buffer = MakeBuffer(*entry, soundSystem.resourceFinder(resourceId));
         }
     }
     Platform::DebugOutput("Ogg resource retrieved");
@@ -56,6 +61,7 @@ Sound* LoadSound(int resourceId, uint32_t creationFlags) {
 }
 
 void FreeSound(int resourceId) {
+    auto& soundTable = soundSystem.soundTable;
     const auto found = soundTable.find(resourceId);
     if (found == soundTable.end()) {
         return;
@@ -65,16 +71,20 @@ void FreeSound(int resourceId) {
 }
 
 void ShutdownSound() {
-    for (auto& [id, sound] : soundTable) {
+    for (auto& [id, sound] : soundSystem.soundTable) {
         Platform::ReleaseAudioBuffer(sound->buffer);
     }
-    soundTable.clear();
+    soundSystem.soundTable.clear();
     Platform::CloseAudioDevice();
-    available = false;
+    soundSystem.available = false;
 }
 
+namespace Testing {
+
 void SetSoundResourceFinder(SoundResourceFinder finder) {
-    resourceFinder = finder != nullptr ? finder : FindOggResource;
+    soundSystem.resourceFinder = finder != nullptr ? finder : FindOggResource;
 }
+
+}  // namespace Testing
 
 }  // namespace Drobix

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <span>
 
 #include "platform/Audio.h"
 
@@ -34,10 +33,5 @@ Sound* LoadSound(int resourceId, uint32_t creationFlags);
 void FreeSound(int resourceId);
 // Releases every sound and the device. Records handed out earlier are gone.
 void ShutdownSound();
-
-// Where LoadSound finds the Ogg bytes for an id: the built-in resources, unless replaced
-// (tests decode streams of their own). Null restores the built-in resources.
-using SoundResourceFinder = std::span<const uint8_t> (*)(int resourceId);
-void SetSoundResourceFinder(SoundResourceFinder finder);
 
 }  // namespace Drobix

@@ -10,8 +10,8 @@
 namespace Drobix {
 
 namespace {
+// Exists exactly from LoadSettings to SaveSettings.
 std::unique_ptr<Settings> settings;
-bool settingsLoaded = false;
 
 constexpr const char* kCompanyFolder = "Quillbeam";
 constexpr const char* kProductFolder = "Drobix";
@@ -26,17 +26,15 @@ bool LoadSettings() {
             ReadSettingsRecord(*bytes, *settings);
         }
     }
-    settingsLoaded = true;
     return true;
 }
 
 void SaveSettings() {
     std::string path;
-    if (settingsLoaded && settings && GetDataFilePath(path)) {
+    if (settings && GetDataFilePath(path)) {
         ReplaceFile(path, WriteSettingsRecord(*settings));
     }
     settings.reset();
-    settingsLoaded = false;
 }
 
 Settings* GetSettings() {

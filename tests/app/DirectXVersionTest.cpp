@@ -11,6 +11,7 @@
 #include "app/MainLoop.h"
 #include "app/Startup.h"
 #include "platform/DirectXInfo.h"
+#include "platform/DirectXInfoTesting.h"
 #include "storage/Settings.h"
 
 namespace Drobix {
@@ -37,9 +38,9 @@ class DirectXVersionTest : public testing::Test {
 protected:
     void SetUp() override {
         fake = FakeSystem{};
-        Platform::SetDirectXInfoSource(&kFakeSource);
+        Platform::Testing::SetDirectXInfoSource(&kFakeSource);
     }
-    void TearDown() override { Platform::SetDirectXInfoSource(nullptr); }
+    void TearDown() override { Platform::Testing::SetDirectXInfoSource(nullptr); }
 
     static void AddFile(const std::string& name, uint64_t version) {
         fake.files["C:\\System\\" + name] = version;
@@ -138,7 +139,7 @@ TEST_F(DirectXVersionTest, StartUpRefusesAnOlderReleaseWithItsVersionInTheMessag
 
 TEST_F(DirectXVersionTest, StartUpAcceptsTheStandInRelease) {
     Testing::TempDataHome dataHome;
-    Platform::SetDirectXInfoSource(nullptr);
+    Platform::Testing::SetDirectXInfoSource(nullptr);
     EXPECT_TRUE(InitialiseGame());
     EXPECT_EQ(directXVersionText, "7.0");
     ShutdownGame();

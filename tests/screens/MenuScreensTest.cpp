@@ -6,13 +6,16 @@
 #include "TempDataHome.h"
 #include "app/IScreen.h"
 #include "game/BlockFactory.h"
+#include "game/BlockFactoryTesting.h"
 #include "game/Board.h"
 #include "game/Random.h"
 #include "graphics/Display.h"
 #include "graphics/Fonts.h"
 #include "platform/scripted/PresenterScripted.h"
 #include "screens/InstructionScreen.h"
+#include "screens/InstructionScreenTesting.h"
 #include "screens/IntroScreen.h"
+#include "screens/NonGameScreenBaseTesting.h"
 #include "screens/OptionsScreen.h"
 #include "storage/Settings.h"
 
@@ -47,31 +50,31 @@ protected:
 
 TEST_F(MenuScreensTest, BackdropLivesAmongTheMenusAndIsReleasedForTheGame) {
     intro_.OnEnter();
-    ASSERT_TRUE(IsMenuBackdropBuilt());
-    const Board* board = GetMenuBackgroundBoard();
-    EXPECT_TRUE(GetMenuMusicId() == 152 || GetMenuMusicId() == 153);
+    const Board* board = Testing::GetMenuBackgroundBoard();
+    ASSERT_NE(board, nullptr);
+    EXPECT_TRUE(Testing::GetMenuMusicId() == 152 || Testing::GetMenuMusicId() == 153);
     // With no decorations, one always starts in the first frame.
     intro_.Update(kFrameMs);
-    EXPECT_EQ(GetMenuDecorationCount(), 1U);
+    EXPECT_EQ(Testing::GetMenuDecorationCount(), 1U);
 
     intro_.OnLeave(kOptionsScreen);
     options_.OnEnter();
-    EXPECT_EQ(GetMenuBackgroundBoard(), board);
-    EXPECT_EQ(GetMenuDecorationCount(), 1U);
+    EXPECT_EQ(Testing::GetMenuBackgroundBoard(), board);
+    EXPECT_EQ(Testing::GetMenuDecorationCount(), 1U);
     options_.OnLeave(kInstructionScreen);
     instructions_.OnEnter();
-    EXPECT_EQ(GetMenuBackgroundBoard(), board);
+    EXPECT_EQ(Testing::GetMenuBackgroundBoard(), board);
 
     instructions_.OnLeave(kGameScreen);
-    EXPECT_FALSE(IsMenuBackdropBuilt());
-    EXPECT_EQ(GetMenuDecorationCount(), 0U);
+    EXPECT_EQ(Testing::GetMenuBackgroundBoard(), nullptr);
+    EXPECT_EQ(Testing::GetMenuDecorationCount(), 0U);
     // The logo's block and the decorations' blocks are gone with it.
-    EXPECT_EQ(LiveBlockCount(), 0U);
+    EXPECT_EQ(Testing::LiveBlockCount(), 0U);
 }
 
 TEST_F(MenuScreensTest, LogoSpellsTheNameWithOneBlockAndOneEmptyColumnBetweenLetters) {
     intro_.OnEnter();
-    const Board* logo = GetMenuLogoBoard();
+    const Board* logo = Testing::GetMenuLogoBoard();
     ASSERT_NE(logo, nullptr);
     ASSERT_EQ(logo->GetRowCount(), 5U);
     ASSERT_EQ(logo->GetColumnCount(), 21U);
@@ -100,7 +103,7 @@ TEST_F(MenuScreensTest, DecorationsComeAndGoButNeverPassTen) {
     // About ten minutes of menu at 60 frames a second.
     for (int frame = 0; frame < 36000; ++frame) {
         intro_.Update(kFrameMs);
-        const std::size_t count = GetMenuDecorationCount();
+        const std::size_t count = Testing::GetMenuDecorationCount();
         most = std::max(most, count);
         oneLeft = oneLeft || count < previous;
         previous = count;
@@ -109,7 +112,7 @@ TEST_F(MenuScreensTest, DecorationsComeAndGoButNeverPassTen) {
     EXPECT_GE(most, 3U);
     EXPECT_TRUE(oneLeft) << "no decoration fell past the bottom";
     // Every live block is a decoration or the logo.
-    EXPECT_EQ(LiveBlockCount(), GetMenuDecorationCount() + 1);
+    EXPECT_EQ(Testing::LiveBlockCount(), Testing::GetMenuDecorationCount() + 1);
 }
 
 TEST_F(MenuScreensTest, CreditsMoveOnePixelPerFrameOfMoreThanTenMilliseconds) {
@@ -138,12 +141,12 @@ TEST_F(MenuScreensTest, CreditsMoveOnePixelPerFrameOfMoreThanTenMilliseconds) {
 
 TEST_F(MenuScreensTest, HelpTextIsDrawnAtEntryAgainAfterALossAndFreedAtLeaving) {
     auto inkOf = [] {
-        const ImageSurface* help = InstructionScreen::GetHelpTextSurface();
+        const ImageSurface* help = Testing::GetHelpTextSurface();
         return std::count_if(help->surface.begin(), help->surface.end(),
                              [](uint16_t pixel) { return pixel != 0; });
     };
     instructions_.OnEnter();
-    const ImageSurface* help = InstructionScreen::GetHelpTextSurface();
+    const ImageSurface* help = Testing::GetHelpTextSurface();
     ASSERT_NE(help, nullptr);
     EXPECT_EQ(help->width, 710);
     EXPECT_EQ(help->height, 270);
@@ -156,7 +159,7 @@ TEST_F(MenuScreensTest, HelpTextIsDrawnAtEntryAgainAfterALossAndFreedAtLeaving) 
     EXPECT_EQ(inkOf(), ink);
 
     instructions_.OnLeave(kIntroScreen);
-    EXPECT_EQ(InstructionScreen::GetHelpTextSurface(), nullptr);
+    EXPECT_EQ(Testing::GetHelpTextSurface(), nullptr);
 }
 
 TEST(TableScoreTest, SixDigitsAtLeastWithZerosInFront) {

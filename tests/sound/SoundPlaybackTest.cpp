@@ -8,6 +8,7 @@
 #include "TempDataHome.h"
 #include "platform/scripted/AudioScripted.h"
 #include "sound/SoundTestStreams.h"
+#include "sound/SoundTesting.h"
 #include "storage/Settings.h"
 
 namespace Drobix {
@@ -28,7 +29,7 @@ class SoundPlaybackTest : public testing::Test {
 protected:
     void SetUp() override {
         LoadSettings();
-        SetSoundResourceFinder(FindTestStream);
+        Testing::SetSoundResourceFinder(FindTestStream);
         Scripted::SetAudioDevicePresent(true);
         InitSound();
         landing_ = LoadSound(kLandingId, kDsbCapsStatic | kDsbCapsCtrlVolume);
@@ -38,7 +39,7 @@ protected:
     }
     void TearDown() override {
         ShutdownSound();
-        SetSoundResourceFinder(nullptr);
+        Testing::SetSoundResourceFinder(nullptr);
         Scripted::ClearAudioEvents();
         SaveSettings();
     }

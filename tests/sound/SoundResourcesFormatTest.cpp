@@ -7,6 +7,7 @@
 #include "platform/scripted/AudioScripted.h"
 #include "sound/OggDecoder.h"
 #include "sound/Sound.h"
+#include "sound/SoundTesting.h"
 #include "storage/Settings.h"
 
 namespace Drobix {
@@ -19,7 +20,7 @@ class SoundResourcesFormatTest : public testing::Test {
 protected:
     void SetUp() override {
         LoadSettings();
-        SetSoundResourceFinder(nullptr);
+        Testing::SetSoundResourceFinder(nullptr);
         Platform::Scripted::SetAudioDevicePresent(true);
         InitSound();
     }

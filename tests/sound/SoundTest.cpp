@@ -9,6 +9,7 @@
 #include "sound/OggDecoder.h"
 #include "sound/SoundPlayback.h"
 #include "sound/SoundTestStreams.h"
+#include "sound/SoundTesting.h"
 #include "storage/Settings.h"
 
 namespace Drobix {
@@ -30,13 +31,13 @@ class SoundTest : public testing::Test {
 protected:
     void SetUp() override {
         LoadSettings();
-        SetSoundResourceFinder(FindTestStream);
+        Testing::SetSoundResourceFinder(FindTestStream);
         Scripted::SetAudioDevicePresent(true);
         Scripted::ClearAudioEvents();
     }
     void TearDown() override {
         ShutdownSound();
-        SetSoundResourceFinder(nullptr);
+        Testing::SetSoundResourceFinder(nullptr);
         Scripted::SetAudioDevicePresent(true);
         Scripted::ClearAudioEvents();
         SaveSettings();

@@ -1,8 +1,9 @@
 #include "ReplayReport.h"
 
 #include "app/MainLoop.h"
+#include "app/MainLoopTesting.h"
 #include "platform/scripted/AudioScripted.h"
-#include "screens/NonGameScreenBase.h"
+#include "screens/NonGameScreenBaseTesting.h"
 #include "screens/game/GameScreen.h"
 #include "storage/Settings.h"
 
@@ -11,7 +12,7 @@ namespace Drobix::Replay {
 namespace {
 
 const GameScreen* CurrentGameScreen() {
-    if (GetCurrentScreenNumber() != kGameScreen) {
+    if (Testing::GetCurrentScreenNumber() != kGameScreen) {
         return nullptr;
     }
     return dynamic_cast<const GameScreen*>(GetScreen(kGameScreen));
@@ -71,12 +72,12 @@ bool IsFallingCell(const GameScreen& game, unsigned row, unsigned col) {
 }  // namespace
 
 void PrintState(std::ostream& out) {
-    const int screen = GetCurrentScreenNumber();
+    const int screen = Testing::GetCurrentScreenNumber();
     out << "screen=" << screen;
     if (const GameScreen* game = CurrentGameScreen()) {
         PrintGameState(out, *game);
     } else if (screen >= kIntroScreen && screen <= kInstructionScreen) {
-        out << " decorations=" << GetMenuDecorationCount();
+        out << " decorations=" << Testing::GetMenuDecorationCount();
     }
     out << "\n";
 }

@@ -24,6 +24,7 @@
 
 #include "ReplayReport.h"
 #include "app/MainLoop.h"
+#include "app/MainLoopTesting.h"
 #include "app/Startup.h"
 #include "game/Random.h"
 #include "platform/Events.h"
@@ -159,7 +160,7 @@ private:
         } else if (command == "shot") {
             Platform::Scripted::WriteLastFrameAsPng(argument);
         } else if (command == "focus" && (argument == "on" || argument == "off")) {
-            SetApplicationActive(argument == "on");
+            Testing::SetApplicationActive(argument == "on");
         } else {
             return Outcome::Malformed;
         }
@@ -211,7 +212,7 @@ int RunScript(std::istream& script, std::ostream& out, std::ostream& errors) {
     // The game screen's construction seeded the generator with the time of day.
     SeedRandom(kStartSeed);
     SwitchScreen(kIntroScreen);
-    SetApplicationActive(true);
+    Testing::SetApplicationActive(true);
 
     Runner runner(out);
     Outcome outcome = Outcome::Continue;

@@ -1,4 +1,5 @@
 #include "platform/DirectXInfo.h"
+#include "platform/DirectXInfoTesting.h"
 
 namespace Drobix::Platform {
 
@@ -29,8 +30,12 @@ const DirectXInfoSource& GetDirectXInfoSource() {
     return *currentSource;
 }
 
+namespace Testing {
+
 void SetDirectXInfoSource(const DirectXInfoSource* source) {
     currentSource = source != nullptr ? source : &kPlatformSource;
 }
+
+}  // namespace Testing
 
 }  // namespace Drobix::Platform

@@ -14,40 +14,44 @@ struct AudioBuffer {
 
 namespace {
 
-bool devicePresent = true;
-bool deviceOpen = false;
-int liveBuffers = 0;
-std::vector<Scripted::AudioEvent> events;
+struct AudioState {
+    bool devicePresent = true;
+    bool deviceOpen = false;
+    int liveBuffers = 0;
+    std::vector<Scripted::AudioEvent> events;
+};
+
+AudioState audio;
 
 void Record(Scripted::AudioEvent::Kind kind, const AudioBuffer& buffer, bool looping = false,
             int32_t volume = 0) {
-    events.push_back({kind, buffer.soundId, looping, volume});
+    audio.events.push_back({kind, buffer.soundId, looping, volume});
 }
 
 }  // namespace
 
 bool OpenAudioDevice() {
-    deviceOpen = devicePresent;
-    return deviceOpen;
+    audio.deviceOpen = audio.devicePresent;
+    return audio.deviceOpen;
 }
 
 void CloseAudioDevice() {
-    deviceOpen = false;
+    audio.deviceOpen = false;
 }
 
 AudioBuffer* CreateAudioBuffer(int soundId, uint32_t flags, const WaveFormat& format,
                                std::span<const uint8_t> pcm) {
-    if (!deviceOpen || !IsPlayableFormat(format) || pcm.empty() ||
+    if (!audio.deviceOpen || !IsPlayableFormat(format) || pcm.empty() ||
         pcm.size() % format.blockAlign != 0 || pcm.size() > UINT32_MAX) {
         return nullptr;
     }
-    ++liveBuffers;
+    ++audio.liveBuffers;
     return new AudioBuffer{soundId, flags, format, {pcm.begin(), pcm.end()}};
 }
 
 void ReleaseAudioBuffer(AudioBuffer* buffer) {
     if (buffer != nullptr) {
-        --liveBuffers;
+        --audio.liveBuffers;
         delete buffer;
     }
 }
@@ -61,19 +65,19 @@ uint32_t GetAudioBufferBytes(const AudioBuffer& buffer) {
 }
 
 void PlayAudioBuffer(AudioBuffer& buffer, bool looping) {
-    if (deviceOpen) {
+    if (audio.deviceOpen) {
         Record(Scripted::AudioEvent::Kind::Start, buffer, looping);
     }
 }
 
 void StopAudioBuffer(AudioBuffer& buffer) {
-    if (deviceOpen) {
+    if (audio.deviceOpen) {
         Record(Scripted::AudioEvent::Kind::Stop, buffer);
     }
 }
 
 bool SetAudioBufferVolume(AudioBuffer& buffer, int32_t volume) {
-    if (!deviceOpen || (buffer.flags & kAudioBufferCtrlVolume) == 0) {
+    if (!audio.deviceOpen || (buffer.flags & kAudioBufferCtrlVolume) == 0) {
         return false;
     }
     Record(Scripted::AudioEvent::Kind::Volume, buffer, false,
@@ -84,15 +88,15 @@ bool SetAudioBufferVolume(AudioBuffer& buffer, int32_t volume) {
 namespace Scripted {
 
 void SetAudioDevicePresent(bool present) {
-    devicePresent = present;
+    audio.devicePresent = present;
 }
 
 const std::vector<AudioEvent>& GetAudioEvents() {
-    return events;
+    return audio.events;
 }
 
 void ClearAudioEvents() {
-    events.clear();
+    audio.events.clear();
 }
 
 std::string DescribeAudioEvent(const AudioEvent& event) {
@@ -109,7 +113,7 @@ std::string DescribeAudioEvent(const AudioEvent& event) {
 }
 
 int CountAudioBuffers() {
-    return liveBuffers;
+    return audio.liveBuffers;
 }
 
 std::span<const uint8_t> GetAudioBufferPcm(const AudioBuffer& buffer) {

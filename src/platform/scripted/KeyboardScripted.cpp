@@ -8,8 +8,13 @@ namespace Drobix::Platform {
 
 namespace {
 
-std::bitset<kVirtualKeyCount> keysDown;
-std::bitset<kVirtualKeyCount> deadKeys;
+// The keys the script holds down, and those it made dead keys.
+struct KeyboardState {
+    std::bitset<kVirtualKeyCount> keysDown;
+    std::bitset<kVirtualKeyCount> deadKeys;
+};
+
+KeyboardState keyboard;
 
 constexpr char kNone = 0;
 
@@ -75,14 +80,14 @@ bool IsValidKey(int virtualKey) {
 }  // namespace
 
 bool IsVirtualKeyDown(int virtualKey) {
-    return IsValidKey(virtualKey) && keysDown[virtualKey];
+    return IsValidKey(virtualKey) && keyboard.keysDown[virtualKey];
 }
 
 bool GetKeyboardSnapshot(KeyboardSnapshot& snapshot) {
     for (int key = 0; key < kVirtualKeyCount; ++key) {
-        snapshot[key] = keysDown[key] ? kKeyDownBit : 0;
+        snapshot[key] = keyboard.keysDown[key] ? kKeyDownBit : 0;
     }
-    if (keysDown[VirtualKey::kCapsLock]) {
+    if (keyboard.keysDown[VirtualKey::kCapsLock]) {
         snapshot[VirtualKey::kCapsLock] |= kKeyToggleBit;
     }
     return true;
@@ -93,7 +98,7 @@ unsigned VirtualKeyToScanCode(int virtualKey) {
         return 0;
     }
     const bool known = IsLetter(virtualKey) || UsLayoutCharacters(virtualKey).plain != kNone ||
-                       deadKeys[virtualKey] || virtualKey == VirtualKey::kShift ||
+                       keyboard.deadKeys[virtualKey] || virtualKey == VirtualKey::kShift ||
                        virtualKey == VirtualKey::kCapsLock ||
                        (virtualKey >= VirtualKey::kEnd && virtualKey <= VirtualKey::kDown);
     // Any non-zero number serves: only its being zero matters to callers.
@@ -105,7 +110,7 @@ int TranslateVirtualKey(int virtualKey, unsigned scanCode, const KeyboardSnapsho
     if (!IsValidKey(virtualKey) || scanCode == 0) {
         return 0;
     }
-    if (deadKeys[virtualKey]) {
+    if (keyboard.deadKeys[virtualKey]) {
         return -1;
     }
     const bool shift = (snapshot[VirtualKey::kShift] & kKeyDownBit) != 0;
@@ -135,17 +140,17 @@ void SetKeysDown(std::span<const int> virtualKeys) {
 
 void SetKeyDown(int virtualKey, bool down) {
     if (IsValidKey(virtualKey)) {
-        keysDown[virtualKey] = down;
+        keyboard.keysDown[virtualKey] = down;
     }
 }
 
 void ReleaseAllKeys() {
-    keysDown.reset();
+    keyboard.keysDown.reset();
 }
 
 void SetDeadKey(int virtualKey, bool dead) {
     if (IsValidKey(virtualKey)) {
-        deadKeys[virtualKey] = dead;
+        keyboard.deadKeys[virtualKey] = dead;
     }
 }
 

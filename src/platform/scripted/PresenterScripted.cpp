@@ -18,11 +18,15 @@ struct MainWindow {
 
 namespace {
 
-MainWindow window;
-bool windowOpen = false;
-bool surfacesLost = false;
-std::vector<uint16_t> lastFrame;
-uint64_t presentCount = 0;
+struct PresenterState {
+    MainWindow window;
+    bool windowOpen = false;
+    bool surfacesLost = false;
+    std::vector<uint16_t> lastFrame;
+    uint64_t presentCount = 0;
+};
+
+PresenterState presenter;
 
 struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
@@ -53,64 +57,65 @@ bool WriteRgbRows(std::FILE* file, const std::vector<png_bytep>& rows) {
 }  // namespace
 
 bool OpenMainWindow(std::string_view title, const IconPixels& icon) {
-    window.title = std::string(title);
-    window.iconWidth = icon.width;
-    window.iconHeight = icon.height;
-    windowOpen = true;
+    presenter.window.title = std::string(title);
+    presenter.window.iconWidth = icon.width;
+    presenter.window.iconHeight = icon.height;
+    presenter.windowOpen = true;
     return true;
 }
 
 MainWindow* GetMainWindowHandle() {
-    return windowOpen ? &window : nullptr;
+    return presenter.windowOpen ? &presenter.window : nullptr;
 }
 
 void CloseMainWindow() {
-    window = MainWindow{};
-    windowOpen = false;
+    presenter.window = MainWindow{};
+    presenter.windowOpen = false;
 }
 
 void PresentFrame(const uint16_t* frame) {
-    lastFrame.assign(frame, frame + kFramePixels);
-    ++presentCount;
+    presenter.lastFrame.assign(frame, frame + kFramePixels);
+    ++presenter.presentCount;
 }
 
 void MarkSurfacesLost() {
-    surfacesLost = true;
+    presenter.surfacesLost = true;
 }
 
 bool TakeSurfacesLost() {
-    const bool lost = surfacesLost;
-    surfacesLost = false;
+    const bool lost = presenter.surfacesLost;
+    presenter.surfacesLost = false;
     return lost;
 }
 
 namespace Scripted {
 
 bool IsMainWindowOpen() {
-    return windowOpen;
+    return presenter.windowOpen;
 }
 
 std::string GetMainWindowTitle() {
-    return window.title;
+    return presenter.window.title;
 }
 
 int GetMainWindowIconWidth() {
-    return window.iconWidth;
+    return presenter.window.iconWidth;
 }
 
 int GetMainWindowIconHeight() {
-    return window.iconHeight;
+    return presenter.window.iconHeight;
 }
 
 std::span<const uint16_t> GetLastFrame() {
-    return lastFrame;
+    return presenter.lastFrame;
 }
 
 uint64_t GetPresentCount() {
-    return presentCount;
+    return presenter.presentCount;
 }
 
 bool WriteLastFrameAsPng(const std::string& path) {
+    const std::vector<uint16_t>& lastFrame = presenter.lastFrame;
     if (lastFrame.size() != static_cast<size_t>(kFramePixels)) {
         return false;
     }

@@ -27,11 +27,15 @@ struct Device {
     Mixer mixer;
 };
 
-uint32_t openedDevices = 0;
+struct AudioState {
+    // Counts up for the whole run, so a buffer never takes a later device for its own.
+    uint32_t openedDevices = 0;
+    // The mixer is shared with SDL's audio thread: every use from the program holds the device
+    // lock, which SDL also holds while it runs the callback.
+    std::unique_ptr<Device> device;
+};
 
-// The mixer is shared with SDL's audio thread: every use from the program holds the device
-// lock, which SDL also holds while it runs the callback.
-std::unique_ptr<Device> device;
+AudioState audio;
 
 class DeviceLock {
 public:
@@ -51,13 +55,14 @@ void FillFromMixer(void* userData, Uint8* stream, int length) {
 
 // The mixer that plays the buffer, if the device it was made on is still open.
 Mixer* MixerOf(const AudioBuffer& buffer) {
+    Device* device = audio.device.get();
     return device && device->generation == buffer.deviceGeneration ? &device->mixer : nullptr;
 }
 
 }  // namespace
 
 bool OpenAudioDevice() {
-    if (device) {
+    if (audio.device) {
         return true;
     }
     // With no sound card (or no sound server) this fails and the game stays silent. A user who
@@ -79,24 +84,24 @@ bool OpenAudioDevice() {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
-    opened->generation = ++openedDevices;
-    device = std::move(opened);
-    SDL_PauseAudioDevice(device->id, 0);
+    opened->generation = ++audio.openedDevices;
+    audio.device = std::move(opened);
+    SDL_PauseAudioDevice(audio.device->id, 0);
     return true;
 }
 
 void CloseAudioDevice() {
-    if (!device) {
+    if (!audio.device) {
         return;
     }
-    SDL_CloseAudioDevice(device->id);
-    device.reset();
+    SDL_CloseAudioDevice(audio.device->id);
+    audio.device.reset();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
 AudioBuffer* CreateAudioBuffer(int /*soundId*/, uint32_t flags, const WaveFormat& format,
                                std::span<const uint8_t> pcm) {
-    if (!device || !IsPlayableFormat(format) || pcm.empty() ||
+    if (!audio.device || !IsPlayableFormat(format) || pcm.empty() ||
         pcm.size() % format.blockAlign != 0 || pcm.size() > UINT32_MAX) {
         return nullptr;
     }
@@ -106,10 +111,10 @@ AudioBuffer* CreateAudioBuffer(int /*soundId*/, uint32_t flags, const WaveFormat
     buffer->flags = flags;
     buffer->format = format;
     buffer->bytes = static_cast<uint32_t>(pcm.size());
-    buffer->deviceGeneration = device->generation;
-    DeviceLock lock(device->id);
+    buffer->deviceGeneration = audio.device->generation;
+    DeviceLock lock(audio.device->id);
     buffer->voice =
-        device->mixer.AddVoice(std::move(samples), format.channels, format.samplesPerSecond);
+        audio.device->mixer.AddVoice(std::move(samples), format.channels, format.samplesPerSecond);
     return buffer.release();
 }
 
@@ -118,7 +123,7 @@ void ReleaseAudioBuffer(AudioBuffer* buffer) {
         return;
     }
     if (Mixer* mixer = MixerOf(*buffer)) {
-        DeviceLock lock(device->id);
+        DeviceLock lock(audio.device->id);
         mixer->RemoveVoice(buffer->voice);
     }
     delete buffer;
@@ -134,14 +139,14 @@ uint32_t GetAudioBufferBytes(const AudioBuffer& buffer) {
 
 void PlayAudioBuffer(AudioBuffer& buffer, bool looping) {
     if (Mixer* mixer = MixerOf(buffer)) {
-        DeviceLock lock(device->id);
+        DeviceLock lock(audio.device->id);
         mixer->Play(buffer.voice, looping);
     }
 }
 
 void StopAudioBuffer(AudioBuffer& buffer) {
     if (Mixer* mixer = MixerOf(buffer)) {
-        DeviceLock lock(device->id);
+        DeviceLock lock(audio.device->id);
         mixer->Stop(buffer.voice);
     }
 }
@@ -151,7 +156,7 @@ bool SetAudioBufferVolume(AudioBuffer& buffer, int32_t volume) {
     if (mixer == nullptr || (buffer.flags & kAudioBufferCtrlVolume) == 0) {
         return false;
     }
-    DeviceLock lock(device->id);
+    DeviceLock lock(audio.device->id);
     mixer->SetVolume(buffer.voice, volume);
     return true;
 }

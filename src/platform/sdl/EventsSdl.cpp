@@ -13,18 +13,23 @@ namespace {
 
 // Interrupted or told to terminate: the program quits as it does when its window is closed, so
 // that shutdown runs and the data file is written.
-volatile std::sig_atomic_t quitSignalled = 0;
+struct QuitSignals {
+    bool handlersInstalled = false;
+    // Written by the signal handler, hence its type.
+    volatile std::sig_atomic_t received = 0;
+};
+
+QuitSignals quitSignals;
 
 void NoteQuitSignal(int) {
-    quitSignalled = 1;
+    quitSignals.received = 1;
 }
 
 void CatchQuitSignals() {
-    static bool installed = false;
-    if (installed) {
+    if (quitSignals.handlersInstalled) {
         return;
     }
-    installed = true;
+    quitSignals.handlersInstalled = true;
     struct sigaction action {};
     action.sa_handler = NoteQuitSignal;
     sigemptyset(&action.sa_mask);
@@ -73,8 +78,8 @@ Event Translate(const SDL_Event& event) {
 // never hold up the one event a pass handles.
 Event PollEvent() {
     CatchQuitSignals();
-    if (quitSignalled != 0) {
-        quitSignalled = 0;
+    if (quitSignals.received != 0) {
+        quitSignals.received = 0;
         return Event::Quit;
     }
     SDL_Event event;

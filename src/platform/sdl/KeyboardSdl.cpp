@@ -141,10 +141,17 @@ struct LearnedKey {
     // NOLINTNEXTLINE(modernize-use-nullptr)
     auto operator<=>(const LearnedKey&) const = default;
 };
-// A learned value of nullopt: the key typed nothing (a dead key, for instance).
-std::map<LearnedKey, std::optional<char>> learnedCharacters;
-std::optional<LearnedKey> awaitingText;
-bool composing = false;
+
+// What the key presses and their text have taught so far.
+struct KeyboardState {
+    // A learned value of nullopt: the key typed nothing (a dead key, for instance).
+    std::map<LearnedKey, std::optional<char>> learnedCharacters;
+    // The last key press that may type, until its text arrives.
+    std::optional<LearnedKey> awaitingText;
+    bool composing = false;
+};
+
+KeyboardState keyboard;
 
 bool IsModifierScancode(SDL_Scancode scancode) {
     return (scancode >= SDL_SCANCODE_LCTRL && scancode <= SDL_SCANCODE_RGUI) ||
@@ -181,23 +188,23 @@ void ObserveKeyDown(const SDL_KeyboardEvent& key) {
     }
     // The previous key typed no text of its own: it was a dead key, and whatever text comes
     // next is a composed character that belongs to neither key alone.
-    if (awaitingText) {
-        learnedCharacters[*awaitingText] = std::nullopt;
-        composing = true;
+    if (keyboard.awaitingText) {
+        keyboard.learnedCharacters[*keyboard.awaitingText] = std::nullopt;
+        keyboard.composing = true;
     } else {
-        composing = false;
+        keyboard.composing = false;
     }
     const SDL_Keymod modifiers = SDL_GetModState();
-    awaitingText = LearnedKey{key.keysym.scancode, (modifiers & KMOD_SHIFT) != 0,
-                              (modifiers & KMOD_CAPS) != 0};
+    keyboard.awaitingText = LearnedKey{key.keysym.scancode, (modifiers & KMOD_SHIFT) != 0,
+                                       (modifiers & KMOD_CAPS) != 0};
 }
 
 void ObserveText(const char* text) {
-    if (awaitingText && !composing) {
-        learnedCharacters[*awaitingText] = SingleLatinCharacter(text);
+    if (keyboard.awaitingText && !keyboard.composing) {
+        keyboard.learnedCharacters[*keyboard.awaitingText] = SingleLatinCharacter(text);
     }
-    awaitingText.reset();
-    composing = false;
+    keyboard.awaitingText.reset();
+    keyboard.composing = false;
 }
 
 // Before anything was learned: control keys and the unshifted key, letters with their case.
@@ -267,8 +274,8 @@ int TranslateVirtualKey(int, unsigned scanCode, const KeyboardSnapshot& snapshot
     const auto scancode = static_cast<SDL_Scancode>(scanCode);
     const bool shift = (snapshot[VirtualKey::kShift] & kKeyDownBit) != 0;
     const bool capsLock = (snapshot[VirtualKey::kCapsLock] & kKeyToggleBit) != 0;
-    const auto learned = learnedCharacters.find({scancode, shift, capsLock});
-    if (learned == learnedCharacters.end()) {
+    const auto learned = keyboard.learnedCharacters.find({scancode, shift, capsLock});
+    if (learned == keyboard.learnedCharacters.end()) {
         return TranslateByKeycode(scancode, shift, capsLock, out);
     }
     if (!learned->second) {

@@ -1,0 +1,18 @@
+#pragma once
+
+// Only tests, benchmarks and drobix-replay use this: a look at the main loop's state and the
+// controls that stand in for the window's activation.
+
+#include <string>
+
+namespace Drobix::Testing {
+
+int GetCurrentScreenNumber();
+// The frame's own state back to its start: inactive, no timers, no figure. Screens stay.
+void ResetMainLoop();
+// What the window's activation does: an inactive program only sleeps.
+void SetApplicationActive(bool active);
+bool IsFpsShown();
+const std::string& GetFpsText();
+
+}  // namespace Drobix::Testing

@@ -1,0 +1,17 @@
+#pragma once
+
+// Only tests, benchmarks and drobix-replay use this: the instructions screen's picture of the
+// help text.
+
+namespace Drobix {
+
+struct ImageSurface;
+
+namespace Testing {
+
+// Null while the instructions screen is not current.
+const ImageSurface* GetHelpTextSurface();
+
+}  // namespace Testing
+
+}  // namespace Drobix
