@@ -15,6 +15,7 @@
 #include "screens/game/DrawGrid.h"
 #include "sound/Sound.h"
 #include "sound/SoundPlayback.h"
+#include "storage/Settings.h"
 
 namespace Drobix {
 
@@ -68,7 +69,7 @@ struct MenuBackdrop {
 std::unique_ptr<MenuBackdrop> backdrop;
 
 void FillLogo(Board& logo) {
-    Block* block = CreateRandomBlock();
+    Block* block = CreateRandomBlock(GetBlockOptions());
     for (unsigned row = 0; row < kLogoRows; ++row) {
         for (unsigned col = 0; col < kLogoColumns; ++col) {
             if (kLogoPattern[row][col] == '#') {
@@ -142,7 +143,7 @@ void MaybeStartDecoration(std::vector<FallingDecoration>& decorations, const Boa
         return;
     }
     FallingDecoration decoration;
-    decoration.block = CreateRandomBlock();
+    decoration.block = CreateRandomBlock(GetBlockOptions());
     decoration.column =
         static_cast<uint32_t>(NextRandom() % static_cast<int>(board.GetColumnCount() -
                                                               decoration.block->GetColumnCount()));

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "TempDataHome.h"
 #include "game/Block.h"
 #include "game/BlockFactory.h"
 #include "game/Board.h"
@@ -16,7 +15,6 @@
 #include "platform/Resources.h"
 #include "platform/scripted/PresenterScripted.h"
 #include "screens/game/DrawGrid.h"
-#include "storage/Settings.h"
 
 namespace Drobix {
 namespace {
@@ -175,8 +173,6 @@ TEST_F(FontResourcesTest, TitledPanelFramesTitleAndRule) {
 // A scene to look at: a board of every shape, every colour joined and apart, a titled panel
 // with text in each font and a scaled score popup, written to the build folder.
 TEST_F(FontResourcesTest, SceneScreenshot) {
-    const Testing::TempDataHome dataHome;
-    LoadSettings();
     DrawImage(LoadJpgImage(104), 0, 0);
     Board board(kBoardRows, kBoardColumns);
     std::vector<Block*> placed;

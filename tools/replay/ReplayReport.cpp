@@ -109,8 +109,10 @@ void PrintHighScores(std::ostream& out) {
 void PrintSettings(std::ostream& out) {
     out << "sound=" << static_cast<int>(GetSettings()->sound)
         << " rubbish_rows=" << GetRubbishRows() << " rubbish_frequency=" << GetRubbishFrequency()
-        << " block_types=" << GetBlockTypes() << " block_preview=" << GetBlockPreview()
-        << " block_colour=" << GetBlockColour() << " starting_level=" << GetStartingLevel() << "\n";
+        << " block_types=" << static_cast<int>(GetBlockTypes())
+        << " block_preview=" << static_cast<int>(GetBlockPreview())
+        << " block_colour=" << static_cast<int>(GetBlockColour())
+        << " starting_level=" << GetStartingLevel() << "\n";
 }
 
 void PrintSounds(std::ostream& out) {

@@ -50,9 +50,6 @@ constexpr int kPromptFont = 0;
 constexpr uint32_t kWhite = 0xFFFFFF;
 constexpr uint32_t kBlack = 0x000000;
 
-constexpr int kBlockPreviewOff = 1;
-constexpr int kBlockPreviewRandom = 2;
-
 struct Figure {
     const char* label;
     int labelY;
@@ -132,14 +129,19 @@ void GameScreen::NewGame() {
 }
 
 void GameScreen::SpawnBlock() {
-    fallingBlock_ = nextBlock_ != nullptr ? nextBlock_ : CreateRandomBlock();
-    nextBlock_ = CreateRandomBlock();
+    const BlockOptions options = GetBlockOptions();
+    fallingBlock_ = nextBlock_ != nullptr ? nextBlock_ : CreateRandomBlock(options);
+    nextBlock_ = CreateRandomBlock(options);
     previewVisible_ = true;
-    const int preview = GetBlockPreview();
-    if (preview == kBlockPreviewOff) {
-        previewVisible_ = false;
-    } else if (preview == kBlockPreviewRandom) {
-        previewVisible_ = NextRandom() % 4 != 0;
+    switch (GetBlockPreview()) {
+        case BlockPreview::On:
+            break;
+        case BlockPreview::Off:
+            previewVisible_ = false;
+            break;
+        case BlockPreview::Random:
+            previewVisible_ = NextRandom() % 4 != 0;
+            break;
     }
     timeSinceSpawn_ = 0;
     position_ = SpawnPosition(board_, *fallingBlock_);
