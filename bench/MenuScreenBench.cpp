@@ -39,7 +39,7 @@ void BM_MenuFrame(benchmark::State& state) {
             benchmark::DoNotOptimize(GetBackBufferPixels());
             benchmark::ClobberMemory();
         }
-        intro.OnLeave(kNoScreen);
+        intro.OnLeave(ScreenNumber::None);
     }
     SaveSettings();
     ShutdownSound();

@@ -21,8 +21,8 @@ constexpr uint32_t kFpsKeyGateMs = 150;
 constexpr uint32_t kFpsMeasureMs = 500;
 constexpr int kFpsFont = 1;
 
-std::map<int, std::unique_ptr<IScreen>> screenTable;
-int currentScreen = kNoScreen;
+std::map<ScreenNumber, std::unique_ptr<IScreen>> screenTable;
+ScreenNumber currentScreen = ScreenNumber::None;
 bool appActive = false;
 bool showFps = false;
 uint32_t lastUpdateTime = 0;
@@ -41,7 +41,7 @@ bool HandleEvent(Platform::Event event) {
     switch (event) {
         case Platform::Event::Quit:
             if (IScreen* screen = CurrentScreen()) {
-                screen->OnLeave(kNoScreen);
+                screen->OnLeave(ScreenNumber::None);
             }
             return false;
         case Platform::Event::Activated:
@@ -87,11 +87,11 @@ void DrawFpsFigure() {
 
 }  // namespace
 
-void AddScreen(int screenNumber, std::unique_ptr<IScreen> screen) {
+void AddScreen(ScreenNumber screenNumber, std::unique_ptr<IScreen> screen) {
     screenTable[screenNumber] = std::move(screen);
 }
 
-IScreen* GetScreen(int screenNumber) {
+IScreen* GetScreen(ScreenNumber screenNumber) {
     const auto found = screenTable.find(screenNumber);
     return found == screenTable.end() ? nullptr : found->second.get();
 }
@@ -100,14 +100,14 @@ void DestroyScreens() {
     while (!screenTable.empty()) {
         screenTable.erase(screenTable.begin());
     }
-    currentScreen = kNoScreen;
+    currentScreen = ScreenNumber::None;
 }
 
-int GetCurrentScreenNumber() {
+ScreenNumber GetCurrentScreenNumber() {
     return currentScreen;
 }
 
-void SwitchScreen(int screenNumber) {
+void SwitchScreen(ScreenNumber screenNumber) {
     if (IScreen* leaving = CurrentScreen()) {
         leaving->OnLeave(screenNumber);
     }

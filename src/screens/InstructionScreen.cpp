@@ -40,7 +40,7 @@ void InstructionScreen::OnEnter() {
     }
 }
 
-void InstructionScreen::OnLeave(int nextScreen) {
+void InstructionScreen::OnLeave(ScreenNumber nextScreen) {
     NonGameScreenBase::OnLeave(nextScreen);
     DestroyImage(helpTextSurface);
     helpTextSurface = nullptr;
@@ -49,7 +49,7 @@ void InstructionScreen::OnLeave(int nextScreen) {
 void InstructionScreen::Update(unsigned elapsedMs) {
     NonGameScreenBase::Update(elapsedMs);
     if (AdvanceKeyGate(elapsedMs, keyTimer_) && IsKeyDown(Platform::VirtualKey::kEscape)) {
-        SwitchScreen(kIntroScreen);
+        SwitchScreen(ScreenNumber::Intro);
     }
 }
 

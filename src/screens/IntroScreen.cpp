@@ -70,11 +70,11 @@ void IntroScreen::Update(unsigned elapsedMs) {
 
 void IntroScreen::ReadKeys() {
     if (IsKeyDown('1')) {
-        SwitchScreen(kInstructionScreen);
+        SwitchScreen(ScreenNumber::Instructions);
     } else if (IsKeyDown('2')) {
-        SwitchScreen(kOptionsScreen);
+        SwitchScreen(ScreenNumber::Options);
     } else if (IsKeyDown('3')) {
-        SwitchScreen(kGameScreen);
+        SwitchScreen(ScreenNumber::Game);
     } else if (IsKeyDown(Platform::VirtualKey::kEscape)) {
         Platform::PostQuit();
     }

@@ -177,12 +177,20 @@ void DrawBackdrop() {
     DrawGrid(*backdrop->logoBoard, left + kLogoFrameMargin, kLogoFrameTop + kLogoFrameMargin);
 }
 
-bool IsMenuScreen(int screenNumber) {
-    return screenNumber == kIntroScreen || screenNumber == kOptionsScreen ||
-           screenNumber == kInstructionScreen;
-}
-
 }  // namespace
+
+bool IsMenuScreen(ScreenNumber screenNumber) {
+    switch (screenNumber) {
+        case ScreenNumber::Intro:
+        case ScreenNumber::Options:
+        case ScreenNumber::Instructions:
+            return true;
+        case ScreenNumber::None:
+        case ScreenNumber::Game:
+            return false;
+    }
+    return false;
+}
 
 void NonGameScreenBase::OnEnter() {
     if (backdrop == nullptr) {
@@ -191,7 +199,7 @@ void NonGameScreenBase::OnEnter() {
     entryTimer_ = 0;
 }
 
-void NonGameScreenBase::OnLeave(int nextScreen) {
+void NonGameScreenBase::OnLeave(ScreenNumber nextScreen) {
     if (!IsMenuScreen(nextScreen) && backdrop != nullptr) {
         ReleaseBackdrop();
     }

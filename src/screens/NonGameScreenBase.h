@@ -16,7 +16,7 @@ class Board;
 class NonGameScreenBase : public IScreen {
 public:
     void OnEnter() override;
-    void OnLeave(int nextScreen) override;
+    void OnLeave(ScreenNumber nextScreen) override;
     void Render() override;
     void Update(unsigned elapsedMs) override;
 
@@ -36,6 +36,9 @@ private:
 
     uint32_t entryTimer_ = 0;
 };
+
+// The intro, options and instructions screens, among which the backdrop lives on.
+bool IsMenuScreen(ScreenNumber screenNumber);
 
 // What the backdrop holds, for tests and the replay tool.
 bool IsMenuBackdropBuilt();

@@ -172,7 +172,7 @@ void OptionsScreen::ReadKeys() {
         }
     }
     if (IsKeyDown(Platform::VirtualKey::kEscape)) {
-        SwitchScreen(kIntroScreen);
+        SwitchScreen(ScreenNumber::Intro);
     }
 }
 

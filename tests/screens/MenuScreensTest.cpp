@@ -32,7 +32,7 @@ protected:
     }
     void TearDown() override {
         // The backdrop is process-wide: leave the menus for program exit.
-        intro_.OnLeave(kNoScreen);
+        intro_.OnLeave(ScreenNumber::None);
         FreeFonts();
         CloseDisplay();
         DestroyAllBlocks();
@@ -54,15 +54,15 @@ TEST_F(MenuScreensTest, BackdropLivesAmongTheMenusAndIsReleasedForTheGame) {
     intro_.Update(kFrameMs);
     EXPECT_EQ(GetMenuDecorationCount(), 1U);
 
-    intro_.OnLeave(kOptionsScreen);
+    intro_.OnLeave(ScreenNumber::Options);
     options_.OnEnter();
     EXPECT_EQ(GetMenuBackgroundBoard(), board);
     EXPECT_EQ(GetMenuDecorationCount(), 1U);
-    options_.OnLeave(kInstructionScreen);
+    options_.OnLeave(ScreenNumber::Instructions);
     instructions_.OnEnter();
     EXPECT_EQ(GetMenuBackgroundBoard(), board);
 
-    instructions_.OnLeave(kGameScreen);
+    instructions_.OnLeave(ScreenNumber::Game);
     EXPECT_FALSE(IsMenuBackdropBuilt());
     EXPECT_EQ(GetMenuDecorationCount(), 0U);
     // The logo's block and the decorations' blocks are gone with it.
@@ -131,7 +131,7 @@ TEST_F(MenuScreensTest, CreditsMoveOnePixelPerFrameOfMoreThanTenMilliseconds) {
     intro_.Update(20);
     EXPECT_EQ(intro_.GetScrollOffset(), 0U);
     intro_.Update(20);
-    intro_.OnLeave(kOptionsScreen);
+    intro_.OnLeave(ScreenNumber::Options);
     intro_.OnEnter();
     EXPECT_EQ(intro_.GetScrollOffset(), 0U);
 }
@@ -155,7 +155,7 @@ TEST_F(MenuScreensTest, HelpTextIsDrawnAtEntryAgainAfterALossAndFreedAtLeaving) 
     instructions_.Render();
     EXPECT_EQ(inkOf(), ink);
 
-    instructions_.OnLeave(kIntroScreen);
+    instructions_.OnLeave(ScreenNumber::Intro);
     EXPECT_EQ(InstructionScreen::GetHelpTextSurface(), nullptr);
 }
 

@@ -11,10 +11,10 @@ namespace Drobix::Replay {
 namespace {
 
 const GameScreen* CurrentGameScreen() {
-    if (GetCurrentScreenNumber() != kGameScreen) {
+    if (GetCurrentScreenNumber() != ScreenNumber::Game) {
         return nullptr;
     }
-    return dynamic_cast<const GameScreen*>(GetScreen(kGameScreen));
+    return dynamic_cast<const GameScreen*>(GetScreen(ScreenNumber::Game));
 }
 
 const char* ModeName(GameScreen::Mode mode) {
@@ -71,18 +71,18 @@ bool IsFallingCell(const GameScreen& game, unsigned row, unsigned col) {
 }  // namespace
 
 void PrintState(std::ostream& out) {
-    const int screen = GetCurrentScreenNumber();
-    out << "screen=" << screen;
+    const ScreenNumber screen = GetCurrentScreenNumber();
+    out << "screen=" << static_cast<int>(screen);
     if (const GameScreen* game = CurrentGameScreen()) {
         PrintGameState(out, *game);
-    } else if (screen >= kIntroScreen && screen <= kInstructionScreen) {
+    } else if (IsMenuScreen(screen)) {
         out << " decorations=" << GetMenuDecorationCount();
     }
     out << "\n";
 }
 
 void PrintBoard(std::ostream& out) {
-    const auto* game = dynamic_cast<const GameScreen*>(GetScreen(kGameScreen));
+    const auto* game = dynamic_cast<const GameScreen*>(GetScreen(ScreenNumber::Game));
     if (game == nullptr) {
         return;
     }

@@ -92,7 +92,7 @@ void GameScreen::OnEnter() {
     NewGame();
 }
 
-void GameScreen::OnLeave(int) {
+void GameScreen::OnLeave(ScreenNumber) {
     DestroyImage(background_);
     background_ = nullptr;
     DestroyAllBlocks();
@@ -174,12 +174,12 @@ void GameScreen::UpdatePrompt() {
         if (gameOver_) {
             NewGame();
         } else {
-            SwitchScreen(kIntroScreen);
+            SwitchScreen(ScreenNumber::Intro);
         }
     } else if (IsKeyDown('N') || IsKeyDown(VirtualKey::kEscape)) {
         keyTimer_ = 0;
         if (gameOver_) {
-            SwitchScreen(kIntroScreen);
+            SwitchScreen(ScreenNumber::Intro);
         } else {
             exitPrompt_ = false;
         }

@@ -27,7 +27,7 @@ public:
     GameScreen& operator=(const GameScreen&) = delete;
 
     void OnEnter() override;
-    void OnLeave(int nextScreen) override;
+    void OnLeave(ScreenNumber nextScreen) override;
     void Render() override;
     void Update(unsigned elapsedMs) override;
 
