@@ -19,7 +19,7 @@ namespace {
 constexpr uint32_t kInactiveSleepMs = 100;
 constexpr uint32_t kFpsKeyGateMs = 150;
 constexpr uint32_t kFpsMeasureMs = 500;
-constexpr int kFpsFont = 1;
+constexpr FontId kFpsFont = FontId::Small;
 
 std::map<ScreenNumber, std::unique_ptr<IScreen>> screenTable;
 ScreenNumber currentScreen = ScreenNumber::None;

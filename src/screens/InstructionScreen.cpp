@@ -27,7 +27,7 @@ ImageSurface* helpTextSurface = nullptr;
 void RedrawHelpText() {
     const std::string text = LoadMenuString(kHelpStringId);
     const Rect box{0, 0, kHelpWidth, kHelpHeight};
-    DrawStringWrapped(kSmallFont, text, &box, helpTextSurface);
+    DrawStringWrapped(FontId::Small, text, &box, helpTextSurface);
 }
 
 }  // namespace
@@ -57,8 +57,8 @@ void InstructionScreen::Render() {
     NonGameScreenBase::Render();
     DrawTitledPanel(&kPanelBody, "Instructions");
     DrawImage(helpTextSurface, kHelpLeft, kHelpTop);
-    const TextSize footer = MeasureText(kSmallFont, kFooter);
-    DrawString(kSmallFont, kFooter, kScreenWidth / 2 - footer.width / 2,
+    const TextSize footer = MeasureText(FontId::Small, kFooter);
+    DrawString(FontId::Small, kFooter, kScreenWidth / 2 - footer.width / 2,
                kPanelBody.bottom - footer.height - kFooterMargin);
 }
 

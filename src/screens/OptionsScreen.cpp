@@ -179,7 +179,7 @@ void OptionsScreen::ReadKeys() {
 void OptionsScreen::Render() {
     NonGameScreenBase::Render();
     const std::string text = BuildOptionsText(*GetSettings());
-    const TextSize size = MeasureText(kSmallFont, text);
+    const TextSize size = MeasureText(FontId::Small, text);
     const int centre = kScreenWidth / 2;
     if (optionsTextX == -1) {
         optionsTextX = centre - size.width / 2;
@@ -187,7 +187,7 @@ void OptionsScreen::Render() {
     const Rect body{centre - kPanelHalfWidth, kPanelTop, centre + kPanelHalfWidth,
                     kPanelTop + kPanelExtra + size.height};
     DrawTitledPanel(&body, "Options");
-    DrawString(kSmallFont, text, optionsTextX, kTextTop);
+    DrawString(FontId::Small, text, optionsTextX, kTextTop);
 }
 
 }  // namespace Drobix

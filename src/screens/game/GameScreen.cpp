@@ -43,9 +43,9 @@ constexpr int kScreenCentreX = 400;
 constexpr int kScreenCentreY = 300;
 constexpr int kPromptMargin = 10;
 
-constexpr int kFiguresFont = 0;
-constexpr int kPopupFont = 2;
-constexpr int kPromptFont = 0;
+constexpr FontId kFiguresFont = FontId::Large;
+constexpr FontId kPopupFont = FontId::Digits;
+constexpr FontId kPromptFont = FontId::Large;
 
 constexpr uint32_t kWhite = 0xFFFFFF;
 constexpr uint32_t kBlack = 0x000000;
