@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "graphics/ImageSurface.h"
+
 namespace Drobix {
 
 // A decoded picture: RGBA, 8 bits per channel, rows top first; alpha is 255 where the picture
@@ -33,8 +35,8 @@ using PictureSource = std::span<const uint8_t> (*)(int id, std::string_view type
 void SetPictureSource(PictureSource source);
 
 // The resource of that id and image kind (JPG or PNG), decoded; empty when it is missing or
-// cannot be decoded.
-DecodedPicture DecodePictureResource(int resourceId, int kind);
+// cannot be decoded, and for a blank picture, which has no resource.
+DecodedPicture DecodePictureResource(int resourceId, ImageKind kind);
 // The window icon (a PNG stored as an ICON resource).
 DecodedPicture DecodeIconResource(int resourceId);
 
