@@ -101,23 +101,11 @@ void GameScreen::OnLeave(ScreenNumber) {
     scores_.ClearPopups();
 }
 
-GameScreen::Mode GameScreen::GetMode() const {
-    if (exitPrompt_) {
-        return Mode::ExitPrompt;
-    }
-    if (!gameOver_) {
-        return Mode::Playing;
-    }
-    return nameEntryOpen_ ? Mode::NameEntry : Mode::GameOverPrompt;
-}
-
 void GameScreen::NewGame() {
     DestroyAllBlocks();
     fallingBlock_ = nullptr;
     nextBlock_ = nullptr;
-    gameOver_ = false;
-    exitPrompt_ = false;
-    nameEntryOpen_ = false;
+    mode_ = Mode::Playing;
     nameEntry_.Reset();
     fallTimer_ = 0;
     keyTimer_ = 0;
@@ -148,40 +136,60 @@ void GameScreen::SpawnBlock() {
 }
 
 void GameScreen::Update(unsigned elapsedMs) {
-    if (!exitPrompt_) {
-        scores_.StepPopups(elapsedMs);
-    }
     keyTimer_ += elapsedMs;
-    if (gameOver_ && nameEntryOpen_) {
-        if (nameEntry_.Update(elapsedMs, keyTimer_, scores_.GetScore())) {
-            nameEntryOpen_ = false;
-        }
-        return;
+    switch (mode_) {
+        case Mode::Playing:
+            scores_.StepPopups(elapsedMs);
+            UpdatePlay(elapsedMs);
+            break;
+        case Mode::ExitPrompt:
+            // The whole game stands still behind this prompt, popups included.
+            UpdateExitPrompt();
+            break;
+        case Mode::NameEntry:
+            scores_.StepPopups(elapsedMs);
+            if (nameEntry_.Update(elapsedMs, keyTimer_, scores_.GetScore())) {
+                mode_ = Mode::GameOverPrompt;
+            }
+            break;
+        case Mode::GameOverPrompt:
+            scores_.StepPopups(elapsedMs);
+            UpdateGameOverPrompt();
+            break;
     }
-    if (gameOver_ || exitPrompt_) {
-        UpdatePrompt();
-        return;
-    }
-    UpdatePlay(elapsedMs);
 }
 
-void GameScreen::UpdatePrompt() {
+std::optional<bool> GameScreen::ReadPromptAnswer() {
     if (keyTimer_ <= kKeyGateMs) {
-        return;
+        return std::nullopt;
     }
     if (IsKeyDown('Y')) {
         keyTimer_ = 0;
-        if (gameOver_) {
+        return true;
+    }
+    if (IsKeyDown('N') || IsKeyDown(VirtualKey::kEscape)) {
+        keyTimer_ = 0;
+        return false;
+    }
+    return std::nullopt;
+}
+
+void GameScreen::UpdateExitPrompt() {
+    if (const std::optional<bool> yes = ReadPromptAnswer()) {
+        if (*yes) {
+            SwitchScreen(ScreenNumber::Intro);
+        } else {
+            mode_ = Mode::Playing;
+        }
+    }
+}
+
+void GameScreen::UpdateGameOverPrompt() {
+    if (const std::optional<bool> yes = ReadPromptAnswer()) {
+        if (*yes) {
             NewGame();
         } else {
             SwitchScreen(ScreenNumber::Intro);
-        }
-    } else if (IsKeyDown('N') || IsKeyDown(VirtualKey::kEscape)) {
-        keyTimer_ = 0;
-        if (gameOver_) {
-            SwitchScreen(ScreenNumber::Intro);
-        } else {
-            exitPrompt_ = false;
         }
     }
 }
@@ -218,7 +226,7 @@ bool GameScreen::HandlePlayKeys(bool& hardDrop) {
         hardDrop = true;
         moved = true;
     } else if (IsKeyDown(VirtualKey::kEscape)) {
-        exitPrompt_ = true;
+        mode_ = Mode::ExitPrompt;
         keyTimer_ = 0;
         return true;
     }
@@ -255,14 +263,12 @@ void GameScreen::PlayRowSound(size_t rowCount) {
 }
 
 void GameScreen::EndGame() {
-    gameOver_ = true;
     StartSound(gameOverSound_, 0);
     fallingBlock_ = nullptr;
     nextBlock_ = nullptr;
     // A tie with the lowest entry qualifies.
-    if (scores_.GetScore() >= GetHighScore(kHighScoreCount - 1).score) {
-        nameEntryOpen_ = true;
-    }
+    const bool qualifies = scores_.GetScore() >= GetHighScore(kHighScoreCount - 1).score;
+    mode_ = qualifies ? Mode::NameEntry : Mode::GameOverPrompt;
 }
 
 void GameScreen::Render() {
@@ -271,13 +277,21 @@ void GameScreen::Render() {
     DrawPreview();
     DrawPopups();
     DrawFigures();
-    if (gameOver_ || exitPrompt_) {
-        DrawOverlay();
-        if (nameEntryOpen_) {
+    switch (mode_) {
+        case Mode::Playing:
+            break;
+        case Mode::ExitPrompt:
+            DrawOverlay();
+            DrawPrompt("Exit game - are you sure? (Y)/(N)");
+            break;
+        case Mode::NameEntry:
+            DrawOverlay();
             nameEntry_.Render(scores_.GetScore(), caretImage_);
-        } else {
-            DrawPrompt();
-        }
+            break;
+        case Mode::GameOverPrompt:
+            DrawOverlay();
+            DrawPrompt("Game over - new game? (Y)/(N)");
+            break;
     }
 }
 
@@ -334,9 +348,7 @@ void GameScreen::DrawOverlay() const {
     }
 }
 
-void GameScreen::DrawPrompt() const {
-    const char* text =
-        gameOver_ ? "Game over - new game? (Y)/(N)" : "Exit game - are you sure? (Y)/(N)";
+void GameScreen::DrawPrompt(const char* text) const {
     const TextSize size = MeasureText(kPromptFont, text);
     const int textLeft = kScreenCentreX - size.width / 2;
     const int textTop = kScreenCentreY - size.height / 2;
