@@ -75,7 +75,7 @@ void RunGameFrames(benchmark::State& state, bool exitPrompt) {
             benchmark::DoNotOptimize(GetBackBufferPixels());
             benchmark::ClobberMemory();
         }
-        game.OnLeave(kIntroScreen);
+        game.OnLeave(ScreenNumber::Intro);
     }
     SaveSettings();
     ShutdownSound();

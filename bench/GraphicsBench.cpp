@@ -32,7 +32,7 @@ constexpr int kCheckerId = 120;
 ImageSurface* MakePicture(int resourceId, int width, int height, uint16_t (*pixel)(int, int)) {
     ImageSurface* image = CreateImageRecord();
     image->resourceId = resourceId;
-    image->kind = kImageKindPng;
+    image->kind = ImageKind::Png;
     image->width = width;
     image->height = height;
     image->hasSurface = true;

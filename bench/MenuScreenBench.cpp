@@ -40,7 +40,7 @@ void BM_MenuFrame(benchmark::State& state) {
             benchmark::DoNotOptimize(GetBackBufferPixels());
             benchmark::ClobberMemory();
         }
-        intro.OnLeave(kNoScreen);
+        intro.OnLeave(ScreenNumber::None);
     }
     SaveSettings();
     ShutdownSound();

@@ -3,29 +3,24 @@
 // with BM_FrameCopy from the same run.
 #include <benchmark/benchmark.h>
 
-#include "TempDataHome.h"
-
 #include "game/BlockFactory.h"
 #include "game/BoardLayout.h"
 #include "game/Movement.h"
 #include "game/Random.h"
 #include "game/Scoring.h"
-#include "storage/Settings.h"
 
 namespace {
 
 using namespace Drobix;
 
 void BM_Landing(benchmark::State& state) {
-    const Testing::TempDataHome dataHome;
-    LoadSettings();
-    SetBlockTypes(2);
+    const BlockOptions options{BlockSet::Crazy, BlockColourMode::Fixed};
     SeedRandom(1);
     Board board(kBoardRows, kBoardColumns);
     ScoreKeeper keeper;
     keeper.Reset(0);
     for (auto _ : state) {
-        Block* block = CreateRandomBlock();
+        Block* block = CreateRandomBlock(options);
         BlockPosition position = SpawnPosition(board, *block);
         if (!board.Fits(*block, position.row, position.column)) {
             DestroyAllBlocks();
@@ -47,7 +42,6 @@ void BM_Landing(benchmark::State& state) {
         benchmark::DoNotOptimize(keeper.GetScore());
     }
     DestroyAllBlocks();
-    SaveSettings();
 }
 BENCHMARK(BM_Landing);
 

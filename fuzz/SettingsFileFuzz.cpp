@@ -9,8 +9,9 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Drobix::Settings settings;
     Drobix::ReadSettingsRecord(std::span(data, size), settings);
-    if (settings.rubbishRows > 10 || settings.startingLevel > 9 || settings.blockTypes < 0 ||
-        settings.blockTypes > 2 || !(settings.rubbishFrequency >= 0.0F) ||
+    const auto blockTypes = static_cast<int32_t>(settings.blockTypes);
+    if (settings.rubbishRows > 10 || settings.startingLevel > 9 || blockTypes < 0 ||
+        blockTypes > 2 || !(settings.rubbishFrequency >= 0.0F) ||
         !(settings.rubbishFrequency <= 1.0F)) {
         std::abort();
     }

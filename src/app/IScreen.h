@@ -2,12 +2,15 @@
 
 namespace Drobix {
 
-// Screen numbers of the screen table; 0 means none.
-constexpr int kNoScreen = 0;
-constexpr int kIntroScreen = 1;
-constexpr int kOptionsScreen = 2;
-constexpr int kInstructionScreen = 3;
-constexpr int kGameScreen = 4;
+// The screens of the screen table by their numbers; None is no screen (before the first switch,
+// and as the next screen when the program quits).
+enum class ScreenNumber : int {
+    None = 0,
+    Intro = 1,
+    Options = 2,
+    Instructions = 3,
+    Game = 4,
+};
 
 // One screen of the program. The frame calls Update, then Render, once per active pass.
 class IScreen {
@@ -15,8 +18,8 @@ public:
     virtual ~IScreen() = default;
 
     virtual void OnEnter() {}
-    // nextScreen is the screen about to become current, kNoScreen when the program quits.
-    virtual void OnLeave(int nextScreen) { static_cast<void>(nextScreen); }
+    // nextScreen is the screen about to become current, None when the program quits.
+    virtual void OnLeave(ScreenNumber nextScreen) { static_cast<void>(nextScreen); }
     virtual void Render() = 0;
     virtual void Update(unsigned elapsedMs) = 0;
 };

@@ -16,7 +16,7 @@ int main() {
         ShutdownGame();
         return kExitStartupFailed;
     }
-    SwitchScreen(kIntroScreen);
+    SwitchScreen(ScreenNumber::Intro);
     RunMainLoop();
     ShutdownGame();
     return kExitNormal;

@@ -18,7 +18,7 @@ namespace {
 constexpr uint32_t kInactiveSleepMs = 100;
 constexpr uint32_t kFpsKeyGateMs = 150;
 constexpr uint32_t kFpsMeasureMs = 500;
-constexpr int kFpsFont = 1;
+constexpr FontId kFpsFont = FontId::Small;
 
 // The frame's own state: activity, timers and the figure. A fresh one is the state before
 // the first pass.
@@ -36,8 +36,8 @@ struct FrameState {
 struct MainLoopState {
     std::string directXVersionText;
     // Emptied only by DestroyScreens, which destroys the screens in ascending order.
-    std::map<int, std::unique_ptr<IScreen>> screenTable;
-    int currentScreen = kNoScreen;
+    std::map<ScreenNumber, std::unique_ptr<IScreen>> screenTable;
+    ScreenNumber currentScreen = ScreenNumber::None;
     FrameState frame;
 };
 
@@ -52,7 +52,7 @@ bool HandleEvent(Platform::Event event) {
     switch (event) {
         case Platform::Event::Quit:
             if (IScreen* screen = CurrentScreen()) {
-                screen->OnLeave(kNoScreen);
+                screen->OnLeave(ScreenNumber::None);
             }
             return false;
         case Platform::Event::Activated:
@@ -103,11 +103,11 @@ void DrawFpsFigure() {
 
 std::string& directXVersionText = mainLoop.directXVersionText;
 
-void AddScreen(int screenNumber, std::unique_ptr<IScreen> screen) {
+void AddScreen(ScreenNumber screenNumber, std::unique_ptr<IScreen> screen) {
     mainLoop.screenTable[screenNumber] = std::move(screen);
 }
 
-IScreen* GetScreen(int screenNumber) {
+IScreen* GetScreen(ScreenNumber screenNumber) {
     const auto found = mainLoop.screenTable.find(screenNumber);
     return found == mainLoop.screenTable.end() ? nullptr : found->second.get();
 }
@@ -117,10 +117,10 @@ void DestroyScreens() {
     while (!screenTable.empty()) {
         screenTable.erase(screenTable.begin());
     }
-    mainLoop.currentScreen = kNoScreen;
+    mainLoop.currentScreen = ScreenNumber::None;
 }
 
-void SwitchScreen(int screenNumber) {
+void SwitchScreen(ScreenNumber screenNumber) {
     if (IScreen* leaving = CurrentScreen()) {
         leaving->OnLeave(screenNumber);
     }
@@ -167,7 +167,7 @@ void RunMainLoop() {
 
 namespace Testing {
 
-int GetCurrentScreenNumber() {
+ScreenNumber GetCurrentScreenNumber() {
     return mainLoop.currentScreen;
 }
 

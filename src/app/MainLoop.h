@@ -11,13 +11,13 @@ namespace Drobix {
 extern std::string& directXVersionText;
 
 // The screen table owns its screens.
-void AddScreen(int screenNumber, std::unique_ptr<IScreen> screen);
-IScreen* GetScreen(int screenNumber);
+void AddScreen(ScreenNumber screenNumber, std::unique_ptr<IScreen> screen);
+IScreen* GetScreen(ScreenNumber screenNumber);
 // Destroys every screen in ascending order of number.
 void DestroyScreens();
 
 // The old screen's OnLeave, then the new screen's OnEnter.
-void SwitchScreen(int screenNumber);
+void SwitchScreen(ScreenNumber screenNumber);
 
 // Runs until the quit event.
 void RunMainLoop();

@@ -5,9 +5,11 @@
 
 #include <string>
 
+#include "app/IScreen.h"
+
 namespace Drobix::Testing {
 
-int GetCurrentScreenNumber();
+ScreenNumber GetCurrentScreenNumber();
 // The frame's own state back to its start: inactive, no timers, no figure. Screens stay.
 void ResetMainLoop();
 // What the window's activation does: an inactive program only sleeps.

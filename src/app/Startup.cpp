@@ -69,10 +69,10 @@ bool InitialiseGame() {
         return false;
     }
     LoadSettings();
-    AddScreen(kIntroScreen, std::make_unique<IntroScreen>());
-    AddScreen(kOptionsScreen, std::make_unique<OptionsScreen>());
-    AddScreen(kInstructionScreen, std::make_unique<InstructionScreen>());
-    AddScreen(kGameScreen, std::make_unique<GameScreen>());
+    AddScreen(ScreenNumber::Intro, std::make_unique<IntroScreen>());
+    AddScreen(ScreenNumber::Options, std::make_unique<OptionsScreen>());
+    AddScreen(ScreenNumber::Instructions, std::make_unique<InstructionScreen>());
+    AddScreen(ScreenNumber::Game, std::make_unique<GameScreen>());
     return true;
 }
 

@@ -8,7 +8,6 @@
 
 #include "game/BlockFactoryTesting.h"
 #include "game/Random.h"
-#include "storage/Settings.h"
 
 namespace Drobix {
 
@@ -39,7 +38,8 @@ constexpr std::array<Shape, kShapeCount> kShapes{{
     {3, 3, "X.X.X.X.X", 13},
 }};
 
-constexpr std::array<int, 3> kBlockSetSizes{7, 9, 14};
+constexpr int kStandardSetSize = 7;
+constexpr int kStandardPlusExtraSetSize = 9;
 
 // The live-block registry, in order of creation.
 std::vector<std::unique_ptr<Block>> liveBlocks;
@@ -51,18 +51,28 @@ Block* Register(std::unique_ptr<Block> block) {
 
 }  // namespace
 
-int BlockSetSize(int blockTypes) {
-    if (blockTypes < 0 || blockTypes >= static_cast<int>(kBlockSetSizes.size())) {
-        return kBlockSetSizes[0];
+int BlockSetSize(BlockSet set) {
+    switch (set) {
+        case BlockSet::Standard:
+            return kStandardSetSize;
+        case BlockSet::StandardPlusExtra:
+            return kStandardPlusExtraSetSize;
+        case BlockSet::Crazy:
+            return kShapeCount;
     }
-    return kBlockSetSizes[blockTypes];
+    // Only a value cast from outside the set reaches here: the smallest set is always safe.
+    return kStandardSetSize;
 }
 
-Block* CreateBlock(int shapeIndex) {
+Block* CreateBlock(int shapeIndex, BlockColourMode colours) {
     const Shape& shape = kShapes[shapeIndex];
     int colour = shape.fixedColour;
-    if (GetBlockColour() == 1) {
-        colour = NextRandom() % kBlockColourCount;
+    switch (colours) {
+        case BlockColourMode::Fixed:
+            break;
+        case BlockColourMode::Random:
+            colour = NextRandom() % kBlockColourCount;
+            break;
     }
     auto block = std::make_unique<Block>(shape.rows, shape.columns, colour);
     for (unsigned row = 0; row < shape.rows; ++row) {
@@ -75,9 +85,9 @@ Block* CreateBlock(int shapeIndex) {
     return Register(std::move(block));
 }
 
-Block* CreateRandomBlock() {
-    const int shapeIndex = NextRandom() % BlockSetSize(GetBlockTypes());
-    return CreateBlock(shapeIndex);
+Block* CreateRandomBlock(const BlockOptions& options) {
+    const int shapeIndex = NextRandom() % BlockSetSize(options.set);
+    return CreateBlock(shapeIndex, options.colours);
 }
 
 Block* CreateRubbishCell() {

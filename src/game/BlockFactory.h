@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/Block.h"
+#include "game/BlockOptions.h"
 
 namespace Drobix {
 
@@ -8,13 +9,14 @@ constexpr int kShapeCount = 14;
 constexpr int kRubbishColour = 14;
 constexpr int kBlockColourCount = 14;
 
-// Shapes in the set chosen by a block-types option value (0, 1 or 2). Any other value is taken
-// as the standard set, so a stray option can never choose a shape that does not exist.
-int BlockSetSize(int blockTypes);
+// Shapes in the set: 7, 9 or 14.
+int BlockSetSize(BlockSet set);
 
 // Every block made here belongs to the live-block registry until it is destroyed through it.
-Block* CreateBlock(int shapeIndex);
-Block* CreateRandomBlock();
+// With random colours the colour is drawn from the shared generator.
+Block* CreateBlock(int shapeIndex, BlockColourMode colours = BlockColourMode::Fixed);
+// Draws the shape from the set, then makes it with CreateBlock.
+Block* CreateRandomBlock(const BlockOptions& options);
 Block* CreateRubbishCell();
 void DestroyBlock(Block* block);
 void DestroyAllBlocks();

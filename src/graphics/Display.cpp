@@ -205,7 +205,7 @@ void RestoreSurfaces() {
     for (ImageSurface* image = NextImageAfter(0); image != nullptr;
          image = NextImageAfter(image->serial)) {
         RealiseImage(image);
-        if (image->resourceId == 0 && image->restoreCallback) {
+        if (image->kind == ImageKind::Blank && image->restoreCallback) {
             image->restoreCallback();
         }
     }
@@ -214,7 +214,7 @@ void RestoreSurfaces() {
 
 ImageSurface* CreateBlankImage(int width, int height, std::function<void()> restoreCallback) {
     ImageSurface* image = CreateImageRecord();
-    image->kind = kImageKindBmp;
+    image->kind = ImageKind::Blank;
     const bool sizeAccepted =
         width > 0 && height > 0 && width <= kMaxPictureSide && height <= kMaxPictureSide;
     image->width = sizeAccepted ? width : 0;
@@ -235,10 +235,14 @@ void DestroyImage(ImageSurface* image) {
 }
 
 void RealiseImage(ImageSurface* image) {
-    if (image->resourceId != 0) {
-        RealiseResourceImage(image);
-    } else {
-        RealiseBlankImage(image);
+    switch (image->kind) {
+        case ImageKind::Blank:
+            RealiseBlankImage(image);
+            break;
+        case ImageKind::Jpg:
+        case ImageKind::Png:
+            RealiseResourceImage(image);
+            break;
     }
 }
 

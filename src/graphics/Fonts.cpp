@@ -38,7 +38,7 @@ constexpr int kTitleRuleInset = 2;
 constexpr int kTitleRuleHeight = 2;
 constexpr int kTitleExtra = kTitleInset + kTitleRuleHeight;
 
-std::map<int, std::unique_ptr<BitmapFont>> fontTable;
+std::map<FontId, std::unique_ptr<BitmapFont>> fontTable;
 
 // A picture pixel; outside the picture nothing matches a marker.
 bool PixelIs(const ImageSurface& image, int x, int y, uint16_t colour) {
@@ -83,15 +83,15 @@ int GlyphAdvance(const BitmapFont& font, char ch) {
 }  // namespace
 
 void BuildFonts() {
-    BuildFont(kLargeFont, kLargeGlyphOrder,
+    BuildFont(FontId::Large, kLargeGlyphOrder,
               LoadPngImageKeyed(kLargeFontPicture, kBlackKey, kBlackKey), 1);
-    BuildFont(kSmallFont, kSmallGlyphOrder,
+    BuildFont(FontId::Small, kSmallGlyphOrder,
               LoadPngImageKeyed(kSmallFontPicture, kBlackKey, kBlackKey), 2);
-    BuildFont(kDigitFont, kDigitGlyphOrder,
+    BuildFont(FontId::Digits, kDigitGlyphOrder,
               LoadPngImageKeyed(kDigitFontPicture, kBlackKey, kBlackKey), 1);
 }
 
-bool BuildFont(int fontId, const char* glyphOrder, ImageSurface* image, int spacing) {
+bool BuildFont(FontId fontId, const char* glyphOrder, ImageSurface* image, int spacing) {
     auto font = std::make_unique<BitmapFont>();
     font->image = image;
     font->spacing = spacing;
@@ -149,17 +149,17 @@ void FreeFonts() {
     fontTable.clear();
 }
 
-const BitmapFont* GetFont(int fontId) {
+const BitmapFont* GetFont(FontId fontId) {
     const auto found = fontTable.find(fontId);
     return found == fontTable.end() ? nullptr : found->second.get();
 }
 
-bool FontHasGlyph(int fontId, char ch) {
+bool FontHasGlyph(FontId fontId, char ch) {
     const BitmapFont* font = GetFont(fontId);
     return font != nullptr && font->glyphs[static_cast<uint8_t>(ch)].has_value();
 }
 
-void DrawString(int fontId, std::string_view text, int x, int y, ImageSurface* dest) {
+void DrawString(FontId fontId, std::string_view text, int x, int y, ImageSurface* dest) {
     const BitmapFont* font = GetFont(fontId);
     if (font == nullptr) {
         return;
@@ -174,7 +174,7 @@ void DrawString(int fontId, std::string_view text, int x, int y, ImageSurface* d
     }
 }
 
-void DrawStringScaled(int fontId, std::string_view text, int x, int y, float scale,
+void DrawStringScaled(FontId fontId, std::string_view text, int x, int y, float scale,
                       ImageSurface* dest) {
     const BitmapFont* font = GetFont(fontId);
     if (font == nullptr) {
@@ -196,7 +196,7 @@ void DrawStringScaled(int fontId, std::string_view text, int x, int y, float sca
     }
 }
 
-void DrawStringWrapped(int fontId, std::string_view text, const Rect* box, ImageSurface* dest) {
+void DrawStringWrapped(FontId fontId, std::string_view text, const Rect* box, ImageSurface* dest) {
     const BitmapFont* font = GetFont(fontId);
     if (font == nullptr || box == nullptr) {
         return;
@@ -233,7 +233,7 @@ void DrawStringWrapped(int fontId, std::string_view text, const Rect* box, Image
     }
 }
 
-void MeasureString(int fontId, std::string_view text, unsigned* width, unsigned* height,
+void MeasureString(FontId fontId, std::string_view text, unsigned* width, unsigned* height,
                    float scale) {
     unsigned measuredWidth = 0;
     unsigned measuredHeight = 0;
@@ -263,7 +263,7 @@ void MeasureString(int fontId, std::string_view text, unsigned* width, unsigned*
     }
 }
 
-TextSize MeasureText(int fontId, std::string_view text) {
+TextSize MeasureText(FontId fontId, std::string_view text) {
     unsigned width = 0;
     unsigned height = 0;
     MeasureString(fontId, text, &width, &height);
@@ -274,11 +274,11 @@ void DrawTitledPanel(const Rect* body, const std::string& title, ImageSurface* d
     if (body == nullptr) {
         return;
     }
-    const int h = MeasureText(kLargeFont, title).height;
+    const int h = MeasureText(FontId::Large, title).height;
     const int top = body->top - h - kTitleExtra;
     const Rect panel{body->left, top, body->right, body->bottom};
     DrawBorderedPanel(&panel, dest);
-    DrawStringScaled(kLargeFont, title, body->left + kTitleInset, top + kTitleInset, 1.0f, dest);
+    DrawStringScaled(FontId::Large, title, body->left + kTitleInset, top + kTitleInset, 1.0f, dest);
     const Rect onePixel{0, 0, 1, 1};
     const Rect rule{body->left + kTitleRuleInset, top + h + kTitleInset,
                     body->right - kTitleRuleInset, top + h + kTitleExtra};

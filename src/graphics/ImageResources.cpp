@@ -9,7 +9,7 @@ namespace {
 
 constexpr uint32_t kPixelBits = 0xFFFF;
 
-ImageSurface* GetOrLoad(int resourceId, int32_t kind) {
+ImageSurface* GetOrLoad(int resourceId, ImageKind kind) {
     if (ImageSurface* loaded = FindImageByResource(resourceId)) {
         return loaded;
     }
@@ -23,11 +23,11 @@ ImageSurface* GetOrLoad(int resourceId, int32_t kind) {
 }  // namespace
 
 ImageSurface* LoadJpgImage(int resourceId) {
-    return GetOrLoad(resourceId, kImageKindJpg);
+    return GetOrLoad(resourceId, ImageKind::Jpg);
 }
 
 ImageSurface* LoadPngImage(int resourceId) {
-    return GetOrLoad(resourceId, kImageKindPng);
+    return GetOrLoad(resourceId, ImageKind::Png);
 }
 
 ImageSurface* LoadPngImageKeyed(int resourceId, uint32_t keyLow, uint32_t keyHigh) {

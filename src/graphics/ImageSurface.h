@@ -6,10 +6,13 @@
 
 namespace Drobix {
 
-// What a picture was made from.
-constexpr int32_t kImageKindBmp = 1;  // also every blank picture, which is never decoded
-constexpr int32_t kImageKindJpg = 2;
-constexpr int32_t kImageKindPng = 3;
+// What a picture is made from: nothing (a blank picture, drawn by its owner and never decoded),
+// or a picture resource of the type JPG or PNG.
+enum class ImageKind : int32_t {
+    Blank,
+    Jpg,
+    Png,
+};
 
 // One drawable picture, owned by the image registry. Its pixels are RGB565, rows top first,
 // exactly width x height of them once the surface exists.
@@ -21,7 +24,7 @@ struct ImageSurface {
     bool hasSurface = false;
     // Blank pictures only: redraws the content after the pixels were rebuilt.
     std::function<void()> restoreCallback;
-    int32_t kind = 0;
+    ImageKind kind = ImageKind::Blank;
     int32_t serial = 0;
     // Source pixels whose value lies in [colourKeyLow, colourKeyHigh] are skipped by keyed blits.
     bool hasColourKey = false;

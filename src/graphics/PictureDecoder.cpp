@@ -134,11 +134,12 @@ DecodedPicture Failed(std::string error) {
     return picture;
 }
 
-DecodedPicture DecodeResourceBytes(std::span<const uint8_t> bytes, int kind) {
+DecodedPicture DecodeResourceBytes(std::span<const uint8_t> bytes,
+                                   DecodedPicture (*decode)(std::span<const uint8_t>)) {
     if (bytes.empty()) {
         return Failed("Unable to load resource!");
     }
-    return kind == kImageKindJpg ? DecodeJpeg(bytes) : DecodePng(bytes);
+    return decode(bytes);
 }
 
 }  // namespace
@@ -216,16 +217,20 @@ void SetPictureSource(PictureSource source) {
 
 }  // namespace Testing
 
-DecodedPicture DecodePictureResource(int resourceId, int kind) {
-    if (kind != kImageKindJpg && kind != kImageKindPng) {
-        return Failed("Decode: Unknown or wrong format");
+DecodedPicture DecodePictureResource(int resourceId, ImageKind kind) {
+    switch (kind) {
+        case ImageKind::Jpg:
+            return DecodeResourceBytes(pictureSource(resourceId, "JPG"), DecodeJpeg);
+        case ImageKind::Png:
+            return DecodeResourceBytes(pictureSource(resourceId, "PNG"), DecodePng);
+        case ImageKind::Blank:
+            break;
     }
-    return DecodeResourceBytes(pictureSource(resourceId, kind == kImageKindJpg ? "JPG" : "PNG"),
-                               kind);
+    return Failed("Decode: Unknown or wrong format");
 }
 
 DecodedPicture DecodeIconResource(int resourceId) {
-    return DecodeResourceBytes(pictureSource(resourceId, "ICON"), kImageKindPng);
+    return DecodeResourceBytes(pictureSource(resourceId, "ICON"), DecodePng);
 }
 
 }  // namespace Drobix

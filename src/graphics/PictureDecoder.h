@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "graphics/ImageSurface.h"
+
 namespace Drobix {
 
 // A decoded picture: RGBA, 8 bits per channel, rows top first; alpha is 255 where the picture
@@ -27,8 +29,8 @@ DecodedPicture DecodePng(std::span<const uint8_t> bytes);
 DecodedPicture DecodeJpeg(std::span<const uint8_t> bytes);
 
 // The resource of that id and image kind (JPG or PNG), decoded; empty when it is missing or
-// cannot be decoded.
-DecodedPicture DecodePictureResource(int resourceId, int kind);
+// cannot be decoded, and for a blank picture, which has no resource.
+DecodedPicture DecodePictureResource(int resourceId, ImageKind kind);
 // The window icon (a PNG stored as an ICON resource).
 DecodedPicture DecodeIconResource(int resourceId);
 

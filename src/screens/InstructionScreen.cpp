@@ -28,7 +28,7 @@ ImageSurface* helpTextSurface = nullptr;
 void RedrawHelpText() {
     const std::string text = LoadMenuString(kHelpStringId);
     const Rect box{0, 0, kHelpWidth, kHelpHeight};
-    DrawStringWrapped(kSmallFont, text, &box, helpTextSurface);
+    DrawStringWrapped(FontId::Small, text, &box, helpTextSurface);
 }
 
 }  // namespace
@@ -41,7 +41,7 @@ void InstructionScreen::OnEnter() {
     }
 }
 
-void InstructionScreen::OnLeave(int nextScreen) {
+void InstructionScreen::OnLeave(ScreenNumber nextScreen) {
     NonGameScreenBase::OnLeave(nextScreen);
     DestroyImage(helpTextSurface);
     helpTextSurface = nullptr;
@@ -50,7 +50,7 @@ void InstructionScreen::OnLeave(int nextScreen) {
 void InstructionScreen::Update(unsigned elapsedMs) {
     NonGameScreenBase::Update(elapsedMs);
     if (AdvanceKeyGate(elapsedMs, keyTimer_) && IsKeyDown(Platform::VirtualKey::kEscape)) {
-        SwitchScreen(kIntroScreen);
+        SwitchScreen(ScreenNumber::Intro);
     }
 }
 
@@ -58,8 +58,8 @@ void InstructionScreen::Render() {
     NonGameScreenBase::Render();
     DrawTitledPanel(&kPanelBody, "Instructions");
     DrawImage(helpTextSurface, kHelpLeft, kHelpTop);
-    const TextSize footer = MeasureText(kSmallFont, kFooter);
-    DrawString(kSmallFont, kFooter, kScreenWidth / 2 - footer.width / 2,
+    const TextSize footer = MeasureText(FontId::Small, kFooter);
+    DrawString(FontId::Small, kFooter, kScreenWidth / 2 - footer.width / 2,
                kPanelBody.bottom - footer.height - kFooterMargin);
 }
 

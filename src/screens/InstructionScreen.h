@@ -13,7 +13,7 @@ constexpr int kHelpStringId = 149;
 class InstructionScreen final : public NonGameScreenBase {
 public:
     void OnEnter() override;
-    void OnLeave(int nextScreen) override;
+    void OnLeave(ScreenNumber nextScreen) override;
     void Render() override;
     void Update(unsigned elapsedMs) override;
 

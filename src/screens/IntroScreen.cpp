@@ -55,7 +55,7 @@ void IntroScreen::OnEnter() {
     scrollOffset_ = 0;
     if (creditsText_.empty()) {
         creditsText_ = LoadMenuString(kCreditsStringId);
-        creditsWidth_ = static_cast<uint32_t>(MeasureText(kSmallFont, creditsText_).width);
+        creditsWidth_ = static_cast<uint32_t>(MeasureText(FontId::Small, creditsText_).width);
     }
 }
 
@@ -70,11 +70,11 @@ void IntroScreen::Update(unsigned elapsedMs) {
 
 void IntroScreen::ReadKeys() {
     if (IsKeyDown('1')) {
-        SwitchScreen(kInstructionScreen);
+        SwitchScreen(ScreenNumber::Instructions);
     } else if (IsKeyDown('2')) {
-        SwitchScreen(kOptionsScreen);
+        SwitchScreen(ScreenNumber::Options);
     } else if (IsKeyDown('3')) {
-        SwitchScreen(kGameScreen);
+        SwitchScreen(ScreenNumber::Game);
     } else if (IsKeyDown(Platform::VirtualKey::kEscape)) {
         Platform::PostQuit();
     }
@@ -100,12 +100,12 @@ void IntroScreen::Render() {
 }
 
 void IntroScreen::DrawMenu() const {
-    const TextSize size = MeasureText(kSmallFont, kMenuText);
+    const TextSize size = MeasureText(FontId::Small, kMenuText);
     const int centre = kScreenWidth / 2;
     const Rect body{centre - kMenuHalfWidth, kMenuTop, centre + kMenuHalfWidth,
                     kMenuTop + kMenuPanelExtra + size.height};
     DrawTitledPanel(&body, "Menu");
-    DrawString(kSmallFont, kMenuText, centre - size.width / 2, kMenuTextTop);
+    DrawString(FontId::Small, kMenuText, centre - size.width / 2, kMenuTextTop);
 }
 
 void IntroScreen::DrawHighScores() const {
@@ -113,34 +113,34 @@ void IntroScreen::DrawHighScores() const {
     int y = kHighScoreTop;
     for (int i = 0; i < kHighScoreCount; ++i) {
         const HighScoreEntry& entry = GetHighScore(i);
-        DrawString(kSmallFont, std::to_string(i + 1) + ". " + entry.name, kHighScoreLeft, y);
+        DrawString(FontId::Small, std::to_string(i + 1) + ". " + entry.name, kHighScoreLeft, y);
         const std::string score = FormatTableScore(entry.score);
-        const TextSize size = MeasureText(kSmallFont, score);
-        DrawString(kSmallFont, score, kHighScoreRight - size.width, y);
+        const TextSize size = MeasureText(FontId::Small, score);
+        DrawString(FontId::Small, score, kHighScoreRight - size.width, y);
         y += size.height;
     }
 }
 
 void IntroScreen::DrawCredits() const {
-    const BitmapFont* font = GetFont(kSmallFont);
+    const BitmapFont* font = GetFont(FontId::Small);
     const int lineHeight = font != nullptr ? font->lineHeight : 0;
     const Rect strip{kCreditsLeft, kCreditsTop, kCreditsRight,
                      kCreditsTop + lineHeight + kCreditsStripPadding};
     DrawPanel(&strip, true);
     SetClipRects(&strip, 1);
-    DrawString(kSmallFont, creditsText_, kCreditsRight - static_cast<int>(scrollOffset_),
+    DrawString(FontId::Small, creditsText_, kCreditsRight - static_cast<int>(scrollOffset_),
                kCreditsTextTop);
     ClearClip();
 }
 
 void IntroScreen::DrawVersion() const {
     const std::string text = "DirectX " + directXVersionText + " detected";
-    const TextSize size = MeasureText(kSmallFont, text);
+    const TextSize size = MeasureText(FontId::Small, text);
     const int left = kScreenWidth - size.width;
     const int top = kScreenHeight - size.height;
     const Rect backing{left - kVersionPadding, top - kVersionPadding, kScreenWidth, kScreenHeight};
     DrawPanel(&backing, false);
-    DrawString(kSmallFont, text, left, top);
+    DrawString(FontId::Small, text, left, top);
 }
 
 }  // namespace Drobix

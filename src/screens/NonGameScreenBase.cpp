@@ -16,6 +16,7 @@
 #include "screens/game/DrawGrid.h"
 #include "sound/Sound.h"
 #include "sound/SoundPlayback.h"
+#include "storage/Settings.h"
 
 namespace Drobix {
 
@@ -69,7 +70,7 @@ struct MenuBackdrop {
 std::unique_ptr<MenuBackdrop> backdrop;
 
 void FillLogo(Board& logo) {
-    Block* block = CreateRandomBlock();
+    Block* block = CreateRandomBlock(GetBlockOptions());
     for (unsigned row = 0; row < kLogoRows; ++row) {
         for (unsigned col = 0; col < kLogoColumns; ++col) {
             if (kLogoPattern[row][col] == '#') {
@@ -143,7 +144,7 @@ void MaybeStartDecoration(std::vector<FallingDecoration>& decorations, const Boa
         return;
     }
     FallingDecoration decoration;
-    decoration.block = CreateRandomBlock();
+    decoration.block = CreateRandomBlock(GetBlockOptions());
     decoration.column =
         static_cast<uint32_t>(NextRandom() % static_cast<int>(board.GetColumnCount() -
                                                               decoration.block->GetColumnCount()));
@@ -177,12 +178,20 @@ void DrawBackdrop() {
     DrawGrid(*backdrop->logoBoard, left + kLogoFrameMargin, kLogoFrameTop + kLogoFrameMargin);
 }
 
-bool IsMenuScreen(int screenNumber) {
-    return screenNumber == kIntroScreen || screenNumber == kOptionsScreen ||
-           screenNumber == kInstructionScreen;
-}
-
 }  // namespace
+
+bool IsMenuScreen(ScreenNumber screenNumber) {
+    switch (screenNumber) {
+        case ScreenNumber::Intro:
+        case ScreenNumber::Options:
+        case ScreenNumber::Instructions:
+            return true;
+        case ScreenNumber::None:
+        case ScreenNumber::Game:
+            return false;
+    }
+    return false;
+}
 
 void NonGameScreenBase::OnEnter() {
     if (backdrop == nullptr) {
@@ -191,7 +200,7 @@ void NonGameScreenBase::OnEnter() {
     entryTimer_ = 0;
 }
 
-void NonGameScreenBase::OnLeave(int nextScreen) {
+void NonGameScreenBase::OnLeave(ScreenNumber nextScreen) {
     if (!IsMenuScreen(nextScreen) && backdrop != nullptr) {
         ReleaseBackdrop();
     }

@@ -13,7 +13,7 @@ namespace Drobix {
 class NonGameScreenBase : public IScreen {
 public:
     void OnEnter() override;
-    void OnLeave(int nextScreen) override;
+    void OnLeave(ScreenNumber nextScreen) override;
     void Render() override;
     void Update(unsigned elapsedMs) override;
 
@@ -33,5 +33,8 @@ private:
 
     uint32_t entryTimer_ = 0;
 };
+
+// The intro, options and instructions screens, among which the backdrop lives on.
+bool IsMenuScreen(ScreenNumber screenNumber);
 
 }  // namespace Drobix

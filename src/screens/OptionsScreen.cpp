@@ -1,6 +1,5 @@
 #include "screens/OptionsScreen.h"
 
-#include <array>
 #include <sstream>
 #include <string_view>
 
@@ -22,11 +21,6 @@ constexpr double kFrequencyStep = 0.1;
 constexpr float kLowestFrequency = 0.1F;
 constexpr float kPercent = 100.0F;
 
-constexpr std::array<std::string_view, 3> kBlockTypeNames = {"Standard", "Standard + extra",
-                                                             "You're crazy!"};
-constexpr std::array<std::string_view, 3> kPreviewNames = {"On", "Off", "Random"};
-constexpr std::array<std::string_view, 2> kColourNames = {"Fixed", "Random"};
-
 constexpr int kPanelHalfWidth = 150;
 constexpr int kPanelTop = 260;
 constexpr int kPanelExtra = 40;
@@ -36,19 +30,75 @@ constexpr int kTextTop = 280;
 // width shown later does not move the lines.
 int optionsTextX = -1;
 
-template <std::size_t N>
-std::string_view NameOf(const std::array<std::string_view, N>& names, int32_t value) {
-    return value >= 0 && static_cast<std::size_t>(value) < N
-               ? names[static_cast<std::size_t>(value)]
-               : std::string_view();
+// The choices' names as the screen shows them. Only a value cast from outside its type falls
+// past a switch: it shows no name and keeps its value when stepped.
+std::string_view NameOf(BlockSet set) {
+    switch (set) {
+        case BlockSet::Standard:
+            return "Standard";
+        case BlockSet::StandardPlusExtra:
+            return "Standard + extra";
+        case BlockSet::Crazy:
+            return "You're crazy!";
+    }
+    return {};
 }
 
-// 0 -> 1 -> .. -> count - 1 -> 0; a value outside the cycle stays.
-int32_t NextInCycle(int32_t value, int32_t count) {
-    if (value < 0 || value >= count) {
-        return value;
+std::string_view NameOf(BlockPreview preview) {
+    switch (preview) {
+        case BlockPreview::On:
+            return "On";
+        case BlockPreview::Off:
+            return "Off";
+        case BlockPreview::Random:
+            return "Random";
     }
-    return (value + 1) % count;
+    return {};
+}
+
+std::string_view NameOf(BlockColourMode colours) {
+    switch (colours) {
+        case BlockColourMode::Fixed:
+            return "Fixed";
+        case BlockColourMode::Random:
+            return "Random";
+    }
+    return {};
+}
+
+// Each choice steps to the next in the order shown, the last back to the first.
+BlockSet NextChoice(BlockSet set) {
+    switch (set) {
+        case BlockSet::Standard:
+            return BlockSet::StandardPlusExtra;
+        case BlockSet::StandardPlusExtra:
+            return BlockSet::Crazy;
+        case BlockSet::Crazy:
+            return BlockSet::Standard;
+    }
+    return set;
+}
+
+BlockPreview NextChoice(BlockPreview preview) {
+    switch (preview) {
+        case BlockPreview::On:
+            return BlockPreview::Off;
+        case BlockPreview::Off:
+            return BlockPreview::Random;
+        case BlockPreview::Random:
+            return BlockPreview::On;
+    }
+    return preview;
+}
+
+BlockColourMode NextChoice(BlockColourMode colours) {
+    switch (colours) {
+        case BlockColourMode::Fixed:
+            return BlockColourMode::Random;
+        case BlockColourMode::Random:
+            return BlockColourMode::Fixed;
+    }
+    return colours;
 }
 
 float NextFrequency(float frequency) {
@@ -64,9 +114,9 @@ std::string BuildOptionsText(const Settings& settings) {
     text << "\n2) Rubbish Rows: " << settings.rubbishRows;
     text << "\n3) Rubbish Frequency: " << settings.rubbishFrequency * kPercent;
     text << "%\n4) Starting Level: " << settings.startingLevel;
-    text << "\n5) Block Types: " << NameOf(kBlockTypeNames, settings.blockTypes);
-    text << "\n6) Block Preview: " << NameOf(kPreviewNames, settings.blockPreview);
-    text << "\n7) Block Colour: " << NameOf(kColourNames, settings.blockColour);
+    text << "\n5) Block Types: " << NameOf(settings.blockTypes);
+    text << "\n6) Block Preview: " << NameOf(settings.blockPreview);
+    text << "\n7) Block Colour: " << NameOf(settings.blockColour);
     text << "\n\n(Esc) Back to main menu";
     return text.str();
 }
@@ -88,13 +138,13 @@ void StepOption(Settings& settings, int digit) {
                 settings.startingLevel + 1 > kMaxStartingLevel ? 0 : settings.startingLevel + 1;
             break;
         case 5:
-            settings.blockTypes = NextInCycle(settings.blockTypes, kBlockTypeNames.size());
+            settings.blockTypes = NextChoice(settings.blockTypes);
             break;
         case 6:
-            settings.blockPreview = NextInCycle(settings.blockPreview, kPreviewNames.size());
+            settings.blockPreview = NextChoice(settings.blockPreview);
             break;
         case 7:
-            settings.blockColour = NextInCycle(settings.blockColour, kColourNames.size());
+            settings.blockColour = NextChoice(settings.blockColour);
             break;
         default:
             break;
@@ -122,14 +172,14 @@ void OptionsScreen::ReadKeys() {
         }
     }
     if (IsKeyDown(Platform::VirtualKey::kEscape)) {
-        SwitchScreen(kIntroScreen);
+        SwitchScreen(ScreenNumber::Intro);
     }
 }
 
 void OptionsScreen::Render() {
     NonGameScreenBase::Render();
     const std::string text = BuildOptionsText(*GetSettings());
-    const TextSize size = MeasureText(kSmallFont, text);
+    const TextSize size = MeasureText(FontId::Small, text);
     const int centre = kScreenWidth / 2;
     if (optionsTextX == -1) {
         optionsTextX = centre - size.width / 2;
@@ -137,7 +187,7 @@ void OptionsScreen::Render() {
     const Rect body{centre - kPanelHalfWidth, kPanelTop, centre + kPanelHalfWidth,
                     kPanelTop + kPanelExtra + size.height};
     DrawTitledPanel(&body, "Options");
-    DrawString(kSmallFont, text, optionsTextX, kTextTop);
+    DrawString(FontId::Small, text, optionsTextX, kTextTop);
 }
 
 }  // namespace Drobix

@@ -59,23 +59,26 @@ float GetRubbishFrequency() {
 void SetRubbishFrequency(float frequency) {
     settings->rubbishFrequency = frequency;
 }
-int GetBlockTypes() {
+BlockSet GetBlockTypes() {
     return settings->blockTypes;
 }
-void SetBlockTypes(int types) {
+void SetBlockTypes(BlockSet types) {
     settings->blockTypes = types;
 }
-int GetBlockPreview() {
+BlockPreview GetBlockPreview() {
     return settings->blockPreview;
 }
-void SetBlockPreview(int preview) {
+void SetBlockPreview(BlockPreview preview) {
     settings->blockPreview = preview;
 }
-int GetBlockColour() {
+BlockColourMode GetBlockColour() {
     return settings->blockColour;
 }
-void SetBlockColour(int colour) {
+void SetBlockColour(BlockColourMode colour) {
     settings->blockColour = colour;
+}
+BlockOptions GetBlockOptions() {
+    return {settings->blockTypes, settings->blockColour};
 }
 unsigned GetStartingLevel() {
     return settings->startingLevel;

@@ -4,9 +4,19 @@
 #include <cstdint>
 #include <string>
 
+#include "game/BlockOptions.h"
+
 namespace Drobix {
 
 constexpr int kHighScoreCount = 5;
+
+// Whether the game shows the next block: always, never, or three blocks in four, decided for
+// each block. The values are those of the data file.
+enum class BlockPreview : int32_t {
+    On = 0,
+    Off = 1,
+    Random = 2,
+};
 
 struct HighScoreEntry {
     std::string name;
@@ -18,9 +28,9 @@ struct Settings {
     uint8_t sound = 1;
     uint32_t rubbishRows = 0;
     float rubbishFrequency = 0.5F;
-    int32_t blockTypes = 0;
-    int32_t blockPreview = 0;
-    int32_t blockColour = 0;
+    BlockSet blockTypes = BlockSet::Standard;
+    BlockPreview blockPreview = BlockPreview::On;
+    BlockColourMode blockColour = BlockColourMode::Fixed;
     uint32_t startingLevel = 0;
     // Best first; among equal scores the most recently inserted stands highest.
     std::array<HighScoreEntry, kHighScoreCount> highScores{{
@@ -45,12 +55,14 @@ unsigned GetRubbishRows();
 void SetRubbishRows(unsigned rows);
 float GetRubbishFrequency();
 void SetRubbishFrequency(float frequency);
-int GetBlockTypes();
-void SetBlockTypes(int types);
-int GetBlockPreview();
-void SetBlockPreview(int preview);
-int GetBlockColour();
-void SetBlockColour(int colour);
+BlockSet GetBlockTypes();
+void SetBlockTypes(BlockSet types);
+BlockPreview GetBlockPreview();
+void SetBlockPreview(BlockPreview preview);
+BlockColourMode GetBlockColour();
+void SetBlockColour(BlockColourMode colour);
+// The block set and colouring together, as the block factory takes them.
+BlockOptions GetBlockOptions();
 unsigned GetStartingLevel();
 void SetStartingLevel(unsigned level);
 

@@ -104,11 +104,31 @@ private:
     std::vector<uint8_t> bytes_;
 };
 
+// An option stored as its value 0 .. count - 1; any other value becomes the fallback, so the
+// option always names one of its choices. False when the file has ended.
+template <typename Option>
+bool ReadOption(ByteReader& in, int32_t count, Option fallback, Option& option) {
+    int32_t value = 0;
+    if (!in.ReadI32(value)) {
+        return false;
+    }
+    option = value >= 0 && value < count ? static_cast<Option>(value) : fallback;
+    return true;
+}
+
+template <typename Option>
+void WriteOption(ByteWriter& out, Option option) {
+    out.WriteI32(static_cast<int32_t>(option));
+}
+
 // Reads the option fields in file order, stopping at the first that the file does not hold.
 bool ReadOptions(ByteReader& in, Settings& settings) {
+    const Settings defaults;
     return in.ReadU8(settings.sound) && in.ReadU32(settings.rubbishRows) &&
-           in.ReadFloat(settings.rubbishFrequency) && in.ReadI32(settings.blockTypes) &&
-           in.ReadI32(settings.blockPreview) && in.ReadI32(settings.blockColour) &&
+           in.ReadFloat(settings.rubbishFrequency) &&
+           ReadOption(in, kBlockTypeCount, defaults.blockTypes, settings.blockTypes) &&
+           ReadOption(in, kBlockPreviewCount, defaults.blockPreview, settings.blockPreview) &&
+           ReadOption(in, kBlockColourCount, defaults.blockColour, settings.blockColour) &&
            in.ReadU32(settings.startingLevel);
 }
 
@@ -132,15 +152,6 @@ void ReplaceOutOfRangeValues(Settings& settings) {
     const float frequency = settings.rubbishFrequency;
     if (!std::isfinite(frequency) || frequency < 0.0F || frequency > 1.0F) {
         settings.rubbishFrequency = defaults.rubbishFrequency;
-    }
-    if (settings.blockTypes < 0 || settings.blockTypes >= kBlockTypeCount) {
-        settings.blockTypes = defaults.blockTypes;
-    }
-    if (settings.blockPreview < 0 || settings.blockPreview >= kBlockPreviewCount) {
-        settings.blockPreview = defaults.blockPreview;
-    }
-    if (settings.blockColour < 0 || settings.blockColour >= kBlockColourCount) {
-        settings.blockColour = defaults.blockColour;
     }
     if (settings.startingLevel > kMaxStartingLevel) {
         settings.startingLevel = defaults.startingLevel;
@@ -181,9 +192,9 @@ std::vector<uint8_t> WriteSettingsRecord(const Settings& settings) {
     out.WriteU8(settings.sound);
     out.WriteU32(settings.rubbishRows);
     out.WriteFloat(settings.rubbishFrequency);
-    out.WriteI32(settings.blockTypes);
-    out.WriteI32(settings.blockPreview);
-    out.WriteI32(settings.blockColour);
+    WriteOption(out, settings.blockTypes);
+    WriteOption(out, settings.blockPreview);
+    WriteOption(out, settings.blockColour);
     out.WriteU32(settings.startingLevel);
     for (const HighScoreEntry& entry : settings.highScores) {
         out.WriteU32(entry.score);

@@ -25,17 +25,19 @@ public:
         : name_(std::move(name)), log_(log) {}
 
     void OnEnter() override { log_.push_back(name_ + " enter"); }
-    void OnLeave(int next) override { log_.push_back(name_ + " leave " + std::to_string(next)); }
+    void OnLeave(ScreenNumber next) override {
+        log_.push_back(name_ + " leave " + std::to_string(static_cast<int>(next)));
+    }
     void Render() override { log_.push_back(name_ + " render"); }
     void Update(unsigned elapsed) override {
         log_.push_back(name_ + " update " + std::to_string(elapsed));
-        if (switchOnUpdate_ != kNoScreen) {
+        if (switchOnUpdate_ != ScreenNumber::None) {
             SwitchScreen(switchOnUpdate_);
-            switchOnUpdate_ = kNoScreen;
+            switchOnUpdate_ = ScreenNumber::None;
         }
     }
 
-    int switchOnUpdate_ = kNoScreen;
+    ScreenNumber switchOnUpdate_ = ScreenNumber::None;
 
 private:
     std::string name_;
@@ -52,9 +54,9 @@ protected:
         Testing::ResetMainLoop();
         auto intro = std::make_unique<RecordingScreen>("intro", log_);
         intro_ = intro.get();
-        AddScreen(kIntroScreen, std::move(intro));
-        AddScreen(kGameScreen, std::make_unique<RecordingScreen>("game", log_));
-        SwitchScreen(kIntroScreen);
+        AddScreen(ScreenNumber::Intro, std::move(intro));
+        AddScreen(ScreenNumber::Game, std::make_unique<RecordingScreen>("game", log_));
+        SwitchScreen(ScreenNumber::Intro);
         Testing::SetApplicationActive(true);
         log_.clear();
     }
@@ -98,11 +100,11 @@ TEST_F(MainLoopTest, InactiveProgramOnlySleepsAndThenCatchesUp) {
 }
 
 TEST_F(MainLoopTest, ScreenSwitchedDuringUpdateIsEnteredAndRenderedInTheSamePass) {
-    intro_->switchOnUpdate_ = kGameScreen;
+    intro_->switchOnUpdate_ = ScreenNumber::Game;
     Pass(10);
     EXPECT_EQ(log_, (std::vector<std::string>{"intro update 0", "intro leave 4", "game enter",
                                               "game render"}));
-    EXPECT_EQ(Testing::GetCurrentScreenNumber(), kGameScreen);
+    EXPECT_EQ(Testing::GetCurrentScreenNumber(), ScreenNumber::Game);
 }
 
 TEST_F(MainLoopTest, QuitLeavesTheCurrentScreenForNone) {

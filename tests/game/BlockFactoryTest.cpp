@@ -8,7 +8,6 @@
 #include "game/GridText.h"
 #include "game/Random.h"
 #include "game/RulesTest.h"
-#include "storage/Settings.h"
 
 namespace Drobix {
 namespace {
@@ -23,10 +22,10 @@ protected:
     }
 
     // The distinct shapes, told apart by their pattern, among many random blocks.
-    static std::set<std::string> PatternsDrawn(int draws) {
+    static std::set<std::string> PatternsDrawn(BlockSet set, int draws) {
         std::set<std::string> patterns;
         for (int i = 0; i < draws; ++i) {
-            patterns.insert(GridText(*CreateRandomBlock()));
+            patterns.insert(GridText(*CreateRandomBlock({set, BlockColourMode::Fixed})));
         }
         DestroyAllBlocks();
         return patterns;
@@ -46,23 +45,15 @@ TEST_F(BlockFactoryTest, EachBlockSetDrawsExactlyItsShapes) {
     DestroyAllBlocks();
     ASSERT_EQ(all.size(), 14U);
 
-    SetBlockTypes(0);
-    EXPECT_EQ(PatternsDrawn(2000), standard);
-    SetBlockTypes(1);
-    EXPECT_EQ(PatternsDrawn(2000).size(), 9U);
-    SetBlockTypes(2);
-    EXPECT_EQ(PatternsDrawn(2000), all);
-    // A value no options screen stores falls back to the standard set.
-    SetBlockTypes(7);
-    EXPECT_EQ(PatternsDrawn(2000), standard);
+    EXPECT_EQ(PatternsDrawn(BlockSet::Standard, 2000), standard);
+    EXPECT_EQ(PatternsDrawn(BlockSet::StandardPlusExtra, 2000).size(), 9U);
+    EXPECT_EQ(PatternsDrawn(BlockSet::Crazy, 2000), all);
 }
 
 TEST_F(BlockFactoryTest, RandomBlockDrawsShapeBeforeColour) {
-    SetBlockTypes(2);
-    SetBlockColour(1);
     SeedRandom(1);
     // The first two numbers from state 1 are 41 and 18467.
-    Block* block = CreateRandomBlock();
+    Block* block = CreateRandomBlock({BlockSet::Crazy, BlockColourMode::Random});
     EXPECT_EQ(GridText(*block), GridText(*CreateBlock(41 % 14)));
     EXPECT_EQ(block->GetCellColour(0, 0), 18467 % 14);
 }
@@ -74,10 +65,9 @@ TEST_F(BlockFactoryTest, ColourRule) {
     }
     EXPECT_EQ(CreateRubbishCell()->GetCellColour(0, 0), kRubbishColour);
 
-    SetBlockColour(1);
     std::set<int> colours;
     for (int i = 0; i < 1000; ++i) {
-        colours.insert(CreateBlock(0)->GetCellColour(0, 0));
+        colours.insert(CreateBlock(0, BlockColourMode::Random)->GetCellColour(0, 0));
     }
     EXPECT_EQ(colours.size(), 14U);
     EXPECT_EQ(*colours.rbegin(), 13);

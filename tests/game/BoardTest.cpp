@@ -8,7 +8,6 @@
 #include "game/GridText.h"
 #include "game/Random.h"
 #include "game/RulesTest.h"
-#include "storage/Settings.h"
 
 namespace Drobix {
 namespace {

@@ -5,7 +5,6 @@
 #include "game/BlockFactory.h"
 #include "game/GridText.h"
 #include "game/RulesTest.h"
-#include "storage/Settings.h"
 
 namespace Drobix {
 namespace {

@@ -233,7 +233,7 @@ TEST_F(DisplayTest, GetOrLoadReturnsTheSameRecordUntilDestroyed) {
     ImageSurface* background = LoadJpgImage(101);
     EXPECT_EQ(LoadJpgImage(101), background);
     EXPECT_EQ(CountImages(), before + 1);
-    EXPECT_EQ(background->kind, kImageKindJpg);
+    EXPECT_EQ(background->kind, ImageKind::Jpg);
     EXPECT_EQ(background->width, 16);
     const int32_t serial = background->serial;
     DestroyImage(background);
@@ -245,7 +245,7 @@ TEST_F(DisplayTest, BlankPictureIsBlackAndOfItsSize) {
     ImageSurface* blank = CreateBlankImage(710, 270, nullptr);
     EXPECT_EQ(blank->width, 710);
     EXPECT_EQ(blank->height, 270);
-    EXPECT_EQ(blank->kind, kImageKindBmp);
+    EXPECT_EQ(blank->kind, ImageKind::Blank);
     EXPECT_EQ(blank->resourceId, 0);
     ASSERT_EQ(blank->surface.size(), 710U * 270U);
     EXPECT_EQ(std::count(blank->surface.begin(), blank->surface.end(), 0), 710 * 270);

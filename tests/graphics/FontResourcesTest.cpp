@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "TempDataHome.h"
 #include "game/Block.h"
 #include "game/BlockFactory.h"
 #include "game/Board.h"
@@ -17,7 +16,6 @@
 #include "platform/Resources.h"
 #include "platform/scripted/PresenterScripted.h"
 #include "screens/game/DrawGrid.h"
-#include "storage/Settings.h"
 
 namespace Drobix {
 namespace {
@@ -47,9 +45,9 @@ protected:
 };
 
 TEST_F(FontResourcesTest, BuilderFindsEveryGlyphOfTheThreeFonts) {
-    const BitmapFont* large = GetFont(kLargeFont);
-    const BitmapFont* small = GetFont(kSmallFont);
-    const BitmapFont* digits = GetFont(kDigitFont);
+    const BitmapFont* large = GetFont(FontId::Large);
+    const BitmapFont* small = GetFont(FontId::Small);
+    const BitmapFont* digits = GetFont(FontId::Digits);
     ASSERT_TRUE(large && small && digits);
     EXPECT_EQ(Testing::GlyphCount(*large), 84);
     EXPECT_EQ(Testing::GlyphCount(*small), 89);
@@ -74,32 +72,32 @@ TEST_F(FontResourcesTest, BuilderFindsEveryGlyphOfTheThreeFonts) {
     EXPECT_EQ(large->image->width, 750);
     EXPECT_EQ(small->image->width, 510);
     EXPECT_EQ(digits->image->width, 220);
-    EXPECT_TRUE(FontHasGlyph(kSmallFont, 'x'));
-    EXPECT_FALSE(FontHasGlyph(kSmallFont, '$'));
-    EXPECT_FALSE(FontHasGlyph(kDigitFont, 'A'));
+    EXPECT_TRUE(FontHasGlyph(FontId::Small, 'x'));
+    EXPECT_FALSE(FontHasGlyph(FontId::Small, '$'));
+    EXPECT_FALSE(FontHasGlyph(FontId::Digits, 'A'));
 }
 
 TEST_F(FontResourcesTest, MeasuresTheProgramsTexts) {
     unsigned width = 0;
     unsigned height = 0;
-    MeasureString(kSmallFont, "Hello", &width, &height, 1.0f);
+    MeasureString(FontId::Small, "Hello", &width, &height, 1.0f);
     EXPECT_EQ(width, 36U);
     EXPECT_EQ(height, 10U);
-    MeasureString(kLargeFont, "Score", &width, &height, 1.0f);
+    MeasureString(FontId::Large, "Score", &width, &height, 1.0f);
     EXPECT_EQ(width, 72U);
     EXPECT_EQ(height, 36U);
-    MeasureString(kLargeFont, "", &width, &height, 1.0f);
+    MeasureString(FontId::Large, "", &width, &height, 1.0f);
     EXPECT_EQ(width + height, 0U);
-    MeasureString(kSmallFont, "ab\ncde", &width, &height, 1.0f);
+    MeasureString(FontId::Small, "ab\ncde", &width, &height, 1.0f);
     EXPECT_EQ(width, 24U);
     EXPECT_EQ(height, 20U);
 }
 
 TEST_F(FontResourcesTest, DrawsLinesAndScaledDigitsWhereTheGlyphsBelong) {
-    const BitmapFont* large = GetFont(kLargeFont);
-    const BitmapFont* digits = GetFont(kDigitFont);
+    const BitmapFont* large = GetFont(FontId::Large);
+    const BitmapFont* digits = GetFont(FontId::Digits);
     ClearScreen();
-    DrawString(kLargeFont, "A\nB", 100, 100);
+    DrawString(FontId::Large, "A\nB", 100, 100);
     const auto drawn = Screen();
     ClearScreen();
     const Rect a = large->GetGlyph('A');
@@ -109,7 +107,7 @@ TEST_F(FontResourcesTest, DrawsLinesAndScaledDigitsWhereTheGlyphsBelong) {
     EXPECT_EQ(drawn, Screen());
 
     ClearScreen();
-    DrawStringScaled(kDigitFont, "55", 10, 10, 0.5f);
+    DrawStringScaled(FontId::Digits, "55", 10, 10, 0.5f);
     const auto scaled = Screen();
     ClearScreen();
     const Rect five = digits->GetGlyph('5');
@@ -122,36 +120,36 @@ TEST_F(FontResourcesTest, DrawsLinesAndScaledDigitsWhereTheGlyphsBelong) {
     EXPECT_EQ(scaled, Screen());
 
     ClearScreen();
-    DrawStringScaled(kDigitFont, "5", 10, 10, 0.04f);
+    DrawStringScaled(FontId::Digits, "5", 10, 10, 0.04f);
     ClearScreen();
     const auto blank = Screen();
-    DrawStringScaled(kDigitFont, "5", 10, 10, 0.04f);
+    DrawStringScaled(FontId::Digits, "5", 10, 10, 0.04f);
     EXPECT_EQ(blank, Screen());
 }
 
 TEST_F(FontResourcesTest, WrapsWordsInTheSmallFont) {
-    const BitmapFont* small = GetFont(kSmallFont);
+    const BitmapFont* small = GetFont(FontId::Small);
     auto drawWords = [&](const std::vector<std::pair<std::string, std::pair<int, int>>>& words) {
         ClearScreen();
         for (const auto& [word, at] : words) {
-            DrawString(kSmallFont, word, at.first, at.second);
+            DrawString(FontId::Small, word, at.first, at.second);
         }
         return Screen();
     };
     ASSERT_EQ(small->GetGlyph('a').Width(), 6);
     const Rect box{0, 0, 40, 0};
     ClearScreen();
-    DrawStringWrapped(kSmallFont, "aaa bbb", &box);
+    DrawStringWrapped(FontId::Small, "aaa bbb", &box);
     EXPECT_EQ(Screen(), drawWords({{"aaa ", {0, 0}}, {"bbb", {0, 12}}}));
 
     const Rect wide{100, 100, 300, 0};
     ClearScreen();
-    DrawStringWrapped(kSmallFont, "go a", &wide);
+    DrawStringWrapped(FontId::Small, "go a", &wide);
     EXPECT_EQ(Screen(), drawWords({{"go a", {100, 100}}}));
 
     const Rect narrow{0, 0, 10, 0};
     ClearScreen();
-    DrawStringWrapped(kSmallFont, "Hello there", &narrow);
+    DrawStringWrapped(FontId::Small, "Hello there", &narrow);
     EXPECT_EQ(Screen(), drawWords({{"Hello ", {0, 12}}, {"there", {0, 24}}}));
 }
 
@@ -163,7 +161,7 @@ TEST_F(FontResourcesTest, TitledPanelFramesTitleAndRule) {
     ClearScreen();
     const Rect panel{200, 197, 600, 360};
     DrawBorderedPanel(&panel);
-    DrawString(kLargeFont, "Options", 205, 202);
+    DrawString(FontId::Large, "Options", 205, 202);
     const Rect one{0, 0, 1, 1};
     const Rect rule{202, 238, 598, 240};
     StretchImage(BorderImage(), &one, &rule);
@@ -176,8 +174,6 @@ TEST_F(FontResourcesTest, TitledPanelFramesTitleAndRule) {
 // A scene to look at: a board of every shape, every colour joined and apart, a titled panel
 // with text in each font and a scaled score popup, written to the build folder.
 TEST_F(FontResourcesTest, SceneScreenshot) {
-    const Testing::TempDataHome dataHome;
-    LoadSettings();
     DrawImage(LoadJpgImage(104), 0, 0);
     Board board(kBoardRows, kBoardColumns);
     std::vector<Block*> placed;
@@ -208,11 +204,11 @@ TEST_F(FontResourcesTest, SceneScreenshot) {
     }
     const Rect body{560, 300, 790, 420};
     DrawTitledPanel(&body, "Score");
-    DrawString(kSmallFont, "Hello \xAB\xBB\xBC\xA1 \xEF 2026", 565, 310);
-    DrawString(kDigitFont, "1234", 565, 330);
-    DrawStringWrapped(kSmallFont, "Words wrap inside the panel when they reach its right edge.",
+    DrawString(FontId::Small, "Hello \xAB\xBB\xBC\xA1 \xEF 2026", 565, 310);
+    DrawString(FontId::Digits, "1234", 565, 330);
+    DrawStringWrapped(FontId::Small, "Words wrap inside the panel when they reach its right edge.",
                       &body);
-    DrawStringScaled(kDigitFont, "500", 300, 250, 0.7f);
+    DrawStringScaled(FontId::Digits, "500", 300, 250, 0.7f);
     ImageSurface* question = LoadPngImageKeyed(156, 0, 0);
     DrawImageKeyed(question, 600, 100);
     FlipDisplay();

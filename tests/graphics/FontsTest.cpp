@@ -36,18 +36,18 @@ protected:
     }
 
     void BuildTestFonts() {
-        ASSERT_TRUE(BuildFont(kLargeFont, kLargeOrder,
+        ASSERT_TRUE(BuildFont(FontId::Large, kLargeOrder,
                               MakeFont(145, {{14, 13, 15, 12, 15}, {22, 10, 12, 15}}, 36),
                               kLargeSpacing));
-        ASSERT_TRUE(BuildFont(kSmallFont, kSmallOrder,
+        ASSERT_TRUE(BuildFont(FontId::Small, kSmallOrder,
                               MakeFont(144, {{6, 6, 6, 6, 6, 6, 4, 4}}, 10), kSmallSpacing));
-        ASSERT_TRUE(BuildFont(kDigitFont, "5", MakeFont(147, {{22}}, 37), 1));
+        ASSERT_TRUE(BuildFont(FontId::Digits, "5", MakeFont(147, {{22}}, 37), 1));
     }
 };
 
 TEST_F(FontsTest, BuilderFindsGlyphRectanglesFromTheMarkers) {
     BuildTestFonts();
-    const BitmapFont* large = GetFont(kLargeFont);
+    const BitmapFont* large = GetFont(FontId::Large);
     ASSERT_NE(large, nullptr);
     EXPECT_EQ(large->lineHeight, 36);
     EXPECT_EQ(Testing::GlyphCount(*large), 9);
@@ -55,56 +55,56 @@ TEST_F(FontsTest, BuilderFindsGlyphRectanglesFromTheMarkers) {
     EXPECT_EQ(large->GetGlyph('B'), (Rect{15, 1, 28, 37}));
     EXPECT_EQ(large->GetGlyph('5'), (Rect{1, 38, 23, 74}));
     EXPECT_EQ(large->GetGlyph(' '), (Rect{33, 38, 45, 74}));
-    EXPECT_EQ(GetFont(kSmallFont)->lineHeight, 10);
-    EXPECT_EQ(GetFont(kSmallFont)->GetGlyph('a'), (Rect{1, 1, 7, 11}));
-    EXPECT_EQ(GetFont(kDigitFont)->GetGlyph('5'), (Rect{1, 1, 23, 38}));
-    EXPECT_EQ(GetFont(3), nullptr);
+    EXPECT_EQ(GetFont(FontId::Small)->lineHeight, 10);
+    EXPECT_EQ(GetFont(FontId::Small)->GetGlyph('a'), (Rect{1, 1, 7, 11}));
+    EXPECT_EQ(GetFont(FontId::Digits)->GetGlyph('5'), (Rect{1, 1, 23, 38}));
 }
 
 TEST_F(FontsTest, BuilderStopsOnPicturesThatBreakTheLayout) {
+    EXPECT_EQ(GetFont(FontId::Large), nullptr);
     // A second glyph row is named but the picture has only one.
-    EXPECT_FALSE(BuildFont(5, "AB\nC", MakeFont(400, {{3, 3}}, 5), 1));
-    EXPECT_EQ(Testing::GlyphCount(*GetFont(5)), 2);
+    EXPECT_FALSE(BuildFont(FontId::Large, "AB\nC", MakeFont(400, {{3, 3}}, 5), 1));
+    EXPECT_EQ(Testing::GlyphCount(*GetFont(FontId::Large)), 2);
     // A glyph run in the wrong colour: the second glyph's run is missing.
-    EXPECT_FALSE(BuildFont(6, "ABC", MakeFont(401, {{3}}, 5), 1));
-    EXPECT_EQ(Testing::GlyphCount(*GetFont(6)), 1);
+    EXPECT_FALSE(BuildFont(FontId::Small, "ABC", MakeFont(401, {{3}}, 5), 1));
+    EXPECT_EQ(Testing::GlyphCount(*GetFont(FontId::Small)), 1);
     // No markers at all, and no picture.
     FakeResources::Add(402, "PNG", Testing::SolidPng(50, 50, {0, 0, 0}));
-    EXPECT_FALSE(BuildFont(7, "ABC", LoadPngImage(402), 1));
-    EXPECT_FALSE(BuildFont(8, "ABC", LoadPngImage(403), 1));
-    EXPECT_EQ(Testing::GlyphCount(*GetFont(8)), 0);
+    EXPECT_FALSE(BuildFont(FontId::Digits, "ABC", LoadPngImage(402), 1));
+    EXPECT_FALSE(BuildFont(FontId::Large, "ABC", LoadPngImage(403), 1));
+    EXPECT_EQ(Testing::GlyphCount(*GetFont(FontId::Large)), 0);
     // Drawing with the broken fonts is harmless.
-    DrawString(7, "ABC\nA", 0, 0);
+    DrawString(FontId::Digits, "ABC\nA", 0, 0);
 }
 
 TEST_F(FontsTest, MeasureCountsSpacingAndLines) {
     BuildTestFonts();
     unsigned width = 99;
     unsigned height = 99;
-    MeasureString(kSmallFont, "Hello", &width, &height, 1.0f);
+    MeasureString(FontId::Small, "Hello", &width, &height, 1.0f);
     EXPECT_EQ(width, 36U);
     EXPECT_EQ(height, 10U);
-    MeasureString(kLargeFont, "Score", &width, &height);
+    MeasureString(FontId::Large, "Score", &width, &height);
     EXPECT_EQ(width, 72U);
     EXPECT_EQ(height, 36U);
-    MeasureString(kLargeFont, "", &width, &height);
+    MeasureString(FontId::Large, "", &width, &height);
     EXPECT_EQ(width, 0U);
     EXPECT_EQ(height, 0U);
-    MeasureString(kSmallFont, "ab\nabg", &width, &height);
+    MeasureString(FontId::Small, "ab\nabg", &width, &height);
     EXPECT_EQ(width, 24U);
     EXPECT_EQ(height, 20U);
-    MeasureString(kLargeFont, "A\nA", &width, &height, 0.5f);
+    MeasureString(FontId::Large, "A\nA", &width, &height, 0.5f);
     EXPECT_EQ(width, 8U);
     EXPECT_EQ(height, 36U);
     // A byte without a glyph counts its spacing only.
-    MeasureString(kSmallFont, "$", &width, &height);
+    MeasureString(FontId::Small, "$", &width, &height);
     EXPECT_EQ(width, 2U);
 }
 
 TEST_F(FontsTest, DrawStringPlacesGlyphsAndLines) {
     BuildTestFonts();
     FillScreen(kBackground);
-    DrawString(kLargeFont, "A\nB", 100, 100);
+    DrawString(FontId::Large, "A\nB", 100, 100);
     // Glyph k of the picture is filled with GlyphColour(k); 'A' is 0, 'B' is 1.
     EXPECT_EQ(Pixel(100, 100), GlyphColour(0));
     EXPECT_EQ(Pixel(112, 135), GlyphColour(0));
@@ -114,21 +114,20 @@ TEST_F(FontsTest, DrawStringPlacesGlyphsAndLines) {
     EXPECT_EQ(CountOtherThan(kBackground), 13 * 36 + 12 * 36);
 
     FillScreen(kBackground);
-    DrawString(kSmallFont, "a$b", 0, 0);
+    DrawString(FontId::Small, "a$b", 0, 0);
     EXPECT_EQ(Pixel(0, 0), GlyphColour(0));
     // 'a' 6 + 2, '$' 0 + 2.
     EXPECT_EQ(Pixel(10, 0), GlyphColour(1));
-    EXPECT_FALSE(FontHasGlyph(kSmallFont, '$'));
-    EXPECT_TRUE(FontHasGlyph(kSmallFont, 'a'));
-    EXPECT_FALSE(FontHasGlyph(kDigitFont, 'A'));
-    EXPECT_FALSE(FontHasGlyph(9, 'A'));
+    EXPECT_FALSE(FontHasGlyph(FontId::Small, '$'));
+    EXPECT_TRUE(FontHasGlyph(FontId::Small, 'a'));
+    EXPECT_FALSE(FontHasGlyph(FontId::Digits, 'A'));
 }
 
 TEST_F(FontsTest, DrawStringScaledTruncatesEveryProduct) {
     BuildTestFonts();
     FillScreen(kBackground);
     // '5' (22 x 37) at half size fills (10, 10)-(21, 28); the next glyph starts 12 further.
-    DrawStringScaled(kDigitFont, "55", 10, 10, 0.5f);
+    DrawStringScaled(FontId::Digits, "55", 10, 10, 0.5f);
     EXPECT_EQ(Pixel(10, 10), GlyphColour(0));
     EXPECT_EQ(Pixel(19, 27), GlyphColour(0));
     EXPECT_EQ(Pixel(10, 28), kBackground);
@@ -136,9 +135,9 @@ TEST_F(FontsTest, DrawStringScaledTruncatesEveryProduct) {
     EXPECT_EQ(CountOtherThan(kBackground), 2 * 11 * 18);
 
     FillScreen(kBackground);
-    DrawStringScaled(kDigitFont, "5", 10, 10, 0.04f);
+    DrawStringScaled(FontId::Digits, "5", 10, 10, 0.04f);
     EXPECT_EQ(CountOtherThan(kBackground), 0);
-    DrawStringScaled(kDigitFont, "5\n5", 10, 10, 1.0f);
+    DrawStringScaled(FontId::Digits, "5\n5", 10, 10, 1.0f);
     EXPECT_EQ(Pixel(10, 10 + 37 + 1), GlyphColour(0));
     EXPECT_EQ(Pixel(10, 10 + 37), kBackground);
 }
@@ -148,7 +147,7 @@ TEST_F(FontsTest, WrappedTextBreaksBetweenWords) {
     FillScreen(kBackground);
     // "aaa " measures 3 x 8 + 6 = 30 and fits in 40; "bbb" (24) would reach 54, so it wraps.
     const Rect box{0, 0, 40, 0};
-    DrawStringWrapped(kSmallFont, "aaa bbb", &box);
+    DrawStringWrapped(FontId::Small, "aaa bbb", &box);
     EXPECT_EQ(Pixel(16, 0), GlyphColour(0));
     EXPECT_EQ(Pixel(24, 0), GlyphColour(7));
     EXPECT_EQ(Pixel(30, 0), kBackground);
@@ -157,7 +156,7 @@ TEST_F(FontsTest, WrappedTextBreaksBetweenWords) {
 
     FillScreen(kBackground);
     const Rect wide{100, 100, 300, 0};
-    DrawStringWrapped(kSmallFont, "go a", &wide);
+    DrawStringWrapped(FontId::Small, "go a", &wide);
     EXPECT_EQ(Pixel(100, 100), GlyphColour(2));
     EXPECT_EQ(Pixel(108, 100), GlyphColour(3));
     EXPECT_EQ(Pixel(122, 100), GlyphColour(0));
@@ -165,14 +164,14 @@ TEST_F(FontsTest, WrappedTextBreaksBetweenWords) {
     // A first word wider than the box moves down a line before it is drawn.
     FillScreen(kBackground);
     const Rect narrow{0, 0, 10, 0};
-    DrawStringWrapped(kSmallFont, "ab", &narrow);
+    DrawStringWrapped(FontId::Small, "ab", &narrow);
     EXPECT_EQ(Pixel(0, 0), kBackground);
     EXPECT_EQ(Pixel(0, 12), GlyphColour(0));
     EXPECT_EQ(Pixel(8, 12), GlyphColour(1));
 
     // Two line feeds leave an empty line.
     FillScreen(kBackground);
-    DrawStringWrapped(kSmallFont, "a\n\nb", &wide);
+    DrawStringWrapped(FontId::Small, "a\n\nb", &wide);
     EXPECT_EQ(Pixel(100, 100), GlyphColour(0));
     EXPECT_EQ(Pixel(100, 124), GlyphColour(1));
     EXPECT_EQ(CountOtherThan(kBackground), 2 * 5 * 10);
@@ -207,14 +206,15 @@ TEST_F(FontsTest, TitledPanelGrowsUpwardsByTheTitleLine) {
 
 TEST_F(FontsTest, FreeFontsEmptiesTheTableButKeepsThePictures) {
     BuildTestFonts();
-    ImageSurface* picture = GetFont(kLargeFont)->image;
+    ImageSurface* picture = GetFont(FontId::Large)->image;
     FreeFonts();
-    EXPECT_EQ(GetFont(kLargeFont), nullptr);
+    EXPECT_EQ(GetFont(FontId::Large), nullptr);
+    EXPECT_FALSE(FontHasGlyph(FontId::Large, 'A'));
     EXPECT_EQ(LoadPngImage(145), picture);
-    DrawString(kLargeFont, "A", 0, 0);
+    DrawString(FontId::Large, "A", 0, 0);
     unsigned width = 1;
     unsigned height = 1;
-    MeasureString(kLargeFont, "A", &width, &height);
+    MeasureString(FontId::Large, "A", &width, &height);
     EXPECT_EQ(width + height, 0U);
 }
 

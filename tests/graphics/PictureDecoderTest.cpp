@@ -73,12 +73,12 @@ TEST(PictureDecoderTest, PicturesBeyondTheSizeLimitAreRefused) {
 TEST(PictureDecoderTest, ResourcesAreFoundByIdAndKind) {
     const Testing::FakeResources resources;
     Testing::FakeResources::Add(500, "PNG", Testing::SolidPng(3, 2, {1, 2, 3}));
-    EXPECT_EQ(DecodePictureResource(500, kImageKindPng).width, 3);
-    const DecodedPicture wrongType = DecodePictureResource(500, kImageKindJpg);
+    EXPECT_EQ(DecodePictureResource(500, ImageKind::Png).width, 3);
+    const DecodedPicture wrongType = DecodePictureResource(500, ImageKind::Jpg);
     EXPECT_TRUE(wrongType.IsEmpty());
     EXPECT_EQ(wrongType.error, "Unable to load resource!");
-    EXPECT_TRUE(DecodePictureResource(500, kImageKindBmp).IsEmpty());
-    EXPECT_TRUE(DecodePictureResource(501, kImageKindPng).IsEmpty());
+    EXPECT_TRUE(DecodePictureResource(500, ImageKind::Blank).IsEmpty());
+    EXPECT_TRUE(DecodePictureResource(501, ImageKind::Png).IsEmpty());
 }
 
 }  // namespace

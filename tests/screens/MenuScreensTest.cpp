@@ -35,7 +35,7 @@ protected:
     }
     void TearDown() override {
         // The backdrop is process-wide: leave the menus for program exit.
-        intro_.OnLeave(kNoScreen);
+        intro_.OnLeave(ScreenNumber::None);
         FreeFonts();
         CloseDisplay();
         DestroyAllBlocks();
@@ -57,15 +57,15 @@ TEST_F(MenuScreensTest, BackdropLivesAmongTheMenusAndIsReleasedForTheGame) {
     intro_.Update(kFrameMs);
     EXPECT_EQ(Testing::GetMenuDecorationCount(), 1U);
 
-    intro_.OnLeave(kOptionsScreen);
+    intro_.OnLeave(ScreenNumber::Options);
     options_.OnEnter();
     EXPECT_EQ(Testing::GetMenuBackgroundBoard(), board);
     EXPECT_EQ(Testing::GetMenuDecorationCount(), 1U);
-    options_.OnLeave(kInstructionScreen);
+    options_.OnLeave(ScreenNumber::Instructions);
     instructions_.OnEnter();
     EXPECT_EQ(Testing::GetMenuBackgroundBoard(), board);
 
-    instructions_.OnLeave(kGameScreen);
+    instructions_.OnLeave(ScreenNumber::Game);
     EXPECT_EQ(Testing::GetMenuBackgroundBoard(), nullptr);
     EXPECT_EQ(Testing::GetMenuDecorationCount(), 0U);
     // The logo's block and the decorations' blocks are gone with it.
@@ -134,7 +134,7 @@ TEST_F(MenuScreensTest, CreditsMoveOnePixelPerFrameOfMoreThanTenMilliseconds) {
     intro_.Update(20);
     EXPECT_EQ(intro_.GetScrollOffset(), 0U);
     intro_.Update(20);
-    intro_.OnLeave(kOptionsScreen);
+    intro_.OnLeave(ScreenNumber::Options);
     intro_.OnEnter();
     EXPECT_EQ(intro_.GetScrollOffset(), 0U);
 }
@@ -158,7 +158,7 @@ TEST_F(MenuScreensTest, HelpTextIsDrawnAtEntryAgainAfterALossAndFreedAtLeaving) 
     instructions_.Render();
     EXPECT_EQ(inkOf(), ink);
 
-    instructions_.OnLeave(kIntroScreen);
+    instructions_.OnLeave(ScreenNumber::Intro);
     EXPECT_EQ(Testing::GetHelpTextSurface(), nullptr);
 }
 
@@ -180,14 +180,18 @@ TEST(OptionsTextTest, ShowsEveryOptionOnItsNumberedLine) {
     odd.rubbishRows = 10;
     odd.rubbishFrequency = 0.6F;
     odd.startingLevel = 12;
-    odd.blockTypes = 5;
-    odd.blockPreview = 2;
-    odd.blockColour = -1;
+    odd.blockTypes = BlockSet::Crazy;
+    odd.blockPreview = BlockPreview::Random;
+    odd.blockColour = BlockColourMode::Random;
     EXPECT_EQ(
         BuildOptionsText(odd),
         "1) Sound: Off\n2) Rubbish Rows: 10\n3) Rubbish Frequency: 60%\n4) Starting Level: 12\n"
-        "5) Block Types: \n6) Block Preview: Random\n7) Block Colour: \n\n"
+        "5) Block Types: You're crazy!\n6) Block Preview: Random\n7) Block Colour: Random\n\n"
         "(Esc) Back to main menu");
+    odd.blockTypes = BlockSet::StandardPlusExtra;
+    odd.blockPreview = BlockPreview::Off;
+    EXPECT_NE(BuildOptionsText(odd).find("Types: Standard + extra\n6) Block Preview: Off\n"),
+              std::string::npos);
 }
 
 TEST(OptionsTextTest, EachDigitStepsItsOptionRoundItsCycle) {
@@ -212,18 +216,16 @@ TEST(OptionsTextTest, EachDigitStepsItsOptionRoundItsCycle) {
     StepOption(settings, 4);
     EXPECT_EQ(settings.startingLevel, 0U);
 
-    for (int32_t expected : {1, 2, 0, 1}) {
+    for (BlockSet expected : {BlockSet::StandardPlusExtra, BlockSet::Crazy, BlockSet::Standard,
+                              BlockSet::StandardPlusExtra}) {
         StepOption(settings, 5);
         EXPECT_EQ(settings.blockTypes, expected);
     }
-    settings.blockTypes = 5;
-    StepOption(settings, 5);
-    EXPECT_EQ(settings.blockTypes, 5);
-    for (int32_t expected : {1, 2, 0}) {
+    for (BlockPreview expected : {BlockPreview::Off, BlockPreview::Random, BlockPreview::On}) {
         StepOption(settings, 6);
         EXPECT_EQ(settings.blockPreview, expected);
     }
-    for (int32_t expected : {1, 0}) {
+    for (BlockColourMode expected : {BlockColourMode::Random, BlockColourMode::Fixed}) {
         StepOption(settings, 7);
         EXPECT_EQ(settings.blockColour, expected);
     }

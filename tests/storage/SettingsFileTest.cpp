@@ -47,9 +47,9 @@ std::vector<uint8_t> ChangedFileBytes() {
     settings.sound = 0;
     settings.rubbishRows = 10;
     settings.rubbishFrequency = 0.9000000954F;
-    settings.blockTypes = 2;
-    settings.blockPreview = 2;
-    settings.blockColour = 1;
+    settings.blockTypes = BlockSet::Crazy;
+    settings.blockPreview = BlockPreview::Random;
+    settings.blockColour = BlockColourMode::Random;
     settings.startingLevel = 9;
     settings.highScores[1] = {"", 31000};
     return WriteSettingsRecord(settings);

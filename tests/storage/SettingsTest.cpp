@@ -38,9 +38,9 @@ TEST_F(SettingsTest, WithoutAFileDefaultsStandAndExitWritesThem) {
     EXPECT_TRUE(IsSoundOn());
     EXPECT_EQ(GetRubbishRows(), 0U);
     EXPECT_EQ(GetRubbishFrequency(), 0.5F);
-    EXPECT_EQ(GetBlockTypes(), 0);
-    EXPECT_EQ(GetBlockPreview(), 0);
-    EXPECT_EQ(GetBlockColour(), 0);
+    EXPECT_EQ(GetBlockTypes(), BlockSet::Standard);
+    EXPECT_EQ(GetBlockPreview(), BlockPreview::On);
+    EXPECT_EQ(GetBlockColour(), BlockColourMode::Fixed);
     EXPECT_EQ(GetStartingLevel(), 0U);
     EXPECT_EQ(GetHighScore(0).name, "Zephine");
     EXPECT_EQ(GetHighScore(kHighScoreCount - 1).score, 100U);

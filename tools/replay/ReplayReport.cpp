@@ -3,6 +3,7 @@
 #include "app/MainLoop.h"
 #include "app/MainLoopTesting.h"
 #include "platform/scripted/AudioScripted.h"
+#include "screens/NonGameScreenBase.h"
 #include "screens/NonGameScreenBaseTesting.h"
 #include "screens/game/GameScreen.h"
 #include "storage/Settings.h"
@@ -12,10 +13,10 @@ namespace Drobix::Replay {
 namespace {
 
 const GameScreen* CurrentGameScreen() {
-    if (Testing::GetCurrentScreenNumber() != kGameScreen) {
+    if (Testing::GetCurrentScreenNumber() != ScreenNumber::Game) {
         return nullptr;
     }
-    return dynamic_cast<const GameScreen*>(GetScreen(kGameScreen));
+    return dynamic_cast<const GameScreen*>(GetScreen(ScreenNumber::Game));
 }
 
 const char* ModeName(GameScreen::Mode mode) {
@@ -72,18 +73,18 @@ bool IsFallingCell(const GameScreen& game, unsigned row, unsigned col) {
 }  // namespace
 
 void PrintState(std::ostream& out) {
-    const int screen = Testing::GetCurrentScreenNumber();
-    out << "screen=" << screen;
+    const ScreenNumber screen = Testing::GetCurrentScreenNumber();
+    out << "screen=" << static_cast<int>(screen);
     if (const GameScreen* game = CurrentGameScreen()) {
         PrintGameState(out, *game);
-    } else if (screen >= kIntroScreen && screen <= kInstructionScreen) {
+    } else if (IsMenuScreen(screen)) {
         out << " decorations=" << Testing::GetMenuDecorationCount();
     }
     out << "\n";
 }
 
 void PrintBoard(std::ostream& out) {
-    const auto* game = dynamic_cast<const GameScreen*>(GetScreen(kGameScreen));
+    const auto* game = dynamic_cast<const GameScreen*>(GetScreen(ScreenNumber::Game));
     if (game == nullptr) {
         return;
     }
@@ -110,8 +111,10 @@ void PrintHighScores(std::ostream& out) {
 void PrintSettings(std::ostream& out) {
     out << "sound=" << static_cast<int>(GetSettings()->sound)
         << " rubbish_rows=" << GetRubbishRows() << " rubbish_frequency=" << GetRubbishFrequency()
-        << " block_types=" << GetBlockTypes() << " block_preview=" << GetBlockPreview()
-        << " block_colour=" << GetBlockColour() << " starting_level=" << GetStartingLevel() << "\n";
+        << " block_types=" << static_cast<int>(GetBlockTypes())
+        << " block_preview=" << static_cast<int>(GetBlockPreview())
+        << " block_colour=" << static_cast<int>(GetBlockColour())
+        << " starting_level=" << GetStartingLevel() << "\n";
 }
 
 void PrintSounds(std::ostream& out) {

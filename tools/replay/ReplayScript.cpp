@@ -81,6 +81,16 @@ std::optional<int> ParseKey(std::string_view name) {
     return std::nullopt;
 }
 
+// A screen a script may switch to: 1 (intro) .. 4 (game); 0, none, is not one.
+std::optional<ScreenNumber> ParseScreen(std::string_view text) {
+    const auto number = ParseNumber<int>(text);
+    if (!number || *number < static_cast<int>(ScreenNumber::Intro) ||
+        *number > static_cast<int>(ScreenNumber::Game)) {
+        return std::nullopt;
+    }
+    return static_cast<ScreenNumber>(*number);
+}
+
 std::optional<std::vector<int>> ParseKeys(const std::vector<std::string>& words, size_t first) {
     std::vector<int> keys;
     for (size_t i = first; i < words.size(); ++i) {
@@ -152,8 +162,8 @@ private:
             }
             SeedRandom(*seed);
         } else if (command == "screen") {
-            const auto screen = ParseNumber<int>(argument);
-            if (!screen || *screen < kIntroScreen || *screen > kGameScreen) {
+            const auto screen = ParseScreen(argument);
+            if (!screen) {
                 return Outcome::Malformed;
             }
             SwitchScreen(*screen);
@@ -211,7 +221,7 @@ int RunScript(std::istream& script, std::ostream& out, std::ostream& errors) {
     }
     // The game screen's construction seeded the generator with the time of day.
     SeedRandom(kStartSeed);
-    SwitchScreen(kIntroScreen);
+    SwitchScreen(ScreenNumber::Intro);
     Testing::SetApplicationActive(true);
 
     Runner runner(out);

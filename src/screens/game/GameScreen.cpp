@@ -43,15 +43,12 @@ constexpr int kScreenCentreX = 400;
 constexpr int kScreenCentreY = 300;
 constexpr int kPromptMargin = 10;
 
-constexpr int kFiguresFont = 0;
-constexpr int kPopupFont = 2;
-constexpr int kPromptFont = 0;
+constexpr FontId kFiguresFont = FontId::Large;
+constexpr FontId kPopupFont = FontId::Digits;
+constexpr FontId kPromptFont = FontId::Large;
 
 constexpr uint32_t kWhite = 0xFFFFFF;
 constexpr uint32_t kBlack = 0x000000;
-
-constexpr int kBlockPreviewOff = 1;
-constexpr int kBlockPreviewRandom = 2;
 
 struct Figure {
     const char* label;
@@ -95,7 +92,7 @@ void GameScreen::OnEnter() {
     NewGame();
 }
 
-void GameScreen::OnLeave(int) {
+void GameScreen::OnLeave(ScreenNumber) {
     DestroyImage(background_);
     background_ = nullptr;
     DestroyAllBlocks();
@@ -104,23 +101,11 @@ void GameScreen::OnLeave(int) {
     scores_.ClearPopups();
 }
 
-GameScreen::Mode GameScreen::GetMode() const {
-    if (exitPrompt_) {
-        return Mode::ExitPrompt;
-    }
-    if (!gameOver_) {
-        return Mode::Playing;
-    }
-    return nameEntryOpen_ ? Mode::NameEntry : Mode::GameOverPrompt;
-}
-
 void GameScreen::NewGame() {
     DestroyAllBlocks();
     fallingBlock_ = nullptr;
     nextBlock_ = nullptr;
-    gameOver_ = false;
-    exitPrompt_ = false;
-    nameEntryOpen_ = false;
+    mode_ = Mode::Playing;
     nameEntry_.Reset();
     fallTimer_ = 0;
     keyTimer_ = 0;
@@ -132,54 +117,79 @@ void GameScreen::NewGame() {
 }
 
 void GameScreen::SpawnBlock() {
-    fallingBlock_ = nextBlock_ != nullptr ? nextBlock_ : CreateRandomBlock();
-    nextBlock_ = CreateRandomBlock();
+    const BlockOptions options = GetBlockOptions();
+    fallingBlock_ = nextBlock_ != nullptr ? nextBlock_ : CreateRandomBlock(options);
+    nextBlock_ = CreateRandomBlock(options);
     previewVisible_ = true;
-    const int preview = GetBlockPreview();
-    if (preview == kBlockPreviewOff) {
-        previewVisible_ = false;
-    } else if (preview == kBlockPreviewRandom) {
-        previewVisible_ = NextRandom() % 4 != 0;
+    switch (GetBlockPreview()) {
+        case BlockPreview::On:
+            break;
+        case BlockPreview::Off:
+            previewVisible_ = false;
+            break;
+        case BlockPreview::Random:
+            previewVisible_ = NextRandom() % 4 != 0;
+            break;
     }
     timeSinceSpawn_ = 0;
     position_ = SpawnPosition(board_, *fallingBlock_);
 }
 
 void GameScreen::Update(unsigned elapsedMs) {
-    if (!exitPrompt_) {
-        scores_.StepPopups(elapsedMs);
-    }
     keyTimer_ += elapsedMs;
-    if (gameOver_ && nameEntryOpen_) {
-        if (nameEntry_.Update(elapsedMs, keyTimer_, scores_.GetScore())) {
-            nameEntryOpen_ = false;
-        }
-        return;
+    switch (mode_) {
+        case Mode::Playing:
+            scores_.StepPopups(elapsedMs);
+            UpdatePlay(elapsedMs);
+            break;
+        case Mode::ExitPrompt:
+            // The whole game stands still behind this prompt, popups included.
+            UpdateExitPrompt();
+            break;
+        case Mode::NameEntry:
+            scores_.StepPopups(elapsedMs);
+            if (nameEntry_.Update(elapsedMs, keyTimer_, scores_.GetScore())) {
+                mode_ = Mode::GameOverPrompt;
+            }
+            break;
+        case Mode::GameOverPrompt:
+            scores_.StepPopups(elapsedMs);
+            UpdateGameOverPrompt();
+            break;
     }
-    if (gameOver_ || exitPrompt_) {
-        UpdatePrompt();
-        return;
-    }
-    UpdatePlay(elapsedMs);
 }
 
-void GameScreen::UpdatePrompt() {
+std::optional<bool> GameScreen::ReadPromptAnswer() {
     if (keyTimer_ <= kKeyGateMs) {
-        return;
+        return std::nullopt;
     }
     if (IsKeyDown('Y')) {
         keyTimer_ = 0;
-        if (gameOver_) {
+        return true;
+    }
+    if (IsKeyDown('N') || IsKeyDown(VirtualKey::kEscape)) {
+        keyTimer_ = 0;
+        return false;
+    }
+    return std::nullopt;
+}
+
+void GameScreen::UpdateExitPrompt() {
+    if (const std::optional<bool> yes = ReadPromptAnswer()) {
+        if (*yes) {
+            SwitchScreen(ScreenNumber::Intro);
+        } else {
+            mode_ = Mode::Playing;
+        }
+    }
+}
+
+void GameScreen::UpdateGameOverPrompt() {
+    if (const std::optional<bool> yes = ReadPromptAnswer()) {
+        if (*yes) {
             NewGame();
         } else {
-            SwitchScreen(kIntroScreen);
-        }
-    } else if (IsKeyDown('N') || IsKeyDown(VirtualKey::kEscape)) {
-        keyTimer_ = 0;
-        if (gameOver_) {
-            SwitchScreen(kIntroScreen);
-        } else {
-            exitPrompt_ = false;
+            SwitchScreen(ScreenNumber::Intro);
         }
     }
 }
@@ -216,7 +226,7 @@ bool GameScreen::HandlePlayKeys(bool& hardDrop) {
         hardDrop = true;
         moved = true;
     } else if (IsKeyDown(VirtualKey::kEscape)) {
-        exitPrompt_ = true;
+        mode_ = Mode::ExitPrompt;
         keyTimer_ = 0;
         return true;
     }
@@ -253,14 +263,12 @@ void GameScreen::PlayRowSound(size_t rowCount) {
 }
 
 void GameScreen::EndGame() {
-    gameOver_ = true;
     StartSound(gameOverSound_, 0);
     fallingBlock_ = nullptr;
     nextBlock_ = nullptr;
     // A tie with the lowest entry qualifies.
-    if (scores_.GetScore() >= GetHighScore(kHighScoreCount - 1).score) {
-        nameEntryOpen_ = true;
-    }
+    const bool qualifies = scores_.GetScore() >= GetHighScore(kHighScoreCount - 1).score;
+    mode_ = qualifies ? Mode::NameEntry : Mode::GameOverPrompt;
 }
 
 void GameScreen::Render() {
@@ -269,13 +277,21 @@ void GameScreen::Render() {
     DrawPreview();
     DrawPopups();
     DrawFigures();
-    if (gameOver_ || exitPrompt_) {
-        DrawOverlay();
-        if (nameEntryOpen_) {
+    switch (mode_) {
+        case Mode::Playing:
+            break;
+        case Mode::ExitPrompt:
+            DrawOverlay();
+            DrawPrompt("Exit game - are you sure? (Y)/(N)");
+            break;
+        case Mode::NameEntry:
+            DrawOverlay();
             nameEntry_.Render(scores_.GetScore(), caretImage_);
-        } else {
-            DrawPrompt();
-        }
+            break;
+        case Mode::GameOverPrompt:
+            DrawOverlay();
+            DrawPrompt("Game over - new game? (Y)/(N)");
+            break;
     }
 }
 
@@ -332,9 +348,7 @@ void GameScreen::DrawOverlay() const {
     }
 }
 
-void GameScreen::DrawPrompt() const {
-    const char* text =
-        gameOver_ ? "Game over - new game? (Y)/(N)" : "Exit game - are you sure? (Y)/(N)";
+void GameScreen::DrawPrompt(const char* text) const {
     const TextSize size = MeasureText(kPromptFont, text);
     const int textLeft = kScreenCentreX - size.width / 2;
     const int textTop = kScreenCentreY - size.height / 2;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "app/IScreen.h"
@@ -18,7 +19,14 @@ struct Sound;
 // The screen on which a game is played. Every visit starts a new game.
 class GameScreen final : public IScreen {
 public:
-    enum class Mode { Playing, ExitPrompt, NameEntry, GameOverPrompt };
+    // Where the game stands. Play runs only while Playing; the other modes dim the field under a
+    // prompt or the name entry and stop the block and the timers of play.
+    enum class Mode {
+        Playing,
+        ExitPrompt,      // Esc during play: Y abandons the game, N or Esc plays on
+        NameEntry,       // a game ended with a score for the table
+        GameOverPrompt,  // after the name entry, or a game ended without such a score
+    };
 
     // Loads the screen's pictures and sounds and seeds the shared random generator.
     GameScreen();
@@ -27,11 +35,11 @@ public:
     GameScreen& operator=(const GameScreen&) = delete;
 
     void OnEnter() override;
-    void OnLeave(int nextScreen) override;
+    void OnLeave(ScreenNumber nextScreen) override;
     void Render() override;
     void Update(unsigned elapsedMs) override;
 
-    Mode GetMode() const;
+    Mode GetMode() const { return mode_; }
     const ScoreKeeper& GetScores() const { return scores_; }
     const Board& GetBoard() const { return board_; }
     const Block* GetFallingBlock() const { return fallingBlock_; }
@@ -43,7 +51,10 @@ public:
 private:
     void NewGame();
     void SpawnBlock();
-    void UpdatePrompt();
+    // Y or N (Esc too) behind the key gate: true for Y, false for N, nothing when neither acted.
+    std::optional<bool> ReadPromptAnswer();
+    void UpdateExitPrompt();
+    void UpdateGameOverPrompt();
     void UpdatePlay(uint32_t elapsed);
     // The first held key decides; true when the frame ends here (the exit prompt opened).
     bool HandlePlayKeys(bool& hardDrop);
@@ -56,7 +67,7 @@ private:
     void DrawPopups() const;
     void DrawFigures() const;
     void DrawOverlay() const;
-    void DrawPrompt() const;
+    void DrawPrompt(const char* text) const;
 
     ImageSurface* background_ = nullptr;
     ImageSurface* checkerOverlay_ = nullptr;
@@ -77,9 +88,7 @@ private:
     uint32_t fallTimer_ = 0;
     uint32_t keyTimer_ = 0;
     uint32_t timeSinceSpawn_ = 0;
-    bool gameOver_ = false;
-    bool exitPrompt_ = false;
-    bool nameEntryOpen_ = false;
+    Mode mode_ = Mode::Playing;
     NameEntry nameEntry_;
 };
 

@@ -10,7 +10,7 @@ namespace Drobix {
 namespace {
 constexpr uint32_t kCaretBlinkMs = 500;
 constexpr uint32_t kNameKeyGateMs = 120;
-constexpr int kNameFont = 1;
+constexpr FontId kNameFont = FontId::Small;
 constexpr Rect kPanelBody{200, 240, 600, 360};
 constexpr int kTextInset = 20;
 constexpr int kNameBoxLeft = 300;
