@@ -151,6 +151,10 @@ void RunMainLoop() {
     }
 }
 
+void RequestQuit() {
+    Platform::PostQuit();
+}
+
 void ResetMainLoop() {
     appActive = false;
     showFps = false;

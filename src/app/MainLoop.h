@@ -24,6 +24,8 @@ void SwitchScreen(int screenNumber);
 void RunMainLoop();
 // One pass of the loop: false once the quit event has ended it.
 bool RunMainLoopPass();
+// Posts the quit event: the loop ends at its next pass, as when the window is closed.
+void RequestQuit();
 // The frame's own state back to its start: inactive, no timers, no figure. Screens stay.
 void ResetMainLoop();
 

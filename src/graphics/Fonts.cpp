@@ -8,14 +8,12 @@
 #include "graphics/Display.h"
 #include "graphics/ImageResources.h"
 #include "graphics/PixelBlit.h"
+#include "resources/ResourceIds.h"
 
 namespace Drobix {
 
 namespace {
 
-constexpr int kLargeFontPicture = 145;
-constexpr int kSmallFontPicture = 144;
-constexpr int kDigitFontPicture = 147;
 constexpr uint32_t kBlackKey = 0;
 
 constexpr char kLargeGlyphOrder[] =
@@ -89,11 +87,11 @@ int BitmapFont::GetGlyphCount() const {
 
 void BuildFonts() {
     BuildFont(kLargeFont, kLargeGlyphOrder,
-              LoadPngImageKeyed(kLargeFontPicture, kBlackKey, kBlackKey), 1);
+              LoadPngImageKeyed(ResourceId::kLargeFontPicture, kBlackKey, kBlackKey), 1);
     BuildFont(kSmallFont, kSmallGlyphOrder,
-              LoadPngImageKeyed(kSmallFontPicture, kBlackKey, kBlackKey), 2);
+              LoadPngImageKeyed(ResourceId::kSmallFontPicture, kBlackKey, kBlackKey), 2);
     BuildFont(kDigitFont, kDigitGlyphOrder,
-              LoadPngImageKeyed(kDigitFontPicture, kBlackKey, kBlackKey), 1);
+              LoadPngImageKeyed(ResourceId::kDigitFontPicture, kBlackKey, kBlackKey), 1);
 }
 
 bool BuildFont(int fontId, const char* glyphOrder, ImageSurface* image, int spacing) {

@@ -7,8 +7,8 @@
 #include "graphics/Display.h"
 #include "graphics/Fonts.h"
 #include "input/Input.h"
-#include "platform/Keyboard.h"
-#include "screens/MenuText.h"
+#include "resources/ResourceIds.h"
+#include "resources/Strings.h"
 
 namespace Drobix {
 
@@ -25,7 +25,7 @@ constexpr std::string_view kFooter = "Press (Esc) to return to the main menu";
 ImageSurface* helpTextSurface = nullptr;
 
 void RedrawHelpText() {
-    const std::string text = LoadMenuString(kHelpStringId);
+    const std::string text = LoadString(ResourceId::kHelpText);
     const Rect box{0, 0, kHelpWidth, kHelpHeight};
     DrawStringWrapped(kSmallFont, text, &box, helpTextSurface);
 }
@@ -48,7 +48,7 @@ void InstructionScreen::OnLeave(int nextScreen) {
 
 void InstructionScreen::Update(unsigned elapsedMs) {
     NonGameScreenBase::Update(elapsedMs);
-    if (AdvanceKeyGate(elapsedMs, keyTimer_) && IsKeyDown(Platform::VirtualKey::kEscape)) {
+    if (AdvanceKeyGate(elapsedMs, keyTimer_) && IsKeyDown(VirtualKey::kEscape)) {
         SwitchScreen(kIntroScreen);
     }
 }

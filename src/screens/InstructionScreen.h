@@ -8,8 +8,6 @@ namespace Drobix {
 
 struct ImageSurface;
 
-constexpr int kHelpStringId = 149;
-
 // Screen 3: the help text in a large panel. The text is drawn once into a picture of its own
 // while the screen is shown, and drawn again by the display after a loss of surfaces.
 class InstructionScreen final : public NonGameScreenBase {

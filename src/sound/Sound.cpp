@@ -3,11 +3,15 @@
 #include <map>
 #include <memory>
 
+#include "platform/Audio.h"
 #include "platform/Debug.h"
 #include "platform/Resources.h"
 #include "sound/OggDecoder.h"
 
 namespace Drobix {
+
+static_assert(kDsbCapsCtrlVolume == Platform::kAudioBufferCtrlVolume,
+              "the sound's creation flag is the device's own");
 
 namespace {
 

@@ -13,8 +13,10 @@
 #include "graphics/Display.h"
 #include "graphics/Fonts.h"
 #include "graphics/ImageResources.h"
+#include "platform/Presenter.h"
 #include "platform/Resources.h"
 #include "platform/scripted/PresenterScripted.h"
+#include "resources/ResourceIds.h"
 #include "screens/game/DrawGrid.h"
 #include "storage/Settings.h"
 
@@ -24,7 +26,7 @@ namespace {
 class FontResourcesTest : public testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_FALSE(Platform::FindResource(145, "PNG").empty());
+        ASSERT_FALSE(Platform::FindResource(ResourceId::kLargeFontPicture, "PNG").empty());
         ASSERT_TRUE(OpenDisplay());
         BuildFonts();
     }
@@ -177,7 +179,7 @@ TEST_F(FontResourcesTest, TitledPanelFramesTitleAndRule) {
 TEST_F(FontResourcesTest, SceneScreenshot) {
     const Testing::TempDataHome dataHome;
     LoadSettings();
-    DrawImage(LoadJpgImage(104), 0, 0);
+    DrawImage(LoadJpgImage(ResourceId::kGameBackgroundAurora), 0, 0);
     Board board(kBoardRows, kBoardColumns);
     std::vector<Block*> placed;
     for (int shape = 0; shape < kShapeCount; ++shape) {
@@ -212,7 +214,7 @@ TEST_F(FontResourcesTest, SceneScreenshot) {
     DrawStringWrapped(kSmallFont, "Words wrap inside the panel when they reach its right edge.",
                       &body);
     DrawStringScaled(kDigitFont, "500", 300, 250, 0.7f);
-    ImageSurface* question = LoadPngImageKeyed(156, 0, 0);
+    ImageSurface* question = LoadPngImageKeyed(ResourceId::kHiddenPreviewSign, 0, 0);
     DrawImageKeyed(question, 600, 100);
     FlipDisplay();
     const std::string path = std::string(DROBIX_BINARY_DIR) + "/graphics-scene.png";

@@ -4,6 +4,7 @@
 
 #include "graphics/DisplayFixture.h"
 #include "graphics/PixelBlit.h"
+#include "resources/ResourceIds.h"
 
 namespace Drobix {
 namespace {
@@ -35,12 +36,16 @@ protected:
     }
 
     void BuildTestFonts() {
-        ASSERT_TRUE(BuildFont(kLargeFont, kLargeOrder,
-                              MakeFont(145, {{14, 13, 15, 12, 15}, {22, 10, 12, 15}}, 36),
-                              kLargeSpacing));
-        ASSERT_TRUE(BuildFont(kSmallFont, kSmallOrder,
-                              MakeFont(144, {{6, 6, 6, 6, 6, 6, 4, 4}}, 10), kSmallSpacing));
-        ASSERT_TRUE(BuildFont(kDigitFont, "5", MakeFont(147, {{22}}, 37), 1));
+        ASSERT_TRUE(BuildFont(
+            kLargeFont, kLargeOrder,
+            MakeFont(ResourceId::kLargeFontPicture, {{14, 13, 15, 12, 15}, {22, 10, 12, 15}}, 36),
+            kLargeSpacing));
+        ASSERT_TRUE(
+            BuildFont(kSmallFont, kSmallOrder,
+                      MakeFont(ResourceId::kSmallFontPicture, {{6, 6, 6, 6, 6, 6, 4, 4}}, 10),
+                      kSmallSpacing));
+        ASSERT_TRUE(
+            BuildFont(kDigitFont, "5", MakeFont(ResourceId::kDigitFontPicture, {{22}}, 37), 1));
     }
 };
 
@@ -209,7 +214,7 @@ TEST_F(FontsTest, FreeFontsEmptiesTheTableButKeepsThePictures) {
     ImageSurface* picture = GetFont(kLargeFont)->image;
     FreeFonts();
     EXPECT_EQ(GetFont(kLargeFont), nullptr);
-    EXPECT_EQ(LoadPngImage(145), picture);
+    EXPECT_EQ(LoadPngImage(ResourceId::kLargeFontPicture), picture);
     DrawString(kLargeFont, "A", 0, 0);
     unsigned width = 1;
     unsigned height = 1;

@@ -11,6 +11,7 @@
 #include "graphics/Display.h"
 #include "graphics/Fonts.h"
 #include "platform/scripted/PresenterScripted.h"
+#include "resources/ResourceIds.h"
 #include "screens/InstructionScreen.h"
 #include "screens/IntroScreen.h"
 #include "screens/OptionsScreen.h"
@@ -49,7 +50,8 @@ TEST_F(MenuScreensTest, BackdropLivesAmongTheMenusAndIsReleasedForTheGame) {
     intro_.OnEnter();
     ASSERT_TRUE(IsMenuBackdropBuilt());
     const Board* board = GetMenuBackgroundBoard();
-    EXPECT_TRUE(GetMenuMusicId() == 152 || GetMenuMusicId() == 153);
+    EXPECT_TRUE(GetMenuMusicId() == ResourceId::kMenuMusicMarch ||
+                GetMenuMusicId() == ResourceId::kMenuMusicBouncy);
     // With no decorations, one always starts in the first frame.
     intro_.Update(kFrameMs);
     EXPECT_EQ(GetMenuDecorationCount(), 1U);

@@ -60,10 +60,6 @@ bool OpenMainWindow(std::string_view title, const IconPixels& icon) {
     return true;
 }
 
-MainWindow* GetMainWindowHandle() {
-    return windowOpen ? &window : nullptr;
-}
-
 void CloseMainWindow() {
     window = MainWindow{};
     windowOpen = false;
