@@ -16,6 +16,7 @@
 #include "graphics/ImageResources.h"
 #include "platform/Presenter.h"
 #include "platform/shared/RowScaler.h"
+#include "resources/ResourceIds.h"
 #include "screens/game/DrawGrid.h"
 
 namespace {
@@ -26,7 +27,6 @@ constexpr int kSheetWidth = 43;
 constexpr int kSheetHeight = 375;
 constexpr int kCheckerWidth = 80;
 constexpr int kCheckerHeight = 60;
-constexpr int kCheckerId = 120;
 
 // Enters a picture with the given pixels as if it had been loaded from resourceId.
 ImageSurface* MakePicture(int resourceId, int width, int height, uint16_t (*pixel)(int, int)) {
@@ -54,7 +54,7 @@ uint16_t CheckerPixel(int x, int y) {
 
 void BM_DrawGridFullBoard(benchmark::State& state) {
     OpenDisplay();
-    MakePicture(kBlockSpriteSheetId, kSheetWidth, kSheetHeight, SheetPixel);
+    MakePicture(ResourceId::kBlockSpriteSheet, kSheetWidth, kSheetHeight, SheetPixel);
     // Every cell filled: pairs of cells share a block, so joins, gaps and corners all occur.
     Board board(kBoardRows, kBoardColumns);
     std::vector<std::unique_ptr<Block>> blocks;
@@ -77,7 +77,8 @@ BENCHMARK(BM_DrawGridFullBoard);
 
 void BM_DrawImageFullScreen(benchmark::State& state) {
     OpenDisplay();
-    ImageSurface* background = MakePicture(101, kScreenWidth, kScreenHeight, SheetPixel);
+    ImageSurface* background =
+        MakePicture(ResourceId::kMenuBackground, kScreenWidth, kScreenHeight, SheetPixel);
     for (auto _ : state) {
         DrawImage(background, 0, 0);
         benchmark::DoNotOptimize(GetBackBufferPixels());
@@ -89,8 +90,8 @@ BENCHMARK(BM_DrawImageFullScreen);
 
 void BM_CheckerOverlay(benchmark::State& state) {
     OpenDisplay();
-    MakePicture(kCheckerId, kCheckerWidth, kCheckerHeight, CheckerPixel);
-    ImageSurface* checker = LoadPngImageKeyed(kCheckerId, 0xFFFFFF, 0xFFFFFF);
+    MakePicture(ResourceId::kCheckerOverlay, kCheckerWidth, kCheckerHeight, CheckerPixel);
+    ImageSurface* checker = LoadPngImageKeyed(ResourceId::kCheckerOverlay, 0xFFFFFF, 0xFFFFFF);
     for (auto _ : state) {
         for (int y = 0; y < kScreenHeight; y += kCheckerHeight) {
             for (int x = 0; x < kScreenWidth; x += kCheckerWidth) {

@@ -10,6 +10,7 @@
 #include "platform/Audio.h"
 #include "platform/Resources.h"
 #include "platform/shared/Mixer.h"
+#include "resources/ResourceIds.h"
 #include "sound/OggDecoder.h"
 #include "sound/OggTestStream.h"
 
@@ -25,12 +26,21 @@ struct StandIn {
 
 // Formats and lengths in the range of the built-in sounds.
 const std::map<int, StandIn> kStandIns{
-    {131, {1, 22050, 0.1}},  {133, {1, 22050, 2.0}}, {134, {2, 24000, 3.0}},
-    {135, {2, 44100, 2.0}},  {136, {1, 22050, 1.0}}, {137, {2, 44100, 2.5}},
-    {138, {1, 24000, 1.5}},  {139, {1, 22050, 1.2}}, {152, {2, 24000, 29.0}},
-    {153, {2, 24000, 31.0}},
+    {ResourceId::kLandingSound, {1, 22050, 0.1}},
+    {ResourceId::kGameOverSound, {1, 22050, 2.0}},
+    {ResourceId::kFourRowsSound, {2, 24000, 3.0}},
+    {ResourceId::kLevelUpSound, {2, 44100, 2.0}},
+    {ResourceId::kOneRowSound, {1, 22050, 1.0}},
+    {ResourceId::kNewGameSound, {2, 44100, 2.5}},
+    {ResourceId::kThreeRowsSound, {1, 24000, 1.5}},
+    {ResourceId::kTwoRowsSound, {1, 22050, 1.2}},
+    {ResourceId::kMenuMusicMarch, {2, 24000, 29.0}},
+    {ResourceId::kMenuMusicBouncy, {2, 24000, 31.0}},
 };
-constexpr int kEffectIds[] = {137, 131, 133, 136, 139, 138, 134, 135};
+constexpr int kEffectIds[] = {ResourceId::kNewGameSound,  ResourceId::kLandingSound,
+                              ResourceId::kGameOverSound, ResourceId::kOneRowSound,
+                              ResourceId::kTwoRowsSound,  ResourceId::kThreeRowsSound,
+                              ResourceId::kFourRowsSound, ResourceId::kLevelUpSound};
 
 // A chord with a slow tremolo, so the encoder has music-like work rather than a pure tone.
 std::vector<float> StandInSamples(const StandIn& shape) {
@@ -89,16 +99,16 @@ void BM_DecodeSound(benchmark::State& state) {
     ReportRealTimeFactor(state, seconds, sound.standIn);
 }
 BENCHMARK(BM_DecodeSound)
-    ->Arg(153)
-    ->Arg(152)
-    ->Arg(131)
-    ->Arg(133)
-    ->Arg(134)
-    ->Arg(135)
-    ->Arg(136)
-    ->Arg(137)
-    ->Arg(138)
-    ->Arg(139)
+    ->Arg(ResourceId::kMenuMusicBouncy)
+    ->Arg(ResourceId::kMenuMusicMarch)
+    ->Arg(ResourceId::kLandingSound)
+    ->Arg(ResourceId::kGameOverSound)
+    ->Arg(ResourceId::kFourRowsSound)
+    ->Arg(ResourceId::kLevelUpSound)
+    ->Arg(ResourceId::kOneRowSound)
+    ->Arg(ResourceId::kNewGameSound)
+    ->Arg(ResourceId::kThreeRowsSound)
+    ->Arg(ResourceId::kTwoRowsSound)
     ->Unit(benchmark::kMillisecond);
 
 void BM_DecodeEffects(benchmark::State& state) {
@@ -123,11 +133,14 @@ BENCHMARK(BM_DecodeEffects)->Unit(benchmark::kMillisecond);
 void BM_MixFrame(benchmark::State& state) {
     constexpr size_t kFramesPerVideoFrame = Platform::kOutputRate / 60;
     Platform::Mixer mixer;
-    for (int id : {153, 137, 131, 133, 136, 139, 138, 134, 135}) {
+    for (int id :
+         {ResourceId::kMenuMusicBouncy, ResourceId::kNewGameSound, ResourceId::kLandingSound,
+          ResourceId::kGameOverSound, ResourceId::kOneRowSound, ResourceId::kTwoRowsSound,
+          ResourceId::kThreeRowsSound, ResourceId::kFourRowsSound, ResourceId::kLevelUpSound}) {
         auto decoded = DecodeOgg(SoundBytes(id).bytes);
         const auto voice = mixer.AddVoice(Platform::Mixer::SamplesFromPcm(decoded->pcm),
                                           decoded->channels, decoded->samplesPerSecond);
-        mixer.SetVolume(voice, id == 131 ? -1500 : 0);
+        mixer.SetVolume(voice, id == ResourceId::kLandingSound ? -1500 : 0);
         mixer.Play(voice, true);
     }
     std::vector<int16_t> output(kFramesPerVideoFrame * Platform::kOutputChannels);

@@ -5,12 +5,17 @@
 #include <cstdint>
 
 #include "platform/Resources.h"
+#include "resources/ResourceIds.h"
 #include "sound/OggDecoder.h"
 
 namespace {
 
-constexpr int kLandingSoundId = 131;
-constexpr std::array kOtherSoundIds{133, 134, 135, 136, 137, 138, 139, 152, 153};
+namespace ResourceId = Drobix::ResourceId;
+
+constexpr std::array kOtherSoundIds{
+    ResourceId::kGameOverSound, ResourceId::kFourRowsSound,  ResourceId::kLevelUpSound,
+    ResourceId::kOneRowSound,   ResourceId::kNewGameSound,   ResourceId::kThreeRowsSound,
+    ResourceId::kTwoRowsSound,  ResourceId::kMenuMusicMarch, ResourceId::kMenuMusicBouncy};
 // The long sounds are cut at this stride, so the start-up pass stays within minutes.
 constexpr size_t kTruncationStride = 509;
 
@@ -24,7 +29,7 @@ void DecodeTruncations(int id, size_t stride) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
-    DecodeTruncations(kLandingSoundId, 1);
+    DecodeTruncations(ResourceId::kLandingSound, 1);
     for (int id : kOtherSoundIds) {
         DecodeTruncations(id, kTruncationStride);
     }

@@ -165,6 +165,10 @@ void RunMainLoop() {
     }
 }
 
+void RequestQuit() {
+    Platform::PostQuit();
+}
+
 namespace Testing {
 
 ScreenNumber GetCurrentScreenNumber() {

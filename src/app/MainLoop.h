@@ -23,5 +23,7 @@ void SwitchScreen(ScreenNumber screenNumber);
 void RunMainLoop();
 // One pass of the loop: false once the quit event has ended it.
 bool RunMainLoopPass();
+// Posts the quit event: the loop ends at its next pass, as when the window is closed.
+void RequestQuit();
 
 }  // namespace Drobix

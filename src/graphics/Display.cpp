@@ -8,8 +8,13 @@
 #include "graphics/ImageResources.h"
 #include "graphics/PictureDecoder.h"
 #include "graphics/PixelBlit.h"
+#include "platform/Presenter.h"
+#include "resources/ResourceIds.h"
 
 namespace Drobix {
+
+static_assert(kScreenWidth == Platform::kFrameWidth && kScreenHeight == Platform::kFrameHeight,
+              "the back buffer is the frame the platform presents");
 
 namespace {
 
@@ -160,7 +165,7 @@ bool OpenDisplay() {
     if (display.opened) {
         return true;
     }
-    const DecodedPicture icon = DecodeIconResource(kMainWindowIconId);
+    const DecodedPicture icon = DecodeIconResource(ResourceId::kWindowIcon);
     if (!Platform::OpenMainWindow(kMainWindowTitle, IconOf(icon))) {
         return false;
     }
@@ -168,13 +173,9 @@ bool OpenDisplay() {
     display.opened = true;
     // A loss reported before there was anything to lose means nothing.
     Platform::TakeSurfacesLost();
-    display.borderImage = LoadPngImage(kBorderImageId);
-    display.fillImage = LoadPngImage(kFillImageId);
+    display.borderImage = LoadPngImage(ResourceId::kGreyPixel);
+    display.fillImage = LoadPngImage(ResourceId::kBlackPixel);
     return true;
-}
-
-Platform::MainWindow* GetMainWindow() {
-    return Platform::GetMainWindowHandle();
 }
 
 void CloseDisplay() {

@@ -5,22 +5,17 @@
 
 #include "graphics/ImageSurface.h"
 #include "graphics/Rect.h"
-#include "platform/Presenter.h"
 
 namespace Drobix {
 
-constexpr int kScreenWidth = Platform::kFrameWidth;
-constexpr int kScreenHeight = Platform::kFrameHeight;
-constexpr int kMainWindowIconId = 146;
-constexpr int kBorderImageId = 148;
-constexpr int kFillImageId = 121;
+constexpr int kScreenWidth = 800;
+constexpr int kScreenHeight = 600;
 inline constexpr const char* kMainWindowTitle = "Drobix";
 
 // Opens the main window and the 800 x 600 back buffer, and loads BorderImage and FillImage.
 // False when no window can be made. The platform's event module takes the window's messages,
 // so no window procedure is passed.
 bool OpenDisplay();
-Platform::MainWindow* GetMainWindow();
 // Frees every picture, the back buffer and the window.
 void CloseDisplay();
 // Presents the back buffer; after a surface loss it restores instead.

@@ -8,14 +8,12 @@
 #include "graphics/Display.h"
 #include "graphics/ImageResources.h"
 #include "graphics/PixelBlit.h"
+#include "resources/ResourceIds.h"
 
 namespace Drobix {
 
 namespace {
 
-constexpr int kLargeFontPicture = 145;
-constexpr int kSmallFontPicture = 144;
-constexpr int kDigitFontPicture = 147;
 constexpr uint32_t kBlackKey = 0;
 
 constexpr char kLargeGlyphOrder[] =
@@ -84,11 +82,11 @@ int GlyphAdvance(const BitmapFont& font, char ch) {
 
 void BuildFonts() {
     BuildFont(FontId::Large, kLargeGlyphOrder,
-              LoadPngImageKeyed(kLargeFontPicture, kBlackKey, kBlackKey), 1);
+              LoadPngImageKeyed(ResourceId::kLargeFontPicture, kBlackKey, kBlackKey), 1);
     BuildFont(FontId::Small, kSmallGlyphOrder,
-              LoadPngImageKeyed(kSmallFontPicture, kBlackKey, kBlackKey), 2);
+              LoadPngImageKeyed(ResourceId::kSmallFontPicture, kBlackKey, kBlackKey), 2);
     BuildFont(FontId::Digits, kDigitGlyphOrder,
-              LoadPngImageKeyed(kDigitFontPicture, kBlackKey, kBlackKey), 1);
+              LoadPngImageKeyed(ResourceId::kDigitFontPicture, kBlackKey, kBlackKey), 1);
 }
 
 bool BuildFont(FontId fontId, const char* glyphOrder, ImageSurface* image, int spacing) {

@@ -15,9 +15,6 @@ constexpr int kFrameWidth = 800;
 constexpr int kFrameHeight = 600;
 constexpr int kFramePixels = kFrameWidth * kFrameHeight;
 
-// The main window as the rest of the program holds it; only the platform layer looks inside.
-struct MainWindow;
-
 // An RGBA picture (8 bits per channel, rows top first) for the window icon.
 struct IconPixels {
     int width = 0;
@@ -29,8 +26,6 @@ struct IconPixels {
 // with its aspect kept and black bars, mouse cursor hidden, asking for input focus. False when
 // no window can be made (no display). An icon without pixels leaves the default icon.
 bool OpenMainWindow(std::string_view title, const IconPixels& icon);
-// Null while no window is open.
-MainWindow* GetMainWindowHandle();
 void CloseMainWindow();
 
 // Shows one frame of kFramePixels pixels and returns after the display's refresh interval

@@ -7,9 +7,9 @@
 #include "graphics/Display.h"
 #include "graphics/Fonts.h"
 #include "input/Input.h"
-#include "platform/Keyboard.h"
+#include "resources/ResourceIds.h"
+#include "resources/Strings.h"
 #include "screens/InstructionScreenTesting.h"
-#include "screens/MenuText.h"
 
 namespace Drobix {
 
@@ -26,7 +26,7 @@ constexpr std::string_view kFooter = "Press (Esc) to return to the main menu";
 ImageSurface* helpTextSurface = nullptr;
 
 void RedrawHelpText() {
-    const std::string text = LoadMenuString(kHelpStringId);
+    const std::string text = LoadString(ResourceId::kHelpText);
     const Rect box{0, 0, kHelpWidth, kHelpHeight};
     DrawStringWrapped(FontId::Small, text, &box, helpTextSurface);
 }
@@ -49,7 +49,7 @@ void InstructionScreen::OnLeave(ScreenNumber nextScreen) {
 
 void InstructionScreen::Update(unsigned elapsedMs) {
     NonGameScreenBase::Update(elapsedMs);
-    if (AdvanceKeyGate(elapsedMs, keyTimer_) && IsKeyDown(Platform::VirtualKey::kEscape)) {
+    if (AdvanceKeyGate(elapsedMs, keyTimer_) && IsKeyDown(VirtualKey::kEscape)) {
         SwitchScreen(ScreenNumber::Intro);
     }
 }

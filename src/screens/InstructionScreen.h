@@ -6,8 +6,6 @@
 
 namespace Drobix {
 
-constexpr int kHelpStringId = 149;
-
 // Screen 3: the help text in a large panel. The text is drawn once into a picture of its own
 // while the screen is shown, and drawn again by the display after a loss of surfaces.
 class InstructionScreen final : public NonGameScreenBase {

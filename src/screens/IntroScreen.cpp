@@ -6,9 +6,8 @@
 #include "graphics/Display.h"
 #include "graphics/Fonts.h"
 #include "input/Input.h"
-#include "platform/Events.h"
-#include "platform/Keyboard.h"
-#include "screens/MenuText.h"
+#include "resources/ResourceIds.h"
+#include "resources/Strings.h"
 #include "storage/Settings.h"
 
 namespace Drobix {
@@ -54,7 +53,7 @@ void IntroScreen::OnEnter() {
     keyTimer_ = 0;
     scrollOffset_ = 0;
     if (creditsText_.empty()) {
-        creditsText_ = LoadMenuString(kCreditsStringId);
+        creditsText_ = LoadString(ResourceId::kCreditsText);
         creditsWidth_ = static_cast<uint32_t>(MeasureText(FontId::Small, creditsText_).width);
     }
 }
@@ -75,8 +74,8 @@ void IntroScreen::ReadKeys() {
         SwitchScreen(ScreenNumber::Options);
     } else if (IsKeyDown('3')) {
         SwitchScreen(ScreenNumber::Game);
-    } else if (IsKeyDown(Platform::VirtualKey::kEscape)) {
-        Platform::PostQuit();
+    } else if (IsKeyDown(VirtualKey::kEscape)) {
+        RequestQuit();
     }
 }
 

@@ -7,8 +7,6 @@
 
 namespace Drobix {
 
-constexpr int kCreditsStringId = 150;
-
 // Screen 1, the main menu: the menu panel, the high-score table, the scrolling credits and the
 // detected DirectX version over the menu backdrop.
 class IntroScreen final : public NonGameScreenBase {

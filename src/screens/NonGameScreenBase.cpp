@@ -12,6 +12,7 @@
 #include "game/Random.h"
 #include "graphics/Display.h"
 #include "graphics/ImageResources.h"
+#include "resources/ResourceIds.h"
 #include "screens/NonGameScreenBaseTesting.h"
 #include "screens/game/DrawGrid.h"
 #include "sound/Sound.h"
@@ -21,10 +22,6 @@
 namespace Drobix {
 
 namespace {
-
-constexpr int kMenuBackgroundId = 101;
-constexpr int kMarchMusicId = 152;
-constexpr int kBouncyMusicId = 153;
 
 constexpr unsigned kBackgroundRows = 22;
 constexpr unsigned kBackgroundColumns = 30;
@@ -82,11 +79,12 @@ void FillLogo(Board& logo) {
 
 void BuildBackdrop() {
     backdrop = std::make_unique<MenuBackdrop>();
-    backdrop->background = LoadJpgImage(kMenuBackgroundId);
+    backdrop->background = LoadJpgImage(ResourceId::kMenuBackground);
     backdrop->backgroundBoard = std::make_unique<Board>(kBackgroundRows, kBackgroundColumns);
     backdrop->logoBoard = std::make_unique<Board>(kLogoRows, kLogoColumns);
     FillLogo(*backdrop->logoBoard);
-    backdrop->musicId = NextRandom() % 2 != 0 ? kMarchMusicId : kBouncyMusicId;
+    backdrop->musicId =
+        NextRandom() % 2 != 0 ? ResourceId::kMenuMusicMarch : ResourceId::kMenuMusicBouncy;
     backdrop->music = LoadSound(backdrop->musicId, 0);
     StartSound(backdrop->music, kDsbPlayLooping);
 }

@@ -7,7 +7,6 @@
 #include "graphics/Display.h"
 #include "graphics/Fonts.h"
 #include "input/Input.h"
-#include "platform/Keyboard.h"
 #include "storage/Settings.h"
 
 namespace Drobix {
@@ -165,13 +164,13 @@ void OptionsScreen::Update(unsigned elapsedMs) {
 
 void OptionsScreen::ReadKeys() {
     for (int digit = 1; digit <= kOptionCount; ++digit) {
-        if (IsKeyDown(Platform::VirtualKey::kDigit0 + digit)) {
+        if (IsKeyDown(VirtualKey::kDigit0 + digit)) {
             StepOption(*GetSettings(), digit);
             keyTimer_ = 0;
             return;
         }
     }
-    if (IsKeyDown(Platform::VirtualKey::kEscape)) {
+    if (IsKeyDown(VirtualKey::kEscape)) {
         SwitchScreen(ScreenNumber::Intro);
     }
 }

@@ -3,12 +3,16 @@
 #include <map>
 #include <memory>
 
+#include "platform/Audio.h"
 #include "platform/Debug.h"
 #include "platform/Resources.h"
 #include "sound/OggDecoder.h"
 #include "sound/SoundTesting.h"
 
 namespace Drobix {
+
+static_assert(kDsbCapsCtrlVolume == Platform::kAudioBufferCtrlVolume,
+              "the sound's creation flag is the device's own");
 
 namespace {
 

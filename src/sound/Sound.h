@@ -2,14 +2,17 @@
 
 #include <cstdint>
 
-#include "platform/Audio.h"
+namespace Drobix::Platform {
+// The audio device's buffer of one sound; only the sound module looks inside.
+struct AudioBuffer;
+}  // namespace Drobix::Platform
 
 namespace Drobix {
 
 // Creation flags of a sound's buffer. Every buffer lives in memory whatever the flags; only a
 // buffer made with kDsbCapsCtrlVolume accepts volume changes.
 constexpr uint32_t kDsbCapsStatic = 0x2;
-constexpr uint32_t kDsbCapsCtrlVolume = Platform::kAudioBufferCtrlVolume;
+constexpr uint32_t kDsbCapsCtrlVolume = 0x80;
 
 // One loaded sound, owned by the sound table. The buffer is null when there is no device or
 // the resource gave no playable sound; such a sound is silent.

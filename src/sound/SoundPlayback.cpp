@@ -1,5 +1,6 @@
 #include "sound/SoundPlayback.h"
 
+#include "platform/Audio.h"
 #include "storage/Settings.h"
 
 namespace Drobix {

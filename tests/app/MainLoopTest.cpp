@@ -109,7 +109,7 @@ TEST_F(MainLoopTest, ScreenSwitchedDuringUpdateIsEnteredAndRenderedInTheSamePass
 
 TEST_F(MainLoopTest, QuitLeavesTheCurrentScreenForNone) {
     Pass(10);
-    Platform::PostQuit();
+    RequestQuit();
     EXPECT_FALSE(RunMainLoopPass());
     EXPECT_EQ(log_.back(), "intro leave 0");
     EXPECT_EQ(log_.size(), 3U);

@@ -9,6 +9,7 @@
 #include "graphics/Fonts.h"
 #include "graphics/ImageResources.h"
 #include "graphics/TestPictures.h"
+#include "platform/Presenter.h"
 
 namespace Drobix::Testing {
 

@@ -13,8 +13,10 @@
 #include "graphics/Fonts.h"
 #include "graphics/GlyphCount.h"
 #include "graphics/ImageResources.h"
+#include "platform/Presenter.h"
 #include "platform/Resources.h"
 #include "platform/scripted/PresenterScripted.h"
+#include "resources/ResourceIds.h"
 #include "screens/game/DrawGrid.h"
 
 namespace Drobix {
@@ -23,7 +25,7 @@ namespace {
 class FontResourcesTest : public testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_FALSE(Platform::FindResource(145, "PNG").empty());
+        ASSERT_FALSE(Platform::FindResource(ResourceId::kLargeFontPicture, "PNG").empty());
         ASSERT_TRUE(OpenDisplay());
         BuildFonts();
     }
@@ -174,7 +176,7 @@ TEST_F(FontResourcesTest, TitledPanelFramesTitleAndRule) {
 // A scene to look at: a board of every shape, every colour joined and apart, a titled panel
 // with text in each font and a scaled score popup, written to the build folder.
 TEST_F(FontResourcesTest, SceneScreenshot) {
-    DrawImage(LoadJpgImage(104), 0, 0);
+    DrawImage(LoadJpgImage(ResourceId::kGameBackgroundAurora), 0, 0);
     Board board(kBoardRows, kBoardColumns);
     std::vector<Block*> placed;
     for (int shape = 0; shape < kShapeCount; ++shape) {
@@ -209,7 +211,7 @@ TEST_F(FontResourcesTest, SceneScreenshot) {
     DrawStringWrapped(FontId::Small, "Words wrap inside the panel when they reach its right edge.",
                       &body);
     DrawStringScaled(FontId::Digits, "500", 300, 250, 0.7f);
-    ImageSurface* question = LoadPngImageKeyed(156, 0, 0);
+    ImageSurface* question = LoadPngImageKeyed(ResourceId::kHiddenPreviewSign, 0, 0);
     DrawImageKeyed(question, 600, 100);
     FlipDisplay();
     const std::string path = std::string(DROBIX_BINARY_DIR) + "/graphics-scene.png";

@@ -5,6 +5,7 @@
 #include "graphics/DisplayFixture.h"
 #include "graphics/GlyphCount.h"
 #include "graphics/PixelBlit.h"
+#include "resources/ResourceIds.h"
 
 namespace Drobix {
 namespace {
@@ -36,12 +37,16 @@ protected:
     }
 
     void BuildTestFonts() {
-        ASSERT_TRUE(BuildFont(FontId::Large, kLargeOrder,
-                              MakeFont(145, {{14, 13, 15, 12, 15}, {22, 10, 12, 15}}, 36),
-                              kLargeSpacing));
-        ASSERT_TRUE(BuildFont(FontId::Small, kSmallOrder,
-                              MakeFont(144, {{6, 6, 6, 6, 6, 6, 4, 4}}, 10), kSmallSpacing));
-        ASSERT_TRUE(BuildFont(FontId::Digits, "5", MakeFont(147, {{22}}, 37), 1));
+        ASSERT_TRUE(BuildFont(
+            FontId::Large, kLargeOrder,
+            MakeFont(ResourceId::kLargeFontPicture, {{14, 13, 15, 12, 15}, {22, 10, 12, 15}}, 36),
+            kLargeSpacing));
+        ASSERT_TRUE(
+            BuildFont(FontId::Small, kSmallOrder,
+                      MakeFont(ResourceId::kSmallFontPicture, {{6, 6, 6, 6, 6, 6, 4, 4}}, 10),
+                      kSmallSpacing));
+        ASSERT_TRUE(
+            BuildFont(FontId::Digits, "5", MakeFont(ResourceId::kDigitFontPicture, {{22}}, 37), 1));
     }
 };
 
@@ -210,7 +215,7 @@ TEST_F(FontsTest, FreeFontsEmptiesTheTableButKeepsThePictures) {
     FreeFonts();
     EXPECT_EQ(GetFont(FontId::Large), nullptr);
     EXPECT_FALSE(FontHasGlyph(FontId::Large, 'A'));
-    EXPECT_EQ(LoadPngImage(145), picture);
+    EXPECT_EQ(LoadPngImage(ResourceId::kLargeFontPicture), picture);
     DrawString(FontId::Large, "A", 0, 0);
     unsigned width = 1;
     unsigned height = 1;

@@ -6,7 +6,9 @@
 
 #include "assetgen/Codecs.h"
 #include "graphics/Display.h"
+#include "graphics/PictureDecoder.h"
 #include "graphics/PictureDecoderTesting.h"
+#include "resources/ResourceIds.h"
 
 namespace Drobix::Testing {
 
@@ -67,8 +69,8 @@ std::vector<uint8_t> EncodeJpeg(int width, int height, const std::vector<Rgb>& p
 
 FakeResources::FakeResources() {
     fakeResources.clear();
-    Add(kBorderImageId, "PNG", SolidPng(1, 1, {66, 63, 63}));
-    Add(kFillImageId, "PNG", SolidPng(1, 1, {0, 0, 0}));
+    Add(ResourceId::kGreyPixel, "PNG", SolidPng(1, 1, {66, 63, 63}));
+    Add(ResourceId::kBlackPixel, "PNG", SolidPng(1, 1, {0, 0, 0}));
     SetPictureSource(&FindFakeResource);
 }
 

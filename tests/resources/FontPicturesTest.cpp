@@ -6,6 +6,7 @@
 #include "platform/Resources.h"
 #include "resources/MarkerLayout.h"
 #include "resources/PictureReader.h"
+#include "resources/ResourceIds.h"
 
 namespace Drobix {
 namespace {
@@ -35,9 +36,9 @@ struct FontCase {
 };
 
 const FontCase kFonts[] = {
-    {"Large", 145, &kLargeOrder, 1, 750, 74, 3, 84, 36, 2},
-    {"Small", 144, &kSmallOrder, 2, 510, 11, 3, 89, 10, 1},
-    {"Digits", 147, &kDigitOrder, 1, 220, 38, 2, 10, 37, 1},
+    {"Large", ResourceId::kLargeFontPicture, &kLargeOrder, 1, 750, 74, 3, 84, 36, 2},
+    {"Small", ResourceId::kSmallFontPicture, &kSmallOrder, 2, 510, 11, 3, 89, 10, 1},
+    {"Digits", ResourceId::kDigitFontPicture, &kDigitOrder, 1, 220, 38, 2, 10, 37, 1},
 };
 
 class FontPicture : public testing::TestWithParam<FontCase> {
@@ -109,7 +110,7 @@ MarkerFont ReadFont(int id, const std::string& order, int spacing) {
 }
 
 TEST(LargeFontPicture, HasTheRectanglesAndWidthsTheLayoutWasMeasuredWith) {
-    const MarkerFont font = ReadFont(145, kLargeOrder, 1);
+    const MarkerFont font = ReadFont(ResourceId::kLargeFontPicture, kLargeOrder, 1);
     EXPECT_EQ(font.glyphs.at('A'), (GlyphBox{1, 1, 15, 37}));
     EXPECT_EQ(font.Width(' '), 12);
     EXPECT_EQ(font.Width('S'), 15);
@@ -125,9 +126,10 @@ TEST(LargeFontPicture, HasTheRectanglesAndWidthsTheLayoutWasMeasuredWith) {
 }
 
 TEST(LargeFontPicture, IsGrey) {
-    const auto picture = Testing::ReadPng(Platform::FindResource(145, "PNG"));
+    const auto picture =
+        Testing::ReadPng(Platform::FindResource(ResourceId::kLargeFontPicture, "PNG"));
     ASSERT_TRUE(picture.has_value());
-    const MarkerFont font = ReadFont(145, kLargeOrder, 1);
+    const MarkerFont font = ReadFont(ResourceId::kLargeFontPicture, kLargeOrder, 1);
     for (const auto& [ch, box] : font.glyphs) {
         for (int y = box.top; y < box.bottom; ++y) {
             for (int x = box.left; x < box.right; ++x) {
@@ -139,7 +141,7 @@ TEST(LargeFontPicture, IsGrey) {
 }
 
 TEST(SmallFontPicture, HasTheRectanglesAndWidthsTheLayoutWasMeasuredWith) {
-    const MarkerFont font = ReadFont(144, kSmallOrder, 2);
+    const MarkerFont font = ReadFont(ResourceId::kSmallFontPicture, kSmallOrder, 2);
     EXPECT_EQ(font.glyphs.at('A'), (GlyphBox{1, 1, 7, 11}));
     EXPECT_EQ(font.Width(' '), 4);
     EXPECT_EQ(font.Width('H'), 6);
@@ -165,7 +167,7 @@ TEST(SmallFontPicture, HasTheRectanglesAndWidthsTheLayoutWasMeasuredWith) {
 }
 
 TEST(DigitFontPicture, HasTheRectanglesAndWidthsTheLayoutWasMeasuredWith) {
-    const MarkerFont font = ReadFont(147, kDigitOrder, 1);
+    const MarkerFont font = ReadFont(ResourceId::kDigitFontPicture, kDigitOrder, 1);
     EXPECT_EQ(font.glyphs.at('0'), (GlyphBox{1, 1, 23, 38}));
     EXPECT_EQ(font.Width('5'), 22);
     EXPECT_EQ(font.glyphs.at('5').Height(), 37);
@@ -176,9 +178,10 @@ TEST(DigitFontPicture, HasTheRectanglesAndWidthsTheLayoutWasMeasuredWith) {
 }
 
 TEST(DigitFontPicture, IsColoured) {
-    const auto picture = Testing::ReadPng(Platform::FindResource(147, "PNG"));
+    const auto picture =
+        Testing::ReadPng(Platform::FindResource(ResourceId::kDigitFontPicture, "PNG"));
     ASSERT_TRUE(picture.has_value());
-    const GlyphBox eight = ReadFont(147, kDigitOrder, 1).glyphs.at('8');
+    const GlyphBox eight = ReadFont(ResourceId::kDigitFontPicture, kDigitOrder, 1).glyphs.at('8');
     int coloured = 0;
     for (int y = eight.top; y < eight.bottom; ++y) {
         for (int x = eight.left; x < eight.right; ++x) {

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 
 #include "platform/Resources.h"
 #include "resources/PictureReader.h"
+#include "resources/ResourceIds.h"
 
 namespace Drobix {
 namespace {
@@ -12,6 +14,10 @@ using Testing::DecodedPicture;
 using Pixel = DecodedPicture::Pixel;
 
 // ---- the backgrounds ----
+
+constexpr std::array kGameBackgrounds{
+    ResourceId::kGameBackgroundAurora, ResourceId::kGameBackgroundForge,
+    ResourceId::kGameBackgroundDeepSea, ResourceId::kGameBackgroundNebula};
 
 class Background : public testing::TestWithParam<int> {};
 
@@ -27,7 +33,12 @@ TEST_P(Background, IsABaselineThreeComponentJpegOf800By600) {
     EXPECT_TRUE(picture->baseline);
 }
 
-INSTANTIATE_TEST_SUITE_P(Pictures, Background, testing::Values(101, 104, 105, 106, 107));
+INSTANTIATE_TEST_SUITE_P(Pictures, Background,
+                         testing::Values(ResourceId::kMenuBackground,
+                                         ResourceId::kGameBackgroundAurora,
+                                         ResourceId::kGameBackgroundForge,
+                                         ResourceId::kGameBackgroundDeepSea,
+                                         ResourceId::kGameBackgroundNebula));
 
 // The game screen draws the board, the preview and the figures over the background: each
 // game background keeps those places dark and quiet.
@@ -55,7 +66,7 @@ TEST_P(GameBackground, KeepsTheWellThePreviewBoxAndTheFiguresDark) {
 TEST_P(GameBackground, DiffersFromTheOtherGameBackgrounds) {
     const auto picture = Testing::ReadJpeg(Platform::FindResource(GetParam(), "JPG"));
     ASSERT_TRUE(picture.has_value());
-    for (int other = 104; other <= 107; ++other) {
+    for (const int other : kGameBackgrounds) {
         if (other == GetParam()) {
             continue;
         }
@@ -74,7 +85,7 @@ TEST_P(GameBackground, DiffersFromTheOtherGameBackgrounds) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Pictures, GameBackground, testing::Values(104, 105, 106, 107));
+INSTANTIATE_TEST_SUITE_P(Pictures, GameBackground, testing::ValuesIn(kGameBackgrounds));
 
 // ---- the block sprite sheet ----
 
@@ -91,7 +102,7 @@ int Brightness(Pixel p) {
 class BlockSheet : public testing::Test {
 protected:
     void SetUp() override {
-        const auto bytes = Platform::FindResource(118, "PNG");
+        const auto bytes = Platform::FindResource(ResourceId::kBlockSpriteSheet, "PNG");
         ASSERT_FALSE(bytes.empty());
         auto decoded = Testing::ReadPng(bytes);
         ASSERT_TRUE(decoded.has_value());
@@ -182,8 +193,8 @@ TEST_F(BlockSheet, CornerPiecesRoundTheFacesCornersAndMatchItInside) {
 // ---- the small pictures ----
 
 TEST(SmallPictures, TheOnePixelColoursAreExact) {
-    const auto fill = Testing::ReadPng(Platform::FindResource(121, "PNG"));
-    const auto border = Testing::ReadPng(Platform::FindResource(148, "PNG"));
+    const auto fill = Testing::ReadPng(Platform::FindResource(ResourceId::kBlackPixel, "PNG"));
+    const auto border = Testing::ReadPng(Platform::FindResource(ResourceId::kGreyPixel, "PNG"));
     ASSERT_TRUE(fill.has_value());
     ASSERT_TRUE(border.has_value());
     EXPECT_EQ(fill->width, 1);
@@ -195,7 +206,8 @@ TEST(SmallPictures, TheOnePixelColoursAreExact) {
 }
 
 TEST(SmallPictures, TheCheckerAlternatesSingleBlackAndWhitePixels) {
-    const auto checker = Testing::ReadPng(Platform::FindResource(120, "PNG"));
+    const auto checker =
+        Testing::ReadPng(Platform::FindResource(ResourceId::kCheckerOverlay, "PNG"));
     ASSERT_TRUE(checker.has_value());
     EXPECT_EQ(checker->width, 80);
     EXPECT_EQ(checker->height, 60);
@@ -212,7 +224,8 @@ TEST(SmallPictures, TheCheckerAlternatesSingleBlackAndWhitePixels) {
 }
 
 TEST(SmallPictures, TheHiddenPreviewSignIsARedMarkOnBlack) {
-    const auto sign = Testing::ReadPng(Platform::FindResource(156, "PNG"));
+    const auto sign =
+        Testing::ReadPng(Platform::FindResource(ResourceId::kHiddenPreviewSign, "PNG"));
     ASSERT_TRUE(sign.has_value());
     EXPECT_EQ(sign->width, 104);
     EXPECT_EQ(sign->height, 104);
@@ -232,13 +245,13 @@ TEST(SmallPictures, TheHiddenPreviewSignIsARedMarkOnBlack) {
 }
 
 TEST(SmallPictures, TheIconIsAPngUnderItsOwnType) {
-    const auto bytes = Platform::FindResource(146, "ICON");
+    const auto bytes = Platform::FindResource(ResourceId::kWindowIcon, "ICON");
     ASSERT_FALSE(bytes.empty());
     const auto icon = Testing::ReadPng(bytes);
     ASSERT_TRUE(icon.has_value());
     EXPECT_EQ(icon->width, 32);
     EXPECT_EQ(icon->height, 32);
-    EXPECT_TRUE(Platform::FindResource(146, "PNG").empty());
+    EXPECT_TRUE(Platform::FindResource(ResourceId::kWindowIcon, "PNG").empty());
 }
 
 }  // namespace

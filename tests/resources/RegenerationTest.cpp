@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/Resources.h"
+#include "resources/ResourceIds.h"
 
 namespace Drobix {
 namespace {
@@ -27,6 +28,7 @@ std::vector<uint8_t> ReadFile(const fs::path& path) {
 
 struct ListEntry {
     int id;
+    std::string name;
     std::string type;
     std::string file;
 };
@@ -40,7 +42,7 @@ std::vector<ListEntry> ReadList(const fs::path& path) {
         }
         std::istringstream fields(line);
         ListEntry entry;
-        fields >> entry.id >> entry.type >> entry.file;
+        fields >> entry.id >> entry.name >> entry.type >> entry.file;
         entries.push_back(entry);
     }
     return entries;
@@ -84,8 +86,8 @@ TEST(EmbeddedResources, AreTheFilesOfTheList) {
         EXPECT_TRUE(std::vector<uint8_t>(bytes.begin(), bytes.end()) == file) << entry.file;
     }
     EXPECT_TRUE(Platform::FindResource(999, "PNG").empty());
-    EXPECT_TRUE(Platform::FindResource(118, "JPG").empty());
-    EXPECT_TRUE(Platform::FindResource(101, "").empty());
+    EXPECT_TRUE(Platform::FindResource(ResourceId::kBlockSpriteSheet, "JPG").empty());
+    EXPECT_TRUE(Platform::FindResource(ResourceId::kMenuBackground, "").empty());
 }
 
 }  // namespace

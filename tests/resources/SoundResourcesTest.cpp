@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/Resources.h"
+#include "resources/ResourceIds.h"
 
 namespace Drobix {
 namespace {
@@ -31,16 +32,16 @@ struct ExpectedSound {
 
 // Every built-in sound with the format and exact length the asset tool makes.
 constexpr ExpectedSound kSounds[] = {
-    {131, kMono, kLandingRate, 2205},     // landing, 0.1 s
-    {133, kStereo, kEffectRate, 105840},  // game over, 2.4 s
-    {134, kStereo, kEffectRate, 70560},   // four rows, 1.6 s
-    {135, kStereo, kEffectRate, 61740},   // level up, 1.4 s
-    {136, kStereo, kEffectRate, 26460},   // one row, 0.6 s
-    {137, kStereo, kEffectRate, 74970},   // new game, 1.7 s
-    {138, kStereo, kEffectRate, 44100},   // three rows, 1.0 s
-    {139, kStereo, kEffectRate, 35280},   // two rows, 0.8 s
-    {152, kStereo, kMusicRate, 699904},   // 256 steps of 2734 frames
-    {153, kStereo, kMusicRate, 724992},   // 256 steps of 2832 frames
+    {ResourceId::kLandingSound, kMono, kLandingRate, 2205},       // 0.1 s
+    {ResourceId::kGameOverSound, kStereo, kEffectRate, 105840},   // 2.4 s
+    {ResourceId::kFourRowsSound, kStereo, kEffectRate, 70560},    // 1.6 s
+    {ResourceId::kLevelUpSound, kStereo, kEffectRate, 61740},     // 1.4 s
+    {ResourceId::kOneRowSound, kStereo, kEffectRate, 26460},      // 0.6 s
+    {ResourceId::kNewGameSound, kStereo, kEffectRate, 74970},     // 1.7 s
+    {ResourceId::kThreeRowsSound, kStereo, kEffectRate, 44100},   // 1.0 s
+    {ResourceId::kTwoRowsSound, kStereo, kEffectRate, 35280},     // 0.8 s
+    {ResourceId::kMenuMusicMarch, kStereo, kMusicRate, 699904},   // 256 steps of 2734 frames
+    {ResourceId::kMenuMusicBouncy, kStereo, kMusicRate, 724992},  // 256 steps of 2832 frames
 };
 
 struct DecodedSound {
@@ -149,14 +150,17 @@ TEST(SoundResourcesTest, EverySoundDecodesWithItsFormatAndExactLength) {
 TEST(SoundResourcesTest, DecodedSizesMatchWhatTheGameBudgetsFor) {
     std::size_t effectBytes = 0;
     for (const ExpectedSound& expected : kSounds) {
-        if (expected.id != 152 && expected.id != 153) {
+        if (expected.id != ResourceId::kMenuMusicMarch &&
+            expected.id != ResourceId::kMenuMusicBouncy) {
             effectBytes += DecodeResource(expected.id).Bytes();
         }
     }
     // About 1.7 MB for the eight effects, 2.8 MB and 2.9 MB for the two tracks.
     EXPECT_NEAR(static_cast<double>(effectBytes), 1.7e6, 0.05e6);
-    EXPECT_NEAR(static_cast<double>(DecodeResource(152).Bytes()), 2.8e6, 0.05e6);
-    EXPECT_NEAR(static_cast<double>(DecodeResource(153).Bytes()), 2.9e6, 0.05e6);
+    EXPECT_NEAR(static_cast<double>(DecodeResource(ResourceId::kMenuMusicMarch).Bytes()), 2.8e6,
+                0.05e6);
+    EXPECT_NEAR(static_cast<double>(DecodeResource(ResourceId::kMenuMusicBouncy).Bytes()), 2.9e6,
+                0.05e6);
     // The game reserves twelve times the stream's size for the decoded sound.
     for (const ExpectedSound& expected : kSounds) {
         SCOPED_TRACE(expected.id);
@@ -177,7 +181,8 @@ TEST(SoundResourcesTest, SoundsAreAudibleWithoutClippingAndEffectsEndInSilence) 
         const int peak = Peak(sound);
         EXPECT_LT(peak, kHeadroom);
         EXPECT_GT(peak, kAudible);
-        if (expected.id != 152 && expected.id != 153) {
+        if (expected.id != ResourceId::kMenuMusicMarch &&
+            expected.id != ResourceId::kMenuMusicBouncy) {
             for (int channel = 0; channel < sound.channels; ++channel) {
                 EXPECT_LE(std::abs(sound.At(sound.Frames() - 1, channel)), kSilence);
             }
@@ -191,7 +196,7 @@ TEST(SoundResourcesTest, SoundsAreAudibleWithoutClippingAndEffectsEndInSilence) 
 TEST(SoundResourcesTest, MusicLoopsWithoutAGapOrAClick) {
     constexpr double kEdgeSeconds = 0.05;
     constexpr double kQuietestEdge = 0.1;  // 20 dB under the whole track: a breath, not a gap
-    for (const int id : {152, 153}) {
+    for (const int id : {ResourceId::kMenuMusicMarch, ResourceId::kMenuMusicBouncy}) {
         SCOPED_TRACE(id);
         const DecodedSound sound = DecodeResource(id);
         const auto edge = static_cast<std::size_t>(kEdgeSeconds * static_cast<double>(sound.rate));

@@ -7,6 +7,8 @@
 #include "platform/Resources.h"
 #include "resources/MarkerLayout.h"
 #include "resources/PictureReader.h"
+#include "resources/ResourceIds.h"
+#include "resources/Strings.h"
 
 namespace Drobix {
 namespace {
@@ -23,7 +25,7 @@ std::vector<std::string> Split(const std::string& text, const std::string& separ
 }
 
 TEST(HelpText, IsSixParagraphsOf1237BytesWithTheKeySymbols) {
-    const auto help = Platform::LoadStringResource(149);
+    const auto help = Platform::LoadStringResource(ResourceId::kHelpText);
     ASSERT_TRUE(help.has_value());
     EXPECT_EQ(help->size(), 1237u);
     const std::vector<std::string> paragraphs = Split(*help, "\n\n");
@@ -50,11 +52,12 @@ TEST(HelpText, IsSixParagraphsOf1237BytesWithTheKeySymbols) {
 }
 
 TEST(CreditsText, IsOneLineThatTheSmallFontCanDraw) {
-    const auto credits = Platform::LoadStringResource(150);
+    const auto credits = Platform::LoadStringResource(ResourceId::kCreditsText);
     ASSERT_TRUE(credits.has_value());
     ASSERT_FALSE(credits->empty());
     EXPECT_EQ(credits->find('\n'), std::string::npos);
-    const auto picture = Testing::ReadPng(Platform::FindResource(144, "PNG"));
+    const auto picture =
+        Testing::ReadPng(Platform::FindResource(ResourceId::kSmallFontPicture, "PNG"));
     ASSERT_TRUE(picture.has_value());
     const auto font = Testing::ReadMarkerFont(
         *picture,
@@ -70,7 +73,18 @@ TEST(CreditsText, IsOneLineThatTheSmallFontCanDraw) {
 
 TEST(StringResources, AnUnknownIdHasNoString) {
     EXPECT_FALSE(Platform::LoadStringResource(151).has_value());
-    EXPECT_FALSE(Platform::LoadStringResource(118).has_value());  // a picture, not a string
+    // A picture, not a string.
+    EXPECT_FALSE(Platform::LoadStringResource(ResourceId::kBlockSpriteSheet).has_value());
+}
+
+// The screens' texts come whole through the strings module; a missing one reads as empty.
+TEST(StringResources, ReachTheScreensWholeOrEmpty) {
+    EXPECT_EQ(LoadString(ResourceId::kHelpText),
+              Platform::LoadStringResource(ResourceId::kHelpText));
+    EXPECT_EQ(LoadString(ResourceId::kCreditsText),
+              Platform::LoadStringResource(ResourceId::kCreditsText));
+    EXPECT_EQ(LoadString(151), "");
+    EXPECT_EQ(LoadString(ResourceId::kBlockSpriteSheet), "");
 }
 
 }  // namespace

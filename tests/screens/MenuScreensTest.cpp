@@ -12,6 +12,7 @@
 #include "graphics/Display.h"
 #include "graphics/Fonts.h"
 #include "platform/scripted/PresenterScripted.h"
+#include "resources/ResourceIds.h"
 #include "screens/InstructionScreen.h"
 #include "screens/InstructionScreenTesting.h"
 #include "screens/IntroScreen.h"
@@ -52,7 +53,8 @@ TEST_F(MenuScreensTest, BackdropLivesAmongTheMenusAndIsReleasedForTheGame) {
     intro_.OnEnter();
     const Board* board = Testing::GetMenuBackgroundBoard();
     ASSERT_NE(board, nullptr);
-    EXPECT_TRUE(Testing::GetMenuMusicId() == 152 || Testing::GetMenuMusicId() == 153);
+    EXPECT_TRUE(Testing::GetMenuMusicId() == ResourceId::kMenuMusicMarch ||
+                Testing::GetMenuMusicId() == ResourceId::kMenuMusicBouncy);
     // With no decorations, one always starts in the first frame.
     intro_.Update(kFrameMs);
     EXPECT_EQ(Testing::GetMenuDecorationCount(), 1U);

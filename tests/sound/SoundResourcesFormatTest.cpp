@@ -5,6 +5,7 @@
 #include "TempDataHome.h"
 #include "platform/Resources.h"
 #include "platform/scripted/AudioScripted.h"
+#include "resources/ResourceIds.h"
 #include "sound/OggDecoder.h"
 #include "sound/Sound.h"
 #include "sound/SoundTesting.h"
@@ -13,7 +14,11 @@
 namespace Drobix {
 namespace {
 
-constexpr std::array kSoundIds{131, 133, 134, 135, 136, 137, 138, 139, 152, 153};
+constexpr std::array kSoundIds{ResourceId::kLandingSound,   ResourceId::kGameOverSound,
+                               ResourceId::kFourRowsSound,  ResourceId::kLevelUpSound,
+                               ResourceId::kOneRowSound,    ResourceId::kNewGameSound,
+                               ResourceId::kThreeRowsSound, ResourceId::kTwoRowsSound,
+                               ResourceId::kMenuMusicMarch, ResourceId::kMenuMusicBouncy};
 constexpr std::array kBuiltInRates{22050U, 24000U, 44100U};
 
 class SoundResourcesFormatTest : public testing::Test {

@@ -5,6 +5,7 @@
 #include <span>
 #include <vector>
 
+#include "resources/ResourceIds.h"
 #include "sound/OggTestStream.h"
 
 namespace Drobix::Testing {
@@ -17,13 +18,13 @@ struct TestStream {
     size_t frames;
 };
 
-constexpr int kMonoId = 133;
-constexpr int kStereoId = 134;
-constexpr int kLandingId = 131;
-constexpr int kEffectId = 137;
-constexpr int kMusicId = 153;
-constexpr int kThreeChannelId = 138;
-constexpr int kDamagedId = 139;
+constexpr int kMonoId = ResourceId::kGameOverSound;
+constexpr int kStereoId = ResourceId::kFourRowsSound;
+constexpr int kLandingId = ResourceId::kLandingSound;
+constexpr int kEffectId = ResourceId::kNewGameSound;
+constexpr int kMusicId = ResourceId::kMenuMusicBouncy;
+constexpr int kThreeChannelId = ResourceId::kThreeRowsSound;
+constexpr int kDamagedId = ResourceId::kTwoRowsSound;
 constexpr int kMissingId = 999;
 
 inline const std::map<int, TestStream>& TestStreamShapes() {

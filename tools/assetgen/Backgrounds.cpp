@@ -5,6 +5,7 @@
 #include "Codecs.h"
 #include "Image.h"
 #include "Pictures.h"
+#include "ResourceIds.h"
 #include "Texture.h"
 
 namespace Drobix::AssetGen {
@@ -239,7 +240,7 @@ void Grain(Canvas& canvas, uint64_t seed, float amount) {
 
 // ---- the four moods and the menu ----
 
-// 104: a northern night. Curtains of green and violet aurora over a starry sky, dark
+// A northern night. Curtains of green and violet aurora over a starry sky, dark
 // mountains below, a cool steel frame.
 Canvas AuroraNight() {
     Canvas canvas(kWidth, kHeight);
@@ -300,7 +301,7 @@ Canvas AuroraNight() {
     return canvas;
 }
 
-// 105: a forge. Glowing cracks in dark rock, sparks rising, heat from below, an iron frame.
+// A forge. Glowing cracks in dark rock, sparks rising, heat from below, an iron frame.
 Canvas EmberForge() {
     Canvas canvas(kWidth, kHeight);
     VerticalGradient(canvas, {{0.0f, Hex(0x080302)}, {0.6f, Hex(0x160604)}, {1.0f, Hex(0x3A0E04)}});
@@ -346,7 +347,7 @@ Canvas EmberForge() {
     return canvas;
 }
 
-// 106: the deep sea. Light shafts from the surface, caustics, rising bubbles, kelp in the
+// The deep sea. Light shafts from the surface, caustics, rising bubbles, kelp in the
 // dark below, an aqua glass frame.
 Canvas DeepSea() {
     Canvas canvas(kWidth, kHeight);
@@ -414,7 +415,7 @@ Canvas DeepSea() {
     return canvas;
 }
 
-// 107: deep space. Magenta and blue nebula, dense stars, a ringed planet, a neon frame.
+// Deep space. Magenta and blue nebula, dense stars, a ringed planet, a neon frame.
 Canvas Nebula() {
     Canvas canvas(kWidth, kHeight, Hex(0x030208));
     for (int y = 0; y < kHeight; ++y) {
@@ -485,7 +486,7 @@ Canvas Nebula() {
     return canvas;
 }
 
-// 101: behind the menus. A twilight violet-blue field with a faint grid where the falling
+// Behind the menus. A twilight violet-blue field with a faint grid where the falling
 // decorations' cells go, soft lights, and a glow behind the logo.
 Canvas MenuBackdrop() {
     Canvas canvas(kWidth, kHeight);
@@ -536,11 +537,11 @@ Asset Jpeg(int id, const char* name, const Canvas& canvas) {
 
 std::vector<Asset> MakeBackgrounds() {
     return {
-        Jpeg(101, "menu-background.jpg", MenuBackdrop()),
-        Jpeg(104, "game-aurora.jpg", AuroraNight()),
-        Jpeg(105, "game-forge.jpg", EmberForge()),
-        Jpeg(106, "game-deep-sea.jpg", DeepSea()),
-        Jpeg(107, "game-nebula.jpg", Nebula()),
+        Jpeg(ResourceId::kMenuBackground, "menu-background.jpg", MenuBackdrop()),
+        Jpeg(ResourceId::kGameBackgroundAurora, "game-aurora.jpg", AuroraNight()),
+        Jpeg(ResourceId::kGameBackgroundForge, "game-forge.jpg", EmberForge()),
+        Jpeg(ResourceId::kGameBackgroundDeepSea, "game-deep-sea.jpg", DeepSea()),
+        Jpeg(ResourceId::kGameBackgroundNebula, "game-nebula.jpg", Nebula()),
     };
 }
 

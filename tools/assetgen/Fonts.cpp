@@ -9,6 +9,7 @@
 #include "Codecs.h"
 #include "GlyphRenderer.h"
 #include "Pictures.h"
+#include "ResourceIds.h"
 
 namespace Drobix::AssetGen {
 
@@ -304,11 +305,12 @@ Art::IndexedImage GreyPalettePicture(const Art::RgbImage& picture) {
 
 std::vector<Asset> MakeFonts() {
     return {
-        {144, "PNG", "font-small.png",
+        {ResourceId::kSmallFontPicture, "PNG", "font-small.png",
          Art::EncodePng(GreyPalettePicture(Art::MakeSmallFont().picture))},
-        {145, "PNG", "font-large.png",
+        {ResourceId::kLargeFontPicture, "PNG", "font-large.png",
          Art::EncodePng(GreyPalettePicture(Art::MakeLargeFont().picture))},
-        {147, "PNG", "font-digits.png", Art::EncodePng(Art::MakeDigitFont().picture)},
+        {ResourceId::kDigitFontPicture, "PNG", "font-digits.png",
+         Art::EncodePng(Art::MakeDigitFont().picture)},
     };
 }
 

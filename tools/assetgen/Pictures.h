@@ -6,14 +6,14 @@
 
 namespace Drobix::AssetGen {
 
-// The block sprite sheet (118), the checker (120), the two 1 x 1 colours (121, 148), the
-// hidden-preview sign (156) and the window icon (146).
+// The block sprite sheet, the checker overlay, the black and the grey pixel, the hidden-preview
+// sign and the window icon.
 std::vector<Asset> MakeSprites();
 
-// The menu background (101) and the four game backgrounds (104..107).
+// The menu background and the four game backgrounds.
 std::vector<Asset> MakeBackgrounds();
 
-// The three font pictures (144, 145, 147).
+// The three font pictures.
 std::vector<Asset> MakeFonts();
 
 }  // namespace Drobix::AssetGen

@@ -9,12 +9,14 @@
 
 #include "Codecs.h"
 #include "Image.h"
+#include "ResourceIds.h"
 #include "Strings.h"
 
 namespace Drobix::AssetGen {
 
 namespace {
 
+namespace Id = ResourceId;
 using Art::Rgb;
 using Art::RgbImage;
 
@@ -386,10 +388,10 @@ Grid SampleBoard() {
 RgbImage GameMockup(const std::map<int, RgbImage>& pictures, const Fonts& fonts, int background,
                     bool prompt, bool hiddenPreview) {
     RgbImage screen = pictures.at(background);
-    const RgbImage& sheet = pictures.at(118);
+    const RgbImage& sheet = pictures.at(Id::kBlockSpriteSheet);
     DrawGrid(screen, sheet, SampleBoard(), 270, 40);
     if (hiddenPreview) {
-        Blit(screen, pictures.at(156), {0, 0, 104, 104}, 544, 188, true);
+        Blit(screen, pictures.at(Id::kHiddenPreviewSign), {0, 0, 104, 104}, 544, 188, true);
     } else {
         Grid next(2, 4);
         next.Place({"##..", ".##."}, 0, 0, 12, 0);
@@ -406,7 +408,8 @@ RgbImage GameMockup(const std::map<int, RgbImage>& pictures, const Fonts& fonts,
     if (prompt) {
         for (int i = 0; i < 10; ++i) {
             for (int j = 0; j < 10; ++j) {
-                Blit(screen, pictures.at(120), {0, 0, 80, 60}, 80 * i, 60 * j, false);
+                Blit(screen, pictures.at(Id::kCheckerOverlay), {0, 0, 80, 60}, 80 * i, 60 * j,
+                     false);
             }
         }
         // The checker is keyed white: put the screen back where it is white.
@@ -432,8 +435,8 @@ RgbImage GameMockup(const std::map<int, RgbImage>& pictures, const Fonts& fonts,
 
 RgbImage MenuMockup(const std::map<int, RgbImage>& pictures, const Fonts& fonts,
                     const std::string& credits) {
-    RgbImage screen = pictures.at(101);
-    const RgbImage& sheet = pictures.at(118);
+    RgbImage screen = pictures.at(Id::kMenuBackground);
+    const RgbImage& sheet = pictures.at(Id::kBlockSpriteSheet);
     Grid board(22, 30);
     board.Place({"##", "##"}, 3, 2, 3, 1);
     board.Place({"#..", "###"}, 9, 25, 10, 2);
@@ -480,7 +483,7 @@ RgbImage MenuMockup(const std::map<int, RgbImage>& pictures, const Fonts& fonts,
 
 RgbImage InstructionsMockup(const std::map<int, RgbImage>& pictures, const Fonts& fonts,
                             const std::string& help) {
-    RgbImage screen = pictures.at(101);
+    RgbImage screen = pictures.at(Id::kMenuBackground);
     DrawPanel(screen, {112, 38, 688, 198}, true);
     DrawTitledPanel(screen, fonts, {25, 260, 775, 570}, "Instructions");
     RgbImage text(710, 270);
@@ -544,7 +547,8 @@ bool WriteContactSheet(const std::vector<Asset>& assets, const std::string& path
         return out;
     };
     int x = 10;
-    for (int id : {101, 104, 105, 106, 107}) {
+    for (int id : {Id::kMenuBackground, Id::kGameBackgroundAurora, Id::kGameBackgroundForge,
+                   Id::kGameBackgroundDeepSea, Id::kGameBackgroundNebula}) {
         if (pictures.count(id) != 0) {
             const RgbImage small = halve(pictures.at(id));
             Blit(sheet, small, {0, 0, small.width, small.height}, x, 10, false);
@@ -557,48 +561,56 @@ bool WriteContactSheet(const std::vector<Asset>& assets, const std::string& path
             Blit(sheet, big, {0, 0, big.width, big.height}, px, py, false);
         }
     };
-    place(118, 2, 10, 330);
-    place(145, 2, 120, 330);
-    place(144, 3, 120, 500);
-    place(147, 3, 120, 550);
-    place(120, 2, 120, 680);
-    place(121, 16, 300, 680);
-    place(148, 16, 330, 680);
-    place(156, 2, 380, 680);
-    place(146, 4, 600, 680);
+    place(Id::kBlockSpriteSheet, 2, 10, 330);
+    place(Id::kLargeFontPicture, 2, 120, 330);
+    place(Id::kSmallFontPicture, 3, 120, 500);
+    place(Id::kDigitFontPicture, 3, 120, 550);
+    place(Id::kCheckerOverlay, 2, 120, 680);
+    place(Id::kBlackPixel, 16, 300, 680);
+    place(Id::kGreyPixel, 16, 330, 680);
+    place(Id::kHiddenPreviewSign, 2, 380, 680);
+    place(Id::kWindowIcon, 4, 600, 680);
     return Save(sheet, path);
 }
 
 bool WritePreviews(const std::vector<Asset>& assets, const std::string& folder) {
     const std::map<int, RgbImage> pictures = DecodeAll(assets);
-    for (int id : {101, 104, 105, 106, 107, 118, 120, 144, 145, 147, 156}) {
+    for (int id : {Id::kMenuBackground, Id::kGameBackgroundAurora, Id::kGameBackgroundForge,
+                   Id::kGameBackgroundDeepSea, Id::kGameBackgroundNebula, Id::kBlockSpriteSheet,
+                   Id::kCheckerOverlay, Id::kSmallFontPicture, Id::kLargeFontPicture,
+                   Id::kDigitFontPicture, Id::kHiddenPreviewSign}) {
         if (pictures.count(id) == 0) {
             return false;
         }
     }
     std::filesystem::create_directories(folder);
     const std::filesystem::path dir(folder);
-    const Fonts fonts{Font(pictures.at(145), kLargeOrder, 1),
-                      Font(pictures.at(144), kSmallOrder, 2),
-                      Font(pictures.at(147), "0123456789", 1)};
+    const Fonts fonts{Font(pictures.at(Id::kLargeFontPicture), kLargeOrder, 1),
+                      Font(pictures.at(Id::kSmallFontPicture), kSmallOrder, 2),
+                      Font(pictures.at(Id::kDigitFontPicture), "0123456789", 1)};
     bool ok = true;
-    for (int id : {104, 105, 106, 107}) {
-        ok = ok && Save(GameMockup(pictures, fonts, id, false, id == 106),
+    for (int id : {Id::kGameBackgroundAurora, Id::kGameBackgroundForge, Id::kGameBackgroundDeepSea,
+                   Id::kGameBackgroundNebula}) {
+        ok = ok && Save(GameMockup(pictures, fonts, id, false, id == Id::kGameBackgroundDeepSea),
                         dir / ("game-" + std::to_string(id) + ".png"));
     }
-    ok = ok && Save(GameMockup(pictures, fonts, 105, true, false), dir / "game-prompt.png");
-    ok = ok && Save(MenuMockup(pictures, fonts, StringOf(assets, 150)), dir / "menu.png");
+    ok = ok && Save(GameMockup(pictures, fonts, Id::kGameBackgroundForge, true, false),
+                    dir / "game-prompt.png");
     ok = ok &&
-         Save(InstructionsMockup(pictures, fonts, StringOf(assets, 149)), dir / "instructions.png");
-    ok = ok && Save(Zoom(BlockSamples(pictures.at(118)), 3), dir / "blocks-joined-x3.png");
-    ok = ok && Save(Zoom(pictures.at(118), 8), dir / "blocks-sheet-x8.png");
-    ok = ok && Save(Zoom(pictures.at(145), 3), dir / "font-large-x3.png");
-    ok = ok && Save(Zoom(Crop(pictures.at(144), {0, 0, 255, 11}), 6), dir / "font-small-a-x6.png");
-    ok =
-        ok && Save(Zoom(Crop(pictures.at(144), {255, 0, 510, 11}), 6), dir / "font-small-b-x6.png");
-    ok = ok && Save(Zoom(pictures.at(147), 5), dir / "font-digits-x5.png");
-    ok = ok && Save(Zoom(pictures.at(156), 4), dir / "hidden-preview-x4.png");
-    ok = ok && Save(Zoom(pictures.at(146), 8), dir / "icon-x8.png");
+         Save(MenuMockup(pictures, fonts, StringOf(assets, Id::kCreditsText)), dir / "menu.png");
+    ok = ok && Save(InstructionsMockup(pictures, fonts, StringOf(assets, Id::kHelpText)),
+                    dir / "instructions.png");
+    ok = ok && Save(Zoom(BlockSamples(pictures.at(Id::kBlockSpriteSheet)), 3),
+                    dir / "blocks-joined-x3.png");
+    ok = ok && Save(Zoom(pictures.at(Id::kBlockSpriteSheet), 8), dir / "blocks-sheet-x8.png");
+    ok = ok && Save(Zoom(pictures.at(Id::kLargeFontPicture), 3), dir / "font-large-x3.png");
+    ok = ok && Save(Zoom(Crop(pictures.at(Id::kSmallFontPicture), {0, 0, 255, 11}), 6),
+                    dir / "font-small-a-x6.png");
+    ok = ok && Save(Zoom(Crop(pictures.at(Id::kSmallFontPicture), {255, 0, 510, 11}), 6),
+                    dir / "font-small-b-x6.png");
+    ok = ok && Save(Zoom(pictures.at(Id::kDigitFontPicture), 5), dir / "font-digits-x5.png");
+    ok = ok && Save(Zoom(pictures.at(Id::kHiddenPreviewSign), 4), dir / "hidden-preview-x4.png");
+    ok = ok && Save(Zoom(pictures.at(Id::kWindowIcon), 8), dir / "icon-x8.png");
     RgbImage texts(800, 200);
     fonts.large.Draw(texts, "Score 072 Level Lines", 10, 10);
     fonts.large.Draw(texts, "Exit game - are you sure? (Y)/(N)", 10, 60);

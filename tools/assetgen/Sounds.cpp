@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "ResourceIds.h"
 #include "sound/AudioBuffer.h"
 #include "sound/Effects.h"
 #include "sound/MenuMusic.h"
@@ -28,16 +29,16 @@ struct SoundRecipe {
 
 constexpr SoundRecipe kRecipes[] = {
     // The landing thud sits in the middle, so one channel at a lower rate carries it whole.
-    {131, MakeLandingEffect, kMono, kEffectQuality},
-    {133, MakeGameOverEffect, kStereo, kEffectQuality},
-    {134, MakeFourRowsEffect, kStereo, kEffectQuality},
-    {135, MakeLevelUpEffect, kStereo, kEffectQuality},
-    {136, MakeOneRowEffect, kStereo, kEffectQuality},
-    {137, MakeNewGameEffect, kStereo, kEffectQuality},
-    {138, MakeThreeRowsEffect, kStereo, kEffectQuality},
-    {139, MakeTwoRowsEffect, kStereo, kEffectQuality},
-    {152, MakeMarchTrack, kStereo, kMusicQuality},
-    {153, MakeBounceTrack, kStereo, kMusicQuality},
+    {ResourceId::kLandingSound, MakeLandingEffect, kMono, kEffectQuality},
+    {ResourceId::kGameOverSound, MakeGameOverEffect, kStereo, kEffectQuality},
+    {ResourceId::kFourRowsSound, MakeFourRowsEffect, kStereo, kEffectQuality},
+    {ResourceId::kLevelUpSound, MakeLevelUpEffect, kStereo, kEffectQuality},
+    {ResourceId::kOneRowSound, MakeOneRowEffect, kStereo, kEffectQuality},
+    {ResourceId::kNewGameSound, MakeNewGameEffect, kStereo, kEffectQuality},
+    {ResourceId::kThreeRowsSound, MakeThreeRowsEffect, kStereo, kEffectQuality},
+    {ResourceId::kTwoRowsSound, MakeTwoRowsEffect, kStereo, kEffectQuality},
+    {ResourceId::kMenuMusicMarch, MakeMarchTrack, kStereo, kMusicQuality},
+    {ResourceId::kMenuMusicBouncy, MakeBounceTrack, kStereo, kMusicQuality},
 };
 
 }  // namespace

@@ -6,7 +6,7 @@
 
 namespace Drobix::AssetGen {
 
-// The effects (131, 133..139) and the two menu tracks (152, 153) as Ogg Vorbis, type "OGG".
+// The eight effects and the two menu tracks as Ogg Vorbis, type "OGG".
 std::vector<Asset> MakeSounds();
 
 }  // namespace Drobix::AssetGen

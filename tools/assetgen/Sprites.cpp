@@ -8,6 +8,7 @@
 #include "GlyphRenderer.h"
 #include "Image.h"
 #include "Pictures.h"
+#include "ResourceIds.h"
 #include "Texture.h"
 
 namespace Drobix::AssetGen {
@@ -154,12 +155,12 @@ RgbaImage Icon() {
 
 std::vector<Asset> MakeSprites() {
     return {
-        {118, "PNG", "blocks.png", EncodePng(MakeBlockSheet())},
-        {120, "PNG", "checker.png", EncodePng(Checker())},
-        {121, "PNG", "fill-black.png", EncodePng(SolidPixel({0, 0, 0}))},
-        {146, "ICON", "icon.png", EncodePng(Icon())},
-        {148, "PNG", "border-grey.png", EncodePng(SolidPixel({66, 63, 63}))},
-        {156, "PNG", "hidden-preview.png", EncodePng(QuestionMark())},
+        {ResourceId::kBlockSpriteSheet, "PNG", "blocks.png", EncodePng(MakeBlockSheet())},
+        {ResourceId::kCheckerOverlay, "PNG", "checker.png", EncodePng(Checker())},
+        {ResourceId::kBlackPixel, "PNG", "fill-black.png", EncodePng(SolidPixel({0, 0, 0}))},
+        {ResourceId::kWindowIcon, "ICON", "icon.png", EncodePng(Icon())},
+        {ResourceId::kGreyPixel, "PNG", "border-grey.png", EncodePng(SolidPixel({66, 63, 63}))},
+        {ResourceId::kHiddenPreviewSign, "PNG", "hidden-preview.png", EncodePng(QuestionMark())},
     };
 }
 

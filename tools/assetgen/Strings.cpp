@@ -1,5 +1,7 @@
 #include "Strings.h"
 
+#include "ResourceIds.h"
+
 namespace Drobix::AssetGen {
 
 namespace {
@@ -62,8 +64,8 @@ std::string CreditsText() {
 
 std::vector<Asset> MakeStrings() {
     return {
-        {149, "STRING", "help.txt", Bytes(HelpText())},
-        {150, "STRING", "credits.txt", Bytes(CreditsText())},
+        {ResourceId::kHelpText, "STRING", "help.txt", Bytes(HelpText())},
+        {ResourceId::kCreditsText, "STRING", "credits.txt", Bytes(CreditsText())},
     };
 }
 

@@ -7,7 +7,7 @@
 
 namespace Drobix::AssetGen {
 
-// The help text (149) and the credits line (150), Windows-1252 bytes, type "STRING".
+// The help text and the credits line, Windows-1252 bytes, type "STRING".
 std::vector<Asset> MakeStrings();
 
 // The two texts on their own, for the previews.

@@ -3,7 +3,7 @@
 //     assetgen OUTPUT_FOLDER [--contact-sheet FILE.png] [--preview FOLDER]
 //
 // writes every picture, font picture, icon, string and sound into OUTPUT_FOLDER together with
-// resources.list, the list that gives each file its resource id and type. The output is the
+// resources.list, the list that gives each file its resource id, name and type. The output is the
 // same, byte for byte, on every run. To regenerate the committed resources, from the source
 // root:
 //
@@ -20,12 +20,14 @@
 #include "Asset.h"
 #include "Pictures.h"
 #include "Preview.h"
+#include "ResourceIds.h"
 #include "Sounds.h"
 #include "Strings.h"
 
 namespace {
 
 using Drobix::AssetGen::Asset;
+using Drobix::AssetGen::NameOfResource;
 
 constexpr char kListFileName[] = "resources.list";
 
@@ -34,7 +36,7 @@ void PrintUsage() {
         "usage: assetgen OUTPUT_FOLDER [--contact-sheet FILE.png] [--preview FOLDER]\n"
         "\n"
         "Makes every built-in resource into OUTPUT_FOLDER, with %s giving each file its\n"
-        "resource id and type. Regenerate the committed ones from the source root with\n"
+        "resource id, name and type. Regenerate the committed ones from the source root with\n"
         "    build/tools/assetgen/assetgen resources\n"
         "  --contact-sheet FILE.png  also write one picture showing every picture resource\n"
         "  --preview FOLDER          also write mock-ups of the screens and zoomed sprites\n",
@@ -50,10 +52,11 @@ bool WriteFile(const std::filesystem::path& path, const std::vector<uint8_t>& by
 
 std::string ListText(const std::vector<Asset>& assets) {
     std::string text =
-        "# Drobix's built-in resources: resource id, type and file, one a line.\n"
+        "# Drobix's built-in resources: resource id, name, type and file, one a line.\n"
         "# Made by tools/assetgen with every file beside this list; do not edit by hand.\n";
     for (const Asset& asset : assets) {
-        text += std::to_string(asset.id) + " " + asset.type + " " + asset.fileName + "\n";
+        text += std::to_string(asset.id) + " " + std::string(NameOfResource(asset.id)) + " " +
+                asset.type + " " + asset.fileName + "\n";
     }
     return text;
 }
@@ -97,13 +100,15 @@ int main(int argc, char** argv) {
     std::sort(assets.begin(), assets.end(),
               [](const Asset& a, const Asset& b) { return a.id < b.id; });
 
-    std::set<std::pair<int, std::string>> keys;
+    // One resource per id, so that each id has one name in the program.
+    std::set<int> ids;
     std::set<std::string> names{kListFileName};
     for (const Asset& asset : assets) {
-        if (asset.bytes.empty() || !keys.insert({asset.id, asset.type}).second ||
-            !names.insert(asset.fileName).second ||
+        if (asset.bytes.empty() || NameOfResource(asset.id).empty() ||
+            !ids.insert(asset.id).second || !names.insert(asset.fileName).second ||
             asset.fileName.find_first_of("/ \t\n") != std::string::npos) {
-            std::fprintf(stderr, "assetgen: resource %d (%s) is empty, repeated or badly named\n",
+            std::fprintf(stderr,
+                         "assetgen: resource %d (%s) is empty, unnamed, repeated or badly named\n",
                          asset.id, asset.fileName.c_str());
             return 1;
         }

@@ -64,10 +64,6 @@ bool OpenMainWindow(std::string_view title, const IconPixels& icon) {
     return true;
 }
 
-MainWindow* GetMainWindowHandle() {
-    return presenter.windowOpen ? &presenter.window : nullptr;
-}
-
 void CloseMainWindow() {
     presenter.window = MainWindow{};
     presenter.windowOpen = false;

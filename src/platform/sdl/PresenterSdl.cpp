@@ -344,10 +344,6 @@ bool OpenMainWindow(std::string_view title, const IconPixels& icon) {
     return true;
 }
 
-MainWindow* GetMainWindowHandle() {
-    return reinterpret_cast<MainWindow*>(presenter.window);
-}
-
 void CloseMainWindow() {
     if (presenter.window == nullptr) {
         return;

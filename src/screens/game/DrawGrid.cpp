@@ -4,6 +4,7 @@
 #include "graphics/Display.h"
 #include "graphics/ImageRegistry.h"
 #include "graphics/ImageResources.h"
+#include "resources/ResourceIds.h"
 
 namespace Drobix {
 
@@ -109,7 +110,7 @@ bool IsAlive(const ImageSurface* image, int32_t serial) {
 }
 
 void ComposeTiles() {
-    ImageSurface* sheet = LoadPngImageKeyed(kBlockSpriteSheetId, 0, 0);
+    ImageSurface* sheet = LoadPngImageKeyed(ResourceId::kBlockSpriteSheet, 0, 0);
     for (int colour = 0; colour < kColourCount; ++colour) {
         for (int combination = 0; combination < kJoinCombinations; ++combination) {
             ComposeCell(sheet, kCellSize * colour, JoinsOf(combination), kCellTileLeft,
@@ -230,7 +231,7 @@ void DrawFiller(ImageSurface* sheet, const Filler& filler) {
 void DrawGrid(const BlockGrid& grid, int x, int y) {
     // Looked up on every call (a short search, no decoding) rather than kept, so that a
     // display closed and opened again never leaves a stale picture behind.
-    ImageSurface* sheet = LoadPngImageKeyed(kBlockSpriteSheetId, 0, 0);
+    ImageSurface* sheet = LoadPngImageKeyed(ResourceId::kBlockSpriteSheet, 0, 0);
     if (sheet == nullptr) {
         return;
     }

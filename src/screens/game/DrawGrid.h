@@ -4,8 +4,6 @@
 
 namespace Drobix {
 
-constexpr int kBlockSpriteSheetId = 118;
-
 // Draws every filled cell of the grid into the back buffer, its top-left cell at (x, y), with
 // the cells of one block joined into one piece and neighbouring blocks kept apart.
 void DrawGrid(const BlockGrid& grid, int x, int y);

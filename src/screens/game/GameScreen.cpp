@@ -10,6 +10,7 @@
 #include "graphics/Fonts.h"
 #include "graphics/ImageResources.h"
 #include "input/Input.h"
+#include "resources/ResourceIds.h"
 #include "screens/game/DrawGrid.h"
 #include "sound/Sound.h"
 #include "sound/SoundPlayback.h"
@@ -23,15 +24,11 @@ constexpr uint32_t kKeyGateMs = 150;
 constexpr uint32_t kHardDropDelayMs = 500;
 constexpr int32_t kLandingVolume = -1500;
 
-constexpr int kBackgroundIds[] = {104, 105, 106, 107};
-constexpr int kCaretImageId = 148;
-constexpr int kCheckerImageId = 120;
-constexpr int kHiddenPreviewSignId = 156;
-constexpr int kStartSoundId = 137;
-constexpr int kLandingSoundId = 131;
-constexpr int kGameOverSoundId = 133;
-constexpr int kRowSoundIds[] = {136, 139, 138, 134};
-constexpr int kLevelUpSoundId = 135;
+constexpr int kBackgroundIds[] = {
+    ResourceId::kGameBackgroundAurora, ResourceId::kGameBackgroundForge,
+    ResourceId::kGameBackgroundDeepSea, ResourceId::kGameBackgroundNebula};
+constexpr int kRowSoundIds[] = {ResourceId::kOneRowSound, ResourceId::kTwoRowsSound,
+                                ResourceId::kThreeRowsSound, ResourceId::kFourRowsSound};
 
 constexpr int kPreviewLeft = 544;
 constexpr int kPreviewTop = 188;
@@ -61,17 +58,17 @@ constexpr int kFigureValueX = 564;
 }  // namespace
 
 GameScreen::GameScreen() : board_(kBoardRows, kBoardColumns) {
-    caretImage_ = LoadPngImage(kCaretImageId);
-    checkerOverlay_ = LoadPngImageKeyed(kCheckerImageId, kWhite, kWhite);
-    hiddenPreviewSign_ = LoadPngImageKeyed(kHiddenPreviewSignId, kBlack, kBlack);
+    caretImage_ = LoadPngImage(ResourceId::kGreyPixel);
+    checkerOverlay_ = LoadPngImageKeyed(ResourceId::kCheckerOverlay, kWhite, kWhite);
+    hiddenPreviewSign_ = LoadPngImageKeyed(ResourceId::kHiddenPreviewSign, kBlack, kBlack);
 
-    startSound_ = LoadSound(kStartSoundId, kDsbCapsStatic);
-    landingSound_ = LoadSound(kLandingSoundId, kDsbCapsStatic | kDsbCapsCtrlVolume);
-    gameOverSound_ = LoadSound(kGameOverSoundId, kDsbCapsStatic);
+    startSound_ = LoadSound(ResourceId::kNewGameSound, kDsbCapsStatic);
+    landingSound_ = LoadSound(ResourceId::kLandingSound, kDsbCapsStatic | kDsbCapsCtrlVolume);
+    gameOverSound_ = LoadSound(ResourceId::kGameOverSound, kDsbCapsStatic);
     for (size_t i = 0; i < std::size(kRowSoundIds); ++i) {
         rowSounds_[i] = LoadSound(kRowSoundIds[i], kDsbCapsStatic);
     }
-    levelUpSound_ = LoadSound(kLevelUpSoundId, kDsbCapsStatic);
+    levelUpSound_ = LoadSound(ResourceId::kLevelUpSound, kDsbCapsStatic);
     SetSoundVolume(landingSound_, kLandingVolume);
 
     SeedRandom(static_cast<uint32_t>(std::time(nullptr)));

@@ -5,6 +5,7 @@
 #include "game/Block.h"
 #include "game/Board.h"
 #include "graphics/DisplayFixture.h"
+#include "resources/ResourceIds.h"
 
 namespace Drobix {
 namespace {
@@ -59,7 +60,7 @@ protected:
                 sheet.push_back(SheetPixel(x, y));
             }
         }
-        LoadPicture(kBlockSpriteSheetId, kSheetWidth, kSheetHeight, sheet);
+        LoadPicture(ResourceId::kBlockSpriteSheet, kSheetWidth, kSheetHeight, sheet);
     }
 
     // The sheet pixel (x, y) of colour band d.

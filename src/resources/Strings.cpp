@@ -1,4 +1,4 @@
-#include "screens/MenuText.h"
+#include "resources/Strings.h"
 
 #include "platform/Resources.h"
 
@@ -6,13 +6,13 @@ namespace Drobix {
 
 namespace {
 
-// The menus read their texts into a buffer of 2048 characters, the last one the terminator.
+// The screens read their texts into a buffer of 2048 characters, the last one the terminator.
 constexpr std::size_t kStringBufferSize = 2048;
 
 }  // namespace
 
-std::string LoadMenuString(int id) {
-    std::string text = Platform::LoadStringResource(id).value_or(std::string());
+std::string LoadString(int resourceId) {
+    std::string text = Platform::LoadStringResource(resourceId).value_or(std::string());
     if (text.size() >= kStringBufferSize) {
         text.resize(kStringBufferSize - 1);
     }
