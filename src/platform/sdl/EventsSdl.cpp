@@ -11,8 +11,8 @@ namespace Drobix::Platform {
 
 namespace {
 
-// Interrupted or told to terminate: the program quits as it does when its window is closed, so
-// that shutdown runs and the data file is written.
+// Interrupted, told to terminate or hung up on (its terminal closed): the program quits as it
+// does when its window is closed, so that shutdown runs and the data file is written.
 struct QuitSignals {
     bool handlersInstalled = false;
     // Written by the signal handler, hence its type.
@@ -35,6 +35,7 @@ void CatchQuitSignals() {
     sigemptyset(&action.sa_mask);
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGHUP, &action, nullptr);
 }
 
 Event TranslateWindowEvent(const SDL_WindowEvent& window) {
