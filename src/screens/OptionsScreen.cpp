@@ -7,6 +7,7 @@
 #include "graphics/Display.h"
 #include "graphics/Fonts.h"
 #include "input/Input.h"
+#include "storage/SavePoint.h"
 #include "storage/Settings.h"
 
 namespace Drobix {
@@ -153,6 +154,11 @@ void StepOption(Settings& settings, int digit) {
 void OptionsScreen::OnEnter() {
     NonGameScreenBase::OnEnter();
     keyTimer_ = 0;
+}
+
+void OptionsScreen::OnLeave(ScreenNumber nextScreen) {
+    NonGameScreenBase::OnLeave(nextScreen);
+    SaveSettingsNow();
 }
 
 void OptionsScreen::Update(unsigned elapsedMs) {

@@ -13,6 +13,8 @@ struct Settings;
 class OptionsScreen final : public NonGameScreenBase {
 public:
     void OnEnter() override;
+    // The options chosen here reach the data file at once, not only at exit.
+    void OnLeave(ScreenNumber nextScreen) override;
     void Render() override;
     void Update(unsigned elapsedMs) override;
 

@@ -1,5 +1,11 @@
 #include "ReplayReport.h"
 
+#include <fstream>
+#include <iomanip>
+#include <iterator>
+#include <string>
+#include <vector>
+
 #include "app/MainLoop.h"
 #include "app/MainLoopTesting.h"
 #include "platform/scripted/AudioScripted.h"
@@ -18,6 +24,8 @@ const GameScreen* CurrentGameScreen() {
     }
     return dynamic_cast<const GameScreen*>(GetScreen(ScreenNumber::Game));
 }
+
+constexpr size_t kDataBytesPerLine = 16;
 
 const char* ModeName(GameScreen::Mode mode) {
     switch (mode) {
@@ -125,6 +133,25 @@ void PrintSounds(std::ostream& out) {
         }
     }
     Scripted::ClearAudioEvents();
+}
+
+void PrintDataFile(std::ostream& out) {
+    std::string path;
+    std::ifstream file;
+    if (GetDataFilePath(path)) {
+        file.open(path, std::ios::binary);
+    }
+    if (!file) {
+        out << "datafile none\n";
+        return;
+    }
+    const std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(file), {}};
+    out << "datafile " << bytes.size() << " bytes\n" << std::hex << std::setfill('0');
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        const bool lineEnds = (i + 1) % kDataBytesPerLine == 0 || i + 1 == bytes.size();
+        out << std::setw(2) << static_cast<int>(bytes[i]) << (lineEnds ? '\n' : ' ');
+    }
+    out << std::dec << std::setfill(' ');
 }
 
 }  // namespace Drobix::Replay

@@ -13,5 +13,8 @@ void PrintHighScores(std::ostream& out);
 void PrintSettings(std::ostream& out);
 // Every sound start and stop since the last call.
 void PrintSounds(std::ostream& out);
+// "datafile N bytes" and the bytes in hexadecimal, 16 a line, or "datafile none" when there is
+// no file to read.
+void PrintDataFile(std::ostream& out);
 
 }  // namespace Drobix::Replay

@@ -9,6 +9,7 @@
 //   focus on|off           the program becomes active or inactive
 //   loss                   every surface is lost
 //   state, board, highscores, settings, sounds   print what the program holds
+//   datafile               the data file's size and bytes as it stands on disk now
 //   quit                   the quit event; the loop ends and shutdown runs
 //   # comment; blank lines are ignored
 // KEY: LEFT RIGHT UP DOWN SPACE ESC ENTER BACKSPACE HOME END SHIFT CAPSLOCK GRAVE, A..Z, 0..9,
@@ -196,6 +197,8 @@ private:
             PrintSettings(out_);
         } else if (command == "sounds") {
             PrintSounds(out_);
+        } else if (command == "datafile") {
+            PrintDataFile(out_);
         } else {
             return Outcome::Malformed;
         }

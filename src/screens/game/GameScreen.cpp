@@ -14,6 +14,7 @@
 #include "screens/game/DrawGrid.h"
 #include "sound/Sound.h"
 #include "sound/SoundPlayback.h"
+#include "storage/SavePoint.h"
 #include "storage/Settings.h"
 
 namespace Drobix {
@@ -147,6 +148,8 @@ void GameScreen::Update(unsigned elapsedMs) {
             scores_.StepPopups(elapsedMs);
             if (nameEntry_.Update(elapsedMs, keyTimer_, scores_.GetScore())) {
                 mode_ = Mode::GameOverPrompt;
+                // The table is final for this game, with or without the new name.
+                SaveSettingsNow();
             }
             break;
         case Mode::GameOverPrompt:
@@ -266,6 +269,9 @@ void GameScreen::EndGame() {
     // A tie with the lowest entry qualifies.
     const bool qualifies = scores_.GetScore() >= GetHighScore(kHighScoreCount - 1).score;
     mode_ = qualifies ? Mode::NameEntry : Mode::GameOverPrompt;
+    if (!qualifies) {
+        SaveSettingsNow();
+    }
 }
 
 void GameScreen::Render() {
