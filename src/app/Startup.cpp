@@ -11,6 +11,7 @@
 #include "graphics/Fonts.h"
 #include "input/Input.h"
 #include "platform/Debug.h"
+#include "platform/DisplayLoss.h"
 #include "platform/MessageBox.h"
 #include "screens/InstructionScreen.h"
 #include "screens/IntroScreen.h"
@@ -63,6 +64,8 @@ bool InitialiseGame() {
     if (!OpenDisplay()) {
         return false;
     }
+    // The save at exit, also when the display goes away and no shutdown can run.
+    Platform::SetEmergencySaveHandler(SaveSettings);
     BuildFonts();
     InitSound();
     if (!InitInput()) {

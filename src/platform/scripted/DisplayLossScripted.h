@@ -1,0 +1,9 @@
+#pragma once
+
+namespace Drobix::Platform::Scripted {
+
+// The display goes away: the emergency save runs as it would before the real program ends. The
+// caller carries on, since a test cannot end the process.
+void LoseDisplay();
+
+}  // namespace Drobix::Platform::Scripted
