@@ -63,6 +63,10 @@ struct AudioBuffer;
 bool OpenAudioDevice();
 // Closes the device. Buffers still alive fall silent for good, and are still released by
 // their owners. Harmless when the device is not open.
+//
+// An open device that goes away (a headset unplugged) is lost, not closed: every buffer stays
+// valid and keeps its state, nothing is heard, and the next PlayAudioBuffer opens the default
+// device of that moment, if there is one, to play on from there.
 void CloseAudioDevice();
 
 // A buffer holding a copy of pcm, tagged with the sound's resource id for the records of the

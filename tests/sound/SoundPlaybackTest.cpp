@@ -88,5 +88,25 @@ TEST_F(SoundPlaybackTest, NoSoundAndNoSettingsAreHarmless) {
     LoadSettings();
 }
 
+TEST_F(SoundPlaybackTest, AnUnpluggedDeviceFallsSilentAndTheNextStartAfterItsReturnPlays) {
+    StartSound(music_, kDsbPlayLooping);
+    Scripted::SetAudioDevicePresent(false);
+    StartSound(effect_, 0);
+    StartSound(landing_, 0);
+    // The buffers outlive the device: the music can still be stopped and a volume set.
+    StopSound(music_);
+    SetSoundVolume(landing_, -1500);
+    EXPECT_EQ(Scripted::CountAudioBuffers(), 3);
+    EXPECT_EQ(RecordedEvents(),
+              (std::vector<std::string>{"start 153 loop", "stop 153", "volume 131 -1500"}));
+
+    Scripted::ClearAudioEvents();
+    Scripted::SetAudioDevicePresent(true);
+    EXPECT_TRUE(RecordedEvents().empty());
+    StartSound(effect_, 0);
+    StartSound(music_, kDsbPlayLooping);
+    EXPECT_EQ(RecordedEvents(), (std::vector<std::string>{"start 137 once", "start 153 loop"}));
+}
+
 }  // namespace
 }  // namespace Drobix

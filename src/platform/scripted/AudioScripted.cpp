@@ -17,6 +17,8 @@ namespace {
 struct AudioState {
     bool devicePresent = true;
     bool deviceOpen = false;
+    // Open, but taken away since it was opened; cleared by the next start once it is back.
+    bool deviceLost = false;
     int liveBuffers = 0;
     std::vector<Scripted::AudioEvent> events;
 };
@@ -32,11 +34,13 @@ void Record(Scripted::AudioEvent::Kind kind, const AudioBuffer& buffer, bool loo
 
 bool OpenAudioDevice() {
     audio.deviceOpen = audio.devicePresent;
+    audio.deviceLost = false;
     return audio.deviceOpen;
 }
 
 void CloseAudioDevice() {
     audio.deviceOpen = false;
+    audio.deviceLost = false;
 }
 
 AudioBuffer* CreateAudioBuffer(int soundId, uint32_t flags, const WaveFormat& format,
@@ -65,7 +69,10 @@ uint32_t GetAudioBufferBytes(const AudioBuffer& buffer) {
 }
 
 void PlayAudioBuffer(AudioBuffer& buffer, bool looping) {
-    if (audio.deviceOpen) {
+    if (audio.deviceLost && audio.devicePresent) {
+        audio.deviceLost = false;
+    }
+    if (audio.deviceOpen && !audio.deviceLost) {
         Record(Scripted::AudioEvent::Kind::Start, buffer, looping);
     }
 }
@@ -89,6 +96,9 @@ namespace Scripted {
 
 void SetAudioDevicePresent(bool present) {
     audio.devicePresent = present;
+    if (!present && audio.deviceOpen) {
+        audio.deviceLost = true;
+    }
 }
 
 const std::vector<AudioEvent>& GetAudioEvents() {

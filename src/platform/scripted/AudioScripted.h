@@ -21,7 +21,10 @@ struct AudioEvent {
     bool operator==(const AudioEvent&) const = default;
 };
 
-// Whether the next OpenAudioDevice finds a device; true unless a test says otherwise.
+// Whether a device is plugged in; true unless a test says otherwise. Without one the next
+// OpenAudioDevice fails. Taken away while open, the device is lost: starts play nothing, while
+// stops and volumes still reach the buffers, which all stay valid; plugged back in, the next
+// start opens it again and plays.
 void SetAudioDevicePresent(bool present);
 
 const std::vector<AudioEvent>& GetAudioEvents();

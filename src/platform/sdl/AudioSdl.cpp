@@ -22,6 +22,7 @@ namespace {
 constexpr Uint16 kDeviceFrames = 1024;
 
 struct Device {
+    // 0 while a lost device could not be replaced.
     SDL_AudioDeviceID id = 0;
     uint32_t generation = 0;
     Mixer mixer;
@@ -53,6 +54,35 @@ void FillFromMixer(void* userData, Uint8* stream, int length) {
     mixer->Mix({reinterpret_cast<int16_t*>(stream), static_cast<size_t>(length) / sizeof(int16_t)});
 }
 
+// The default output device playing from the mixer; 0 when there is none.
+SDL_AudioDeviceID OpenDefaultDevice(Mixer& mixer) {
+    SDL_AudioSpec wanted{};
+    wanted.freq = static_cast<int>(kOutputRate);
+    wanted.format = AUDIO_S16SYS;
+    wanted.channels = static_cast<Uint8>(kOutputChannels);
+    wanted.samples = kDeviceFrames;
+    wanted.callback = FillFromMixer;
+    wanted.userdata = &mixer;
+    // No changes allowed: SDL converts to whatever the hardware wants.
+    const SDL_AudioDeviceID id = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+    if (id != 0) {
+        SDL_PauseAudioDevice(id, 0);
+    }
+    return id;
+}
+
+// SDL stops an unpaused device for good when it goes away (a headset unplugged). The mixer and
+// its voices stay; the default device of this moment, if any, takes over from them.
+void ReplaceLostDevice(Device& device) {
+    if (SDL_GetAudioDeviceStatus(device.id) != SDL_AUDIO_STOPPED) {
+        return;
+    }
+    if (device.id != 0) {
+        SDL_CloseAudioDevice(device.id);
+    }
+    device.id = OpenDefaultDevice(device.mixer);
+}
+
 // The mixer that plays the buffer, if the device it was made on is still open.
 Mixer* MixerOf(const AudioBuffer& buffer) {
     Device* device = audio.device.get();
@@ -71,22 +101,13 @@ bool OpenAudioDevice() {
         return false;
     }
     auto opened = std::make_unique<Device>();
-    SDL_AudioSpec wanted{};
-    wanted.freq = static_cast<int>(kOutputRate);
-    wanted.format = AUDIO_S16SYS;
-    wanted.channels = static_cast<Uint8>(kOutputChannels);
-    wanted.samples = kDeviceFrames;
-    wanted.callback = FillFromMixer;
-    wanted.userdata = &opened->mixer;
-    // No changes allowed: SDL converts to whatever the hardware wants.
-    opened->id = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+    opened->id = OpenDefaultDevice(opened->mixer);
     if (opened->id == 0) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
     opened->generation = ++audio.openedDevices;
     audio.device = std::move(opened);
-    SDL_PauseAudioDevice(audio.device->id, 0);
     return true;
 }
 
@@ -94,7 +115,9 @@ void CloseAudioDevice() {
     if (!audio.device) {
         return;
     }
-    SDL_CloseAudioDevice(audio.device->id);
+    if (audio.device->id != 0) {
+        SDL_CloseAudioDevice(audio.device->id);
+    }
     audio.device.reset();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
@@ -139,6 +162,7 @@ uint32_t GetAudioBufferBytes(const AudioBuffer& buffer) {
 
 void PlayAudioBuffer(AudioBuffer& buffer, bool looping) {
     if (Mixer* mixer = MixerOf(buffer)) {
+        ReplaceLostDevice(*audio.device);
         DeviceLock lock(audio.device->id);
         mixer->Play(buffer.voice, looping);
     }
