@@ -1,0 +1,167 @@
+#!/usr/bin/env bash
+# Ends the real game badly under a virtual X server of its own and checks that nothing is lost:
+#   display  an option changed, then the X server killed: the game ends with status 1 within
+#            2 s, its last line on standard error says why, nothing there mentions free, malloc
+#            or abort, and the data file holds the option;
+#   hangup   an option changed, then SIGHUP: status 0 and the option in the data file;
+#   kill     a high score won and a name entered, then kill -9: the name in the data file.
+# The option is changed on the options screen and the game ended there, before leaving it
+# saves anything.
+# Usage: session_end.sh PATH_TO_DROBIX display|hangup|kill DISPLAY_NUMBER
+set -euo pipefail
+game=$1
+scenario=$2
+display=:$3
+here=$(cd "$(dirname "$0")" && pwd)
+work=$(mktemp -d)
+xvfb_pid=
+game_pid=
+cleanup() {
+    for pid in $game_pid $xvfb_pid; do
+        kill -9 "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+export XDG_DATA_HOME=$work/data
+export SDL_AUDIODRIVER=dummy
+export ASAN_OPTIONS=detect_leaks=0
+data=$XDG_DATA_HOME/Quillbeam/Drobix/Drobix.dat
+# Offset of the starting level in the data file.
+level_offset=25
+lost_line='Drobix: the connection to the display was lost; saving and ending'
+
+fail() {
+    echo "$scenario: $*"
+    echo "--- standard error of the game"
+    cat "$work/stderr"
+    exit 1
+}
+
+start_server() {
+    Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    export DISPLAY=$display
+    for _ in $(seq 100); do
+        if xdotool getdisplaygeometry >/dev/null 2>&1; then
+            return 0
+        fi
+        sleep 0.1
+    done
+    echo "the X server on $display did not start"; cat "$work/xvfb.log"; exit 1
+}
+
+start_game() {
+    "$game" >"$work/stdout" 2>"$work/stderr" &
+    game_pid=$!
+    if ! timeout 20 xdotool search --sync --name '^Drobix$' >/dev/null; then
+        fail "no Drobix window appeared"
+    fi
+    sleep 1
+}
+
+# Holds a key long enough for a frame to see it, then waits out the key gate.
+press() {
+    xdotool keydown "$@"
+    sleep 0.1
+    xdotool keyup "$@"
+    sleep 0.25
+}
+
+# From the main menu to the options screen, where 4 steps the starting level from 0 to 1.
+change_option() {
+    press 2
+    sleep 0.7
+    press 4
+}
+
+# Waits for the game to end and puts its exit status in game_status; fails when it still runs
+# after SECONDS.
+game_status=
+wait_for_game() {
+    local seconds=$1 tenths=0
+    while kill -0 "$game_pid" 2>/dev/null; do
+        if [ "$tenths" -ge $((seconds * 10)) ]; then
+            fail "the game still runs $seconds s after the end of its session"
+        fi
+        sleep 0.1
+        tenths=$((tenths + 1))
+    done
+    game_status=0
+    wait "$game_pid" || game_status=$?
+    game_pid=
+}
+
+starting_level_saved() {
+    [ -f "$data" ] || fail "no data file was written"
+    local level
+    level=$(od -An -tu1 -j "$level_offset" -N1 "$data" | tr -d ' ')
+    [ "$level" = 1 ] || fail "the data file holds starting level '$level', not 1"
+}
+
+display_lost() {
+    start_server
+    start_game
+    change_option
+    kill -9 "$xvfb_pid"
+    wait "$xvfb_pid" 2>/dev/null || true
+    xvfb_pid=
+    wait_for_game 2
+    [ "$game_status" = 1 ] || fail "exit status $game_status, not 1"
+    if grep -Eiq 'free|malloc|abort' "$work/stderr"; then
+        fail "standard error tells of a heap fault or an abort"
+    fi
+    [ "$(tail -n 1 "$work/stderr")" = "$lost_line" ] || fail "the last line is not the reason"
+    [ "$(grep -c "display" "$work/stderr")" = 1 ] || fail "the reason is not one line"
+    starting_level_saved
+}
+
+hung_up() {
+    start_server
+    start_game
+    change_option
+    kill -HUP "$game_pid"
+    wait_for_game 20
+    [ "$game_status" = 0 ] || fail "exit status $game_status, not 0"
+    starting_level_saved
+}
+
+killed_after_name_entry() {
+    mkdir -p "$(dirname "$data")"
+    # Ten rows of rubbish and a table of zero scores: the game ends soon, and any score
+    # qualifies.
+    cp "$here/low_scores.dat" "$data"
+    start_server
+    start_game
+    press 3
+    sleep 0.3
+    # Drop blocks until the well is full; taps after the end type spaces into the name.
+    for _ in $(seq 40); do
+        press space
+        sleep 0.3
+    done
+    press End
+    for _ in $(seq 22); do
+        press BackSpace
+    done
+    press shift+k
+    press i
+    press m
+    press Return
+    kill -9 "$game_pid"
+    wait "$game_pid" 2>/dev/null || true
+    game_pid=
+    # The name with its length in front, as the data file keeps it.
+    if ! LC_ALL=C grep -q -a -P '\x03\x00\x00\x00Kim' "$data"; then
+        od -c "$data" | head -20
+        fail "the table in the data file does not hold the name Kim"
+    fi
+}
+
+case $scenario in
+    display) display_lost ;;
+    hangup) hung_up ;;
+    kill) killed_after_name_entry ;;
+    *) echo "unknown scenario $scenario"; exit 2 ;;
+esac
