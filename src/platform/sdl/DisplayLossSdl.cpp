@@ -1,6 +1,7 @@
 #include <X11/Xlib.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <string_view>
 
 #include "platform/DisplayLoss.h"
@@ -31,6 +32,9 @@ int EndOnDisplayLoss(Display* /*display*/) {
 void SetEmergencySaveHandler(EmergencySave save) {
     emergencySave = save;
     XSetIOErrorHandler(EndOnDisplayLoss);
+    // A write to a server that is gone would otherwise end the program by SIGPIPE before Xlib
+    // sees the error; the program has no other pipe or socket that relies on the signal.
+    std::signal(SIGPIPE, SIG_IGN);
 }
 
 }  // namespace Drobix::Platform
