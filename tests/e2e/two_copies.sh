@@ -12,7 +12,8 @@ games=()
 cleanup() {
     local pid
     for pid in "${games[@]}" "${servers[@]}"; do
-        kill -9 "$pid" 2>/dev/null || true
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
     done
     rm -rf "$work"
 }
