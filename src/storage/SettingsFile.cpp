@@ -169,6 +169,25 @@ bool SameEntry(const HighScoreEntry& a, const HighScoreEntry& b) {
     return a.score == b.score && a.name == b.name;
 }
 
+// The first entry equal to wanted and not matched yet; entries.size() when there is none.
+size_t FindUnmatched(const std::vector<HighScoreEntry>& entries, const std::vector<bool>& matched,
+                     const HighScoreEntry& wanted) {
+    size_t index = 0;
+    while (index < entries.size() && (matched[index] || !SameEntry(entries[index], wanted))) {
+        ++index;
+    }
+    return index;
+}
+
+// Where a score goes in a ranked list: above the first entry whose score is not higher.
+size_t RankAmong(const std::vector<HighScoreEntry>& entries, uint32_t score) {
+    size_t index = 0;
+    while (index < entries.size() && score < entries[index].score) {
+        ++index;
+    }
+    return index;
+}
+
 void ReplaceOutOfRangeValues(Settings& settings) {
     const Settings defaults;
     if (settings.rubbishRows > kMaxRubbishRows) {
@@ -273,17 +292,12 @@ void MergeHighScores(std::span<const HighScoreEntry> stored,
     // as the table holding it more often has it.
     std::vector<bool> matched(merged.size(), false);
     // Lowest first: each goes above the equal scores, so our own order among them stays.
-    for (auto ours = table.rbegin(); ours != table.rend(); ++ours) {
-        size_t index = 0;
-        while (index < merged.size() && (matched[index] || !SameEntry(merged[index], *ours))) {
-            ++index;
-        }
+    for (int rank = kHighScoreCount - 1; rank >= 0; --rank) {
+        const HighScoreEntry& ours = table[rank];
+        size_t index = FindUnmatched(merged, matched, ours);
         if (index == merged.size()) {
-            index = 0;
-            while (index < merged.size() && ours->score < merged[index].score) {
-                ++index;
-            }
-            merged.insert(merged.begin() + static_cast<ptrdiff_t>(index), *ours);
+            index = RankAmong(merged, ours.score);
+            merged.insert(merged.begin() + static_cast<ptrdiff_t>(index), ours);
             matched.insert(matched.begin() + static_cast<ptrdiff_t>(index), false);
         }
         matched[index] = true;
