@@ -28,7 +28,7 @@ for fuzzer in build-fuzz/fuzz/fuzz_*; do
     # The committed seeds are read, never written: new inputs go to a scratch folder.
     seeds=fuzz/corpus/${fuzzer##*/fuzz_}
     mkdir -p "$fuzz_scratch/${fuzzer##*/}"
-    "$fuzzer" -max_total_time=10 -print_final_stats=0 "$fuzz_scratch/${fuzzer##*/}" "$seeds" \
+    UBSAN_OPTIONS=halt_on_error=1 "$fuzzer" -max_total_time=10 -print_final_stats=0 "$fuzz_scratch/${fuzzer##*/}" "$seeds" \
         >/dev/null 2>"$fuzzer.log" || { cat "$fuzzer.log"; exit 1; }
 done
 echo "All tests passed."

@@ -31,7 +31,10 @@ ImageSurface PictureFrom(const uint8_t* data, size_t size) {
     image.width = static_cast<int32_t>(width);
     image.height = static_cast<int32_t>(pixels / width);
     image.surface.resize(width * static_cast<size_t>(image.height));
-    std::memcpy(image.surface.data(), data + kHeaderBytes, image.surface.size() * sizeof(uint16_t));
+    if (!image.surface.empty()) {
+        std::memcpy(image.surface.data(), data + kHeaderBytes,
+                    image.surface.size() * sizeof(uint16_t));
+    }
     image.hasSurface = true;
     return image;
 }

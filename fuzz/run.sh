@@ -14,6 +14,8 @@ drobix_install_deps >&2
 drobix_build build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDROBIX_WERROR=ON -DDROBIX_FUZZ=ON \
     -DCMAKE_CXX_COMPILER=clang++ >&2
 fuzzer=build-fuzz/fuzz/fuzz_$name
+# Undefined behaviour is a finding too, not a line in the log.
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-halt_on_error=1:print_stacktrace=1}
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 "$fuzzer" -max_total_time="$seconds" -artifact_prefix=build-fuzz/fuzz/"$name"- \
