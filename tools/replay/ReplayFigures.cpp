@@ -1,5 +1,8 @@
 #include "ReplayFigures.h"
 
+#include <malloc.h>
+
+#include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
@@ -12,6 +15,9 @@
 #include "platform/Resources.h"
 #include "sound/OggDecoder.h"
 #include "sound/SoundTesting.h"
+
+// Present only in a program built with a sanitizer.
+extern "C" size_t __sanitizer_get_current_allocated_bytes() __attribute__((weak));  // NOLINT
 
 namespace Drobix::Replay {
 
@@ -61,11 +67,22 @@ long StatusKilobytes(const std::string& name) {
     return 0;
 }
 
+constexpr size_t kBytesPerKilobyte = 1024;
+
+// The heap in use: the sanitizer's allocator counts it when it replaces malloc, glibc otherwise.
+size_t HeapBytesInUse() {
+    if (__sanitizer_get_current_allocated_bytes != nullptr) {
+        return __sanitizer_get_current_allocated_bytes();
+    }
+    const struct mallinfo2 info = ::mallinfo2();
+    return info.uordblks + info.hblkhd;
+}
+
 }  // namespace
 
 void PrintMemory(std::ostream& out) {
     out << "memory rss_kb=" << StatusKilobytes("VmRSS") << " peak_kb=" << StatusKilobytes("VmHWM")
-        << "\n";
+        << " heap_kb=" << HeapBytesInUse() / kBytesPerKilobyte << "\n";
 }
 
 void RecordDecodedSounds() {

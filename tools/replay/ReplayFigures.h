@@ -15,7 +15,8 @@ void RecordDecodedSounds();
 // own, and the first over the second.
 void PrintStartupFigure(std::ostream& out, std::chrono::steady_clock::duration sinceStart);
 
-// Prints "memory rss_kb=N peak_kb=N" from the kernel's account of this process.
+// Prints "memory rss_kb=N peak_kb=N heap_kb=N": the resident memory now and at its highest, as
+// the kernel counts them, and the heap in use.
 void PrintMemory(std::ostream& out);
 
 }  // namespace Drobix::Replay

@@ -14,8 +14,8 @@
 //                          start to that first presented frame, the time that decoding every
 //                          picture and sound loaded by then takes on its own, and their ratio
 //                          (as the first command it measures start-up to the main menu)
-//   memory                 "memory rss_kb=N peak_kb=N": the process's resident memory now and
-//                          at its highest so far
+//   memory                 "memory rss_kb=N peak_kb=N heap_kb=N": the process's resident
+//                          memory now and at its highest so far, and the heap in use
 //   # comment; blank lines are ignored
 // KEY: LEFT RIGHT UP DOWN SPACE ESC ENTER BACKSPACE HOME END SHIFT CAPSLOCK GRAVE, A..Z, 0..9,
 // or 0xNN.
