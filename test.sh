@@ -20,10 +20,15 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 
 drobix_build build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDROBIX_WERROR=ON -DDROBIX_FUZZ=ON \
     -DCMAKE_CXX_COMPILER=clang++
+fuzz_scratch=$(mktemp -d)
+trap 'rm -rf "$fuzz_scratch"' EXIT
 for fuzzer in build-fuzz/fuzz/fuzz_*; do
     [ -x "$fuzzer" ] || continue
     echo "Fuzzing briefly: $fuzzer"
-    "$fuzzer" -max_total_time=10 -print_final_stats=0 >/dev/null 2>"$fuzzer.log" ||
-        { cat "$fuzzer.log"; exit 1; }
+    # The committed seeds are read, never written: new inputs go to a scratch folder.
+    seeds=fuzz/corpus/${fuzzer##*/fuzz_}
+    mkdir -p "$fuzz_scratch/${fuzzer##*/}"
+    UBSAN_OPTIONS=halt_on_error=1 "$fuzzer" -max_total_time=10 -print_final_stats=0 "$fuzz_scratch/${fuzzer##*/}" "$seeds" \
+        >/dev/null 2>"$fuzzer.log" || { cat "$fuzzer.log"; exit 1; }
 done
 echo "All tests passed."

@@ -32,7 +32,7 @@ bool LoadSettings() {
 void SaveSettings() {
     std::string path;
     if (settings && GetDataFilePath(path)) {
-        ReplaceFile(path, WriteSettingsRecord(*settings));
+        SaveDataFile(path, *settings);
     }
     settings.reset();
 }

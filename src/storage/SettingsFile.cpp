@@ -1,12 +1,15 @@
 #include "storage/SettingsFile.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
+#include <filesystem>
 
 namespace Drobix {
 
@@ -17,6 +20,9 @@ constexpr uint32_t kMaxStartingLevel = 9;
 constexpr int32_t kBlockTypeCount = 3;
 constexpr int32_t kBlockPreviewCount = 3;
 constexpr int32_t kBlockColourCount = 2;
+// The kernel's own limit on links followed in one lookup.
+constexpr int kMaxLinkHops = 40;
+constexpr mode_t kPermissionBits = 07777;
 
 // Little-endian reads over the file's bytes; a read that would pass the end takes nothing.
 class ByteReader {
@@ -132,16 +138,54 @@ bool ReadOptions(ByteReader& in, Settings& settings) {
            in.ReadU32(settings.startingLevel);
 }
 
+// Reads one entry; false once the file has ended. A score read before the end stays read.
+bool ReadEntry(ByteReader& in, HighScoreEntry& entry) {
+    uint32_t nameLength = 0;
+    std::string name;
+    // A length that runs past the end of the file is a file that ends early.
+    if (!in.ReadU32(entry.score) || !in.ReadU32(nameLength) || !in.ReadString(nameLength, name)) {
+        return false;
+    }
+    entry.name = std::move(name);
+    return true;
+}
+
 // Once the file has ended, scores keep their defaults and names become empty.
 void ReadHighScores(ByteReader& in, bool ended, Settings& settings) {
     for (HighScoreEntry& entry : settings.highScores) {
-        uint32_t nameLength = 0;
-        ended = ended || !in.ReadU32(entry.score) || !in.ReadU32(nameLength);
-        std::string name;
-        // A length that runs past the end of the file is a file that ends early.
-        ended = ended || !in.ReadString(nameLength, name);
-        entry.name = ended ? std::string() : std::move(name);
+        ended = ended || !ReadEntry(in, entry);
+        if (ended) {
+            entry.name.clear();
+        }
     }
+}
+
+bool ReadVersion(ByteReader& in) {
+    uint32_t version = 0;
+    return in.ReadU32(version) && version == kDataFileVersion;
+}
+
+bool SameEntry(const HighScoreEntry& a, const HighScoreEntry& b) {
+    return a.score == b.score && a.name == b.name;
+}
+
+// The first entry equal to wanted and not matched yet; entries.size() when there is none.
+size_t FindUnmatched(const std::vector<HighScoreEntry>& entries, const std::vector<bool>& matched,
+                     const HighScoreEntry& wanted) {
+    size_t index = 0;
+    while (index < entries.size() && (matched[index] || !SameEntry(entries[index], wanted))) {
+        ++index;
+    }
+    return index;
+}
+
+// Where a score goes in a ranked list: above the first entry whose score is not higher.
+size_t RankAmong(const std::vector<HighScoreEntry>& entries, uint32_t score) {
+    size_t index = 0;
+    while (index < entries.size() && score < entries[index].score) {
+        ++index;
+    }
+    return index;
 }
 
 void ReplaceOutOfRangeValues(Settings& settings) {
@@ -173,12 +217,32 @@ bool WriteAll(int fd, std::span<const uint8_t> bytes) {
     return true;
 }
 
+// Up to maxBytes from the file's start; nothing on a read error.
+std::optional<std::vector<uint8_t>> ReadAll(int fd, size_t maxBytes) {
+    std::vector<uint8_t> bytes(maxBytes);
+    size_t count = 0;
+    while (count < maxBytes) {
+        const ssize_t result = ::read(fd, bytes.data() + count, maxBytes - count);
+        if (result < 0 && errno == EINTR) {
+            continue;
+        }
+        if (result < 0) {
+            return std::nullopt;
+        }
+        if (result == 0) {
+            break;
+        }
+        count += static_cast<size_t>(result);
+    }
+    bytes.resize(count);
+    return bytes;
+}
+
 }  // namespace
 
 void ReadSettingsRecord(std::span<const uint8_t> bytes, Settings& settings) {
     ByteReader in(bytes);
-    uint32_t version = 0;
-    if (!in.ReadU32(version) || version != kDataFileVersion) {
+    if (!ReadVersion(in)) {
         return;
     }
     const bool ended = !ReadOptions(in, settings);
@@ -204,31 +268,112 @@ std::vector<uint8_t> WriteSettingsRecord(const Settings& settings) {
     return out.Take();
 }
 
+std::vector<HighScoreEntry> ReadStoredHighScores(std::span<const uint8_t> bytes) {
+    ByteReader in(bytes);
+    std::vector<HighScoreEntry> entries;
+    Settings options;
+    if (!ReadVersion(in) || !ReadOptions(in, options)) {
+        return entries;
+    }
+    HighScoreEntry entry;
+    while (entries.size() < kHighScoreCount && ReadEntry(in, entry)) {
+        entries.push_back(entry);
+    }
+    return entries;
+}
+
+void MergeHighScores(std::span<const HighScoreEntry> stored,
+                     std::array<HighScoreEntry, kHighScoreCount>& table) {
+    std::vector<HighScoreEntry> merged(stored.begin(), stored.end());
+    // A file edited by hand may be out of order; equal scores keep the file's order.
+    std::stable_sort(merged.begin(), merged.end(),
+                     [](const auto& a, const auto& b) { return a.score > b.score; });
+    // Entries of the file already matched by one of ours, so a repeated entry counts as often
+    // as the table holding it more often has it.
+    std::vector<bool> matched(merged.size(), false);
+    // Lowest first: each goes above the equal scores, so our own order among them stays.
+    for (int rank = kHighScoreCount - 1; rank >= 0; --rank) {
+        const HighScoreEntry& ours = table[rank];
+        size_t index = FindUnmatched(merged, matched, ours);
+        if (index == merged.size()) {
+            index = RankAmong(merged, ours.score);
+            merged.insert(merged.begin() + static_cast<ptrdiff_t>(index), ours);
+            matched.insert(matched.begin() + static_cast<ptrdiff_t>(index), false);
+        }
+        matched[index] = true;
+    }
+    // Our table alone has kHighScoreCount entries, so merged has at least as many.
+    std::copy_n(merged.begin(), kHighScoreCount, table.begin());
+}
+
 std::optional<std::vector<uint8_t>> ReadFileBounded(const std::string& path, size_t maxBytes) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
         return std::nullopt;
     }
-    std::vector<uint8_t> bytes(maxBytes);
-    const size_t count = std::fread(bytes.data(), 1, maxBytes, file);
-    std::fclose(file);
-    bytes.resize(count);
+    // Checked again on the open file: the path may have changed since.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        return std::nullopt;
+    }
+    std::optional<std::vector<uint8_t>> bytes;
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+        bytes = ReadAll(fd, maxBytes);
+    }
+    ::close(fd);
     return bytes;
 }
 
+std::optional<std::string> ResolveSymbolicLinks(const std::string& path) {
+    std::filesystem::path current = path;
+    for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+        struct stat info {};
+        if (::lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+            return current.string();
+        }
+        std::array<char, PATH_MAX> target{};
+        const ssize_t length = ::readlink(current.c_str(), target.data(), target.size());
+        if (length <= 0 || static_cast<size_t>(length) >= target.size()) {
+            return std::nullopt;
+        }
+        // A relative link is relative to the folder that holds it.
+        current = current.parent_path() / std::string(target.data(), static_cast<size_t>(length));
+    }
+    return std::nullopt;
+}
+
 bool ReplaceFile(const std::string& path, std::span<const uint8_t> bytes) {
+    struct stat existing {};
+    const bool exists = ::stat(path.c_str(), &existing) == 0;
+    // Renaming needs only the folder's permission; the file's own is the player's word.
+    if (exists && (!S_ISREG(existing.st_mode) ||
+                   ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0)) {
+        return false;
+    }
     std::string tempPath = path + ".XXXXXX";
     const int fd = ::mkstemp(tempPath.data());
     if (fd < 0) {
         return false;
     }
-    const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    const bool written = (!exists || ::fchmod(fd, existing.st_mode & kPermissionBits) == 0) &&
+                         WriteAll(fd, bytes) && ::fsync(fd) == 0;
     const bool closed = ::close(fd) == 0;
-    if (!written || !closed || std::rename(tempPath.c_str(), path.c_str()) != 0) {
+    if (!written || !closed || ::rename(tempPath.c_str(), path.c_str()) != 0) {
         ::unlink(tempPath.c_str());
         return false;
     }
     return true;
+}
+
+bool SaveDataFile(const std::string& path, Settings& settings) {
+    const auto target = ResolveSymbolicLinks(path);
+    if (!target) {
+        return false;
+    }
+    if (const auto stored = ReadFileBounded(*target, kMaxDataFileBytes)) {
+        MergeHighScores(ReadStoredHighScores(*stored), settings.highScores);
+    }
+    return ReplaceFile(*target, WriteSettingsRecord(settings));
 }
 
 }  // namespace Drobix

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstring>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace Drobix {
@@ -177,6 +180,74 @@ TEST(SettingsFileTest, OutOfRangeValuesBecomeDefaults) {
         ReadSettingsRecord(bytes, read);
         EXPECT_EQ(read.rubbishFrequency, defaults.rubbishFrequency);
     }
+}
+
+using Table = std::array<HighScoreEntry, kHighScoreCount>;
+
+// Two copies started from the same default table, each with a new best score: both survive,
+// and the defaults they pushed out stay out.
+TEST(MergeHighScoresTest, KeepsEveryEntryOfBothOnceRankedByScore) {
+    Table stored = Settings{}.highScores;
+    stored = {{{"Bea", 40000}, stored[0], stored[1], stored[2], stored[3]}};
+    Table ours = Settings{}.highScores;
+    ours = {{{"Ada", 38000}, ours[0], ours[1], ours[2], ours[3]}};
+    MergeHighScores(stored, ours);
+    const Table expected{{{"Bea", 40000},
+                          {"Ada", 38000},
+                          {"Zephine", 35000},
+                          {"Odalynn", 30000},
+                          {"Mr Wobblecrust", 25000}}};
+    for (int i = 0; i < kHighScoreCount; ++i) {
+        EXPECT_EQ(ours[i].name, expected[i].name) << i;
+        EXPECT_EQ(ours[i].score, expected[i].score) << i;
+    }
+
+    // Merging the result with itself changes nothing: the copy finds its own save.
+    const Table before = ours;
+    MergeHighScores(before, ours);
+    for (int i = 0; i < kHighScoreCount; ++i) {
+        EXPECT_EQ(ours[i].name, before[i].name) << i;
+    }
+}
+
+TEST(MergeHighScoresTest, EqualScoresAndRepeatedEntries) {
+    // Ours stand above equal stored scores and keep their own order; an entry that both hold
+    // twice counts twice, not four times; the file's out-of-order entries are ranked.
+    const std::vector<HighScoreEntry> stored{
+        {"Low", 10}, {"Twice", 300}, {"Twice", 300}, {"Theirs", 500}, {"Stored", 200}};
+    Table ours{{{"Mine", 500}, {"Also mine", 500}, {"Twice", 300}, {"Twice", 300}, {"Z", 1}}};
+    MergeHighScores(stored, ours);
+    const std::vector<std::pair<std::string, uint32_t>> expected{
+        {"Mine", 500}, {"Also mine", 500}, {"Theirs", 500}, {"Twice", 300}, {"Twice", 300}};
+    for (int i = 0; i < kHighScoreCount; ++i) {
+        EXPECT_EQ(ours[i].name, expected[i].first) << i;
+        EXPECT_EQ(ours[i].score, expected[i].second) << i;
+    }
+
+    // A file with nothing to offer leaves the table as it was.
+    Table lone{{{"A", 5}, {"B", 4}, {"C", 3}, {"D", 2}, {"E", 1}}};
+    MergeHighScores({}, lone);
+    EXPECT_EQ(lone[0].name, "A");
+    EXPECT_EQ(lone[4].name, "E");
+    // Better stored scores push ours out: only the best five stay.
+    MergeHighScores(stored, lone);
+    EXPECT_EQ(lone[0].name, "Theirs");
+    EXPECT_EQ(lone[3].name, "Stored");
+    EXPECT_EQ(lone[4].name, "Low");
+}
+
+TEST(ReadStoredHighScoresTest, OnlyEntriesReadWhole) {
+    const auto full = DefaultFileBytes();
+    EXPECT_EQ(ReadStoredHighScores(full).size(), 5U);
+    // Entry 0 ends at 29 + 15, entry 1 at 44 + 15; one byte short of entry 1's name.
+    const auto cut = ReadStoredHighScores(std::span(full.data(), 58));
+    ASSERT_EQ(cut.size(), 1U);
+    EXPECT_EQ(cut[0].name, "Zephine");
+    EXPECT_EQ(cut[0].score, 35000U);
+    EXPECT_TRUE(ReadStoredHighScores(std::span(full.data(), 28)).empty());
+    auto wrongVersion = full;
+    wrongVersion[0] = 2;
+    EXPECT_TRUE(ReadStoredHighScores(wrongVersion).empty());
 }
 
 }  // namespace

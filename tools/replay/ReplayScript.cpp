@@ -11,18 +11,26 @@
 //   state, board, highscores, settings, sounds   print what the program holds
 //   datafile               the data file's size and bytes as it stands on disk now
 //   quit                   the quit event; the loop ends and shutdown runs
+//   startup                one pass of 16 ms, then the start-up figure: the time from process
+//                          start to that first presented frame, the time that decoding every
+//                          picture and sound loaded by then takes on its own, and their ratio
+//                          (as the first command it measures start-up to the main menu)
+//   memory                 "memory rss_kb=N peak_kb=N heap_kb=N": the process's resident
+//                          memory now and at its highest so far, and the heap in use
 //   # comment; blank lines are ignored
 // KEY: LEFT RIGHT UP DOWN SPACE ESC ENTER BACKSPACE HOME END SHIFT CAPSLOCK GRAVE, A..Z, 0..9,
 // or 0xNN.
 #include "ReplayScript.h"
 
 #include <charconv>
+#include <chrono>
 #include <optional>
 #include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "ReplayFigures.h"
 #include "ReplayReport.h"
 #include "app/MainLoop.h"
 #include "app/MainLoopTesting.h"
@@ -40,6 +48,10 @@ namespace {
 
 constexpr uint32_t kStartTimeMs = 1000;
 constexpr uint32_t kStartSeed = 1;
+constexpr uint32_t kStartupFrameMs = 16;
+
+// Taken while the program is initialised, before main runs: the start of the start-up figure.
+const auto processStart = std::chrono::steady_clock::now();
 
 struct NamedKey {
     std::string_view name;
@@ -185,6 +197,16 @@ private:
             }
             return Outcome::Ended;
         }
+        if (command == "startup") {
+            Platform::Scripted::AdvanceTimeMs(kStartupFrameMs);
+            const bool running = RunMainLoopPass();
+            PrintStartupFigure(out_, std::chrono::steady_clock::now() - processStart);
+            return running ? Outcome::Continue : Outcome::Ended;
+        }
+        if (command == "memory") {
+            PrintMemory(out_);
+            return Outcome::Continue;
+        }
         if (command == "loss") {
             Platform::Scripted::LoseSurfaces();
         } else if (command == "state") {
@@ -217,6 +239,7 @@ bool IsBlankOrComment(const std::string& line) {
 
 int RunScript(std::istream& script, std::ostream& out, std::ostream& errors) {
     Platform::Scripted::SetTimeMs(kStartTimeMs);
+    RecordDecodedSounds();
     if (!InitialiseGame()) {
         errors << "drobix-replay: start-up failed\n";
         ShutdownGame();
