@@ -177,8 +177,8 @@ double PeakDbfs(const StereoSignal& signal) {
 }
 
 double LoudestWindowDb(const StereoSignal& signal, double windowSeconds) {
-    const auto window = std::min(
-        signal.Frames(), static_cast<std::size_t>(std::lround(windowSeconds * signal.rate)));
+    // A sound shorter than the window is heard with the silence after it.
+    const auto window = static_cast<std::size_t>(std::lround(windowSeconds * signal.rate));
     double loudest = 0.0;
     double sum = 0.0;
     for (std::size_t i = 0; i < signal.Frames(); ++i) {

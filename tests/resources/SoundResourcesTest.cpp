@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "platform/Resources.h"
@@ -150,6 +151,9 @@ TEST(SoundResourcesTest, MusicLoopsWithoutAGapOrAClick) {
             const auto common =
                 steps.begin() + static_cast<std::ptrdiff_t>(steps.size() * 99 / 100);
             std::nth_element(steps.begin(), common, steps.end());
+            const std::string key = "seam_" + std::to_string(id) + "_" + std::to_string(channel);
+            RecordProperty(
+                key, std::to_string(StepAt(sound, channel, 0)) + " of " + std::to_string(*common));
             EXPECT_LE(StepAt(sound, channel, 0), *common) << "channel " << channel;
         }
     }

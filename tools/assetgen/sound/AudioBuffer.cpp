@@ -42,7 +42,8 @@ void AudioBuffer::Mix(const AudioBuffer& other, double gain) {
 }
 
 double AudioBuffer::LoudestRms(double windowSeconds) const {
-    const std::size_t window = std::clamp<std::size_t>(FramesIn(windowSeconds), 1, Frames());
+    // A sound shorter than the window is heard with the silence after it.
+    const std::size_t window = std::max<std::size_t>(FramesIn(windowSeconds), 1);
     double sum = 0.0;
     double loudest = 0.0;
     for (std::size_t i = 0; i < Frames(); ++i) {

@@ -30,13 +30,15 @@ constexpr double kLimiterKnee = 0.25;
 constexpr double kLimiterCeiling = 0.38;
 // The landing knock is bent harder, so that its peaks stay clear of full scale also once the
 // low cut has shifted its phases.
-constexpr double kLandingCeiling = 0.6;
+constexpr double kLandingCeiling = 0.55;
 constexpr double kEndFadeSeconds = 0.02;
 
 // Loudness targets in dB below full scale.
 constexpr double kLandingLoudness = -10.5;  // played 15 dB down by the game: 7 dB under one row
-constexpr double kOneRowLoudness = -18.0;
-constexpr double kTwoRowsLoudness = -17.0;
+// The row sounds differ in how long they ring, so their steps here are uneven: they rise both
+// over this tenth of a second and over the 400 ms of momentary loudness.
+constexpr double kOneRowLoudness = -18.6;
+constexpr double kTwoRowsLoudness = -17.9;
 constexpr double kThreeRowsLoudness = -16.0;
 constexpr double kFourRowsLoudness = -15.0;
 constexpr double kLevelUpLoudness = -17.5;
@@ -51,7 +53,7 @@ AudioBuffer NewEffect(double seconds, int rate = kEffectRate) {
 // Levels the effect, bends its peaks under the ceiling, and levels it again, as the bending
 // takes a little loudness away.
 AudioBuffer Finished(AudioBuffer effect, double loudnessDb, double ceiling = kLimiterCeiling) {
-    constexpr int kLevellingPasses = 3;
+    constexpr int kLevellingPasses = 4;
     effect.FadeOut(kEndFadeSeconds);
     const double target = std::pow(10.0, loudnessDb / 20.0);
     const AudioBuffer unbent = effect;
@@ -267,8 +269,9 @@ AudioBuffer MakeThreeRowsEffect() {
     AudioBuffer effect = NewEffect(1.0);
     const double top = PlayRun(effect, Chime(), 0.0, 0.06, {"g5", "c6", "e6", "g6"});
     PlaySweep(effect, 0.0, top + 0.1, 0.5, 138);
-    PlayChord(effect, Chime(), top, 0.4, {"c6", "e6", "g6", "c7"});
-    PlayChord(effect, Bell(), top, 0.3, {"e7", "g7", "c8"});
+    // The chord rings longer than the two-row one, so that three rows sound the bigger clear.
+    PlayChord(effect, Chime(), top, 0.55, {"c6", "e6", "g6", "c7"});
+    PlayChord(effect, Bell(), top, 0.45, {"e7", "g7", "c8"});
     ApplyEcho(effect, ShortEcho());
     return Finished(std::move(effect), kThreeRowsLoudness);
 }
