@@ -34,7 +34,7 @@ constexpr double kLandingCeiling = 0.55;
 constexpr double kEndFadeSeconds = 0.02;
 
 // Loudness targets in dB below full scale.
-constexpr double kLandingLoudness = -10.5;  // played 15 dB down by the game: 7 dB under one row
+constexpr double kLandingLoudness = -10.5;  // played 15 dB down: some 7 dB under one row
 // The row sounds differ in how long they ring, so their steps here are uneven: they rise both
 // over this tenth of a second and over the 400 ms of momentary loudness.
 constexpr double kOneRowLoudness = -18.6;
@@ -269,9 +269,8 @@ AudioBuffer MakeThreeRowsEffect() {
     AudioBuffer effect = NewEffect(1.0);
     const double top = PlayRun(effect, Chime(), 0.0, 0.06, {"g5", "c6", "e6", "g6"});
     PlaySweep(effect, 0.0, top + 0.1, 0.5, 138);
-    // The chord rings longer than the two-row one, so that three rows sound the bigger clear.
-    PlayChord(effect, Chime(), top, 0.55, {"c6", "e6", "g6", "c7"});
-    PlayChord(effect, Bell(), top, 0.45, {"e7", "g7", "c8"});
+    PlayChord(effect, Chime(), top, 0.4, {"c6", "e6", "g6", "c7"});
+    PlayChord(effect, Bell(), top, 0.3, {"e7", "g7", "c8"});
     ApplyEcho(effect, ShortEcho());
     return Finished(std::move(effect), kThreeRowsLoudness);
 }
