@@ -40,9 +40,11 @@ constexpr int kIntervalSpread = 2000;
 constexpr int kShortestInterval = 400;
 
 // The letters of "DROBIX", five cells high, each row of the logo left to right ('#' filled).
+// Cells are joined only side by side, so every letter but the X is one piece without diagonal
+// steps, or it falls apart on screen.
 constexpr std::array<std::string_view, kLogoRows> kLogoPattern = {
-    "##..##..###.##..#.#.#", "#.#.#.#.#.#.#.#.#.#.#", "#.#.##..#.#.##..#..#.",
-    "#.#.#.#.#.#.#.#.#.#.#", "##..#.#.###.##..#.#.#",
+    "###.##..###.###.#.#.#", "#.#.#.#.#.#.#.#.#.#.#", "#.#.###.#.#.##..#..#.",
+    "#.#.#.#.#.#.#.#.#.#.#", "##..#.#.###.###.#.#.#",
 };
 
 // A decorative block on the background board; row -1 while it is not on the board yet.

@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "graphics/PixelBlit.h"
 #include "platform/Resources.h"
 #include "resources/PictureReader.h"
 #include "resources/ResourceIds.h"
@@ -31,6 +32,37 @@ TEST_P(Background, IsABaselineThreeComponentJpegOf800By600) {
     EXPECT_EQ(picture->channels, 3);
     EXPECT_EQ(picture->bitDepth, 8);
     EXPECT_TRUE(picture->baseline);
+}
+
+// The game shows pictures in 16 bits. Reduced without dithering, a smooth gradient falls into
+// bands: long runs of one 16-bit colour along the rows (a fifth to a third of every picture
+// before dithering). Dithered, a colour seldom holds for a run of that length.
+TEST_P(Background, ShowsNoBandsInSixteenBits) {
+    constexpr int kBandRun = 16;
+    constexpr double kMostInBands = 0.05;
+    const auto picture = Testing::ReadJpeg(Platform::FindResource(GetParam(), "JPG"));
+    ASSERT_TRUE(picture.has_value());
+    long inBands = 0;
+    for (int y = 0; y < picture->height; ++y) {
+        int run = 0;
+        uint16_t previous = 0;
+        for (int x = 0; x <= picture->width; ++x) {
+            uint16_t shown = 0;
+            if (x < picture->width) {
+                const Pixel p = picture->At(x, y);
+                shown = PackRgb565(p.r, p.g, p.b);
+            }
+            if (x > 0 && (x == picture->width || shown != previous)) {
+                inBands += run >= kBandRun ? run : 0;
+                run = 0;
+            }
+            previous = shown;
+            ++run;
+        }
+    }
+    const double share = static_cast<double>(inBands) / (picture->width * picture->height);
+    RecordProperty("share_in_bands", std::to_string(share));
+    EXPECT_LT(share, kMostInBands);
 }
 
 INSTANTIATE_TEST_SUITE_P(Pictures, Background,

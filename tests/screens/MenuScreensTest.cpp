@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <set>
+#include <utility>
+#include <vector>
 
 #include "TempDataHome.h"
 #include "app/IScreen.h"
@@ -95,6 +97,49 @@ TEST_F(MenuScreensTest, LogoSpellsTheNameWithOneBlockAndOneEmptyColumnBetweenLet
         }
         EXPECT_EQ(any, gaps.count(col) == 0) << "column " << col;
     }
+}
+
+// Cells of one letter join only side by side on screen: a letter whose cells meet only at
+// corners falls apart (a D into two strokes, an R into "F:"). The X alone crosses diagonally.
+TEST_F(MenuScreensTest, LogoLettersAreEachOnePieceAndDiffer) {
+    struct Letter {
+        char name;
+        unsigned left;
+    };
+    constexpr Letter kJoinedLetters[] = {{'D', 0}, {'R', 4}, {'O', 8}, {'B', 12}};
+    constexpr unsigned kWidth = 3;
+    constexpr unsigned kRows = 5;
+    intro_.OnEnter();
+    const Board* logo = Testing::GetMenuLogoBoard();
+    ASSERT_NE(logo, nullptr);
+    std::set<std::set<std::pair<unsigned, unsigned>>> shapes;
+    for (const Letter& letter : kJoinedLetters) {
+        std::set<std::pair<unsigned, unsigned>> cells;
+        for (unsigned row = 0; row < kRows; ++row) {
+            for (unsigned col = 0; col < kWidth; ++col) {
+                if (logo->IsCellFilled(row, letter.left + col)) {
+                    cells.insert({row, col});
+                }
+            }
+        }
+        ASSERT_FALSE(cells.empty()) << letter.name;
+        shapes.insert(cells);
+        // Flood from one cell through side neighbours; it must reach them all.
+        std::set<std::pair<unsigned, unsigned>> reached{*cells.begin()};
+        std::vector<std::pair<unsigned, unsigned>> open{*cells.begin()};
+        while (!open.empty()) {
+            const auto [row, col] = open.back();
+            open.pop_back();
+            for (const auto& next : {std::pair{row + 1, col}, std::pair{row - 1, col},
+                                     std::pair{row, col + 1}, std::pair{row, col - 1}}) {
+                if (cells.count(next) != 0 && reached.insert(next).second) {
+                    open.push_back(next);
+                }
+            }
+        }
+        EXPECT_EQ(reached.size(), cells.size()) << letter.name << " is not one piece";
+    }
+    EXPECT_EQ(shapes.size(), std::size(kJoinedLetters)) << "two letters look the same";
 }
 
 TEST_F(MenuScreensTest, DecorationsComeAndGoButNeverPassTen) {

@@ -1,5 +1,7 @@
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstdint>
 #include <functional>
 
 #include "Codecs.h"
@@ -529,8 +531,53 @@ Canvas MenuBackdrop() {
     return canvas;
 }
 
+// The game shows pictures in 16 bits (5 bits of red and blue, 6 of green), where a dark
+// gradient would fall into visible steps. The background is reduced to those levels here with an
+// ordered dither, so that the steps dissolve into a fine even pattern whose average is the
+// painted colour. Each level is stored at the middle of the 8-bit values that reduce to it, so
+// that the JPEG's small errors keep it.
+constexpr int kBayerSize = 8;
+constexpr std::array<std::array<int, kBayerSize>, kBayerSize> kBayer = {{
+    {0, 32, 8, 40, 2, 34, 10, 42},
+    {48, 16, 56, 24, 50, 18, 58, 26},
+    {12, 44, 4, 36, 14, 46, 6, 38},
+    {60, 28, 52, 20, 62, 30, 54, 22},
+    {3, 35, 11, 43, 1, 33, 9, 41},
+    {51, 19, 59, 27, 49, 17, 57, 25},
+    {15, 47, 7, 39, 13, 45, 5, 37},
+    {63, 31, 55, 23, 61, 29, 53, 21},
+}};
+constexpr int kRedBlueBits = 5;
+constexpr int kGreenBits = 6;
+
+uint8_t DitheredChannel(float value, int bits, float threshold) {
+    const int top = (1 << bits) - 1;
+    const int level = std::clamp(
+        static_cast<int>(
+            std::floor(std::clamp(value, 0.0f, 1.0f) * static_cast<float>(top) + threshold)),
+        0, top);
+    const int bucket = 1 << (8 - bits);
+    return static_cast<uint8_t>(level * bucket + bucket / 2);
+}
+
+RgbImage DitheredTo16Bits(const Canvas& canvas) {
+    RgbImage image(canvas.Width(), canvas.Height());
+    constexpr float kCells = kBayerSize * kBayerSize;
+    for (int y = 0; y < canvas.Height(); ++y) {
+        for (int x = 0; x < canvas.Width(); ++x) {
+            const float threshold =
+                (static_cast<float>(kBayer[y % kBayerSize][x % kBayerSize]) + 0.5f) / kCells;
+            const Colour c = canvas.At(x, y);
+            image.At(x, y) = {DitheredChannel(c.r, kRedBlueBits, threshold),
+                              DitheredChannel(c.g, kGreenBits, threshold),
+                              DitheredChannel(c.b, kRedBlueBits, threshold)};
+        }
+    }
+    return image;
+}
+
 Asset Jpeg(int id, const char* name, const Canvas& canvas) {
-    return {id, "JPG", name, EncodeJpeg(canvas.ToRgbImage(), kJpegQuality)};
+    return {id, "JPG", name, EncodeJpeg(DitheredTo16Bits(canvas), kJpegQuality)};
 }
 
 }  // namespace

@@ -10,9 +10,8 @@ namespace Drobix::AssetGen {
 // One PNG showing every picture resource, for a look at the whole set (not committed).
 bool WriteContactSheet(const std::vector<Asset>& assets, const std::string& path);
 
-// Mock-ups of the game and menu screens drawn the way the game draws them (blocks joined from
-// the sprite sheet, text from the font pictures' markers, black as the transparent colour),
-// and zoomed views of the sprite sheet, the fonts and the small pictures.
+// Zoomed views of the sprite sheet, the fonts and the small pictures. The screens themselves,
+// drawn by the game, come from drobix-replay (tools/make-previews.sh).
 bool WritePreviews(const std::vector<Asset>& assets, const std::string& folder);
 
 }  // namespace Drobix::AssetGen

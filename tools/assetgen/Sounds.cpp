@@ -15,6 +15,9 @@ namespace {
 // Quality on libvorbis's scale; high enough for clean chimes, and the music compresses to
 // about a tenth of its decoded size.
 constexpr float kEffectQuality = 0.4f;
+// The knock fits in one of the encoder's blocks, whose noise would otherwise reach its silent
+// end.
+constexpr float kLandingQuality = 1.0f;
 constexpr float kMusicQuality = 0.4f;
 
 constexpr int kMono = 1;
@@ -28,8 +31,9 @@ struct SoundRecipe {
 };
 
 constexpr SoundRecipe kRecipes[] = {
-    // The landing thud sits in the middle, so one channel at a lower rate carries it whole.
-    {ResourceId::kLandingSound, MakeLandingEffect, kMono, kEffectQuality},
+    // The landing knock sits in the middle and below 2 kHz, so one channel at a lower rate
+    // carries it whole.
+    {ResourceId::kLandingSound, MakeLandingEffect, kMono, kLandingQuality},
     {ResourceId::kGameOverSound, MakeGameOverEffect, kStereo, kEffectQuality},
     {ResourceId::kFourRowsSound, MakeFourRowsEffect, kStereo, kEffectQuality},
     {ResourceId::kLevelUpSound, MakeLevelUpEffect, kStereo, kEffectQuality},

@@ -39,7 +39,8 @@ void PrintUsage() {
         "resource id, name and type. Regenerate the committed ones from the source root with\n"
         "    build/tools/assetgen/assetgen resources\n"
         "  --contact-sheet FILE.png  also write one picture showing every picture resource\n"
-        "  --preview FOLDER          also write mock-ups of the screens and zoomed sprites\n",
+        "  --preview FOLDER          also write zoomed views of the sprites and fonts\n"
+        "(the screens as the game draws them: tools/make-previews.sh)\n",
         kListFileName);
 }
 

@@ -29,18 +29,25 @@ public:
     float Left(std::size_t frame) const { return left_[frame]; }
     float Right(std::size_t frame) const { return right_[frame]; }
 
-    double Peak() const;
     // The RMS level of the loudest stretch of the given length: a rough measure of how loud the
     // sound seems, where the peak says little.
     double LoudestRms(double windowSeconds) const;
+    // The same above a high-pass at cutoffHz, as a small speaker plays the sound.
+    double LoudestRmsAbove(double cutoffHz, double windowSeconds) const;
+    // Loudness in dB of full scale as the ear weights it, both channels summed, over the whole
+    // buffer: for music, where there are no silences to leave out.
+    double WeightedLoudness() const;
     void Scale(double gain);
-    // Scales the whole buffer so that its largest sample has the given magnitude.
-    void NormalisePeak(double peak);
     // Leaves samples below knee as they are and bends larger ones smoothly towards ceiling, so
     // that drum hits on top of a chord never reach full scale.
     void SoftLimit(double knee, double ceiling);
+    // A second-order Butterworth high-pass on both channels.
+    void HighPass(double cutoffHz);
     // Ramps the last frames down to silence so that a one-shot sound ends without a click.
     void FadeOut(double seconds);
+    // Takes each channel's mean away: from a one-shot sound as a slow bump that is zero at both
+    // ends, so that it still starts and ends in silence; from a loop as a constant.
+    void RemoveOffset();
 
 private:
     int sampleRate_;

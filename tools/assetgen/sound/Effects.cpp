@@ -6,6 +6,7 @@
 #include <numbers>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "Drums.h"
 #include "Echo.h"
@@ -19,34 +20,51 @@ namespace {
 
 constexpr int kEffectRate = 44100;
 constexpr int kLandingRate = 22050;
-// Effects are levelled by their loudest 300 ms, so that the row sounds rise in loudness
-// with their excitement; the rare peaks above the knee are bent down below the ceiling, which
-// leaves room for the encoder's overshoot.
-constexpr double kLoudnessWindowSeconds = 0.3;
-constexpr double kLimiterKnee = 0.55;
-constexpr double kLimiterCeiling = 0.85;
+// Effects are levelled by their loudest tenth of a second above 200 Hz, as a laptop's small
+// speakers play them, so that the row sounds rise in loudness with their excitement. Peaks
+// above the knee are bent down below the ceiling: the sounds of one landing start together,
+// and their sum must stay under full scale.
+constexpr double kSpeakerCutoffHz = 200.0;
+constexpr double kLoudnessWindowSeconds = 0.1;
+constexpr double kLimiterKnee = 0.25;
+constexpr double kLimiterCeiling = 0.38;
+// The landing knock is bent harder, so that its peaks stay clear of full scale also once the
+// low cut has shifted its phases.
+constexpr double kLandingCeiling = 0.55;
 constexpr double kEndFadeSeconds = 0.02;
 
 // Loudness targets in dB below full scale.
-constexpr double kLandingLoudness = -16.0;  // and played 15 dB down by the game
-constexpr double kOneRowLoudness = -15.5;
-constexpr double kTwoRowsLoudness = -14.5;
-constexpr double kThreeRowsLoudness = -13.5;
-constexpr double kFourRowsLoudness = -12.5;
-constexpr double kLevelUpLoudness = -13.0;
-constexpr double kNewGameLoudness = -14.0;
-constexpr double kGameOverLoudness = -14.0;
+constexpr double kLandingLoudness = -10.5;  // played 15 dB down: some 7 dB under one row
+// The row sounds differ in how long they ring, so their steps here are uneven: they rise both
+// over this tenth of a second and over the 400 ms of momentary loudness.
+constexpr double kOneRowLoudness = -18.6;
+constexpr double kTwoRowsLoudness = -17.9;
+constexpr double kThreeRowsLoudness = -16.0;
+constexpr double kFourRowsLoudness = -15.0;
+constexpr double kLevelUpLoudness = -17.5;
+constexpr double kNewGameLoudness = -15.0;
+constexpr double kGameOverLoudness = -15.0;
 
 AudioBuffer NewEffect(double seconds, int rate = kEffectRate) {
     return AudioBuffer(rate, static_cast<std::size_t>(std::lround(seconds * rate)),
                        AudioBuffer::Ends::OneShot);
 }
 
-AudioBuffer Finished(AudioBuffer effect, double loudnessDb) {
+// Levels the effect, bends its peaks under the ceiling, and levels it again, as the bending
+// takes a little loudness away.
+AudioBuffer Finished(AudioBuffer effect, double loudnessDb, double ceiling = kLimiterCeiling) {
+    constexpr int kLevellingPasses = 4;
     effect.FadeOut(kEndFadeSeconds);
     const double target = std::pow(10.0, loudnessDb / 20.0);
-    effect.Scale(target / effect.LoudestRms(kLoudnessWindowSeconds));
-    effect.SoftLimit(kLimiterKnee, kLimiterCeiling);
+    const AudioBuffer unbent = effect;
+    double gain = 1.0;
+    for (int pass = 0; pass < kLevellingPasses; ++pass) {
+        gain *= target / effect.LoudestRmsAbove(kSpeakerCutoffHz, kLoudnessWindowSeconds);
+        effect = unbent;
+        effect.Scale(gain);
+        effect.SoftLimit(kLimiterKnee * ceiling / kLimiterCeiling, ceiling);
+    }
+    effect.RemoveOffset();
     return effect;
 }
 
@@ -140,31 +158,57 @@ Echo ShortEcho() {
     return {0.09, 0.13, 0.3, 0.3};
 }
 
-}  // namespace
-
-AudioBuffer MakeLandingEffect() {
-    constexpr double kSeconds = 0.1;
-    constexpr double kStartHz = 170.0;
-    constexpr double kEndHz = 70.0;
-    constexpr double kSweep = 0.015;
-    constexpr double kDecay = 0.028;
-    constexpr double kClickDecay = 0.004;
+// A knock on wood: a few damped modes of a small board and a short click of noise, all in
+// the range a laptop's speakers carry, falling a little in pitch as the block settles.
+AudioBuffer RawKnock() {
+    struct Mode {
+        double hz;
+        double level;
+        double decaySeconds;
+    };
+    constexpr Mode kModes[] = {
+        {290.0, 1.0, 0.06}, {480.0, 0.75, 0.045}, {810.0, 0.5, 0.03}, {1370.0, 0.3, 0.02}};
+    constexpr double kSeconds = 0.07;
+    constexpr double kAttackSeconds = 0.001;
+    constexpr double kSettle = 0.04;  // part of the pitch lost as the knock dies
+    constexpr double kSettleSeconds = 0.03;
+    constexpr double kClickLevel = 0.25;
+    constexpr double kClickDecay = 0.003;
     AudioBuffer effect = NewEffect(kSeconds, kLandingRate);
     Noise noise(131);
-    double phase = 0.0;
+    std::vector<double> phases(std::size(kModes), 0.0);
     double previous = 0.0;
     for (std::size_t i = 0; i < effect.Frames(); ++i) {
         const double t = effect.Seconds(i);
-        const double frequency = kEndHz + (kStartHz - kEndHz) * std::exp(-t / kSweep);
-        const double attack = std::min(t / 0.002, 1.0);
-        const double thud = std::sin(phase) * std::exp(-t / kDecay);
+        const double pitch = 1.0 - kSettle * (1.0 - std::exp(-t / kSettleSeconds));
+        double body = 0.0;
+        for (std::size_t m = 0; m < std::size(kModes); ++m) {
+            body += kModes[m].level * std::sin(phases[m]) * std::exp(-t / kModes[m].decaySeconds);
+            phases[m] += 2.0 * std::numbers::pi * kModes[m].hz * pitch / kLandingRate;
+        }
         const double white = noise.Next();
         const double click = (white - previous) * 0.5 * std::exp(-t / kClickDecay);
         previous = white;
-        effect.AddPanned(i, attack * (thud + 0.35 * click), 0.0);
-        phase += 2.0 * std::numbers::pi * frequency / kLandingRate;
+        const double attack = std::min(t / kAttackSeconds, 1.0);
+        effect.AddPanned(i, attack * (body + kClickLevel * click), 0.0);
     }
-    return Finished(std::move(effect), kLandingLoudness);
+    return effect;
+}
+
+}  // namespace
+
+AudioBuffer MakeLandingEffect() {
+    // The modes' first half-waves and the bent peaks leave an offset that the encoder would
+    // bring back past the slow correction of Finished; a cut below the lowest mode, before and
+    // after levelling, takes it away without touching the knock.
+    constexpr double kLowCutHz = 120.0;
+    AudioBuffer knock = RawKnock();
+    knock.HighPass(kLowCutHz);
+    knock = Finished(std::move(knock), kLandingLoudness, kLandingCeiling);
+    knock.HighPass(kLowCutHz);
+    knock.FadeOut(kEndFadeSeconds);  // the cut rings on a little past the first fade
+    knock.RemoveOffset();
+    return knock;
 }
 
 AudioBuffer MakeNewGameEffect() {

@@ -4,8 +4,8 @@
 
 namespace Drobix::AssetGen {
 
-// The game's effects at 44100 Hz (the landing thud at 22050 Hz), each ending in silence.
-AudioBuffer MakeLandingEffect();    // a short soft thud
+// The game's effects at 44100 Hz (the landing knock at 22050 Hz), each ending in silence.
+AudioBuffer MakeLandingEffect();    // a short wooden knock
 AudioBuffer MakeNewGameEffect();    // a bright "ready, go" call
 AudioBuffer MakeGameOverEffect();   // a falling, drooping minor line
 AudioBuffer MakeOneRowEffect();     // a two-note chime

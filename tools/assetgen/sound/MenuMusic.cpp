@@ -1,5 +1,7 @@
 #include "MenuMusic.h"
 
+#include <cmath>
+
 #include "Sequencer.h"
 
 namespace Drobix::AssetGen {
@@ -11,7 +13,9 @@ constexpr int kMusicRate = 24000;
 // 127 beats a minute.
 constexpr std::size_t kMarchStepFrames = 2734;
 constexpr std::size_t kBounceStepFrames = 2832;
-constexpr double kMusicPeak = 0.7;
+constexpr double kMusicLoudness = -17.0;  // dB of full scale, weighted as the ear hears
+constexpr double kMusicKnee = 0.45;
+constexpr double kMusicCeiling = 0.7;
 
 double StepSeconds(std::size_t stepFrames, int steps) {
     return static_cast<double>(stepFrames) * steps / kMusicRate;
@@ -39,26 +43,32 @@ Arrangement MarchArrangement() {
     a.lead.spread = 0.3;
     a.lead.detuneCents = 6.0;
     a.lead.vibratoSemitones = 0.12;
-    a.lead.lowPassHz = 3200.0;
-    a.leadEcho = {StepSeconds(kMarchStepFrames, 3), StepSeconds(kMarchStepFrames, 4), 0.3, 0.22};
+    a.lead.lowPassHz = 8000.0;
+    a.lead.pan = -0.5;
+    a.leadEcho = {StepSeconds(kMarchStepFrames, 3), StepSeconds(kMarchStepFrames, 4), 0.3, 0.35};
 
     a.bass.pattern = "R-O-R-O-R-O-R-O-";
     a.bass.rootOctaveBase = 36;
     a.bass.instrument.waveform = Waveform::Triangle;
     a.bass.instrument.envelope = {0.004, 0.08, 0.8, 0.03};
-    a.bass.instrument.gain = 0.5;
+    a.bass.instrument.gain = 0.38;
+    a.bass.instrument.spread = 0.7;
+    a.bass.instrument.detuneCents = 8.0;
 
     a.accompaniment.pattern = "..T...F...T...F.";
+    a.accompaniment.sectionPattern = "R.T.F.O.F.T.R.T.";
     a.accompaniment.rootOctaveBase = 60;
     a.accompaniment.instrument.waveform = Waveform::Pulse;
     a.accompaniment.instrument.pulseWidth = 0.125;
     a.accompaniment.instrument.envelope = {0.003, 0.06, 0.3, 0.04};
-    a.accompaniment.instrument.gain = 0.13;
-    a.accompaniment.instrument.pan = -0.45;
-    a.accompaniment.instrument.lowPassHz = 2500.0;
+    a.accompaniment.instrument.gain = 0.16;
+    a.accompaniment.instrument.pan = 0.7;
+    a.accompaniment.instrument.lowPassHz = 7000.0;
 
     a.drums.groove = {"x.......x.o.....", "....x.......x...", "x.x.x.x.x.x.x.x."};
     a.drums.fill = {"x.......x.......", "....x.....x.xoxx", "x.x.x.x.x.x....."};
+    a.drums.kickGain = 0.4;
+    a.drums.hatGain = 0.3;
     a.drums.noiseSeed = 152;
     return a;
 }
@@ -86,32 +96,42 @@ Arrangement BounceArrangement() {
     a.lead.detuneCents = 5.0;
     a.lead.vibratoSemitones = 0.15;
     a.lead.vibratoHz = 6.0;
-    a.lead.lowPassHz = 4000.0;
+    a.lead.lowPassHz = 9000.0;
+    a.lead.pan = 0.6;
     a.legato = 0.8;
-    a.leadEcho = {StepSeconds(kBounceStepFrames, 3), StepSeconds(kBounceStepFrames, 6), 0.28, 0.2};
+    a.leadEcho = {StepSeconds(kBounceStepFrames, 3), StepSeconds(kBounceStepFrames, 6), 0.28, 0.35};
 
     a.bass.pattern = "R..R..F.O..O..F.";
     a.bass.rootOctaveBase = 36;
     a.bass.instrument.waveform = Waveform::Pulse;
     a.bass.instrument.envelope = {0.004, 0.1, 0.6, 0.04};
-    a.bass.instrument.gain = 0.45;
-    a.bass.instrument.lowPassHz = 500.0;
+    a.bass.instrument.gain = 0.35;
+    a.bass.instrument.spread = 0.7;
+    a.bass.instrument.detuneCents = 8.0;
+    a.bass.instrument.lowPassHz = 900.0;
 
     a.accompaniment.pattern = "RTFORTFORTFORTFO";
+    a.accompaniment.sectionPattern = "..T-..F-..T-..F-";
     a.accompaniment.rootOctaveBase = 60;
     a.accompaniment.instrument.waveform = Waveform::Triangle;
     a.accompaniment.instrument.envelope = {0.003, 0.05, 0.3, 0.04};
-    a.accompaniment.instrument.gain = 0.11;
-    a.accompaniment.instrument.pan = -0.5;
+    a.accompaniment.instrument.gain = 0.15;
+    a.accompaniment.instrument.pan = -0.75;
 
     a.drums.groove = {"x.....x...x.....", "....x.......x..o", "xoxoxoxoxoxoxoxo"};
     a.drums.fill = {"x.....x...x.x...", "....x...x.x.xoxx", "xoxoxoxoxoxoxoxx"};
+    a.drums.kickGain = 0.4;
+    a.drums.hatGain = 0.3;
     a.drums.noiseSeed = 153;
     return a;
 }
 
+// Both tracks are brought to one loudness, so that neither seems the quieter when the menus
+// pick one; the rare peaks above the knee are bent under the ceiling.
 AudioBuffer Finished(AudioBuffer track) {
-    track.NormalisePeak(kMusicPeak);
+    track.Scale(std::pow(10.0, (kMusicLoudness - track.WeightedLoudness()) / 20.0));
+    track.SoftLimit(kMusicKnee, kMusicCeiling);
+    track.RemoveOffset();
     return track;
 }
 

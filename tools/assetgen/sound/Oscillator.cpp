@@ -48,8 +48,9 @@ double Oscillator::Next(double frequency, double sampleRate) {
             value = phase_ < 0.5 ? 4.0 * phase_ - 1.0 : 3.0 - 4.0 * phase_;
             break;
         case Waveform::Pulse:
-            value = (phase_ < pulseWidth_ ? 1.0 : -1.0) + PolyBlep(phase_, dt) -
-                    PolyBlep(Wrap(phase_ - pulseWidth_), dt);
+            // Less the wave's own mean, so that a narrow pulse carries no offset.
+            value = (phase_ < pulseWidth_ ? 1.0 : -1.0) - (2.0 * pulseWidth_ - 1.0) +
+                    PolyBlep(phase_, dt) - PolyBlep(Wrap(phase_ - pulseWidth_), dt);
             break;
         case Waveform::Saw:
             value = 2.0 * phase_ - 1.0 - PolyBlep(phase_, dt);

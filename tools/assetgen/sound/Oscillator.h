@@ -14,7 +14,8 @@ class Oscillator {
 public:
     explicit Oscillator(Waveform waveform, double pulseWidth = 0.5);
 
-    // The next sample in [-1, 1] at the given frequency, then advances the phase.
+    // The next sample at the given frequency, then advances the phase. Every waveform has a
+    // mean of 0 and a peak-to-peak height of 2.
     double Next(double frequency, double sampleRate);
 
 private:

@@ -12,6 +12,7 @@ namespace Drobix::AssetGen {
 namespace {
 
 constexpr double kSoftHit = 0.45;  // gain of an 'o' hit relative to an 'x'
+constexpr double kHatPan = 0.7;
 constexpr int kOctave = 12;
 constexpr int kFifth = 7;
 
@@ -43,19 +44,22 @@ int HeldSteps(std::string_view pattern, std::size_t step) {
 
 void PlayChordVoice(AudioBuffer& buffer, const Arrangement& arrangement,
                     const std::vector<Chord>& chords, const ChordVoice& voice) {
-    if (voice.pattern.size() != kStepsPerBar) {
+    const std::string_view second =
+        voice.sectionPattern.empty() ? voice.pattern : voice.sectionPattern;
+    if (voice.pattern.size() != kStepsPerBar || second.size() != kStepsPerBar) {
         throw std::invalid_argument("a chord pattern must have one character per step");
     }
     const double stepSeconds = buffer.Seconds(arrangement.stepFrames);
     for (std::size_t bar = 0; bar < chords.size(); ++bar) {
-        for (std::size_t step = 0; step < voice.pattern.size(); ++step) {
-            const char degree = voice.pattern[step];
+        const std::string_view pattern = bar < arrangement.sectionBar ? voice.pattern : second;
+        for (std::size_t step = 0; step < pattern.size(); ++step) {
+            const char degree = pattern[step];
             if (degree == '-' || degree == '.') {
                 continue;
             }
             Note note;
             note.startFrame = (bar * kStepsPerBar + step) * arrangement.stepFrames;
-            note.seconds = HeldSteps(voice.pattern, step) * stepSeconds * arrangement.legato;
+            note.seconds = HeldSteps(pattern, step) * stepSeconds * arrangement.legato;
             note.pitch = ChordTone(chords[bar], degree, voice.rootOctaveBase);
             Play(buffer, voice.instrument, note);
         }
@@ -102,8 +106,8 @@ void PlayDrums(AudioBuffer& buffer, const Arrangement& arrangement, std::size_t 
                 PlaySnare(buffer, frame, kit.snareGain * gain, noise);
             }
             if (const double gain = HitGain(pattern.hat[step]); gain > 0.0) {
-                // Alternate hats lean left and right a little, as a player's hands would.
-                const double pan = step % 2 == 0 ? 0.25 : 0.45;
+                // Alternate hats sit left and right, as a player's hands would, for width.
+                const double pan = step % 2 == 0 ? -kHatPan : kHatPan;
                 PlayHat(buffer, frame, kit.hatGain * gain, pan, noise);
             }
         }

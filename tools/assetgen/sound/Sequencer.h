@@ -16,6 +16,9 @@ constexpr int kStepsPerBar = 16;
 // bar: 'R' root, 'T' third, 'F' fifth, 'O' octave, '-' holds the previous note, '.' rests.
 struct ChordVoice {
     std::string_view pattern;
+    // The pattern of the second section, from the arrangement's section bar on: a contrast to
+    // the first. Empty: the first pattern throughout.
+    std::string_view sectionPattern;
     int rootOctaveBase = 36;  // MIDI number of C in the octave of the roots
     Instrument instrument;
 };
@@ -46,6 +49,7 @@ struct Arrangement {
     Instrument lead;
     double legato = 0.85;  // part of each melody note's length that is held
     Echo leadEcho;
+    std::size_t sectionBar = 8;  // where the second section begins
     ChordVoice bass;
     ChordVoice accompaniment;
     DrumKit drums;
