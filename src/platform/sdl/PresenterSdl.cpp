@@ -1,39 +1,70 @@
 #include <SDL.h>
 
+#include <sys/prctl.h>
+
 #include <algorithm>
+#include <chrono>
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/Presenter.h"
 #include "platform/sdl/PresenterSdl.h"
 #include "platform/shared/FrameChanges.h"
+#include "platform/shared/FramePacer.h"
 #include "platform/shared/RowScaler.h"
 
 namespace Drobix::Platform {
 
 namespace {
 
-constexpr int kUnknownRefreshRate = 60;
+// The pacer's sleeps end this close to their request: the kernel's default slack of 50 µs
+// would otherwise make it yield through that much more of every frame.
+constexpr unsigned long kTimerSlackNs = 1000;
 // The framebuffer route sends only the rows that changed, and the whole window this often, so
 // that nothing the window system lost without telling stays wrong for long.
 constexpr int kFullRepaintPresents = 60;
 constexpr uint32_t kGlRenderer = 0x1F01;
+// A window leaves this much of the usable desktop for its frame and title bar.
+constexpr int kWindowFrameRoomX = 16;
+constexpr int kWindowFrameRoomY = 48;
+constexpr const char* kRenderNodeFolder = "/dev/dri";
+constexpr std::string_view kRenderNodePrefix = "renderD";
 
 // How frames reach the screen: through a streaming texture that a GPU scales, or, where
 // OpenGL would only be emulated on the processor, straight into the window's framebuffer,
 // scaled by our own code (a fraction of the cost of an emulated OpenGL present).
 enum class Route { kTexture, kFramebuffer };
 
+class SystemPacerClock : public PacerClock {
+public:
+    uint64_t NowNs() override {
+        return static_cast<uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                         std::chrono::steady_clock::now().time_since_epoch())
+                                         .count());
+    }
+    void SleepNs(uint64_t duration) override {
+        std::this_thread::sleep_for(std::chrono::nanoseconds(duration));
+    }
+    void Yield() override { std::this_thread::yield(); }
+};
+
+SystemPacerClock pacerClock;
+FramePacer pacer(pacerClock);
+
 struct PresenterState {
     SDL_Window* window = nullptr;
     SDL_Renderer* renderer = nullptr;
     SDL_Texture* texture = nullptr;
     Route route = Route::kFramebuffer;
+    WindowMode startMode = WindowMode::Fullscreen;
+    WindowMode mode = WindowMode::Fullscreen;
+    bool modeSwitched = false;
     bool texturesReset = false;
     bool surfacesLost = false;
-    uint64_t refreshTicks = 0;
-    uint64_t nextDeadline = 0;
     // Framebuffer route: the scaling tables for the surface they were made for.
     SDL_Surface* scaledFor = nullptr;
     int scaledWidth = 0;
@@ -85,7 +116,28 @@ bool HasRealDisplay() {
     return requested != nullptr && name == requested;
 }
 
+// Whether the system offers a GPU to render with: a DRM render node, and no request for
+// software rendering. Decided before any renderer is made, because making one maps an OpenGL
+// driver (about 50 MiB, most of the program's memory), and where there is no render node that
+// driver could only emulate a GPU on the processor and would be refused anyway.
+bool SystemOffersGpu() {
+    const char* software = std::getenv("LIBGL_ALWAYS_SOFTWARE");
+    if (software != nullptr && software[0] != '\0' && std::string_view(software) != "0") {
+        return false;
+    }
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(kRenderNodeFolder, error)) {
+        if (entry.path().filename().string().starts_with(kRenderNodePrefix)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool CreateTextureRoute() {
+    if (!SystemOffersGpu()) {
+        return false;
+    }
     presenter.renderer = SDL_CreateRenderer(presenter.window, -1,
                                             SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
     if (presenter.renderer == nullptr) {
@@ -123,32 +175,14 @@ void SetIcon(const IconPixels& icon) {
     }
 }
 
-uint64_t RefreshTicks() {
+// The desktop's refresh rate; 0 when the system does not know it.
+int RefreshRate() {
     SDL_DisplayMode mode{};
     const int display = SDL_GetWindowDisplayIndex(presenter.window);
-    int rate = kUnknownRefreshRate;
-    if (display >= 0 && SDL_GetDesktopDisplayMode(display, &mode) == 0 && mode.refresh_rate > 0) {
-        rate = mode.refresh_rate;
+    if (display >= 0 && SDL_GetDesktopDisplayMode(display, &mode) == 0) {
+        return mode.refresh_rate;
     }
-    return SDL_GetPerformanceFrequency() / static_cast<uint64_t>(rate);
-}
-
-// Waits out the rest of the refresh interval: a present that is synchronised with the display
-// has already taken it, one that is not (virtual servers, some drivers) returns at once. The
-// deadlines advance by whole intervals so that sleeping in milliseconds keeps the rate exact.
-void PaceToRefresh() {
-    const uint64_t frequency = SDL_GetPerformanceFrequency();
-    const uint64_t now = SDL_GetPerformanceCounter();
-    presenter.nextDeadline += presenter.refreshTicks;
-    if (presenter.nextDeadline <= now || presenter.nextDeadline > now + presenter.refreshTicks) {
-        // Late by a whole frame, or the first present: start counting from now.
-        presenter.nextDeadline = now;
-        return;
-    }
-    const uint64_t remainingMs = (presenter.nextDeadline - now) * 1000 / frequency;
-    if (remainingMs > 0) {
-        SDL_Delay(static_cast<uint32_t>(remainingMs));
-    }
+    return 0;
 }
 
 void PresentThroughTexture(const uint16_t* frame) {
@@ -300,7 +334,68 @@ void PresentThroughFramebuffer(const uint16_t* frame) {
     }
 }
 
+SDL_Rect DesktopBounds() {
+    SDL_Rect bounds{0, 0, kFrameWidth, kFrameHeight};
+    const int display =
+        presenter.window != nullptr ? SDL_GetWindowDisplayIndex(presenter.window) : 0;
+    SDL_DisplayMode desktop{};
+    if (SDL_GetDesktopDisplayMode(std::max(display, 0), &desktop) == 0 && desktop.w > 0 &&
+        desktop.h > 0) {
+        SDL_GetDisplayBounds(std::max(display, 0), &bounds);
+        bounds.w = desktop.w;
+        bounds.h = desktop.h;
+    }
+    return bounds;
+}
+
+// The largest whole multiple of the frame that fits the desktop's usable area (without its
+// panels) with room for the window's frame; the frame's own size at least.
+SDL_Point WindowSize() {
+    SDL_Rect usable = DesktopBounds();
+    const int display =
+        presenter.window != nullptr ? SDL_GetWindowDisplayIndex(presenter.window) : 0;
+    SDL_GetDisplayUsableBounds(std::max(display, 0), &usable);
+    const int factor = std::max(1, std::min((usable.w - kWindowFrameRoomX) / kFrameWidth,
+                                            (usable.h - kWindowFrameRoomY) / kFrameHeight));
+    return {kFrameWidth * factor, kFrameHeight * factor};
+}
+
+// A window shows the pointer, so that the player can move it elsewhere; full screen hides it.
+void ShowPointerFor(WindowMode mode) {
+    SDL_ShowCursor(mode == WindowMode::Window ? SDL_ENABLE : SDL_DISABLE);
+}
+
+void ApplyWindowMode(WindowMode mode) {
+    if (mode == WindowMode::Window) {
+        SDL_SetWindowFullscreen(presenter.window, 0);
+        const SDL_Point size = WindowSize();
+        SDL_SetWindowSize(presenter.window, size.x, size.y);
+        SDL_SetWindowPosition(presenter.window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    } else {
+        // Placed over the whole desktop first, so that it covers the screen even where no window
+        // manager makes it full screen (a bare X server).
+        const SDL_Rect desktop = DesktopBounds();
+        SDL_SetWindowPosition(presenter.window, desktop.x, desktop.y);
+        SDL_SetWindowSize(presenter.window, desktop.w, desktop.h);
+        SDL_SetWindowFullscreen(presenter.window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    }
+    ShowPointerFor(mode);
+    presenter.repaintWholeWindow = true;
+}
+
 }  // namespace
+
+void SetStartWindowMode(WindowMode mode) {
+    presenter.startMode = mode;
+}
+
+WindowMode GetWindowMode() {
+    return presenter.window != nullptr ? presenter.mode : presenter.startMode;
+}
+
+bool WasWindowModeSwitched() {
+    return presenter.modeSwitched;
+}
 
 bool OpenMainWindow(std::string_view title, const IconPixels& icon) {
     if (presenter.window != nullptr) {
@@ -322,23 +417,24 @@ bool OpenMainWindow(std::string_view title, const IconPixels& icon) {
     // Fullscreen on the desktop keeps its display mode; the frame is scaled into it. The window
     // is made as large as the desktop, so that it covers the screen even where no window
     // manager makes it fullscreen (a bare X server).
-    SDL_DisplayMode desktop{};
-    if (SDL_GetDesktopDisplayMode(0, &desktop) != 0 || desktop.w <= 0 || desktop.h <= 0) {
-        desktop.w = kFrameWidth;
-        desktop.h = kFrameHeight;
-    }
-    presenter.window =
-        SDL_CreateWindow(name.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, desktop.w,
-                         desktop.h, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    const bool fullscreen = presenter.startMode == WindowMode::Fullscreen;
+    const SDL_Rect desktop = DesktopBounds();
+    const SDL_Point windowSize = WindowSize();
+    const uint32_t flags = SDL_WINDOW_RESIZABLE |
+                           (fullscreen ? static_cast<uint32_t>(SDL_WINDOW_FULLSCREEN_DESKTOP) : 0U);
+    presenter.window = SDL_CreateWindow(
+        name.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+        fullscreen ? desktop.w : windowSize.x, fullscreen ? desktop.h : windowSize.y, flags);
     if (presenter.window == nullptr) {
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
         return false;
     }
+    presenter.mode = presenter.startMode;
     SetIcon(icon);
-    SDL_ShowCursor(SDL_DISABLE);
+    ShowPointerFor(presenter.mode);
     presenter.route = CreateTextureRoute() ? Route::kTexture : Route::kFramebuffer;
-    presenter.refreshTicks = RefreshTicks();
-    presenter.nextDeadline = 0;
+    prctl(PR_SET_TIMERSLACK, kTimerSlackNs);
+    pacer.SetRefreshRate(RefreshRate());
     SDL_RaiseWindow(presenter.window);
     SDL_SetWindowInputFocus(presenter.window);
     return true;
@@ -356,7 +452,9 @@ void CloseMainWindow() {
     }
     SDL_DestroyWindow(presenter.window);
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    const WindowMode startMode = presenter.startMode;
     presenter = PresenterState{};
+    presenter.startMode = startMode;
 }
 
 void PresentFrame(const uint16_t* frame) {
@@ -368,7 +466,9 @@ void PresentFrame(const uint16_t* frame) {
     } else {
         PresentThroughFramebuffer(frame);
     }
-    PaceToRefresh();
+    // A present that waits for the display has taken its interval already and returns here
+    // at the deadline; one that does not (virtual servers, some drivers) is held until then.
+    pacer.WaitForNextFrame();
 }
 
 void MarkSurfacesLost() {
@@ -388,6 +488,16 @@ namespace Drobix::Platform::Sdl {
 
 void RepaintWholeWindow() {
     presenter.repaintWholeWindow = true;
+}
+
+void SwitchWindowMode() {
+    if (presenter.window == nullptr) {
+        return;
+    }
+    presenter.mode =
+        presenter.mode == WindowMode::Window ? WindowMode::Fullscreen : WindowMode::Window;
+    presenter.modeSwitched = true;
+    ApplyWindowMode(presenter.mode);
 }
 
 }  // namespace Drobix::Platform::Sdl
