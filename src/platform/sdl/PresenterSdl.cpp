@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -33,6 +34,8 @@ constexpr int kWindowFrameRoomX = 16;
 constexpr int kWindowFrameRoomY = 48;
 constexpr const char* kRenderNodeFolder = "/dev/dri";
 constexpr std::string_view kRenderNodePrefix = "renderD";
+// Names a file to which every frame's start time (steady clock, nanoseconds) is written.
+constexpr const char* kFrameLogVariable = "DROBIX_FRAME_LOG";
 
 // How frames reach the screen: through a streaming texture that a GPU scales, or, where
 // OpenGL would only be emulated on the processor, straight into the window's framebuffer,
@@ -57,6 +60,8 @@ FramePacer pacer(pacerClock);
 
 struct PresenterState {
     SDL_Window* window = nullptr;
+    // Measuring only (tools/measure-frames.sh): the time each frame started, one line each.
+    std::FILE* frameLog = nullptr;
     SDL_Renderer* renderer = nullptr;
     SDL_Texture* texture = nullptr;
     Route route = Route::kFramebuffer;
@@ -434,6 +439,9 @@ bool OpenMainWindow(std::string_view title, const IconPixels& icon) {
     ShowPointerFor(presenter.mode);
     presenter.route = CreateTextureRoute() ? Route::kTexture : Route::kFramebuffer;
     prctl(PR_SET_TIMERSLACK, kTimerSlackNs);
+    if (const char* logPath = std::getenv(kFrameLogVariable)) {
+        presenter.frameLog = std::fopen(logPath, "w");
+    }
     pacer.SetRefreshRate(RefreshRate());
     SDL_RaiseWindow(presenter.window);
     SDL_SetWindowInputFocus(presenter.window);
@@ -452,6 +460,9 @@ void CloseMainWindow() {
     }
     SDL_DestroyWindow(presenter.window);
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    if (presenter.frameLog != nullptr) {
+        std::fclose(presenter.frameLog);
+    }
     const WindowMode startMode = presenter.startMode;
     presenter = PresenterState{};
     presenter.startMode = startMode;
@@ -469,6 +480,10 @@ void PresentFrame(const uint16_t* frame) {
     // A present that waits for the display has taken its interval already and returns here
     // at the deadline; one that does not (virtual servers, some drivers) is held until then.
     pacer.WaitForNextFrame();
+    if (presenter.frameLog != nullptr) {
+        std::fprintf(presenter.frameLog, "%llu\n",
+                     static_cast<unsigned long long>(pacerClock.NowNs()));
+    }
 }
 
 void MarkSurfacesLost() {

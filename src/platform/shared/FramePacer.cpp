@@ -11,8 +11,8 @@ constexpr double kNanosecondsPerSecond = 1e9;
 // The margin is the latest wake of the recent sleeps plus some slack, within these bounds; it
 // starts at its largest until two windows of sleeps have shown better.
 constexpr uint64_t kLargestMarginNs = 2'000'000;
-constexpr uint64_t kSmallestMarginNs = 50'000;
-constexpr uint64_t kMarginSlackNs = 50'000;
+constexpr uint64_t kSmallestMarginNs = 20'000;
+constexpr uint64_t kMarginSlackNs = 20'000;
 constexpr int kSleepsPerWindow = 60;
 
 }  // namespace

@@ -18,8 +18,8 @@ public:
 // Spaces frames evenly at the display's refresh interval where the present itself does not
 // wait for the display. Deadlines advance by whole intervals from the first frame, so the rate
 // is exact however the sleeps fall; the pacer sleeps short of each deadline by a margin learnt
-// from how late the recent sleeps woke, and yields through the rest, so that a late wake never makes
-// one interval long and the next one short. A frame that is already past its deadline starts
+// from how late the recent sleeps woke, and yields through the rest, so that a late wake never
+// makes one interval long and the next one short. A frame that is already past its deadline starts
 // the count afresh from now rather than hurrying the frames after it.
 class FramePacer {
 public:

@@ -124,8 +124,8 @@ TEST(FramePacerTest, SleepsThroughAllButAShortMarginOnceSleepsProveAccurate) {
     FrameStarts(pacer, exact, kFrames, [](int) { return kWorkNs; });
     exact.TakeYields();
     FrameStarts(pacer, exact, 1, [](int) { return kWorkNs; });
-    // At most 50 µs of yielding per frame; a pacer that spun would yield over 13 ms.
-    EXPECT_LE(exact.TakeYields(), 51);
+    // At most 20 µs of yielding per frame; a pacer that spun would yield over 13 ms.
+    EXPECT_LE(exact.TakeYields(), 21);
 
     // Sleeps that wake a millisecond late keep the margin above that millisecond.
     FakeClock late([](int) { return static_cast<int64_t>(kMs); });
@@ -134,7 +134,7 @@ TEST(FramePacerTest, SleepsThroughAllButAShortMarginOnceSleepsProveAccurate) {
     FrameStarts(latePacer, late, kFrames, [](int) { return kWorkNs; });
     late.TakeYields();
     FrameStarts(latePacer, late, 1, [](int) { return kWorkNs; });
-    EXPECT_LE(late.TakeYields(), 51);
+    EXPECT_LE(late.TakeYields(), 21);
 }
 
 }  // namespace
