@@ -3,6 +3,7 @@
 #include <sys/prctl.h>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -17,6 +18,7 @@
 #include "platform/shared/FrameChanges.h"
 #include "platform/shared/FramePacer.h"
 #include "platform/shared/RowScaler.h"
+#include "platform/shared/SharpScaler.h"
 
 namespace Drobix::Platform {
 
@@ -75,10 +77,16 @@ struct PresenterState {
     int scaledWidth = 0;
     int scaledHeight = 0;
     SDL_Rect scaledArea{};
+    // Whole factors copy pixels (quickly, by RowScaler); other factors scale sharp bilinear.
+    bool wholeFactor = false;
     RowScaler rowScaler;
-    std::vector<int> sourceRow;
+    SharpScaler sharpScaler;
     std::vector<uint32_t> convertedRow;
     std::vector<uint32_t> scaledRow;
+    // The last two frame rows scaled to the window's width in this present, by frame row.
+    std::array<int, 2> cachedSource{-1, -1};
+    std::array<std::vector<uint32_t>, 2> cachedRow;
+    int nextCacheSlot = 0;
     FrameChanges frameChanges;
     std::vector<SDL_Rect> changedRects;
     bool repaintWholeWindow = true;
@@ -217,8 +225,8 @@ void PresentThroughTexture(const uint16_t* frame) {
     SDL_RenderPresent(presenter.renderer);
 }
 
-// Fits the frame into the surface with its aspect kept, clears the bars once, and maps every
-// target column and row to its source by nearest neighbour.
+// Fits the frame into the surface with its aspect kept, clears the bars once, and prepares the
+// scaling for that size.
 void PrepareScaling(SDL_Surface* surface) {
     presenter.scaledFor = surface;
     presenter.scaledWidth = surface->w;
@@ -234,37 +242,60 @@ void PrepareScaling(SDL_Surface* surface) {
             ? static_cast<int>(static_cast<int64_t>(surface->w) * kFrameHeight / kFrameWidth)
             : surface->h;
     presenter.scaledArea = {(surface->w - width) / 2, (surface->h - height) / 2, width, height};
+    presenter.wholeFactor = width % kFrameWidth == 0 && height % kFrameHeight == 0 &&
+                            width / kFrameWidth == height / kFrameHeight;
     presenter.rowScaler.Prepare(kFrameWidth, width);
-    presenter.scaledRow.resize(static_cast<size_t>(std::max(width, 0)));
-    presenter.sourceRow.resize(static_cast<size_t>(std::max(height, 0)));
-    for (int y = 0; y < height; ++y) {
-        presenter.sourceRow[y] = static_cast<int>(static_cast<int64_t>(y) * kFrameHeight / height);
+    presenter.sharpScaler.Prepare(kFrameWidth, kFrameHeight, width, height);
+    const auto rowPixels = static_cast<size_t>(std::max(width, 0));
+    presenter.scaledRow.resize(rowPixels);
+    for (std::vector<uint32_t>& row : presenter.cachedRow) {
+        row.resize(rowPixels);
     }
     presenter.convertedRow.resize(kFrameWidth);
     SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 0, 0, 0));
 }
 
-// Converts and scales one frame row into the window row at target, unless the window row above
-// shows the same frame row already.
-void PresentRow(const uint16_t* frame, const SDL_PixelFormat* format, int sourceY, uint32_t* target,
-                const uint32_t* rowAbove, int rowAboveSource) {
-    const SDL_Rect& area = presenter.scaledArea;
-    if (sourceY == rowAboveSource && rowAbove != nullptr) {
-        std::memcpy(target, rowAbove, static_cast<size_t>(area.w) * 4);
-        return;
+// Frame row sourceY converted and scaled to the window's width; kept for the rest of the present,
+// since neighbouring window rows draw on the same frame rows.
+const uint32_t* ScaledFrameRow(const uint16_t* frame, int sourceY) {
+    for (size_t slot = 0; slot < presenter.cachedSource.size(); ++slot) {
+        if (presenter.cachedSource[slot] == sourceY) {
+            return presenter.cachedRow[slot].data();
+        }
     }
+    const auto slot = static_cast<size_t>(presenter.nextCacheSlot);
+    presenter.nextCacheSlot = 1 - presenter.nextCacheSlot;
+    presenter.cachedSource[slot] = sourceY;
     ConvertRgb565ToXrgb8888(frame + static_cast<size_t>(sourceY) * kFrameWidth,
                             presenter.convertedRow.data(), kFrameWidth);
+    uint32_t* scaled = presenter.cachedRow[slot].data();
+    if (presenter.wholeFactor) {
+        presenter.rowScaler.Scale(presenter.convertedRow.data(), scaled);
+    } else {
+        presenter.sharpScaler.ScaleRow(presenter.convertedRow.data(), scaled);
+    }
+    return scaled;
+}
+
+// Fills the window row at target with what window row y of the scaled area shows.
+void PresentRow(const uint16_t* frame, const SDL_PixelFormat* format, int y, uint32_t* target) {
+    const SharpScaler::Taps& taps = presenter.sharpScaler.RowTaps(y);
+    const int width = presenter.scaledArea.w;
     // The conversion writes 0xFFRRGGBB; other 32-bit layouts are rare enough to map per pixel.
     const bool native = format->Rmask == 0x00FF0000U && format->Gmask == 0x0000FF00U &&
                         format->Bmask == 0x000000FFU;
+    uint32_t* row = native ? target : presenter.scaledRow.data();
+    const uint32_t* first = ScaledFrameRow(frame, taps.first);
+    if (taps.weight == 0) {
+        std::memcpy(row, first, static_cast<size_t>(width) * 4);
+    } else {
+        SharpScaler::BlendRows(first, ScaledFrameRow(frame, taps.second), taps.weight, row, width);
+    }
     if (native) {
-        presenter.rowScaler.Scale(presenter.convertedRow.data(), target);
         return;
     }
-    presenter.rowScaler.Scale(presenter.convertedRow.data(), presenter.scaledRow.data());
-    for (int x = 0; x < area.w; ++x) {
-        const uint32_t pixel = presenter.scaledRow[x];
+    for (int x = 0; x < width; ++x) {
+        const uint32_t pixel = row[x];
         target[x] = SDL_MapRGB(format, static_cast<uint8_t>(pixel >> 16),
                                static_cast<uint8_t>(pixel >> 8), static_cast<uint8_t>(pixel));
     }
@@ -313,20 +344,18 @@ void PresentThroughFramebuffer(const uint16_t* frame) {
     const SDL_Rect& area = presenter.scaledArea;
     auto* base = static_cast<uint8_t*>(surface->pixels);
     presenter.changedRects.clear();
-    int rowAboveSource = -1;
-    const uint32_t* rowAbove = nullptr;
+    presenter.cachedSource = {-1, -1};
     for (int y = 0; y < area.h; ++y) {
-        const int sourceY = presenter.sourceRow[y];
-        if (!changed[static_cast<size_t>(sourceY)]) {
+        const SharpScaler::Taps& taps = presenter.sharpScaler.RowTaps(y);
+        if (!changed[static_cast<size_t>(taps.first)] &&
+            !changed[static_cast<size_t>(taps.second)]) {
             continue;
         }
         auto* target =
             reinterpret_cast<uint32_t*>(base + static_cast<size_t>(area.y + y) * surface->pitch) +
             area.x;
-        PresentRow(frame, surface->format, sourceY, target, rowAbove, rowAboveSource);
+        PresentRow(frame, surface->format, y, target);
         AddChangedRow(area.y + y);
-        rowAboveSource = sourceY;
-        rowAbove = target;
     }
     if (SDL_MUSTLOCK(surface)) {
         SDL_UnlockSurface(surface);
