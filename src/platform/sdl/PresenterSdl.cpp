@@ -66,6 +66,10 @@ struct PresenterState {
     std::FILE* frameLog = nullptr;
     SDL_Renderer* renderer = nullptr;
     SDL_Texture* texture = nullptr;
+    // Texture route at a broken scale: the frame enlarged by the whole factor, which the GPU
+    // then scales smoothly into the window; none at a whole factor.
+    SDL_Texture* enlarged = nullptr;
+    int enlargedFactor = 0;
     Route route = Route::kFramebuffer;
     WindowMode startMode = WindowMode::Fullscreen;
     WindowMode mode = WindowMode::Fullscreen;
@@ -129,6 +133,17 @@ bool HasRealDisplay() {
     return requested != nullptr && name == requested;
 }
 
+// The frame's own texture, copied pixel for pixel wherever it is scaled.
+SDL_Texture* CreateFrameTexture() {
+    SDL_Texture* texture =
+        SDL_CreateTexture(presenter.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
+                          kFrameWidth, kFrameHeight);
+    if (texture != nullptr) {
+        SDL_SetTextureScaleMode(texture, SDL_ScaleModeNearest);
+    }
+    return texture;
+}
+
 // Whether the system offers a GPU to render with: a DRM render node, and no request for
 // software rendering. Decided before any renderer is made, because making one maps an OpenGL
 // driver (about 50 MiB, most of the program's memory), and where there is no render node that
@@ -162,9 +177,7 @@ bool CreateTextureRoute() {
                         !(std::strncmp(info.name, "opengl", 6) == 0 && IsEmulatedOpenGl());
     if (usable) {
         SDL_RenderSetLogicalSize(presenter.renderer, kFrameWidth, kFrameHeight);
-        presenter.texture =
-            SDL_CreateTexture(presenter.renderer, SDL_PIXELFORMAT_ARGB8888,
-                              SDL_TEXTUREACCESS_STREAMING, kFrameWidth, kFrameHeight);
+        presenter.texture = CreateFrameTexture();
     }
     if (presenter.texture == nullptr) {
         SDL_DestroyRenderer(presenter.renderer);
@@ -198,13 +211,57 @@ int RefreshRate() {
     return 0;
 }
 
+void DestroyEnlargedFrame() {
+    if (presenter.enlarged != nullptr) {
+        SDL_DestroyTexture(presenter.enlarged);
+    }
+    presenter.enlarged = nullptr;
+    presenter.enlargedFactor = 0;
+}
+
+// Sharp bilinear on the GPU: the frame drawn by nearest neighbour into a texture of the whole
+// factor, which is then drawn with linear filtering into the letterboxed area. At a whole factor
+// the frame itself is shown, pixel for pixel. The frame itself when the enlarged texture cannot
+// be had.
+SDL_Texture* EnlargedFrame() {
+    int width = 0;
+    int height = 0;
+    if (SDL_GetRendererOutputSize(presenter.renderer, &width, &height) != 0) {
+        return presenter.texture;
+    }
+    const int factor = std::max(1, std::min(width / kFrameWidth, height / kFrameHeight));
+    // The frame fills the window's width or its height, whichever is reached first.
+    const int shownWidth = std::min(width, height * kFrameWidth / kFrameHeight);
+    const bool whole = shownWidth == factor * kFrameWidth;
+    if (whole) {
+        DestroyEnlargedFrame();
+        return presenter.texture;
+    }
+    if (presenter.enlargedFactor != factor) {
+        DestroyEnlargedFrame();
+        presenter.enlarged = SDL_CreateTexture(presenter.renderer, SDL_PIXELFORMAT_ARGB8888,
+                                               SDL_TEXTUREACCESS_TARGET, kFrameWidth * factor,
+                                               kFrameHeight * factor);
+        if (presenter.enlarged == nullptr) {
+            return presenter.texture;
+        }
+        SDL_SetTextureScaleMode(presenter.enlarged, SDL_ScaleModeLinear);
+        presenter.enlargedFactor = factor;
+    }
+    if (SDL_SetRenderTarget(presenter.renderer, presenter.enlarged) != 0) {
+        return presenter.texture;
+    }
+    SDL_RenderCopy(presenter.renderer, presenter.texture, nullptr, nullptr);
+    SDL_SetRenderTarget(presenter.renderer, nullptr);
+    return presenter.enlarged;
+}
+
 void PresentThroughTexture(const uint16_t* frame) {
     if (presenter.texturesReset) {
         presenter.texturesReset = false;
+        DestroyEnlargedFrame();
         SDL_DestroyTexture(presenter.texture);
-        presenter.texture =
-            SDL_CreateTexture(presenter.renderer, SDL_PIXELFORMAT_ARGB8888,
-                              SDL_TEXTUREACCESS_STREAMING, kFrameWidth, kFrameHeight);
+        presenter.texture = CreateFrameTexture();
     }
     void* pixels = nullptr;
     int pitch = 0;
@@ -219,9 +276,10 @@ void PresentThroughTexture(const uint16_t* frame) {
             reinterpret_cast<uint32_t*>(target + static_cast<size_t>(y) * pitch), kFrameWidth);
     }
     SDL_UnlockTexture(presenter.texture);
+    SDL_Texture* shown = EnlargedFrame();
     SDL_SetRenderDrawColor(presenter.renderer, 0, 0, 0, 255);
     SDL_RenderClear(presenter.renderer);
-    SDL_RenderCopy(presenter.renderer, presenter.texture, nullptr, nullptr);
+    SDL_RenderCopy(presenter.renderer, shown, nullptr, nullptr);
     SDL_RenderPresent(presenter.renderer);
 }
 
@@ -481,6 +539,7 @@ void CloseMainWindow() {
     if (presenter.window == nullptr) {
         return;
     }
+    DestroyEnlargedFrame();
     if (presenter.texture != nullptr) {
         SDL_DestroyTexture(presenter.texture);
     }
