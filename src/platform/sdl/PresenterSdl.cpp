@@ -27,6 +27,7 @@ namespace {
 // The pacer's sleeps end this close to their request: the kernel's default slack of 50 µs
 // would otherwise make it yield through that much more of every frame.
 constexpr unsigned long kTimerSlackNs = 1000;
+constexpr std::chrono::microseconds kYieldSleep{200};
 // The framebuffer route sends only the rows that changed, and the whole window this often, so
 // that nothing the window system lost without telling stays wrong for long.
 constexpr int kFullRepaintPresents = 60;
@@ -54,7 +55,9 @@ public:
     void SleepNs(uint64_t duration) override {
         std::this_thread::sleep_for(std::chrono::nanoseconds(duration));
     }
-    void Yield() override { std::this_thread::yield(); }
+    // A short sleep rather than a spin: its wake is late by tens of microseconds, which no one
+    // sees in a frame, and it costs a few wakes per frame instead of a core kept busy.
+    void Yield() override { std::this_thread::sleep_for(kYieldSleep); }
 };
 
 SystemPacerClock pacerClock;

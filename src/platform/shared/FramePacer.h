@@ -11,7 +11,8 @@ public:
     virtual uint64_t NowNs() = 0;
     // May return early or late; the pacer measures rather than trusts it.
     virtual void SleepNs(uint64_t duration) = 0;
-    // Gives the processor away for as short a time as the system allows.
+    // Waits a short, fine-grained while: far shorter than a frame, and far more exact than a
+    // sleep of the length of one.
     virtual void Yield() = 0;
 };
 
