@@ -139,7 +139,7 @@ protected:
 
     // One pass of the main loop with exactly these keys down; the allocations it made when
     // counted.
-    static long Frame(std::vector<int> keys = {}, bool counted = false) {
+    static long Frame(const std::vector<int>& keys = {}, bool counted = false) {
         Scripted::AdvanceTimeMs(kFrameMs);
         Scripted::SetKeysDown(keys);
         allocationCount = 0;
@@ -151,7 +151,7 @@ protected:
     }
 
     // Frames with the keys held, every one counted; the frames that allocated, by number.
-    static std::vector<int> AllocatingFrames(int frames, std::vector<int> keys = {}) {
+    static std::vector<int> AllocatingFrames(int frames, const std::vector<int>& keys = {}) {
         std::vector<int> allocating;
         for (int frame = 0; frame < frames; ++frame) {
             if (Frame(keys, true) != 0) {
@@ -173,7 +173,7 @@ protected:
 
     // Holds the keys until the game's mode changes, every frame but the one that changed it
     // counted; the frames that allocated, by number.
-    static std::vector<int> AllocatingFramesUntilModeChanges(std::vector<int> keys) {
+    static std::vector<int> AllocatingFramesUntilModeChanges(const std::vector<int>& keys) {
         const GameScreen::Mode mode = GameMode();
         std::vector<int> allocating;
         for (int frame = 0; GameMode() == mode && frame < kMaxFramesToModeChange; ++frame) {

@@ -1,6 +1,7 @@
 #include "platform/shared/FramePacer.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace Drobix::Platform {
 
@@ -19,7 +20,7 @@ constexpr int kSleepsPerWindow = 60;
 
 void FramePacer::SetRefreshRate(double hertz) {
     const double rate = hertz > 0.0 ? hertz : kUnknownRefreshRate;
-    intervalNs_ = static_cast<uint64_t>(kNanosecondsPerSecond / rate + 0.5);
+    intervalNs_ = static_cast<uint64_t>(std::llround(kNanosecondsPerSecond / rate));
     windowLatenessNs_ = kLargestMarginNs;
     previousLatenessNs_ = kLargestMarginNs;
     windowSleeps_ = 0;
