@@ -1,5 +1,9 @@
+#include <iostream>
+
+#include "app/CommandLine.h"
 #include "app/MainLoop.h"
 #include "app/Startup.h"
+#include "app/WindowModeChoice.h"
 #include "platform/MessageBox.h"
 
 namespace {
@@ -7,8 +11,14 @@ constexpr int kExitNormal = 0;
 constexpr int kExitStartupFailed = 1;
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
     using namespace Drobix;
+    const CommandLine commandLine =
+        ParseCommandLine({argv + 1, static_cast<size_t>(argc > 0 ? argc - 1 : 0)});
+    if (commandLine.action != CommandLine::Action::Run) {
+        return AnswerCommandLine(commandLine, std::cout, std::cerr);
+    }
+    ChooseStartWindowMode(commandLine.windowMode);
     if (!InitialiseGame()) {
         Platform::ShowMessageBox("Initialisation Error",
                                  "Failed to initialise the game systems. Please ensure your PC is "
@@ -18,6 +28,7 @@ int main() {
     }
     SwitchScreen(ScreenNumber::Intro);
     RunMainLoop();
+    RememberWindowMode();
     ShutdownGame();
     return kExitNormal;
 }

@@ -1,5 +1,7 @@
 #include "game/Block.h"
 
+#include <algorithm>
+
 namespace Drobix {
 
 namespace {
@@ -7,9 +9,8 @@ constexpr unsigned kRotationStates = 4;
 }
 
 Block::Block(unsigned rows, unsigned columns, int colour)
-    : patternRows_(rows),
-      patternColumns_(columns),
-      cells_(static_cast<size_t>(rows) * columns, 0),
+    : patternRows_(std::min(rows, kMaxSide)),
+      patternColumns_(std::min(columns, kMaxSide)),
       colour_(colour) {}
 
 void Block::SetCell(unsigned row, unsigned col) {

@@ -1,8 +1,8 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
-#include <vector>
 
 #include "game/BlockGrid.h"
 
@@ -12,6 +12,10 @@ namespace Drobix {
 // the block never copies its cells. Its position belongs to whoever moves it.
 class Block final : public BlockGrid {
 public:
+    // The largest pattern, in rows and in columns; larger sizes are cut to it. The cells live in
+    // the block itself, so that blocks can be reused without allocating.
+    static constexpr unsigned kMaxSide = 4;
+
     Block(unsigned rows, unsigned columns, int colour);
 
     // Fills the cell seen at (row, col) in the current rotation state.
@@ -34,7 +38,7 @@ private:
 
     unsigned patternRows_;
     unsigned patternColumns_;
-    std::vector<uint8_t> cells_;
+    std::array<uint8_t, kMaxSide * kMaxSide> cells_{};
     unsigned rotationState_ = 0;
     int colour_;
 };

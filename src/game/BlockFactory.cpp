@@ -41,11 +41,35 @@ constexpr std::array<Shape, kShapeCount> kShapes{{
 constexpr int kStandardSetSize = 7;
 constexpr int kStandardPlusExtraSetSize = 9;
 
-// The live-block registry, in order of creation.
-std::vector<std::unique_ptr<Block>> liveBlocks;
+// More blocks than are ever alive at once: a full board of single cells, the menu's logo and
+// decorations, the falling and the next block.
+constexpr size_t kReservedBlocks = 320;
 
-Block* Register(std::unique_ptr<Block> block) {
-    liveBlocks.push_back(std::move(block));
+// The live-block registry, in order of creation, and the destroyed blocks kept for reuse. Both
+// are filled to kReservedBlocks with the first block, so that blocks come and go during play
+// without allocating.
+std::vector<std::unique_ptr<Block>> liveBlocks;
+std::vector<std::unique_ptr<Block>> spareBlocks;
+
+void ReserveBlocks() {
+    liveBlocks.reserve(kReservedBlocks);
+    spareBlocks.reserve(kReservedBlocks);
+    while (spareBlocks.size() < kReservedBlocks) {
+        spareBlocks.push_back(std::make_unique<Block>(0, 0, 0));
+    }
+}
+
+Block* Register(unsigned rows, unsigned columns, int colour) {
+    if (liveBlocks.capacity() < kReservedBlocks) {
+        ReserveBlocks();
+    }
+    if (spareBlocks.empty()) {
+        liveBlocks.push_back(std::make_unique<Block>(rows, columns, colour));
+    } else {
+        *spareBlocks.back() = Block(rows, columns, colour);
+        liveBlocks.push_back(std::move(spareBlocks.back()));
+        spareBlocks.pop_back();
+    }
     return liveBlocks.back().get();
 }
 
@@ -74,7 +98,7 @@ Block* CreateBlock(int shapeIndex, BlockColourMode colours) {
             colour = NextRandom() % kBlockColourCount;
             break;
     }
-    auto block = std::make_unique<Block>(shape.rows, shape.columns, colour);
+    Block* block = Register(shape.rows, shape.columns, colour);
     for (unsigned row = 0; row < shape.rows; ++row) {
         for (unsigned col = 0; col < shape.columns; ++col) {
             if (shape.pattern[row * shape.columns + col] == 'X') {
@@ -82,7 +106,7 @@ Block* CreateBlock(int shapeIndex, BlockColourMode colours) {
             }
         }
     }
-    return Register(std::move(block));
+    return block;
 }
 
 Block* CreateRandomBlock(const BlockOptions& options) {
@@ -91,21 +115,26 @@ Block* CreateRandomBlock(const BlockOptions& options) {
 }
 
 Block* CreateRubbishCell() {
-    auto block = std::make_unique<Block>(1, 1, kRubbishColour);
+    Block* block = Register(1, 1, kRubbishColour);
     block->SetCell(0, 0);
-    return Register(std::move(block));
+    return block;
 }
 
 void DestroyBlock(Block* block) {
     const auto found = std::find_if(liveBlocks.begin(), liveBlocks.end(),
                                     [block](const auto& live) { return live.get() == block; });
     if (found != liveBlocks.end()) {
+        spareBlocks.push_back(std::move(*found));
         liveBlocks.erase(found);
     }
 }
 
 void DestroyAllBlocks() {
+    // Their storage too: the next block made reserves it afresh.
     liveBlocks.clear();
+    liveBlocks.shrink_to_fit();
+    spareBlocks.clear();
+    spareBlocks.shrink_to_fit();
 }
 
 namespace Testing {

@@ -8,6 +8,8 @@
 namespace Drobix {
 
 namespace {
+
+constexpr size_t kReservedPopups = 32;
 constexpr unsigned kSlowestFallInterval = 600;
 constexpr unsigned kFallIntervalStep = 45;
 constexpr int64_t kBasePlacementBonus = 10;
@@ -54,6 +56,9 @@ void ScoreKeeper::Reset(unsigned startingLevel) {
     score_ = 0;
     lines_ = 0;
     popups_.clear();
+    // Popups shrink away within a second or two, so far fewer than this are ever shown at once;
+    // reserved so that landings do not allocate.
+    popups_.reserve(kReservedPopups);
     popupTimer_ = 0;
 }
 

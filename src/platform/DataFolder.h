@@ -1,6 +1,7 @@
 #pragma once
 
-// Where the data file lives. One implementation for both backends: common/DataFolderCommon.cpp.
+// Where the data file and the configuration live. One implementation for both backends:
+// common/DataFolderCommon.cpp.
 
 #include <optional>
 #include <string>
@@ -10,5 +11,9 @@ namespace Drobix::Platform {
 // The folder where applications keep their data for this user: $XDG_DATA_HOME when it is set
 // to an absolute path, otherwise ~/.local/share. Empty when neither can be found.
 std::optional<std::string> GetApplicationDataFolder();
+
+// The folder where applications keep this user's configuration: $XDG_CONFIG_HOME when it is set
+// to an absolute path, otherwise ~/.config. Empty when neither can be found.
+std::optional<std::string> GetConfigFolder();
 
 }  // namespace Drobix::Platform

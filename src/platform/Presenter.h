@@ -22,9 +22,21 @@ struct IconPixels {
     std::span<const uint8_t> rgba;
 };
 
-// Opens the main window: fullscreen on the desktop's own resolution, the frame scaled into it
-// with its aspect kept and black bars, mouse cursor hidden, asking for input focus. False when
-// no window can be made (no display). An icon without pixels leaves the default icon.
+// Full screen on the desktop's own resolution, or a resizable window; the frame is scaled into
+// either with its aspect kept and black bars.
+enum class WindowMode { Fullscreen, Window };
+
+// The mode the next OpenMainWindow starts in; full screen unless told otherwise.
+void SetStartWindowMode(WindowMode mode);
+// The mode the window is in now (the start mode while no window is open).
+WindowMode GetWindowMode();
+// Whether the player switched the mode (Alt+Enter, F11) since the window was opened.
+bool WasWindowModeSwitched();
+
+// Opens the main window in the start mode, mouse cursor hidden, asking for input focus. A window
+// opens at the largest whole multiple of the frame's size that fits the desktop's usable area
+// with room for its frame (at least the frame's size). False when no window can be made (no
+// display). An icon without pixels leaves the default icon.
 bool OpenMainWindow(std::string_view title, const IconPixels& icon);
 void CloseMainWindow();
 

@@ -112,7 +112,8 @@ void IntroScreen::DrawHighScores() const {
     int y = kHighScoreTop;
     for (int i = 0; i < kHighScoreCount; ++i) {
         const HighScoreEntry& entry = GetHighScore(i);
-        DrawString(FontId::Small, std::to_string(i + 1) + ". " + entry.name, kHighScoreLeft, y);
+        line_.Clear() << (i + 1) << ". " << entry.name;
+        DrawString(FontId::Small, line_.Str(), kHighScoreLeft, y);
         const std::string score = FormatTableScore(entry.score);
         const TextSize size = MeasureText(FontId::Small, score);
         DrawString(FontId::Small, score, kHighScoreRight - size.width, y);
@@ -133,7 +134,8 @@ void IntroScreen::DrawCredits() const {
 }
 
 void IntroScreen::DrawVersion() const {
-    const std::string text = "DirectX " + directXVersionText + " detected";
+    line_.Clear() << "DirectX " << directXVersionText << " detected";
+    const std::string& text = line_.Str();
     const TextSize size = MeasureText(FontId::Small, text);
     const int left = kScreenWidth - size.width;
     const int top = kScreenHeight - size.height;

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "screens/FrameText.h"
 #include "screens/NonGameScreenBase.h"
 
 namespace Drobix {
@@ -28,6 +29,8 @@ private:
 
     uint32_t keyTimer_ = 0;
     std::string creditsText_;
+    // The lines composed for drawing, kept so that frames do not allocate.
+    mutable FrameText line_;
     uint32_t creditsWidth_ = 0;
     uint32_t scrollTimer_ = 0;
     uint32_t scrollOffset_ = 0;

@@ -84,6 +84,8 @@ void BuildBackdrop() {
     backdrop->background = LoadJpgImage(ResourceId::kMenuBackground);
     backdrop->backgroundBoard = std::make_unique<Board>(kBackgroundRows, kBackgroundColumns);
     backdrop->logoBoard = std::make_unique<Board>(kLogoRows, kLogoColumns);
+    // So that decorations come and go without allocating.
+    backdrop->decorations.reserve(kMaxDecorations);
     FillLogo(*backdrop->logoBoard);
     backdrop->musicId =
         NextRandom() % 2 != 0 ? ResourceId::kMenuMusicMarch : ResourceId::kMenuMusicBouncy;

@@ -1,6 +1,5 @@
 #include "screens/OptionsScreen.h"
 
-#include <sstream>
 #include <string_view>
 
 #include "app/MainLoop.h"
@@ -109,16 +108,20 @@ float NextFrequency(float frequency) {
 }  // namespace
 
 std::string BuildOptionsText(const Settings& settings) {
-    std::ostringstream text;
-    text << "1) Sound: " << (settings.sound != 0 ? "On" : "Off");
+    FrameText text;
+    ComposeOptionsText(settings, text);
+    return text.Str();
+}
+
+void ComposeOptionsText(const Settings& settings, FrameText& text) {
+    text.Clear() << "1) Sound: " << (settings.sound != 0 ? "On" : "Off");
     text << "\n2) Rubbish Rows: " << settings.rubbishRows;
-    text << "\n3) Rubbish Frequency: " << settings.rubbishFrequency * kPercent;
+    text << "\n3) Rubbish Frequency: " << static_cast<double>(settings.rubbishFrequency * kPercent);
     text << "%\n4) Starting Level: " << settings.startingLevel;
     text << "\n5) Block Types: " << NameOf(settings.blockTypes);
     text << "\n6) Block Preview: " << NameOf(settings.blockPreview);
     text << "\n7) Block Colour: " << NameOf(settings.blockColour);
     text << "\n\n(Esc) Back to main menu";
-    return text.str();
 }
 
 void StepOption(Settings& settings, int digit) {
@@ -183,7 +186,8 @@ void OptionsScreen::ReadKeys() {
 
 void OptionsScreen::Render() {
     NonGameScreenBase::Render();
-    const std::string text = BuildOptionsText(*GetSettings());
+    ComposeOptionsText(*GetSettings(), text_);
+    const std::string& text = text_.Str();
     const TextSize size = MeasureText(FontId::Small, text);
     const int centre = kScreenWidth / 2;
     if (optionsTextX == -1) {

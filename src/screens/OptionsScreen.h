@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "screens/FrameText.h"
 #include "screens/NonGameScreenBase.h"
 
 namespace Drobix {
@@ -22,10 +23,13 @@ private:
     void ReadKeys();
 
     uint32_t keyTimer_ = 0;
+    FrameText text_;
 };
 
 // The options as the screen shows them, one numbered line each, then the way back.
 std::string BuildOptionsText(const Settings& settings);
+// The same into text, which keeps its storage from frame to frame.
+void ComposeOptionsText(const Settings& settings, FrameText& text);
 // What a press of the digit key (1..7) does to the settings.
 void StepOption(Settings& settings, int digit);
 

@@ -25,4 +25,14 @@ std::optional<std::string> GetApplicationDataFolder() {
     return std::nullopt;
 }
 
+std::optional<std::string> GetConfigFolder() {
+    if (auto configHome = AbsolutePathFromEnvironment("XDG_CONFIG_HOME")) {
+        return configHome;
+    }
+    if (auto home = AbsolutePathFromEnvironment("HOME")) {
+        return *home + "/.config";
+    }
+    return std::nullopt;
+}
+
 }  // namespace Drobix::Platform

@@ -21,6 +21,7 @@ namespace {
 struct PresenterState {
     MainWindow window;
     bool windowOpen = false;
+    WindowMode startMode = WindowMode::Fullscreen;
     bool surfacesLost = false;
     std::vector<uint16_t> lastFrame;
     uint64_t presentCount = 0;
@@ -56,6 +57,19 @@ bool WriteRgbRows(std::FILE* file, const std::vector<png_bytep>& rows) {
 
 }  // namespace
 
+void SetStartWindowMode(WindowMode mode) {
+    presenter.startMode = mode;
+}
+
+// The scripted window never changes its mode.
+WindowMode GetWindowMode() {
+    return presenter.startMode;
+}
+
+bool WasWindowModeSwitched() {
+    return false;
+}
+
 bool OpenMainWindow(std::string_view title, const IconPixels& icon) {
     presenter.window.title = std::string(title);
     presenter.window.iconWidth = icon.width;
@@ -67,6 +81,7 @@ bool OpenMainWindow(std::string_view title, const IconPixels& icon) {
 void CloseMainWindow() {
     presenter.window = MainWindow{};
     presenter.windowOpen = false;
+    presenter.startMode = WindowMode::Fullscreen;
 }
 
 void PresentFrame(const uint16_t* frame) {

@@ -55,6 +55,11 @@ Event TranslateWindowEvent(const SDL_WindowEvent& window) {
     }
 }
 
+bool IsWindowModeKey(const SDL_KeyboardEvent& key) {
+    const bool altEnter = key.keysym.sym == SDLK_RETURN && (key.keysym.mod & KMOD_ALT) != 0;
+    return key.repeat == 0 && (altEnter || key.keysym.sym == SDLK_F11);
+}
+
 Event Translate(const SDL_Event& event) {
     switch (event.type) {
         case SDL_QUIT:
@@ -65,6 +70,11 @@ Event Translate(const SDL_Event& event) {
         case SDL_RENDER_DEVICE_RESET:
             return Event::SurfacesLost;
         case SDL_KEYDOWN:
+            if (IsWindowModeKey(event.key)) {
+                Sdl::SwitchWindowMode();
+            }
+            Sdl::ObserveKeyboardEvent(event);
+            return Event::None;
         case SDL_TEXTINPUT:
             Sdl::ObserveKeyboardEvent(event);
             return Event::None;

@@ -1,48 +1,99 @@
 #include <SDL.h>
 
+#include <sys/prctl.h>
+
 #include <algorithm>
+#include <array>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/Presenter.h"
 #include "platform/sdl/PresenterSdl.h"
 #include "platform/shared/FrameChanges.h"
+#include "platform/shared/FramePacer.h"
 #include "platform/shared/RowScaler.h"
+#include "platform/shared/SharpScaler.h"
 
 namespace Drobix::Platform {
 
 namespace {
 
-constexpr int kUnknownRefreshRate = 60;
+// The pacer's sleeps end this close to their request: the kernel's default slack of 50 µs
+// would otherwise make it yield through that much more of every frame.
+constexpr unsigned long kTimerSlackNs = 1000;
+constexpr std::chrono::microseconds kYieldSleep{200};
 // The framebuffer route sends only the rows that changed, and the whole window this often, so
 // that nothing the window system lost without telling stays wrong for long.
 constexpr int kFullRepaintPresents = 60;
 constexpr uint32_t kGlRenderer = 0x1F01;
+// A window leaves this much of the usable desktop for its frame and title bar.
+constexpr int kWindowFrameRoomX = 16;
+constexpr int kWindowFrameRoomY = 48;
+constexpr const char* kRenderNodeFolder = "/dev/dri";
+constexpr std::string_view kRenderNodePrefix = "renderD";
+// Names a file to which every frame's start time (steady clock, nanoseconds) is written.
+constexpr const char* kFrameLogVariable = "DROBIX_FRAME_LOG";
 
 // How frames reach the screen: through a streaming texture that a GPU scales, or, where
 // OpenGL would only be emulated on the processor, straight into the window's framebuffer,
 // scaled by our own code (a fraction of the cost of an emulated OpenGL present).
 enum class Route { kTexture, kFramebuffer };
 
+class SystemPacerClock : public PacerClock {
+public:
+    uint64_t NowNs() override {
+        return static_cast<uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                         std::chrono::steady_clock::now().time_since_epoch())
+                                         .count());
+    }
+    void SleepNs(uint64_t duration) override {
+        std::this_thread::sleep_for(std::chrono::nanoseconds(duration));
+    }
+    // A short sleep rather than a spin: its wake is late by tens of microseconds, which no one
+    // sees in a frame, and it costs a few wakes per frame instead of a core kept busy.
+    void Yield() override { std::this_thread::sleep_for(kYieldSleep); }
+};
+
+SystemPacerClock pacerClock;
+FramePacer pacer(pacerClock);
+
 struct PresenterState {
     SDL_Window* window = nullptr;
+    // Measuring only (tools/measure-frames.sh): the time each frame started, one line each.
+    std::FILE* frameLog = nullptr;
     SDL_Renderer* renderer = nullptr;
     SDL_Texture* texture = nullptr;
+    // Texture route at a broken scale: the frame enlarged by the whole factor, which the GPU
+    // then scales smoothly into the window; none at a whole factor.
+    SDL_Texture* enlarged = nullptr;
+    int enlargedFactor = 0;
     Route route = Route::kFramebuffer;
+    WindowMode startMode = WindowMode::Fullscreen;
+    WindowMode mode = WindowMode::Fullscreen;
+    bool modeSwitched = false;
     bool texturesReset = false;
     bool surfacesLost = false;
-    uint64_t refreshTicks = 0;
-    uint64_t nextDeadline = 0;
     // Framebuffer route: the scaling tables for the surface they were made for.
     SDL_Surface* scaledFor = nullptr;
     int scaledWidth = 0;
     int scaledHeight = 0;
     SDL_Rect scaledArea{};
+    // Whole factors copy pixels (quickly, by RowScaler); other factors scale sharp bilinear.
+    bool wholeFactor = false;
     RowScaler rowScaler;
-    std::vector<int> sourceRow;
+    SharpScaler sharpScaler;
     std::vector<uint32_t> convertedRow;
     std::vector<uint32_t> scaledRow;
+    // The last two frame rows scaled to the window's width in this present, by frame row.
+    std::array<int, 2> cachedSource{-1, -1};
+    std::array<std::vector<uint32_t>, 2> cachedRow;
+    int nextCacheSlot = 0;
     FrameChanges frameChanges;
     std::vector<SDL_Rect> changedRects;
     bool repaintWholeWindow = true;
@@ -85,7 +136,39 @@ bool HasRealDisplay() {
     return requested != nullptr && name == requested;
 }
 
+// The frame's own texture, copied pixel for pixel wherever it is scaled.
+SDL_Texture* CreateFrameTexture() {
+    SDL_Texture* texture =
+        SDL_CreateTexture(presenter.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
+                          kFrameWidth, kFrameHeight);
+    if (texture != nullptr) {
+        SDL_SetTextureScaleMode(texture, SDL_ScaleModeNearest);
+    }
+    return texture;
+}
+
+// Whether the system offers a GPU to render with: a DRM render node, and no request for
+// software rendering. Decided before any renderer is made, because making one maps an OpenGL
+// driver (about 50 MiB, most of the program's memory), and where there is no render node that
+// driver could only emulate a GPU on the processor and would be refused anyway.
+bool SystemOffersGpu() {
+    const char* software = std::getenv("LIBGL_ALWAYS_SOFTWARE");
+    if (software != nullptr && software[0] != '\0' && std::string_view(software) != "0") {
+        return false;
+    }
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(kRenderNodeFolder, error)) {
+        if (entry.path().filename().string().starts_with(kRenderNodePrefix)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool CreateTextureRoute() {
+    if (!SystemOffersGpu()) {
+        return false;
+    }
     presenter.renderer = SDL_CreateRenderer(presenter.window, -1,
                                             SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
     if (presenter.renderer == nullptr) {
@@ -97,9 +180,7 @@ bool CreateTextureRoute() {
                         !(std::strncmp(info.name, "opengl", 6) == 0 && IsEmulatedOpenGl());
     if (usable) {
         SDL_RenderSetLogicalSize(presenter.renderer, kFrameWidth, kFrameHeight);
-        presenter.texture =
-            SDL_CreateTexture(presenter.renderer, SDL_PIXELFORMAT_ARGB8888,
-                              SDL_TEXTUREACCESS_STREAMING, kFrameWidth, kFrameHeight);
+        presenter.texture = CreateFrameTexture();
     }
     if (presenter.texture == nullptr) {
         SDL_DestroyRenderer(presenter.renderer);
@@ -123,41 +204,67 @@ void SetIcon(const IconPixels& icon) {
     }
 }
 
-uint64_t RefreshTicks() {
+// The desktop's refresh rate; 0 when the system does not know it.
+int RefreshRate() {
     SDL_DisplayMode mode{};
     const int display = SDL_GetWindowDisplayIndex(presenter.window);
-    int rate = kUnknownRefreshRate;
-    if (display >= 0 && SDL_GetDesktopDisplayMode(display, &mode) == 0 && mode.refresh_rate > 0) {
-        rate = mode.refresh_rate;
+    if (display >= 0 && SDL_GetDesktopDisplayMode(display, &mode) == 0) {
+        return mode.refresh_rate;
     }
-    return SDL_GetPerformanceFrequency() / static_cast<uint64_t>(rate);
+    return 0;
 }
 
-// Waits out the rest of the refresh interval: a present that is synchronised with the display
-// has already taken it, one that is not (virtual servers, some drivers) returns at once. The
-// deadlines advance by whole intervals so that sleeping in milliseconds keeps the rate exact.
-void PaceToRefresh() {
-    const uint64_t frequency = SDL_GetPerformanceFrequency();
-    const uint64_t now = SDL_GetPerformanceCounter();
-    presenter.nextDeadline += presenter.refreshTicks;
-    if (presenter.nextDeadline <= now || presenter.nextDeadline > now + presenter.refreshTicks) {
-        // Late by a whole frame, or the first present: start counting from now.
-        presenter.nextDeadline = now;
-        return;
+void DestroyEnlargedFrame() {
+    if (presenter.enlarged != nullptr) {
+        SDL_DestroyTexture(presenter.enlarged);
     }
-    const uint64_t remainingMs = (presenter.nextDeadline - now) * 1000 / frequency;
-    if (remainingMs > 0) {
-        SDL_Delay(static_cast<uint32_t>(remainingMs));
+    presenter.enlarged = nullptr;
+    presenter.enlargedFactor = 0;
+}
+
+// Sharp bilinear on the GPU: the frame drawn by nearest neighbour into a texture of the whole
+// factor, which is then drawn with linear filtering into the letterboxed area. At a whole factor
+// the frame itself is shown, pixel for pixel. The frame itself when the enlarged texture cannot
+// be had.
+SDL_Texture* EnlargedFrame() {
+    int width = 0;
+    int height = 0;
+    if (SDL_GetRendererOutputSize(presenter.renderer, &width, &height) != 0) {
+        return presenter.texture;
     }
+    const int factor = std::max(1, std::min(width / kFrameWidth, height / kFrameHeight));
+    // The frame fills the window's width or its height, whichever is reached first.
+    const int shownWidth = std::min(width, height * kFrameWidth / kFrameHeight);
+    const bool whole = shownWidth == factor * kFrameWidth;
+    if (whole) {
+        DestroyEnlargedFrame();
+        return presenter.texture;
+    }
+    if (presenter.enlargedFactor != factor) {
+        DestroyEnlargedFrame();
+        presenter.enlarged = SDL_CreateTexture(presenter.renderer, SDL_PIXELFORMAT_ARGB8888,
+                                               SDL_TEXTUREACCESS_TARGET, kFrameWidth * factor,
+                                               kFrameHeight * factor);
+        if (presenter.enlarged == nullptr) {
+            return presenter.texture;
+        }
+        SDL_SetTextureScaleMode(presenter.enlarged, SDL_ScaleModeLinear);
+        presenter.enlargedFactor = factor;
+    }
+    if (SDL_SetRenderTarget(presenter.renderer, presenter.enlarged) != 0) {
+        return presenter.texture;
+    }
+    SDL_RenderCopy(presenter.renderer, presenter.texture, nullptr, nullptr);
+    SDL_SetRenderTarget(presenter.renderer, nullptr);
+    return presenter.enlarged;
 }
 
 void PresentThroughTexture(const uint16_t* frame) {
     if (presenter.texturesReset) {
         presenter.texturesReset = false;
+        DestroyEnlargedFrame();
         SDL_DestroyTexture(presenter.texture);
-        presenter.texture =
-            SDL_CreateTexture(presenter.renderer, SDL_PIXELFORMAT_ARGB8888,
-                              SDL_TEXTUREACCESS_STREAMING, kFrameWidth, kFrameHeight);
+        presenter.texture = CreateFrameTexture();
     }
     void* pixels = nullptr;
     int pitch = 0;
@@ -172,14 +279,15 @@ void PresentThroughTexture(const uint16_t* frame) {
             reinterpret_cast<uint32_t*>(target + static_cast<size_t>(y) * pitch), kFrameWidth);
     }
     SDL_UnlockTexture(presenter.texture);
+    SDL_Texture* shown = EnlargedFrame();
     SDL_SetRenderDrawColor(presenter.renderer, 0, 0, 0, 255);
     SDL_RenderClear(presenter.renderer);
-    SDL_RenderCopy(presenter.renderer, presenter.texture, nullptr, nullptr);
+    SDL_RenderCopy(presenter.renderer, shown, nullptr, nullptr);
     SDL_RenderPresent(presenter.renderer);
 }
 
-// Fits the frame into the surface with its aspect kept, clears the bars once, and maps every
-// target column and row to its source by nearest neighbour.
+// Fits the frame into the surface with its aspect kept, clears the bars once, and prepares the
+// scaling for that size.
 void PrepareScaling(SDL_Surface* surface) {
     presenter.scaledFor = surface;
     presenter.scaledWidth = surface->w;
@@ -195,37 +303,60 @@ void PrepareScaling(SDL_Surface* surface) {
             ? static_cast<int>(static_cast<int64_t>(surface->w) * kFrameHeight / kFrameWidth)
             : surface->h;
     presenter.scaledArea = {(surface->w - width) / 2, (surface->h - height) / 2, width, height};
+    presenter.wholeFactor = width % kFrameWidth == 0 && height % kFrameHeight == 0 &&
+                            width / kFrameWidth == height / kFrameHeight;
     presenter.rowScaler.Prepare(kFrameWidth, width);
-    presenter.scaledRow.resize(static_cast<size_t>(std::max(width, 0)));
-    presenter.sourceRow.resize(static_cast<size_t>(std::max(height, 0)));
-    for (int y = 0; y < height; ++y) {
-        presenter.sourceRow[y] = static_cast<int>(static_cast<int64_t>(y) * kFrameHeight / height);
+    presenter.sharpScaler.Prepare(kFrameWidth, kFrameHeight, width, height);
+    const auto rowPixels = static_cast<size_t>(std::max(width, 0));
+    presenter.scaledRow.resize(rowPixels);
+    for (std::vector<uint32_t>& row : presenter.cachedRow) {
+        row.resize(rowPixels);
     }
     presenter.convertedRow.resize(kFrameWidth);
     SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 0, 0, 0));
 }
 
-// Converts and scales one frame row into the window row at target, unless the window row above
-// shows the same frame row already.
-void PresentRow(const uint16_t* frame, const SDL_PixelFormat* format, int sourceY, uint32_t* target,
-                const uint32_t* rowAbove, int rowAboveSource) {
-    const SDL_Rect& area = presenter.scaledArea;
-    if (sourceY == rowAboveSource && rowAbove != nullptr) {
-        std::memcpy(target, rowAbove, static_cast<size_t>(area.w) * 4);
-        return;
+// Frame row sourceY converted and scaled to the window's width; kept for the rest of the present,
+// since neighbouring window rows draw on the same frame rows.
+const uint32_t* ScaledFrameRow(const uint16_t* frame, int sourceY) {
+    for (size_t slot = 0; slot < presenter.cachedSource.size(); ++slot) {
+        if (presenter.cachedSource[slot] == sourceY) {
+            return presenter.cachedRow[slot].data();
+        }
     }
+    const auto slot = static_cast<size_t>(presenter.nextCacheSlot);
+    presenter.nextCacheSlot = 1 - presenter.nextCacheSlot;
+    presenter.cachedSource[slot] = sourceY;
     ConvertRgb565ToXrgb8888(frame + static_cast<size_t>(sourceY) * kFrameWidth,
                             presenter.convertedRow.data(), kFrameWidth);
+    uint32_t* scaled = presenter.cachedRow[slot].data();
+    if (presenter.wholeFactor) {
+        presenter.rowScaler.Scale(presenter.convertedRow.data(), scaled);
+    } else {
+        presenter.sharpScaler.ScaleRow(presenter.convertedRow.data(), scaled);
+    }
+    return scaled;
+}
+
+// Fills the window row at target with what window row y of the scaled area shows.
+void PresentRow(const uint16_t* frame, const SDL_PixelFormat* format, int y, uint32_t* target) {
+    const SharpScaler::Taps& taps = presenter.sharpScaler.RowTaps(y);
+    const int width = presenter.scaledArea.w;
     // The conversion writes 0xFFRRGGBB; other 32-bit layouts are rare enough to map per pixel.
     const bool native = format->Rmask == 0x00FF0000U && format->Gmask == 0x0000FF00U &&
                         format->Bmask == 0x000000FFU;
+    uint32_t* row = native ? target : presenter.scaledRow.data();
+    const uint32_t* first = ScaledFrameRow(frame, taps.first);
+    if (taps.weight == 0) {
+        std::memcpy(row, first, static_cast<size_t>(width) * 4);
+    } else {
+        SharpScaler::BlendRows(first, ScaledFrameRow(frame, taps.second), taps.weight, row, width);
+    }
     if (native) {
-        presenter.rowScaler.Scale(presenter.convertedRow.data(), target);
         return;
     }
-    presenter.rowScaler.Scale(presenter.convertedRow.data(), presenter.scaledRow.data());
-    for (int x = 0; x < area.w; ++x) {
-        const uint32_t pixel = presenter.scaledRow[x];
+    for (int x = 0; x < width; ++x) {
+        const uint32_t pixel = row[x];
         target[x] = SDL_MapRGB(format, static_cast<uint8_t>(pixel >> 16),
                                static_cast<uint8_t>(pixel >> 8), static_cast<uint8_t>(pixel));
     }
@@ -274,20 +405,18 @@ void PresentThroughFramebuffer(const uint16_t* frame) {
     const SDL_Rect& area = presenter.scaledArea;
     auto* base = static_cast<uint8_t*>(surface->pixels);
     presenter.changedRects.clear();
-    int rowAboveSource = -1;
-    const uint32_t* rowAbove = nullptr;
+    presenter.cachedSource = {-1, -1};
     for (int y = 0; y < area.h; ++y) {
-        const int sourceY = presenter.sourceRow[y];
-        if (!changed[static_cast<size_t>(sourceY)]) {
+        const SharpScaler::Taps& taps = presenter.sharpScaler.RowTaps(y);
+        if (!changed[static_cast<size_t>(taps.first)] &&
+            !changed[static_cast<size_t>(taps.second)]) {
             continue;
         }
         auto* target =
             reinterpret_cast<uint32_t*>(base + static_cast<size_t>(area.y + y) * surface->pitch) +
             area.x;
-        PresentRow(frame, surface->format, sourceY, target, rowAbove, rowAboveSource);
+        PresentRow(frame, surface->format, y, target);
         AddChangedRow(area.y + y);
-        rowAboveSource = sourceY;
-        rowAbove = target;
     }
     if (SDL_MUSTLOCK(surface)) {
         SDL_UnlockSurface(surface);
@@ -300,7 +429,68 @@ void PresentThroughFramebuffer(const uint16_t* frame) {
     }
 }
 
+SDL_Rect DesktopBounds() {
+    SDL_Rect bounds{0, 0, kFrameWidth, kFrameHeight};
+    const int display =
+        presenter.window != nullptr ? SDL_GetWindowDisplayIndex(presenter.window) : 0;
+    SDL_DisplayMode desktop{};
+    if (SDL_GetDesktopDisplayMode(std::max(display, 0), &desktop) == 0 && desktop.w > 0 &&
+        desktop.h > 0) {
+        SDL_GetDisplayBounds(std::max(display, 0), &bounds);
+        bounds.w = desktop.w;
+        bounds.h = desktop.h;
+    }
+    return bounds;
+}
+
+// The largest whole multiple of the frame that fits the desktop's usable area (without its
+// panels) with room for the window's frame; the frame's own size at least.
+SDL_Point WindowSize() {
+    SDL_Rect usable = DesktopBounds();
+    const int display =
+        presenter.window != nullptr ? SDL_GetWindowDisplayIndex(presenter.window) : 0;
+    SDL_GetDisplayUsableBounds(std::max(display, 0), &usable);
+    const int factor = std::max(1, std::min((usable.w - kWindowFrameRoomX) / kFrameWidth,
+                                            (usable.h - kWindowFrameRoomY) / kFrameHeight));
+    return {kFrameWidth * factor, kFrameHeight * factor};
+}
+
+// A window shows the pointer, so that the player can move it elsewhere; full screen hides it.
+void ShowPointerFor(WindowMode mode) {
+    SDL_ShowCursor(mode == WindowMode::Window ? SDL_ENABLE : SDL_DISABLE);
+}
+
+void ApplyWindowMode(WindowMode mode) {
+    if (mode == WindowMode::Window) {
+        SDL_SetWindowFullscreen(presenter.window, 0);
+        const SDL_Point size = WindowSize();
+        SDL_SetWindowSize(presenter.window, size.x, size.y);
+        SDL_SetWindowPosition(presenter.window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    } else {
+        // Placed over the whole desktop first, so that it covers the screen even where no window
+        // manager makes it full screen (a bare X server).
+        const SDL_Rect desktop = DesktopBounds();
+        SDL_SetWindowPosition(presenter.window, desktop.x, desktop.y);
+        SDL_SetWindowSize(presenter.window, desktop.w, desktop.h);
+        SDL_SetWindowFullscreen(presenter.window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    }
+    ShowPointerFor(mode);
+    presenter.repaintWholeWindow = true;
+}
+
 }  // namespace
+
+void SetStartWindowMode(WindowMode mode) {
+    presenter.startMode = mode;
+}
+
+WindowMode GetWindowMode() {
+    return presenter.window != nullptr ? presenter.mode : presenter.startMode;
+}
+
+bool WasWindowModeSwitched() {
+    return presenter.modeSwitched;
+}
 
 bool OpenMainWindow(std::string_view title, const IconPixels& icon) {
     if (presenter.window != nullptr) {
@@ -322,23 +512,27 @@ bool OpenMainWindow(std::string_view title, const IconPixels& icon) {
     // Fullscreen on the desktop keeps its display mode; the frame is scaled into it. The window
     // is made as large as the desktop, so that it covers the screen even where no window
     // manager makes it fullscreen (a bare X server).
-    SDL_DisplayMode desktop{};
-    if (SDL_GetDesktopDisplayMode(0, &desktop) != 0 || desktop.w <= 0 || desktop.h <= 0) {
-        desktop.w = kFrameWidth;
-        desktop.h = kFrameHeight;
-    }
-    presenter.window =
-        SDL_CreateWindow(name.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, desktop.w,
-                         desktop.h, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    const bool fullscreen = presenter.startMode == WindowMode::Fullscreen;
+    const SDL_Rect desktop = DesktopBounds();
+    const SDL_Point windowSize = WindowSize();
+    const uint32_t flags = SDL_WINDOW_RESIZABLE |
+                           (fullscreen ? static_cast<uint32_t>(SDL_WINDOW_FULLSCREEN_DESKTOP) : 0U);
+    presenter.window = SDL_CreateWindow(
+        name.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+        fullscreen ? desktop.w : windowSize.x, fullscreen ? desktop.h : windowSize.y, flags);
     if (presenter.window == nullptr) {
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
         return false;
     }
+    presenter.mode = presenter.startMode;
     SetIcon(icon);
-    SDL_ShowCursor(SDL_DISABLE);
+    ShowPointerFor(presenter.mode);
     presenter.route = CreateTextureRoute() ? Route::kTexture : Route::kFramebuffer;
-    presenter.refreshTicks = RefreshTicks();
-    presenter.nextDeadline = 0;
+    prctl(PR_SET_TIMERSLACK, kTimerSlackNs);
+    if (const char* logPath = std::getenv(kFrameLogVariable)) {
+        presenter.frameLog = std::fopen(logPath, "w");
+    }
+    pacer.SetRefreshRate(RefreshRate());
     SDL_RaiseWindow(presenter.window);
     SDL_SetWindowInputFocus(presenter.window);
     return true;
@@ -348,6 +542,7 @@ void CloseMainWindow() {
     if (presenter.window == nullptr) {
         return;
     }
+    DestroyEnlargedFrame();
     if (presenter.texture != nullptr) {
         SDL_DestroyTexture(presenter.texture);
     }
@@ -356,7 +551,12 @@ void CloseMainWindow() {
     }
     SDL_DestroyWindow(presenter.window);
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    if (presenter.frameLog != nullptr) {
+        std::fclose(presenter.frameLog);
+    }
+    const WindowMode startMode = presenter.startMode;
     presenter = PresenterState{};
+    presenter.startMode = startMode;
 }
 
 void PresentFrame(const uint16_t* frame) {
@@ -368,7 +568,13 @@ void PresentFrame(const uint16_t* frame) {
     } else {
         PresentThroughFramebuffer(frame);
     }
-    PaceToRefresh();
+    // A present that waits for the display has taken its interval already and returns here
+    // at the deadline; one that does not (virtual servers, some drivers) is held until then.
+    pacer.WaitForNextFrame();
+    if (presenter.frameLog != nullptr) {
+        std::fprintf(presenter.frameLog, "%llu\n",
+                     static_cast<unsigned long long>(pacerClock.NowNs()));
+    }
 }
 
 void MarkSurfacesLost() {
@@ -388,6 +594,16 @@ namespace Drobix::Platform::Sdl {
 
 void RepaintWholeWindow() {
     presenter.repaintWholeWindow = true;
+}
+
+void SwitchWindowMode() {
+    if (presenter.window == nullptr) {
+        return;
+    }
+    presenter.mode =
+        presenter.mode == WindowMode::Window ? WindowMode::Fullscreen : WindowMode::Window;
+    presenter.modeSwitched = true;
+    ApplyWindowMode(presenter.mode);
 }
 
 }  // namespace Drobix::Platform::Sdl

@@ -6,4 +6,7 @@ namespace Drobix::Platform::Sdl {
 // repaints all of it, not only the rows that changed.
 void RepaintWholeWindow();
 
+// Alt+Enter or F11: from full screen to a window, or back.
+void SwitchWindowMode();
+
 }  // namespace Drobix::Platform::Sdl

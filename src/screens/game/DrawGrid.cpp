@@ -135,11 +135,13 @@ ImageSurface* CellTilesFor(const ImageSurface* sheet) {
 }
 
 // What drawing needs to know of each cell, asked of the grid once per drawing: whether it is
-// filled, and whether it joins its neighbours on the right and below.
+// filled, and whether it joins its neighbours on the right and below. The flags live in a
+// buffer the caller keeps.
 class CellLinks {
 public:
-    explicit CellLinks(const BlockGrid& grid)
-        : rows_(grid.GetRowCount()), columns_(grid.GetColumnCount()), flags_(rows_ * columns_) {
+    CellLinks(const BlockGrid& grid, std::vector<uint8_t>& flags)
+        : rows_(grid.GetRowCount()), columns_(grid.GetColumnCount()), flags_(flags) {
+        flags_.assign(static_cast<size_t>(rows_) * columns_, 0);
         for (unsigned i = 0; i < rows_; ++i) {
             for (unsigned j = 0; j < columns_; ++j) {
                 flags_[Index(i, j)] = grid.IsCellFilled(i, j) ? kFilled : 0;
@@ -179,7 +181,7 @@ private:
 
     unsigned rows_;
     unsigned columns_;
-    std::vector<uint8_t> flags_;
+    std::vector<uint8_t>& flags_;
 };
 
 struct Filler {
@@ -196,6 +198,15 @@ struct GridPieces {
     std::vector<PartCopy> parts;
     std::vector<Filler> fillers;
 };
+
+// Kept from one drawing to the next, so that a frame allocates only when it draws a grid larger
+// than any drawn before.
+struct DrawingBuffers {
+    std::vector<uint8_t> cellFlags;
+    GridPieces pieces;
+};
+
+DrawingBuffers buffers;
 
 void AddCell(const BlockGrid& grid, const CellLinks& links, unsigned i, unsigned j, int x0, int y0,
              GridPieces& pieces) {
@@ -236,8 +247,10 @@ void DrawGrid(const BlockGrid& grid, int x, int y) {
         return;
     }
     ImageSurface* tiles = CellTilesFor(sheet);
-    const CellLinks links(grid);
-    GridPieces pieces;
+    const CellLinks links(grid, buffers.cellFlags);
+    GridPieces& pieces = buffers.pieces;
+    pieces.parts.clear();
+    pieces.fillers.clear();
     // At most a bridge and a face per cell.
     pieces.parts.reserve(2 * static_cast<size_t>(links.GetRowCount()) * links.GetColumnCount());
     for (unsigned i = 0; i < links.GetRowCount(); ++i) {

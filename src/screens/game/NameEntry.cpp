@@ -20,6 +20,8 @@ constexpr int kNameTextLeft = 302;
 
 void NameEntry::Reset() {
     name_.clear();
+    // So that typing never allocates.
+    name_.reserve(kMaxNameLength);
     caret_ = 0;
     caretVisible_ = true;
     caretTimer_ = 0;
@@ -89,11 +91,10 @@ void NameEntry::Render(uint32_t score, ImageSurface* caretImage) const {
     DrawTitledPanel(&kPanelBody, "High Score!");
     const Rect textArea{kPanelBody.left + kTextInset, kPanelBody.top + kTextInset,
                         kPanelBody.right - kTextInset, kPanelBody.bottom - kTextInset};
-    const std::string message = "Congratulations! Your score of " + std::to_string(score) +
-                                " has placed you amongst such Drobix greats as " +
-                                GetHighScore(0).name + " and " + GetHighScore(1).name +
-                                ". Please enter your name below:";
-    DrawStringWrapped(kNameFont, message, &textArea);
+    message_.Clear() << "Congratulations! Your score of " << score
+                     << " has placed you amongst such Drobix greats as " << GetHighScore(0).name
+                     << " and " << GetHighScore(1).name << ". Please enter your name below:";
+    DrawStringWrapped(kNameFont, message_.Str(), &textArea);
 
     const BitmapFont* font = GetFont(kNameFont);
     const int lineHeight = font != nullptr ? font->lineHeight : 0;
@@ -103,7 +104,8 @@ void NameEntry::Render(uint32_t score, ImageSurface* caretImage) const {
     const int textTop = nameBox.top + 2;
     DrawString(kNameFont, name_, kNameTextLeft, textTop);
     if (caretVisible_) {
-        const int left = kNameTextLeft - 1 + MeasureText(kNameFont, name_.substr(0, caret_)).width;
+        const int left = kNameTextLeft - 1 +
+                         MeasureText(kNameFont, std::string_view(name_).substr(0, caret_)).width;
         const Rect source{0, 0, 1, 1};
         const Rect bar{left, textTop, left + 1, textTop + lineHeight};
         StretchImage(caretImage, &source, &bar);

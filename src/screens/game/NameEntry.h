@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "screens/FrameText.h"
+
 namespace Drobix {
 
 struct ImageSurface;
@@ -36,6 +38,8 @@ private:
     size_t caret_ = 0;
     bool caretVisible_ = true;
     uint32_t caretTimer_ = 0;
+    // The message composed for drawing, kept so that frames do not allocate.
+    mutable FrameText message_;
 };
 
 }  // namespace Drobix

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstdint>
+
+namespace Drobix::Platform {
+
+// The time source a FramePacer waits on, in nanoseconds from an arbitrary start.
+class PacerClock {
+public:
+    virtual ~PacerClock() = default;
+    virtual uint64_t NowNs() = 0;
+    // May return early or late; the pacer measures rather than trusts it.
+    virtual void SleepNs(uint64_t duration) = 0;
+    // Waits a short, fine-grained while: far shorter than a frame, and far more exact than a
+    // sleep of the length of one.
+    virtual void Yield() = 0;
+};
+
+// Spaces frames evenly at the display's refresh interval where the present itself does not
+// wait for the display. Deadlines advance by whole intervals from the first frame, so the rate
+// is exact however the sleeps fall; the pacer sleeps short of each deadline by a margin learnt
+// from how late the recent sleeps woke, and yields through the rest, so that a late wake never
+// makes one interval long and the next one short. A frame that is already past its deadline starts
+// the count afresh from now rather than hurrying the frames after it.
+class FramePacer {
+public:
+    explicit FramePacer(PacerClock& clock) : clock_(clock) {}
+
+    // Refresh rates of 0 or less (unknown) count as 60 Hz; fractional rates are kept.
+    void SetRefreshRate(double hertz);
+    uint64_t GetIntervalNs() const { return intervalNs_; }
+
+    // Called once per frame after its present: returns at the next frame's start.
+    void WaitForNextFrame();
+
+    // Forgets the last deadline: the next call starts counting from then (after a pause).
+    void Restart() { started_ = false; }
+
+private:
+    void SleepTowards(uint64_t deadline);
+    void LearnFromSleep(uint64_t requested, uint64_t slept);
+    uint64_t Margin() const;
+
+    PacerClock& clock_;
+    uint64_t intervalNs_ = 0;
+    uint64_t deadline_ = 0;
+    // The latest wake of the sleeps in the window being filled and in the one before it: the
+    // margin covers both, so one slow wake is remembered for a while, then forgotten.
+    uint64_t windowLatenessNs_ = 0;
+    uint64_t previousLatenessNs_ = 0;
+    int windowSleeps_ = 0;
+    bool started_ = false;
+};
+
+}  // namespace Drobix::Platform

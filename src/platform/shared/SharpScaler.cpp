@@ -1,0 +1,80 @@
+#include "platform/shared/SharpScaler.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace Drobix::Platform {
+
+namespace {
+
+constexpr uint32_t kRedBlueMask = 0x00FF00FFU;
+constexpr uint32_t kGreenMask = 0x0000FF00U;
+constexpr uint32_t kOpaque = 0xFF000000U;
+
+// Each target pixel's centre, mapped into the source enlarged by the whole factor, falls between
+// two enlarged pixels; the weight is how far it lies towards the second. Enlarged pixels of one
+// source pixel blend to themselves, so only the seams between source pixels are smoothed.
+std::vector<SharpScaler::Taps> AxisTaps(int source, int target) {
+    std::vector<SharpScaler::Taps> taps(static_cast<size_t>(std::max(target, 0)));
+    if (source <= 0 || target <= 0) {
+        return taps;
+    }
+    const int64_t factor = std::max<int64_t>(1, target / source);
+    const int64_t enlarged = factor * source;
+    for (int x = 0; x < target; ++x) {
+        // In units of 1 / (2 * target) enlarged pixels, exactly: (x + 0.5) * enlarged / target.
+        const int64_t centre = (2 * static_cast<int64_t>(x) + 1) * enlarged;
+        const int64_t position = centre - target;  // minus half an enlarged pixel
+        const int64_t scale = 2 * static_cast<int64_t>(target);
+        const int64_t floor = position < 0 ? -1 : position / scale;
+        const int64_t fraction = position - floor * scale;
+        const int64_t left = std::clamp<int64_t>(floor, 0, enlarged - 1);
+        const int64_t right = std::clamp<int64_t>(floor + 1, 0, enlarged - 1);
+        SharpScaler::Taps& tap = taps[static_cast<size_t>(x)];
+        tap.first = static_cast<int>(left / factor);
+        tap.second = static_cast<int>(right / factor);
+        tap.weight =
+            tap.first == tap.second
+                ? 0
+                : static_cast<uint32_t>((fraction * SharpScaler::kWeightOne + scale / 2) / scale);
+        if (tap.weight == 0) {
+            tap.second = tap.first;
+        }
+    }
+    return taps;
+}
+
+uint32_t Blend(uint32_t first, uint32_t second, uint32_t weight) {
+    const uint32_t keep = SharpScaler::kWeightOne - weight;
+    const uint32_t redBlue =
+        (((first & kRedBlueMask) * keep + (second & kRedBlueMask) * weight + 0x00800080U) >> 8) &
+        kRedBlueMask;
+    const uint32_t green =
+        (((first & kGreenMask) * keep + (second & kGreenMask) * weight + 0x00008000U) >> 8) &
+        kGreenMask;
+    return kOpaque | redBlue | green;
+}
+
+}  // namespace
+
+void SharpScaler::Prepare(int sourceWidth, int sourceHeight, int targetWidth, int targetHeight) {
+    columns_ = AxisTaps(sourceWidth, targetWidth);
+    rows_ = AxisTaps(sourceHeight, targetHeight);
+}
+
+void SharpScaler::ScaleRow(const uint32_t* source, uint32_t* target) const {
+    for (size_t x = 0; x < columns_.size(); ++x) {
+        const Taps& tap = columns_[x];
+        target[x] = tap.weight == 0 ? source[tap.first]
+                                    : Blend(source[tap.first], source[tap.second], tap.weight);
+    }
+}
+
+void SharpScaler::BlendRows(const uint32_t* first, const uint32_t* second, uint32_t weight,
+                            uint32_t* target, int width) {
+    for (int x = 0; x < width; ++x) {
+        target[x] = Blend(first[x], second[x], weight);
+    }
+}
+
+}  // namespace Drobix::Platform

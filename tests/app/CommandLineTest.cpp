@@ -1,0 +1,81 @@
+#include "app/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace Drobix {
+namespace {
+
+using Action = CommandLine::Action;
+using Platform::WindowMode;
+
+CommandLine Parse(std::vector<const char*> arguments) {
+    return ParseCommandLine(arguments);
+}
+
+TEST(CommandLineTest, ArgumentsChooseTheActionAndTheModeForThisRun) {
+    struct Case {
+        std::vector<const char*> arguments;
+        Action action;
+        std::optional<WindowMode> mode;
+        std::string unknown;
+    };
+    const std::vector<Case> cases = {
+        {{}, Action::Run, std::nullopt, ""},
+        {{"--window"}, Action::Run, WindowMode::Window, ""},
+        {{"--fullscreen"}, Action::Run, WindowMode::Fullscreen, ""},
+        // The last mode given counts.
+        {{"--window", "--fullscreen"}, Action::Run, WindowMode::Fullscreen, ""},
+        {{"--fullscreen", "--window"}, Action::Run, WindowMode::Window, ""},
+        {{"--help"}, Action::ShowHelp, std::nullopt, ""},
+        {{"--version"}, Action::ShowVersion, std::nullopt, ""},
+        {{"--window", "--version"}, Action::ShowVersion, WindowMode::Window, ""},
+        // Help wins over everything; otherwise the first argument not understood refuses.
+        {{"--bogus", "--help"}, Action::ShowHelp, std::nullopt, "--bogus"},
+        {{"--version", "-x", "y"}, Action::RefuseUnknown, std::nullopt, "-x"},
+        {{"window"}, Action::RefuseUnknown, std::nullopt, "window"},
+        {{"--Window"}, Action::RefuseUnknown, std::nullopt, "--Window"},
+        {{""}, Action::RefuseUnknown, std::nullopt, ""},
+    };
+    for (const Case& c : cases) {
+        std::string line;
+        for (const char* argument : c.arguments) {
+            line += std::string(argument) + ' ';
+        }
+        SCOPED_TRACE(line);
+        const CommandLine parsed = Parse(c.arguments);
+        EXPECT_EQ(parsed.action, c.action);
+        EXPECT_EQ(parsed.windowMode, c.mode);
+        EXPECT_EQ(parsed.unknown, c.unknown);
+    }
+}
+
+TEST(CommandLineTest, AnswersGoToTheirStreamsWithTheirExitStatus) {
+    std::ostringstream out;
+    std::ostringstream errors;
+    EXPECT_EQ(AnswerCommandLine(Parse({"--help"}), out, errors), 0);
+    EXPECT_EQ(out.str().rfind("Usage: drobix [OPTION]\n", 0), 0U);
+    EXPECT_NE(out.str().find("  --fullscreen  "), std::string::npos);
+    EXPECT_EQ(errors.str(), "");
+
+    out.str("");
+    EXPECT_EQ(AnswerCommandLine(Parse({"--version"}), out, errors), 0);
+    EXPECT_EQ(out.str(), "drobix " DROBIX_TEST_VERSION "\n");
+    EXPECT_EQ(errors.str(), "");
+
+    out.str("");
+    EXPECT_EQ(AnswerCommandLine(Parse({"--bogus"}), out, errors), 2);
+    EXPECT_EQ(out.str(), "");
+    const std::string usage = errors.str().substr(errors.str().find('\n') + 1);
+    EXPECT_EQ(errors.str().substr(0, errors.str().find('\n') + 1),
+              "drobix: unknown option '--bogus'\n");
+    std::ostringstream help;
+    AnswerCommandLine(Parse({"--help"}), help, errors);
+    EXPECT_EQ(usage, help.str());
+}
+
+}  // namespace
+}  // namespace Drobix

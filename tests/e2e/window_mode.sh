@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# The command line and the window mode of the real game under a virtual X server: --help,
+# --version and an unknown option give their output and exit codes; --window opens a window
+# smaller than the screen, Alt+Enter makes it cover the screen, and the mode last switched to is
+# where the next run starts; a damaged mode file gives full screen.
+# Usage: window_mode.sh PATH_TO_DROBIX
+set -euo pipefail
+if [ -z "${DROBIX_UNDER_XVFB:-}" ]; then
+    DROBIX_UNDER_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+fi
+game=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config
+export SDL_AUDIODRIVER=dummy
+export ASAN_OPTIONS=detect_leaks=0
+mode_file=$XDG_CONFIG_HOME/drobix/window-mode
+
+fail() { echo "$*"; exit 1; }
+
+check_command_line() {
+    local status=0
+    "$game" --help >"$work/out" 2>&1 || status=$?
+    [ "$status" -eq 0 ] || fail "--help exits $status"
+    grep -q -- '--window' "$work/out" || fail "--help does not list --window"
+    status=0
+    "$game" --version >"$work/out" 2>&1 || status=$?
+    [ "$status" -eq 0 ] || fail "--version exits $status"
+    grep -qx 'drobix [0-9]*\.[0-9]*\.[0-9]*' "$work/out" || fail "--version prints $(cat "$work/out")"
+    status=0
+    "$game" --bogus >"$work/out" 2>"$work/err" || status=$?
+    [ "$status" -eq 2 ] || fail "an unknown option exits $status"
+    [ "$(head -n 1 "$work/err")" = "drobix: unknown option '--bogus'" ] ||
+        fail "an unknown option prints $(head -n 1 "$work/err")"
+    grep -q '^Usage:' "$work/err" || fail "an unknown option does not print the usage"
+}
+
+# The game's window's size as WIDTHxHEIGHT, once it has settled.
+window_size() {
+    sleep 1
+    xdotool search --name '^Drobix$' getwindowgeometry | awk '/Geometry/ {print $2}'
+}
+
+start_game() {
+    "$game" "$@" >"$work/game.log" 2>&1 &
+    pid=$!
+    timeout 20 xdotool search --sync --name '^Drobix$' >/dev/null || fail "no Drobix window"
+}
+
+end_game() {
+    kill -TERM "$pid"
+    local status=0
+    wait "$pid" || status=$?
+    [ "$status" -eq 0 ] || { cat "$work/game.log"; fail "exit status $status"; }
+}
+
+check_command_line
+screen=$(xdotool getdisplaygeometry | tr ' ' x)
+
+start_game --window
+[ "$(window_size)" = 800x600 ] || fail "--window opens $(window_size) on a $screen screen"
+xdotool key alt+Return
+[ "$(window_size)" = "$screen" ] || fail "Alt+Enter gives $(window_size), not $screen"
+end_game
+[ "$(cat "$mode_file")" = fullscreen ] || fail "the mode file holds $(cat "$mode_file")"
+
+start_game
+[ "$(window_size)" = "$screen" ] || fail "the run after full screen opens $(window_size)"
+xdotool key F11
+[ "$(window_size)" = 800x600 ] || fail "F11 gives $(window_size)"
+end_game
+
+start_game
+[ "$(window_size)" = 800x600 ] || fail "the run after a window opens $(window_size)"
+end_game
+
+printf 'windowed\000\n' >"$mode_file"
+start_game
+[ "$(window_size)" = "$screen" ] || fail "a damaged mode file opens $(window_size)"
+end_game

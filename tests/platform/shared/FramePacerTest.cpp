@@ -1,0 +1,141 @@
+#include "platform/shared/FramePacer.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace Drobix::Platform {
+namespace {
+
+constexpr uint64_t kMs = 1'000'000;
+constexpr uint64_t kYieldNs = 1'000;
+constexpr uint64_t kWorkNs = 3 * kMs;
+constexpr int kFrames = 400;
+
+// A clock that moves only when slept on or yielded to; each sleep wakes off its request by what
+// the pattern says for that sleep, and like any system call takes at least as long as a yield.
+class FakeClock : public PacerClock {
+public:
+    explicit FakeClock(std::function<int64_t(int)> wakeError) : wakeError_(std::move(wakeError)) {}
+
+    uint64_t NowNs() override { return now_; }
+    void SleepNs(uint64_t duration) override {
+        const int64_t slept = static_cast<int64_t>(duration) + wakeError_(sleeps_++);
+        now_ += static_cast<uint64_t>(std::max(slept, static_cast<int64_t>(kYieldNs)));
+    }
+    void Yield() override {
+        now_ += kYieldNs;
+        ++yields_;
+    }
+    void Work(uint64_t duration) { now_ += duration; }
+    int TakeYields() { return std::exchange(yields_, 0); }
+
+private:
+    std::function<int64_t(int)> wakeError_;
+    uint64_t now_ = 5 * kMs;
+    int sleeps_ = 0;
+    int yields_ = 0;
+};
+
+struct WakePattern {
+    std::string name;
+    std::function<int64_t(int)> error;
+};
+
+std::vector<WakePattern> WakePatterns() {
+    const auto ms = static_cast<int64_t>(kMs);
+    return {
+        {"exact", [](int) { return int64_t{0}; }},
+        {"early", [ms](int) { return -ms; }},
+        {"late", [ms](int) { return ms; }},
+        {"alternating", [ms](int n) { return n % 2 == 0 ? ms : -ms; }},
+        // Spread over the whole range -1 ms .. +1 ms in an order with no short period.
+        {"scattered",
+         [ms](int n) { return (static_cast<int64_t>(n) * 7919 % 2001 - 1000) * ms / 1000; }},
+    };
+}
+
+// Runs frames of kWorkNs work each and returns the times at which the pacer let them start.
+std::vector<uint64_t> FrameStarts(FramePacer& pacer, FakeClock& clock, int frames,
+                                  const std::function<uint64_t(int)>& work) {
+    std::vector<uint64_t> starts;
+    for (int frame = 0; frame < frames; ++frame) {
+        pacer.WaitForNextFrame();
+        starts.push_back(clock.NowNs());
+        clock.Work(work(frame));
+    }
+    return starts;
+}
+
+TEST(FramePacerTest, EveryIntervalIsTheRefreshIntervalWhateverTheRateAndTheSleeps) {
+    // Unknown (0) is 60 Hz; the others as displays report them.
+    const std::vector<std::pair<double, uint64_t>> rates = {{0.0, 16'666'667},
+                                                            {60.0, 16'666'667},
+                                                            {59.94, 16'683'350},
+                                                            {75.0, 13'333'333},
+                                                            {144.0, 6'944'444}};
+    for (const auto& [hertz, intervalNs] : rates) {
+        for (const WakePattern& pattern : WakePatterns()) {
+            SCOPED_TRACE(std::to_string(hertz) + " Hz, sleeps " + pattern.name);
+            FakeClock clock(pattern.error);
+            FramePacer pacer(clock);
+            pacer.SetRefreshRate(hertz);
+            ASSERT_EQ(pacer.GetIntervalNs(), intervalNs);
+            const std::vector<uint64_t> starts =
+                FrameStarts(pacer, clock, kFrames, [](int) { return kWorkNs; });
+            for (size_t i = 1; i < starts.size(); ++i) {
+                ASSERT_GE(starts[i] - starts[i - 1], intervalNs) << "frame " << i;
+                ASSERT_LE(starts[i] - starts[i - 1], intervalNs + kYieldNs) << "frame " << i;
+            }
+            // No drift: the deadlines advance by whole intervals from the first frame.
+            EXPECT_LE(starts.back() - starts.front(), (kFrames - 1) * intervalNs + kYieldNs);
+        }
+    }
+}
+
+TEST(FramePacerTest, LateFrameIsFollowedByWholeIntervalsNotHurriedOnes) {
+    constexpr int kLateFrame = 100;
+    constexpr uint64_t kLateWorkNs = 25 * kMs;
+    for (const WakePattern& pattern : WakePatterns()) {
+        SCOPED_TRACE(pattern.name);
+        FakeClock clock(pattern.error);
+        FramePacer pacer(clock);
+        pacer.SetRefreshRate(60.0);
+        const uint64_t interval = pacer.GetIntervalNs();
+        const std::vector<uint64_t> starts = FrameStarts(pacer, clock, 200, [](int frame) {
+            return frame == kLateFrame ? kLateWorkNs : kWorkNs;
+        });
+        // The late frame itself takes as long as its work did.
+        EXPECT_EQ(starts[kLateFrame + 1] - starts[kLateFrame], kLateWorkNs);
+        for (size_t i = kLateFrame + 2; i < starts.size(); ++i) {
+            ASSERT_GE(starts[i] - starts[i - 1], interval) << "frame " << i;
+            ASSERT_LE(starts[i] - starts[i - 1], interval + kYieldNs) << "frame " << i;
+        }
+    }
+}
+
+TEST(FramePacerTest, SleepsThroughAllButAShortMarginOnceSleepsProveAccurate) {
+    FakeClock exact([](int) { return int64_t{0}; });
+    FramePacer pacer(exact);
+    pacer.SetRefreshRate(60.0);
+    FrameStarts(pacer, exact, kFrames, [](int) { return kWorkNs; });
+    exact.TakeYields();
+    FrameStarts(pacer, exact, 1, [](int) { return kWorkNs; });
+    // At most 20 µs of yielding per frame; a pacer that spun would yield over 13 ms.
+    EXPECT_LE(exact.TakeYields(), 21);
+
+    // Sleeps that wake a millisecond late keep the margin above that millisecond.
+    FakeClock late([](int) { return static_cast<int64_t>(kMs); });
+    FramePacer latePacer(late);
+    latePacer.SetRefreshRate(60.0);
+    FrameStarts(latePacer, late, kFrames, [](int) { return kWorkNs; });
+    late.TakeYields();
+    FrameStarts(latePacer, late, 1, [](int) { return kWorkNs; });
+    EXPECT_LE(late.TakeYields(), 21);
+}
+
+}  // namespace
+}  // namespace Drobix::Platform
