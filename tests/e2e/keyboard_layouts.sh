@@ -54,11 +54,17 @@ use_layout() {
     fi
 }
 
-# Holds a key (or keys joined by +) long enough for a frame to see it, then waits out the gate.
+# Holds a key long enough for a frame to see it but shorter than a key gate, in one xdotool
+# call so that a busy machine cannot stretch the hold, then waits out the gate.
+readonly HOLD_SECONDS=0.09
 press() {
-    xdotool keydown "$1"
-    sleep 0.1
-    xdotool keyup "$1"
+    xdotool keydown "$1" sleep $HOLD_SECONDS keyup "$1"
+    sleep 0.25
+}
+
+# A key with a modifier, the modifier released last so that the key never acts without it.
+press_with() {
+    xdotool keydown "$1" keydown "$2" sleep $HOLD_SECONDS keyup "$2" keyup "$1"
     sleep 0.25
 }
 
@@ -136,8 +142,8 @@ case $case_name in
         reach_name_entry
         press $KEY_Y
         press $KEY_Z
-        press "$KEY_SHIFT+$KEY_2"
-        press "$KEY_ALTGR+$KEY_Q"
+        press_with $KEY_SHIFT $KEY_2
+        press_with $KEY_ALTGR $KEY_Q
         press $KEY_KP_ENTER
         expect_name 'zy"@'
         ;;
