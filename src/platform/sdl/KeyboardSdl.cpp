@@ -1,9 +1,12 @@
 // Keys by Windows virtual-key code on SDL. What a key types is learned from the text the
 // system's input method produces for it, so the user's real layout, Shift, Caps Lock and AltGr
-// apply and dead keys type nothing. SDL's keymap follows the layout and its group as they
-// change, and so do the letters here, which are looked up in it on every call.
+// apply and dead keys type nothing. Letters are the keys seen typing them, else what SDL's keymap
+// says: it follows a new layout but not a switch of the layout's group.
 #include <SDL.h>
 
+#include <algorithm>
+#include <array>
+#include <cctype>
 #include <map>
 #include <optional>
 #include <tuple>
@@ -149,19 +152,55 @@ SDL_Scancode PositionalScancode(int virtualKey) {
     return SDL_SCANCODE_UNKNOWN;
 }
 
+// What a key typed, learned from the text that followed its key press.
+struct LearnedKey {
+    SDL_Scancode scancode;
+    bool shift;
+    bool capsLock;
+    bool altGr;
+    // clang-tidy 14 reads the defaulted comparison as a literal 0 compared with a pointer.
+    // NOLINTNEXTLINE(modernize-use-nullptr)
+    auto operator<=>(const LearnedKey&) const = default;
+};
+
+// What the key presses and their text have taught so far.
+struct KeyboardState {
+    // A learned value of nullopt: the key typed nothing (a dead key, for instance).
+    std::map<LearnedKey, std::optional<char>> learnedCharacters;
+    // The last key press that may type, until its text arrives.
+    std::optional<LearnedKey> awaitingText;
+    bool composing = false;
+    // The key that last typed each Latin letter (SDL_SCANCODE_UNKNOWN: none yet). SDL's keymap is
+    // not told when the layout's group changes; the text is.
+    std::array<SDL_Scancode, VirtualKey::kLetterCount> letterKeys{};
+};
+
+KeyboardState keyboard;
+
 bool IsLatinLetterKeycode(SDL_Keycode keycode) {
     return keycode >= SDLK_a && keycode <= SDLK_z;
 }
 
-// The key that types the letter; on a layout where no key does (Cyrillic, Greek), the key at the
-// letter's place on a US keyboard, unless that key types another Latin letter.
+bool TypedAnotherLetter(SDL_Scancode scancode) {
+    return std::find(keyboard.letterKeys.begin(), keyboard.letterKeys.end(), scancode) !=
+           keyboard.letterKeys.end();
+}
+
+// The key that types the letter: the one seen typing it, else the one the keymap says, else, on a
+// layout where no key does (Cyrillic, Greek), the key at the letter's place on a US keyboard
+// unless that key types another Latin letter. A key seen typing another letter is never it.
 SDL_Scancode LetterScancode(int index) {
-    const SDL_Scancode typing = SDL_GetScancodeFromKey(static_cast<SDL_Keycode>(SDLK_a + index));
-    if (typing != SDL_SCANCODE_UNKNOWN) {
-        return typing;
+    const SDL_Scancode learned = keyboard.letterKeys[static_cast<size_t>(index)];
+    if (learned != SDL_SCANCODE_UNKNOWN) {
+        return learned;
     }
-    const auto position = static_cast<SDL_Scancode>(SDL_SCANCODE_A + index);
-    return IsLatinLetterKeycode(SDL_GetKeyFromScancode(position)) ? SDL_SCANCODE_UNKNOWN : position;
+    SDL_Scancode key = SDL_GetScancodeFromKey(static_cast<SDL_Keycode>(SDLK_a + index));
+    if (key == SDL_SCANCODE_UNKNOWN) {
+        const auto position = static_cast<SDL_Scancode>(SDL_SCANCODE_A + index);
+        key = IsLatinLetterKeycode(SDL_GetKeyFromScancode(position)) ? SDL_SCANCODE_UNKNOWN
+                                                                     : position;
+    }
+    return TypedAnotherLetter(key) ? SDL_SCANCODE_UNKNOWN : key;
 }
 
 SDL_Scancode ScancodeOf(int virtualKey) {
@@ -208,28 +247,6 @@ bool IsModifierDown(int virtualKey, bool& known) {
             return false;
     }
 }
-
-// What a key typed, learned from the text that followed its key press.
-struct LearnedKey {
-    SDL_Scancode scancode;
-    bool shift;
-    bool capsLock;
-    bool altGr;
-    // clang-tidy 14 reads the defaulted comparison as a literal 0 compared with a pointer.
-    // NOLINTNEXTLINE(modernize-use-nullptr)
-    auto operator<=>(const LearnedKey&) const = default;
-};
-
-// What the key presses and their text have taught so far.
-struct KeyboardState {
-    // A learned value of nullopt: the key typed nothing (a dead key, for instance).
-    std::map<LearnedKey, std::optional<char>> learnedCharacters;
-    // The last key press that may type, until its text arrives.
-    std::optional<LearnedKey> awaitingText;
-    bool composing = false;
-};
-
-KeyboardState keyboard;
 
 bool IsModifierScancode(SDL_Scancode scancode) {
     return (scancode >= SDL_SCANCODE_LCTRL && scancode <= SDL_SCANCODE_RGUI) ||
@@ -278,9 +295,24 @@ void ObserveKeyDown(const SDL_KeyboardEvent& key) {
                    (modifiers & (KMOD_RALT | KMOD_MODE)) != 0};
 }
 
+// The key now types this letter, or no letter at all.
+void LearnLetterKey(SDL_Scancode scancode, std::optional<char> typed) {
+    std::replace(keyboard.letterKeys.begin(), keyboard.letterKeys.end(), scancode,
+                 SDL_SCANCODE_UNKNOWN);
+    const char lower =
+        typed ? static_cast<char>(std::tolower(static_cast<unsigned char>(*typed))) : '\0';
+    if (lower >= 'a' && lower <= 'z') {
+        keyboard.letterKeys[static_cast<size_t>(lower - 'a')] = scancode;
+    }
+}
+
 void ObserveText(const char* text) {
     if (keyboard.awaitingText && !keyboard.composing) {
-        keyboard.learnedCharacters[*keyboard.awaitingText] = SingleLatinCharacter(text);
+        const std::optional<char> typed = SingleLatinCharacter(text);
+        keyboard.learnedCharacters[*keyboard.awaitingText] = typed;
+        if (!keyboard.awaitingText->altGr) {
+            LearnLetterKey(keyboard.awaitingText->scancode, typed);
+        }
     }
     keyboard.awaitingText.reset();
     keyboard.composing = false;
@@ -355,8 +387,7 @@ bool GetKeyboardSnapshot(KeyboardSnapshot& snapshot) {
     for (int key = 0; key < kVirtualKeyCount; ++key) {
         snapshot[key] = IsKeyboardKeyDown(key) ? kKeyDownBit : 0;
     }
-    const SDL_Keymod modifiers = SDL_GetModState();
-    if ((modifiers & KMOD_CAPS) != 0) {
+    if ((SDL_GetModState() & KMOD_CAPS) != 0) {
         snapshot[VirtualKey::kCapsLock] |= kKeyToggleBit;
     }
     return true;
