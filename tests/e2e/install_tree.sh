@@ -14,10 +14,15 @@ export XDG_DATA_HOME=$work/data
 export SDL_AUDIODRIVER=dummy
 export ASAN_OPTIONS=detect_leaks=0
 xvfb_pid=
+# Keeps the script's own exit status, whatever the server's end returns.
 cleanup() {
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-    wait 2>/dev/null
+    local status=$?
+    if [ -n "$xvfb_pid" ]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+    fi
     rm -rf "$work"
+    exit "$status"
 }
 trap cleanup EXIT
 fail() {

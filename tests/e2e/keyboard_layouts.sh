@@ -31,11 +31,16 @@ readonly KEY_ALTGR=108 KEY_END=115 KEY_BACKSPACE=22
 Xvfb ":$display_number" -noreset -nolisten tcp -screen 0 1024x768x24 >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 game_pid=
+# Keeps the script's own exit status, whatever the servers' ends return.
 cleanup() {
-    [ -n "$game_pid" ] && kill -9 "$game_pid" 2>/dev/null
-    kill "$xvfb_pid" 2>/dev/null
-    wait 2>/dev/null
+    local status=$?
+    if [ -n "$game_pid" ]; then
+        kill -9 "$game_pid" 2>/dev/null || true
+    fi
+    kill "$xvfb_pid" 2>/dev/null || true
+    wait "$xvfb_pid" 2>/dev/null || true
     rm -rf "$work"
+    exit "$status"
 }
 trap cleanup EXIT
 export DISPLAY=":$display_number"
@@ -116,7 +121,9 @@ expect_exit() {
 # Ends the program with SIGTERM, so that it writes the data file, and looks for the name there,
 # with its length in front.
 expect_name() {
-    kill -TERM "$game_pid"
+    if ! kill -TERM "$game_pid" 2>/dev/null; then
+        echo "the program ended before it was told to"; cat "$work/game.log"; exit 1
+    fi
     expect_exit "after SIGTERM"
     local name=$1
     local length
