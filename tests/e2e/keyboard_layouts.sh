@@ -4,7 +4,8 @@
 #   russian_yes      under Russian, Y leaves the exit prompt (then Esc ends the program)
 #   german_name      under German, a name typed by key positions reaches the data file as the
 #                    layout types it: z and y swapped, Shift+2 a double quote, AltGr+Q an at
-#                    sign; keypad Enter confirms it
+#                    sign; with Num Lock off the keypad's 7 and 1 are Home and End and type
+#                    nothing; keypad Enter confirms the name
 #   switch_to_us     the layout goes from Russian to US while the game runs: the letter keys
 #                    type Latin letters at once, and the keypad types digits and signs with
 #                    Num Lock on
@@ -24,7 +25,7 @@ data=$XDG_DATA_HOME/Quillbeam/Drobix/Drobix.dat
 # as a key code, and Escape, the same key in every layout, by its name.
 readonly KEY_ESCAPE=Escape KEY_2=11 KEY_3=12 KEY_Q=24 KEY_Y=29 KEY_RETURN=36 KEY_A=38 KEY_SHIFT=50
 readonly KEY_Z=52 KEY_SPACE=65 KEY_NUM_LOCK=77 KEY_KP_1=87 KEY_KP_MULTIPLY=63 KEY_KP_ENTER=104
-readonly KEY_ALTGR=108 KEY_END=115 KEY_BACKSPACE=22
+readonly KEY_ALTGR=108 KEY_END=115 KEY_BACKSPACE=22 KEY_KP_7=79
 
 # -noreset: without it the server resets when setxkbmap, its only client, disconnects, and the
 # keymap set is lost.
@@ -149,10 +150,12 @@ case $case_name in
         reach_name_entry
         press $KEY_Y
         press $KEY_Z
+        press $KEY_KP_7
         press_with $KEY_SHIFT $KEY_2
+        press $KEY_KP_1
         press_with $KEY_ALTGR $KEY_Q
         press $KEY_KP_ENTER
-        expect_name 'zy"@'
+        expect_name '"zy@'
         ;;
     switch_to_us)
         use_layout ru
