@@ -62,7 +62,7 @@ use_layout() {
 
 # Holds a key long enough for a frame to see it but shorter than a key gate, in one xdotool
 # call so that a busy machine cannot stretch the hold, then waits out the gate.
-readonly HOLD_SECONDS=0.09
+readonly HOLD_SECONDS=0.1
 press() {
     xdotool keydown "$1" sleep $HOLD_SECONDS keyup "$1"
     sleep 0.25

@@ -31,7 +31,7 @@ press() {
     for ((i = 0; i < ${#keys[@]}; i++)); do
         actions+=(keydown "${keys[i]}")
     done
-    actions+=(sleep 0.09)
+    actions+=(sleep 0.1)
     for ((i = ${#keys[@]} - 1; i >= 0; i--)); do
         actions+=(keyup "${keys[i]}")
     done
