@@ -25,6 +25,15 @@ constexpr int kRight = 0x27;
 constexpr int kDown = 0x28;
 constexpr int kDigit0 = 0x30;
 constexpr int kLetterA = 0x41;
+constexpr int kLetterCount = 26;
+// The keypad's own codes: its digits with Num Lock on, then * + separator - . /
+constexpr int kNumpad0 = 0x60;
+constexpr int kMultiply = 0x6A;
+constexpr int kAdd = 0x6B;
+constexpr int kSeparator = 0x6C;
+constexpr int kSubtract = 0x6D;
+constexpr int kDecimal = 0x6E;
+constexpr int kDivide = 0x6F;
 constexpr int kGrave = 0xC0;
 }  // namespace VirtualKey
 
@@ -34,11 +43,15 @@ constexpr uint8_t kKeyDownBit = 0x80;
 constexpr uint8_t kKeyToggleBit = 0x01;
 using KeyboardSnapshot = std::array<uint8_t, kVirtualKeyCount>;
 
-// Whether the key is down now. Letters follow the user's layout, digits are the number row,
-// every other key goes by its position on a US keyboard.
+// Whether the key is down now, on the keyboard or through a gamepad's buttons. Letters follow
+// the user's layout (on a layout without Latin letters, the Latin letter at the key's position
+// on a US keyboard), digits are the number row, the keypad has its own codes with Num Lock on
+// and is the arrows, Home, End and the keys beside them with Num Lock off; its Enter is Enter.
+// Every other key goes by its position on a US keyboard.
 bool IsVirtualKeyDown(int virtualKey);
 
-// The state of every key; false when it cannot be read.
+// The state of every key of the keyboard (a gamepad types nothing); false when it cannot be
+// read.
 bool GetKeyboardSnapshot(KeyboardSnapshot& snapshot);
 
 // The key's scan code in the user's layout; 0 when the key has none.

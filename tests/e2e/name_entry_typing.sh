@@ -19,11 +19,23 @@ mkdir -p "$(dirname "$data")"
 # Ten rows of rubbish and a table of zero scores: the game ends soon, and any score qualifies.
 cp "$here/low_scores.dat" "$data"
 
-# Holds a key long enough for a frame to see it, then waits out the key gate.
+# Holds a key (or keys joined by +, released in reverse order so that a modifier outlasts its
+# key) long enough for a frame to see it but shorter than the name entry's key gate, in one
+# xdotool call so that a busy machine cannot stretch the hold into a repeat; then waits out the
+# key gate.
 press() {
-    xdotool keydown "$@"
-    sleep 0.1
-    xdotool keyup "$@"
+    local keys
+    IFS=+ read -r -a keys <<<"$1"
+    local actions=()
+    local i
+    for ((i = 0; i < ${#keys[@]}; i++)); do
+        actions+=(keydown "${keys[i]}")
+    done
+    actions+=(sleep 0.1)
+    for ((i = ${#keys[@]} - 1; i >= 0; i--)); do
+        actions+=(keyup "${keys[i]}")
+    done
+    xdotool "${actions[@]}"
     sleep 0.25
 }
 

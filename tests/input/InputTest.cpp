@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "platform/scripted/KeyboardScripted.h"
@@ -81,6 +82,27 @@ TEST_F(InputTest, DeadKeyTypesNothingAndDoesNotStopTheScan) {
     EXPECT_EQ(Typed(), '\'');
     Hold({0xDE, VirtualKey::kShift});
     EXPECT_EQ(Typed(), '"');
+}
+
+TEST_F(InputTest, KeypadTypesDigitsAndSignsWhateverShift) {
+    const std::vector<std::pair<int, char>> keys = {
+        {0x60, '0'}, {0x65, '5'}, {0x69, '9'}, {0x6A, '*'},
+        {0x6B, '+'}, {0x6D, '-'}, {0x6E, '.'}, {0x6F, '/'},
+    };
+    for (const auto& [key, typed] : keys) {
+        Hold({key});
+        EXPECT_EQ(Typed(), typed) << key;
+        Hold({key, VirtualKey::kShift});
+        EXPECT_EQ(Typed(), typed) << key;
+    }
+    // The separator has no key on this keyboard; the keypad's digits are not the number row.
+    Hold({0x6C});
+    EXPECT_EQ(Typed(), '?');
+    Hold({0x61});
+    EXPECT_FALSE(IsKeyDown('1'));
+    // A keypad digit (0x67) still loses to the number row's (0x37).
+    Hold({0x67, '8'});
+    EXPECT_EQ(Typed(), '8');
 }
 
 }  // namespace

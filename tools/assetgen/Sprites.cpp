@@ -6,6 +6,7 @@
 #include "BlockSprites.h"
 #include "Codecs.h"
 #include "GlyphRenderer.h"
+#include "Icon.h"
 #include "Image.h"
 #include "Pictures.h"
 #include "ResourceIds.h"
@@ -99,58 +100,6 @@ IndexedImage QuestionMark() {
     return image;
 }
 
-// The window icon: four shaded cells of different colours, 32 x 32 with a transparent rim.
-RgbaImage Icon() {
-    constexpr int kSize = 32;
-    constexpr int kCell = 15;
-    constexpr int kGap = 2;
-    const Colour colours[4] = {FromRgb(kFaceColours[0]), FromRgb(kFaceColours[6]),
-                               FromRgb(kFaceColours[8]), FromRgb(kFaceColours[4])};
-    RgbaImage icon;
-    icon.width = kSize;
-    icon.height = kSize;
-    icon.bytes.assign(static_cast<size_t>(kSize) * kSize * 4, 0);
-    for (int cell = 0; cell < 4; ++cell) {
-        const int ox = (cell % 2) * (kCell + kGap);
-        const int oy = (cell / 2) * (kCell + kGap);
-        for (int y = 0; y < kCell; ++y) {
-            for (int x = 0; x < kCell; ++x) {
-                // Distance inside a rounded square of radius 3.
-                const float px = static_cast<float>(x) + 0.5f;
-                const float py = static_cast<float>(y) + 0.5f;
-                const float r = 3.0f;
-                const float cx = std::clamp(px, r, kCell - r);
-                const float cy = std::clamp(py, r, kCell - r);
-                const float inset = (cx == px || cy == py)
-                                        ? std::min({px, py, kCell - px, kCell - py})
-                                        : r - std::hypot(px - cx, py - cy);
-                const float alpha = std::clamp(inset + 0.5f, 0.0f, 1.0f);
-                if (alpha <= 0) {
-                    continue;
-                }
-                const Colour face = colours[cell];
-                Colour c;
-                if (inset < 1) {
-                    c = face * 0.45f;
-                } else if (inset < 2) {
-                    c = (px + py < kCell) ? Mix(face, {1, 1, 1}, 0.4f) : face * 0.65f;
-                } else {
-                    const float dx = (px - kCell / 2.0f) / (kCell / 2.0f);
-                    const float dy = (py - kCell / 2.0f) / (kCell / 2.0f);
-                    c = face * (1.0f - 0.22f * std::min(1.0f, dx * dx + dy * dy));
-                }
-                const Rgb rgb = ToRgb(c);
-                uint8_t* p = &icon.bytes[(static_cast<size_t>(oy + y) * kSize + ox + x) * 4];
-                p[0] = rgb.r;
-                p[1] = rgb.g;
-                p[2] = rgb.b;
-                p[3] = static_cast<uint8_t>(std::lround(alpha * 255));
-            }
-        }
-    }
-    return icon;
-}
-
 }  // namespace
 
 std::vector<Asset> MakeSprites() {
@@ -158,7 +107,8 @@ std::vector<Asset> MakeSprites() {
         {ResourceId::kBlockSpriteSheet, "PNG", "blocks.png", EncodePng(MakeBlockSheet())},
         {ResourceId::kCheckerOverlay, "PNG", "checker.png", EncodePng(Checker())},
         {ResourceId::kBlackPixel, "PNG", "fill-black.png", EncodePng(SolidPixel({0, 0, 0}))},
-        {ResourceId::kWindowIcon, "ICON", "icon.png", EncodePng(Icon())},
+        {ResourceId::kWindowIcon, "ICON", "icon.png",
+         EncodePng(Art::MakeIcon(Art::kWindowIconSize))},
         {ResourceId::kGreyPixel, "PNG", "border-grey.png", EncodePng(SolidPixel({66, 63, 63}))},
         {ResourceId::kHiddenPreviewSign, "PNG", "hidden-preview.png", EncodePng(QuestionMark())},
     };

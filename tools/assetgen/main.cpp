@@ -1,6 +1,7 @@
 // assetgen: makes every built-in resource of Drobix from code alone.
 //
 //     assetgen OUTPUT_FOLDER [--contact-sheet FILE.png] [--preview FOLDER]
+//     assetgen --desktop-icons FOLDER
 //
 // writes every picture, font picture, icon, string and sound into OUTPUT_FOLDER together with
 // resources.list, the list that gives each file its resource id, name and type. The output is the
@@ -8,6 +9,9 @@
 // root:
 //
 //     cmake --build build --target assetgen && build/tools/assetgen/assetgen resources
+//
+// The second form writes only the program's icon, in the sizes of the desktop's icon theme; the
+// build makes them so for installing.
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -18,6 +22,7 @@
 #include <vector>
 
 #include "Asset.h"
+#include "Icon.h"
 #include "Pictures.h"
 #include "Preview.h"
 #include "ResourceIds.h"
@@ -34,12 +39,14 @@ constexpr char kListFileName[] = "resources.list";
 void PrintUsage() {
     std::printf(
         "usage: assetgen OUTPUT_FOLDER [--contact-sheet FILE.png] [--preview FOLDER]\n"
+        "       assetgen --desktop-icons FOLDER\n"
         "\n"
         "Makes every built-in resource into OUTPUT_FOLDER, with %s giving each file its\n"
         "resource id, name and type. Regenerate the committed ones from the source root with\n"
         "    build/tools/assetgen/assetgen resources\n"
         "  --contact-sheet FILE.png  also write one picture showing every picture resource\n"
         "  --preview FOLDER          also write zoomed views of the sprites and fonts\n"
+        "  --desktop-icons FOLDER    only write the icon as icon-N.png in the desktop's sizes\n"
         "(the screens as the game draws them: tools/make-previews.sh)\n",
         kListFileName);
 }
@@ -73,6 +80,9 @@ int main(int argc, char** argv) {
         if (arg == "--help" || arg == "-h") {
             PrintUsage();
             return 0;
+        }
+        if (arg == "--desktop-icons" && i + 2 == argc) {
+            return Drobix::AssetGen::Art::WriteDesktopIcons(argv[i + 1]) ? 0 : 1;
         }
         if (arg == "--contact-sheet" && i + 1 < argc) {
             contactSheet = argv[++i];

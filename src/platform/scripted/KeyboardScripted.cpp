@@ -1,4 +1,5 @@
-// The scripted keyboard types as a US layout does; its key states come from the script.
+// The scripted keyboard types as a US layout does, Num Lock on; its key states come from the
+// script.
 #include <bitset>
 
 #include "platform/Keyboard.h"
@@ -31,6 +32,11 @@ KeyCharacters UsLayoutCharacters(int virtualKey) {
         const int digit = virtualKey - VirtualKey::kDigit0;
         return {kDigits[digit], kShiftedDigits[digit]};
     }
+    // The keypad's keys, Num Lock on; Shift does not change them.
+    if (virtualKey >= VirtualKey::kNumpad0 && virtualKey <= VirtualKey::kNumpad0 + 9) {
+        const char digit = kDigits[virtualKey - VirtualKey::kNumpad0];
+        return {digit, digit};
+    }
     switch (virtualKey) {
         case VirtualKey::kBackspace:
             return {'\b', '\b'};
@@ -42,6 +48,16 @@ KeyCharacters UsLayoutCharacters(int virtualKey) {
             return {'\x1B', '\x1B'};
         case VirtualKey::kSpace:
             return {' ', ' '};
+        case VirtualKey::kMultiply:
+            return {'*', '*'};
+        case VirtualKey::kAdd:
+            return {'+', '+'};
+        case VirtualKey::kSubtract:
+            return {'-', '-'};
+        case VirtualKey::kDecimal:
+            return {'.', '.'};
+        case VirtualKey::kDivide:
+            return {'/', '/'};
         case 0xBA:
             return {';', ':'};
         case 0xBB:
@@ -70,7 +86,8 @@ KeyCharacters UsLayoutCharacters(int virtualKey) {
 }
 
 bool IsLetter(int virtualKey) {
-    return virtualKey >= VirtualKey::kLetterA && virtualKey < VirtualKey::kLetterA + 26;
+    return virtualKey >= VirtualKey::kLetterA &&
+           virtualKey < VirtualKey::kLetterA + VirtualKey::kLetterCount;
 }
 
 bool IsValidKey(int virtualKey) {

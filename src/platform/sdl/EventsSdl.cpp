@@ -4,6 +4,7 @@
 
 #include "platform/Events.h"
 #include "platform/Presenter.h"
+#include "platform/sdl/GamepadSdl.h"
 #include "platform/sdl/KeyboardSdl.h"
 #include "platform/sdl/PresenterSdl.h"
 
@@ -76,7 +77,12 @@ Event Translate(const SDL_Event& event) {
             Sdl::ObserveKeyboardEvent(event);
             return Event::None;
         case SDL_TEXTINPUT:
+        case SDL_KEYMAPCHANGED:
             Sdl::ObserveKeyboardEvent(event);
+            return Event::None;
+        case SDL_CONTROLLERDEVICEADDED:
+        case SDL_CONTROLLERDEVICEREMOVED:
+            Sdl::ObserveGamepadEvent(event);
             return Event::None;
         default:
             return Event::None;
@@ -89,6 +95,7 @@ Event Translate(const SDL_Event& event) {
 // never hold up the one event a pass handles.
 Event PollEvent() {
     CatchQuitSignals();
+    Sdl::StartGamepads();
     if (quitSignals.received != 0) {
         quitSignals.received = 0;
         return Event::Quit;

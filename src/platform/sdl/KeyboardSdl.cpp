@@ -1,13 +1,18 @@
 // Keys by Windows virtual-key code on SDL. What a key types is learned from the text the
-// system's input method produces for it, so the user's real layout, Shift and Caps Lock apply
-// and dead keys type nothing.
+// system's input method produces for it, so the user's real layout, Shift, Caps Lock and AltGr
+// apply and dead keys type nothing. Letters are the keys seen typing them, else what SDL's keymap
+// says: it follows a new layout but not a switch of the layout's group.
 #include <SDL.h>
 
+#include <algorithm>
+#include <array>
+#include <cctype>
 #include <map>
 #include <optional>
 #include <tuple>
 
 #include "platform/Keyboard.h"
+#include "platform/sdl/GamepadSdl.h"
 #include "platform/sdl/KeyboardSdl.h"
 
 namespace Drobix::Platform {
@@ -15,7 +20,57 @@ namespace Drobix::Platform {
 namespace {
 
 constexpr int kDigitCount = 10;
-constexpr int kLetterCount = 26;
+constexpr int kClear = 0x0C;
+constexpr int kPageUp = 0x21;
+constexpr int kPageDown = 0x22;
+constexpr int kInsert = 0x2D;
+constexpr int kDelete = 0x2E;
+constexpr int kControl = 0x11;
+constexpr int kAlt = 0x12;
+constexpr int kRightAlt = 0xA5;
+
+// A keypad key is its own code with Num Lock on and the navigation key printed on it without;
+// the operators and Enter are the same either way.
+struct KeypadKey {
+    SDL_Scancode scancode;
+    int numLockKey;
+    int navigationKey;
+    char typed;
+};
+
+constexpr KeypadKey kKeypadKeys[] = {
+    {SDL_SCANCODE_KP_0, VirtualKey::kNumpad0 + 0, kInsert, '0'},
+    {SDL_SCANCODE_KP_1, VirtualKey::kNumpad0 + 1, VirtualKey::kEnd, '1'},
+    {SDL_SCANCODE_KP_2, VirtualKey::kNumpad0 + 2, VirtualKey::kDown, '2'},
+    {SDL_SCANCODE_KP_3, VirtualKey::kNumpad0 + 3, kPageDown, '3'},
+    {SDL_SCANCODE_KP_4, VirtualKey::kNumpad0 + 4, VirtualKey::kLeft, '4'},
+    {SDL_SCANCODE_KP_5, VirtualKey::kNumpad0 + 5, kClear, '5'},
+    {SDL_SCANCODE_KP_6, VirtualKey::kNumpad0 + 6, VirtualKey::kRight, '6'},
+    {SDL_SCANCODE_KP_7, VirtualKey::kNumpad0 + 7, VirtualKey::kHome, '7'},
+    {SDL_SCANCODE_KP_8, VirtualKey::kNumpad0 + 8, VirtualKey::kUp, '8'},
+    {SDL_SCANCODE_KP_9, VirtualKey::kNumpad0 + 9, kPageUp, '9'},
+    {SDL_SCANCODE_KP_PERIOD, VirtualKey::kDecimal, kDelete, '.'},
+    {SDL_SCANCODE_KP_MULTIPLY, VirtualKey::kMultiply, VirtualKey::kMultiply, '*'},
+    {SDL_SCANCODE_KP_PLUS, VirtualKey::kAdd, VirtualKey::kAdd, '+'},
+    {SDL_SCANCODE_KP_COMMA, VirtualKey::kSeparator, VirtualKey::kSeparator, ','},
+    {SDL_SCANCODE_KP_MINUS, VirtualKey::kSubtract, VirtualKey::kSubtract, '-'},
+    {SDL_SCANCODE_KP_DIVIDE, VirtualKey::kDivide, VirtualKey::kDivide, '/'},
+    {SDL_SCANCODE_KP_ENTER, VirtualKey::kEnter, VirtualKey::kEnter, '\r'},
+};
+
+bool IsNumLockOn() {
+    return (SDL_GetModState() & KMOD_NUM) != 0;
+}
+
+// The keypad key whose own code is virtualKey, if any.
+const KeypadKey* KeypadKeyWithCode(int virtualKey) {
+    for (const KeypadKey& key : kKeypadKeys) {
+        if (key.numLockKey == virtualKey && key.numLockKey != VirtualKey::kEnter) {
+            return &key;
+        }
+    }
+    return nullptr;
+}
 
 // Keys that are not letters or digits, by their position on a US keyboard.
 SDL_Scancode PositionalScancode(int virtualKey) {
@@ -32,9 +87,9 @@ SDL_Scancode PositionalScancode(int virtualKey) {
             return SDL_SCANCODE_ESCAPE;
         case VirtualKey::kSpace:
             return SDL_SCANCODE_SPACE;
-        case 0x21:
+        case kPageUp:
             return SDL_SCANCODE_PAGEUP;
-        case 0x22:
+        case kPageDown:
             return SDL_SCANCODE_PAGEDOWN;
         case VirtualKey::kEnd:
             return SDL_SCANCODE_END;
@@ -48,9 +103,9 @@ SDL_Scancode PositionalScancode(int virtualKey) {
             return SDL_SCANCODE_RIGHT;
         case VirtualKey::kDown:
             return SDL_SCANCODE_DOWN;
-        case 0x2D:
+        case kInsert:
             return SDL_SCANCODE_INSERT;
-        case 0x2E:
+        case kDelete:
             return SDL_SCANCODE_DELETE;
         case 0xA0:
             return SDL_SCANCODE_LSHIFT;
@@ -62,7 +117,7 @@ SDL_Scancode PositionalScancode(int virtualKey) {
             return SDL_SCANCODE_RCTRL;
         case 0xA4:
             return SDL_SCANCODE_LALT;
-        case 0xA5:
+        case kRightAlt:
             return SDL_SCANCODE_RALT;
         case 0xBA:
             return SDL_SCANCODE_SEMICOLON;
@@ -97,46 +152,12 @@ SDL_Scancode PositionalScancode(int virtualKey) {
     return SDL_SCANCODE_UNKNOWN;
 }
 
-SDL_Scancode ScancodeOf(int virtualKey) {
-    if (virtualKey >= VirtualKey::kLetterA && virtualKey < VirtualKey::kLetterA + kLetterCount) {
-        const auto letter = static_cast<SDL_Keycode>(SDLK_a + (virtualKey - VirtualKey::kLetterA));
-        return SDL_GetScancodeFromKey(letter);
-    }
-    if (virtualKey >= VirtualKey::kDigit0 && virtualKey < VirtualKey::kDigit0 + kDigitCount) {
-        const int digit = virtualKey - VirtualKey::kDigit0;
-        return digit == 0 ? SDL_SCANCODE_0
-                          : static_cast<SDL_Scancode>(SDL_SCANCODE_1 + (digit - 1));
-    }
-    return PositionalScancode(virtualKey);
-}
-
-bool IsScancodeDown(SDL_Scancode scancode) {
-    int count = 0;
-    const Uint8* state = SDL_GetKeyboardState(&count);
-    return scancode != SDL_SCANCODE_UNKNOWN && scancode < count && state[scancode] != 0;
-}
-
-// The generic modifier codes stand for either of their two keys.
-bool IsModifierDown(int virtualKey, bool& known) {
-    known = true;
-    switch (virtualKey) {
-        case VirtualKey::kShift:
-            return IsScancodeDown(SDL_SCANCODE_LSHIFT) || IsScancodeDown(SDL_SCANCODE_RSHIFT);
-        case 0x11:
-            return IsScancodeDown(SDL_SCANCODE_LCTRL) || IsScancodeDown(SDL_SCANCODE_RCTRL);
-        case 0x12:
-            return IsScancodeDown(SDL_SCANCODE_LALT) || IsScancodeDown(SDL_SCANCODE_RALT);
-        default:
-            known = false;
-            return false;
-    }
-}
-
 // What a key typed, learned from the text that followed its key press.
 struct LearnedKey {
     SDL_Scancode scancode;
     bool shift;
     bool capsLock;
+    bool altGr;
     // clang-tidy 14 reads the defaulted comparison as a literal 0 compared with a pointer.
     // NOLINTNEXTLINE(modernize-use-nullptr)
     auto operator<=>(const LearnedKey&) const = default;
@@ -149,9 +170,83 @@ struct KeyboardState {
     // The last key press that may type, until its text arrives.
     std::optional<LearnedKey> awaitingText;
     bool composing = false;
+    // The key that last typed each Latin letter (SDL_SCANCODE_UNKNOWN: none yet). SDL's keymap is
+    // not told when the layout's group changes; the text is.
+    std::array<SDL_Scancode, VirtualKey::kLetterCount> letterKeys{};
 };
 
 KeyboardState keyboard;
+
+bool IsLatinLetterKeycode(SDL_Keycode keycode) {
+    return keycode >= SDLK_a && keycode <= SDLK_z;
+}
+
+bool TypedAnotherLetter(SDL_Scancode scancode) {
+    return std::find(keyboard.letterKeys.begin(), keyboard.letterKeys.end(), scancode) !=
+           keyboard.letterKeys.end();
+}
+
+// The key that types the letter: the one seen typing it, else the one the keymap says, else, on a
+// layout where no key does (Cyrillic, Greek), the key at the letter's place on a US keyboard
+// unless that key types another Latin letter. A key seen typing another letter is never it.
+SDL_Scancode LetterScancode(int index) {
+    const SDL_Scancode learned = keyboard.letterKeys[static_cast<size_t>(index)];
+    if (learned != SDL_SCANCODE_UNKNOWN) {
+        return learned;
+    }
+    SDL_Scancode key = SDL_GetScancodeFromKey(static_cast<SDL_Keycode>(SDLK_a + index));
+    if (key == SDL_SCANCODE_UNKNOWN) {
+        const auto position = static_cast<SDL_Scancode>(SDL_SCANCODE_A + index);
+        key = IsLatinLetterKeycode(SDL_GetKeyFromScancode(position)) ? SDL_SCANCODE_UNKNOWN
+                                                                     : position;
+    }
+    return TypedAnotherLetter(key) ? SDL_SCANCODE_UNKNOWN : key;
+}
+
+SDL_Scancode ScancodeOf(int virtualKey) {
+    if (virtualKey >= VirtualKey::kLetterA &&
+        virtualKey < VirtualKey::kLetterA + VirtualKey::kLetterCount) {
+        return LetterScancode(virtualKey - VirtualKey::kLetterA);
+    }
+    if (virtualKey >= VirtualKey::kDigit0 && virtualKey < VirtualKey::kDigit0 + kDigitCount) {
+        const int digit = virtualKey - VirtualKey::kDigit0;
+        return digit == 0 ? SDL_SCANCODE_0
+                          : static_cast<SDL_Scancode>(SDL_SCANCODE_1 + (digit - 1));
+    }
+    if (const KeypadKey* keypad = KeypadKeyWithCode(virtualKey)) {
+        return keypad->scancode;
+    }
+    return PositionalScancode(virtualKey);
+}
+
+bool IsScancodeDown(SDL_Scancode scancode) {
+    int count = 0;
+    const Uint8* state = SDL_GetKeyboardState(&count);
+    return scancode != SDL_SCANCODE_UNKNOWN && scancode < count && state[scancode] != 0;
+}
+
+// Some layouts report AltGr as a key of its own.
+bool IsAltGrDown() {
+    return IsScancodeDown(SDL_SCANCODE_RALT) || IsScancodeDown(SDL_SCANCODE_MODE);
+}
+
+// The generic modifier codes stand for either of their two keys.
+bool IsModifierDown(int virtualKey, bool& known) {
+    known = true;
+    switch (virtualKey) {
+        case VirtualKey::kShift:
+            return IsScancodeDown(SDL_SCANCODE_LSHIFT) || IsScancodeDown(SDL_SCANCODE_RSHIFT);
+        case kControl:
+            return IsScancodeDown(SDL_SCANCODE_LCTRL) || IsScancodeDown(SDL_SCANCODE_RCTRL);
+        case kAlt:
+            return IsScancodeDown(SDL_SCANCODE_LALT) || IsAltGrDown();
+        case kRightAlt:
+            return IsAltGrDown();
+        default:
+            known = false;
+            return false;
+    }
+}
 
 bool IsModifierScancode(SDL_Scancode scancode) {
     return (scancode >= SDL_SCANCODE_LCTRL && scancode <= SDL_SCANCODE_RGUI) ||
@@ -195,13 +290,29 @@ void ObserveKeyDown(const SDL_KeyboardEvent& key) {
         keyboard.composing = false;
     }
     const SDL_Keymod modifiers = SDL_GetModState();
-    keyboard.awaitingText = LearnedKey{key.keysym.scancode, (modifiers & KMOD_SHIFT) != 0,
-                                       (modifiers & KMOD_CAPS) != 0};
+    keyboard.awaitingText =
+        LearnedKey{key.keysym.scancode, (modifiers & KMOD_SHIFT) != 0, (modifiers & KMOD_CAPS) != 0,
+                   (modifiers & (KMOD_RALT | KMOD_MODE)) != 0};
+}
+
+// The key now types this letter, or no letter at all.
+void LearnLetterKey(SDL_Scancode scancode, std::optional<char> typed) {
+    std::replace(keyboard.letterKeys.begin(), keyboard.letterKeys.end(), scancode,
+                 SDL_SCANCODE_UNKNOWN);
+    const char lower =
+        typed ? static_cast<char>(std::tolower(static_cast<unsigned char>(*typed))) : '\0';
+    if (lower >= 'a' && lower <= 'z') {
+        keyboard.letterKeys[static_cast<size_t>(lower - 'a')] = scancode;
+    }
 }
 
 void ObserveText(const char* text) {
     if (keyboard.awaitingText && !keyboard.composing) {
-        keyboard.learnedCharacters[*keyboard.awaitingText] = SingleLatinCharacter(text);
+        const std::optional<char> typed = SingleLatinCharacter(text);
+        keyboard.learnedCharacters[*keyboard.awaitingText] = typed;
+        if (!keyboard.awaitingText->altGr) {
+            LearnLetterKey(keyboard.awaitingText->scancode, typed);
+        }
     }
     keyboard.awaitingText.reset();
     keyboard.composing = false;
@@ -242,17 +353,39 @@ int TranslateByKeycode(SDL_Scancode scancode, bool shift, bool capsLock, char& o
     return 1;
 }
 
+// Whether a keypad key stands for the virtual key now, with Num Lock as it is.
+bool IsKeypadKeyDown(int virtualKey) {
+    const bool numLock = IsNumLockOn();
+    for (const KeypadKey& key : kKeypadKeys) {
+        if ((numLock ? key.numLockKey : key.navigationKey) == virtualKey &&
+            IsScancodeDown(key.scancode)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool IsKeyboardKeyDown(int virtualKey) {
+    bool modifier = false;
+    const bool down = IsModifierDown(virtualKey, modifier);
+    if (modifier) {
+        return down;
+    }
+    // A keypad digit is its own code only with Num Lock on; IsKeypadKeyDown decides.
+    const SDL_Scancode scancode =
+        KeypadKeyWithCode(virtualKey) != nullptr ? SDL_SCANCODE_UNKNOWN : ScancodeOf(virtualKey);
+    return IsScancodeDown(scancode) || IsKeypadKeyDown(virtualKey);
+}
+
 }  // namespace
 
 bool IsVirtualKeyDown(int virtualKey) {
-    bool modifier = false;
-    const bool down = IsModifierDown(virtualKey, modifier);
-    return modifier ? down : IsScancodeDown(ScancodeOf(virtualKey));
+    return IsKeyboardKeyDown(virtualKey) || Sdl::IsGamepadKeyDown(virtualKey);
 }
 
 bool GetKeyboardSnapshot(KeyboardSnapshot& snapshot) {
     for (int key = 0; key < kVirtualKeyCount; ++key) {
-        snapshot[key] = IsVirtualKeyDown(key) ? kKeyDownBit : 0;
+        snapshot[key] = IsKeyboardKeyDown(key) ? kKeyDownBit : 0;
     }
     if ((SDL_GetModState() & KMOD_CAPS) != 0) {
         snapshot[VirtualKey::kCapsLock] |= kKeyToggleBit;
@@ -267,16 +400,23 @@ unsigned VirtualKeyToScanCode(int virtualKey) {
     return static_cast<unsigned>(ScancodeOf(virtualKey));
 }
 
-int TranslateVirtualKey(int, unsigned scanCode, const KeyboardSnapshot& snapshot, char& out) {
+int TranslateVirtualKey(int virtualKey, unsigned scanCode, const KeyboardSnapshot& snapshot,
+                        char& out) {
     if (scanCode == SDL_SCANCODE_UNKNOWN || scanCode >= SDL_NUM_SCANCODES) {
         return 0;
+    }
+    // The keypad's characters do not depend on the layout.
+    if (const KeypadKey* keypad = KeypadKeyWithCode(virtualKey)) {
+        out = keypad->typed;
+        return 1;
     }
     const auto scancode = static_cast<SDL_Scancode>(scanCode);
     const bool shift = (snapshot[VirtualKey::kShift] & kKeyDownBit) != 0;
     const bool capsLock = (snapshot[VirtualKey::kCapsLock] & kKeyToggleBit) != 0;
-    const auto learned = keyboard.learnedCharacters.find({scancode, shift, capsLock});
+    const bool altGr = (snapshot[kRightAlt] & kKeyDownBit) != 0;
+    const auto learned = keyboard.learnedCharacters.find({scancode, shift, capsLock, altGr});
     if (learned == keyboard.learnedCharacters.end()) {
-        return TranslateByKeycode(scancode, shift, capsLock, out);
+        return altGr ? 0 : TranslateByKeycode(scancode, shift, capsLock, out);
     }
     if (!learned->second) {
         return -1;
@@ -292,6 +432,9 @@ void ObserveKeyboardEvent(const SDL_Event& event) {
         ObserveKeyDown(event.key);
     } else if (event.type == SDL_TEXTINPUT) {
         ObserveText(event.text.text);
+    } else if (event.type == SDL_KEYMAPCHANGED) {
+        // What the keys typed before belongs to the old layout.
+        keyboard = KeyboardState{};
     }
 }
 

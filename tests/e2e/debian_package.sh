@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Makes the Debian package from the build and checks its contents and its control fields.
+# Usage: debian_package.sh BUILD_FOLDER
+set -euo pipefail
+build=$1
+app_id=org.quillbeam.Drobix
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() {
+    echo "$*"; exit 1
+}
+
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work" >"$work/cpack.log" ||
+    { cat "$work/cpack.log"; fail "cpack failed"; }
+package=$(ls "$work"/drobix_*.deb)
+contents=$(dpkg-deb -c "$package" | awk '{print $6}')
+for file in ./usr/games/drobix ./usr/share/doc/drobix/changelog.gz ./usr/share/applications/$app_id.desktop \
+    ./usr/share/metainfo/$app_id.metainfo.xml ./usr/share/man/man6/drobix.6.gz; do
+    grep -qx "$file" <<<"$contents" || fail "the package lacks $file"
+done
+for size in 16 32 48 64 128 256; do
+    file=./usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png
+    grep -qx "$file" <<<"$contents" || fail "the package lacks $file"
+done
+[ "$(dpkg-deb -f "$package" Package)" = drobix ] || fail "the package's name"
+[ "$(dpkg-deb -f "$package" Section)" = games ] || fail "the package's section"
+# The libraries the program links, found by dpkg-shlibdeps.
+depends=$(dpkg-deb -f "$package" Depends)
+grep -q 'libsdl2-2.0-0' <<<"$depends" || fail "the package does not depend on SDL: $depends"
+# Debian keeps games in /usr/games, which not every PATH holds: the menu entry names the place.
+dpkg-deb -x "$package" "$work/tree"
+grep -qx 'Exec=/usr/games/drobix' "$work/tree/usr/share/applications/$app_id.desktop" ||
+    fail "the package's menu entry does not start /usr/games/drobix"
