@@ -19,25 +19,7 @@ mkdir -p "$(dirname "$data")"
 # Ten rows of rubbish and a table of zero scores: the game ends soon, and any score qualifies.
 cp "$here/low_scores.dat" "$data"
 
-# Holds a key (or keys joined by +, released in reverse order so that a modifier outlasts its
-# key) long enough for a frame to see it but shorter than the name entry's key gate, in one
-# xdotool call so that a busy machine cannot stretch the hold into a repeat; then waits out the
-# key gate.
-press() {
-    local keys
-    IFS=+ read -r -a keys <<<"$1"
-    local actions=()
-    local i
-    for ((i = 0; i < ${#keys[@]}; i++)); do
-        actions+=(keydown "${keys[i]}")
-    done
-    actions+=(sleep 0.1)
-    for ((i = ${#keys[@]} - 1; i >= 0; i--)); do
-        actions+=(keyup "${keys[i]}")
-    done
-    xdotool "${actions[@]}"
-    sleep 0.25
-}
+source "$here/keys.sh"
 
 "$game" >"$work/game.log" 2>&1 &
 pid=$!
@@ -45,17 +27,7 @@ if ! timeout 20 xdotool search --sync --name '^Drobix$' >/dev/null; then
     echo "no Drobix window appeared"; kill -9 "$pid"; exit 1
 fi
 sleep 1
-press 3
-sleep 0.3
-# Drop blocks until the well is full; taps after the end type spaces into the name.
-for _ in $(seq 40); do
-    press space
-    sleep 0.3
-done
-press End
-for _ in $(seq 22); do
-    press BackSpace
-done
+play_to_an_empty_name_entry
 press y
 press z
 press shift+a

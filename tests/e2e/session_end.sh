@@ -82,13 +82,7 @@ start_game() {
     sleep 1
 }
 
-# Holds a key long enough for a frame to see it, then waits out the key gate.
-press() {
-    xdotool keydown "$@"
-    sleep 0.1
-    xdotool keyup "$@"
-    sleep 0.25
-}
+source "$here/keys.sh"
 
 # From the main menu to the options screen, where holding 4 for a second steps the starting
 # level from 0 a few times (a step every 150 ms at most, so it cannot come round to 0 again).
@@ -162,17 +156,7 @@ killed_after_name_entry() {
     cp "$here/low_scores.dat" "$data"
     start_server
     start_game
-    press 3
-    sleep 0.3
-    # Drop blocks until the well is full; taps after the end type spaces into the name.
-    for _ in $(seq 40); do
-        press space
-        sleep 0.3
-    done
-    press End
-    for _ in $(seq 22); do
-        press BackSpace
-    done
+    play_to_an_empty_name_entry
     press k
     press i
     press m
