@@ -40,10 +40,12 @@ constexpr int kIntervalSpread = 2000;
 constexpr int kShortestInterval = 400;
 
 // The letters of "DROBIX", five cells high, each row of the logo left to right ('#' filled).
-// Cells are joined only side by side, so every letter but the X is one piece without diagonal
-// steps, or it falls apart on screen.
+// Cells are joined only side by side, so every cell of D, R, O and B has a side neighbour and
+// their strokes meet side by side, or a letter falls apart on screen. Two exceptions read
+// better than the rule: the X crosses diagonally, and the R's leg leaves its bowl at a corner
+// (joined to the bowl, a 3 x 5 R reads as an A).
 constexpr std::array<std::string_view, kLogoRows> kLogoPattern = {
-    "###.##..###.###.#.#.#", "#.#.#.#.#.#.#.#.#.#.#", "#.#.###.#.#.##..#..#.",
+    "###.###.###.###.#.#.#", "#.#.#.#.#.#.#.#.#.#.#", "#.#.##..#.#.##..#..#.",
     "#.#.#.#.#.#.#.#.#.#.#", "##..#.#.###.###.#.#.#",
 };
 

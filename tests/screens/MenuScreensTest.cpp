@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <set>
 #include <utility>
 #include <vector>
@@ -99,22 +100,26 @@ TEST_F(MenuScreensTest, LogoSpellsTheNameWithOneBlockAndOneEmptyColumnBetweenLet
     }
 }
 
-// Cells of one letter join only side by side on screen: a letter whose cells meet only at
-// corners falls apart (a D into two strokes, an R into "F:"). The X alone crosses diagonally.
-TEST_F(MenuScreensTest, LogoLettersAreEachOnePieceAndDiffer) {
+// Cells of one letter join only side by side on screen: a cell that meets its letter only at a
+// corner stands apart (the old R read as "F:", the old B as "E:"), and a letter whose strokes
+// meet only at corners falls apart (the old D into two strokes). The X alone crosses
+// diagonally; the R's leg leaves the bowl at a corner, as a leg does.
+TEST_F(MenuScreensTest, LogoLettersHoldTogetherAndDiffer) {
+    using Cell = std::pair<unsigned, unsigned>;
     struct Letter {
         char name;
         unsigned left;
+        std::size_t pieces;
     };
-    constexpr Letter kJoinedLetters[] = {{'D', 0}, {'R', 4}, {'O', 8}, {'B', 12}};
+    constexpr Letter kJoinedLetters[] = {{'D', 0, 1}, {'R', 4, 2}, {'O', 8, 1}, {'B', 12, 1}};
     constexpr unsigned kWidth = 3;
     constexpr unsigned kRows = 5;
     intro_.OnEnter();
     const Board* logo = Testing::GetMenuLogoBoard();
     ASSERT_NE(logo, nullptr);
-    std::set<std::set<std::pair<unsigned, unsigned>>> shapes;
+    std::set<std::set<Cell>> shapes;
     for (const Letter& letter : kJoinedLetters) {
-        std::set<std::pair<unsigned, unsigned>> cells;
+        std::set<Cell> cells;
         for (unsigned row = 0; row < kRows; ++row) {
             for (unsigned col = 0; col < kWidth; ++col) {
                 if (logo->IsCellFilled(row, letter.left + col)) {
@@ -124,20 +129,37 @@ TEST_F(MenuScreensTest, LogoLettersAreEachOnePieceAndDiffer) {
         }
         ASSERT_FALSE(cells.empty()) << letter.name;
         shapes.insert(cells);
-        // Flood from one cell through side neighbours; it must reach them all.
-        std::set<std::pair<unsigned, unsigned>> reached{*cells.begin()};
-        std::vector<std::pair<unsigned, unsigned>> open{*cells.begin()};
-        while (!open.empty()) {
-            const auto [row, col] = open.back();
-            open.pop_back();
-            for (const auto& next : {std::pair{row + 1, col}, std::pair{row - 1, col},
-                                     std::pair{row, col + 1}, std::pair{row, col - 1}}) {
-                if (cells.count(next) != 0 && reached.insert(next).second) {
-                    open.push_back(next);
+        const auto sideNeighbours = [](Cell cell) {
+            const auto [row, col] = cell;
+            return std::array{Cell{row + 1, col}, Cell{row - 1, col}, Cell{row, col + 1},
+                              Cell{row, col - 1}};
+        };
+        for (const Cell& cell : cells) {
+            const auto neighbours = sideNeighbours(cell);
+            EXPECT_TRUE(std::any_of(neighbours.begin(), neighbours.end(),
+                                    [&](Cell next) { return cells.count(next) != 0; }))
+                << letter.name << ": cell " << cell.first << "," << cell.second << " stands apart";
+        }
+        // Count the pieces by flooding through side neighbours.
+        std::set<Cell> reached;
+        std::size_t pieces = 0;
+        for (const Cell& start : cells) {
+            if (!reached.insert(start).second) {
+                continue;
+            }
+            ++pieces;
+            std::vector<Cell> open{start};
+            while (!open.empty()) {
+                const Cell cell = open.back();
+                open.pop_back();
+                for (const Cell& next : sideNeighbours(cell)) {
+                    if (cells.count(next) != 0 && reached.insert(next).second) {
+                        open.push_back(next);
+                    }
                 }
             }
         }
-        EXPECT_EQ(reached.size(), cells.size()) << letter.name << " is not one piece";
+        EXPECT_EQ(pieces, letter.pieces) << letter.name;
     }
     EXPECT_EQ(shapes.size(), std::size(kJoinedLetters)) << "two letters look the same";
 }
