@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "graphics/AlignedPixels.h"
+#include "graphics/BackBufferDamage.h"
 #include "graphics/ImageRegistry.h"
 #include "graphics/ImageResources.h"
 #include "graphics/PictureDecoder.h"
@@ -24,6 +25,8 @@ constexpr int kBorderWidth = 2;
 struct DisplayState {
     bool opened = false;
     AlignedPixels backBuffer;
+    BackBufferDamage damage;
+    Platform::ChangedSpans changedSpans;
     ImageSurface* borderImage = nullptr;
     ImageSurface* fillImage = nullptr;
     bool clipSet = false;
@@ -103,20 +106,53 @@ void Blit(ImageSurface* image, ImageSurface* dest, Draw draw) {
     if (from.pixels == nullptr || to.pixels == nullptr) {
         return;
     }
+    display.damage.BeforePictureChanges(dest);
     ForEachClip(dest, to, [&](const Rect& clip) { draw(from, to, clip); });
+}
+
+// Tells the back buffer's damage record that area (already clipped) is about to be drawn on,
+// every pixel of it when opaque; drawing on any other picture needs no record.
+void BeforeDrawing(const ImageSurface* dest, const Rect& area, bool opaque) {
+    if (dest == nullptr && !area.IsEmpty()) {
+        display.damage.BeforeDraw(area, opaque);
+    }
+}
+
+// An opaque copy of a whole screen-sized picture over the whole, unclipped back buffer: the
+// menu's and the game's background, drawn every frame, which the damage record makes cheap.
+bool IsBackgroundCopy(const ImageSurface* image, const Rect& source, int x, int y,
+                      const ImageSurface* dest, Keying keying) {
+    return dest == nullptr && !display.clipSet && !KeyOf(image, keying).enabled &&
+           image->width == kScreenWidth && image->height == kScreenHeight && x == 0 && y == 0 &&
+           source == Rect{0, 0, kScreenWidth, kScreenHeight};
 }
 
 void Copy(ImageSurface* image, const Rect& source, int x, int y, ImageSurface* dest,
           Keying keying) {
+    if (image != nullptr && IsBackgroundCopy(image, source, x, y, dest, keying)) {
+        if (SurfacesReady() && display.opened && image->hasSurface) {
+            display.damage.CopyBackground(*image);
+        }
+        return;
+    }
+    const ColourKey key = image != nullptr ? KeyOf(image, keying) : ColourKey{};
     Blit(image, dest, [&](ConstPixelView from, PixelView to, const Rect& clip) {
-        CopyPixels(from, source, to, x, y, clip, KeyOf(image, keying));
+        if (SourceInside(from, source)) {
+            BeforeDrawing(dest, Intersect({x, y, x + source.Width(), y + source.Height()}, clip),
+                          !key.enabled);
+        }
+        CopyPixels(from, source, to, x, y, clip, key);
     });
 }
 
 void Stretch(ImageSurface* image, const Rect& source, const Rect& target, ImageSurface* dest,
              Keying keying) {
+    const ColourKey key = image != nullptr ? KeyOf(image, keying) : ColourKey{};
     Blit(image, dest, [&](ConstPixelView from, PixelView to, const Rect& clip) {
-        StretchPixels(from, source, to, target, clip, KeyOf(image, keying));
+        if (!target.IsEmpty() && SourceInside(from, source)) {
+            BeforeDrawing(dest, Intersect(target, clip), !key.enabled);
+        }
+        StretchPixels(from, source, to, target, clip, key);
     });
 }
 
@@ -170,6 +206,7 @@ bool OpenDisplay() {
         return false;
     }
     display.backBuffer.assign(static_cast<size_t>(Platform::kFramePixels), 0);
+    display.damage.Reset({display.backBuffer.data(), kScreenWidth, kScreenHeight});
     display.opened = true;
     // A loss reported before there was anything to lose means nothing.
     Platform::TakeSurfacesLost();
@@ -179,6 +216,7 @@ bool OpenDisplay() {
 }
 
 void CloseDisplay() {
+    display.damage.Reset({});
     for (ImageSurface* image = NextImageAfter(0); image != nullptr; image = NextImageAfter(0)) {
         DeleteImageRecord(image);
     }
@@ -198,7 +236,13 @@ void FlipDisplay() {
     if (!display.opened || !SurfacesReady()) {
         return;
     }
-    Platform::PresentFrame(display.backBuffer.data());
+    display.damage.Complete();
+    for (int y = 0; y < kScreenHeight; ++y) {
+        const Rect changed = display.damage.ChangedPart(y);
+        display.changedSpans[static_cast<size_t>(y)] = {changed.left, changed.right};
+    }
+    Platform::PresentFrame(display.backBuffer.data(), display.changedSpans);
+    display.damage.ClearChanges();
 }
 
 void RestoreSurfaces() {
@@ -226,6 +270,7 @@ ImageSurface* CreateBlankImage(int width, int height, std::function<void()> rest
 }
 
 void DestroyImage(ImageSurface* image) {
+    display.damage.BeforePictureChanges(image);
     if (image == display.borderImage) {
         display.borderImage = nullptr;
     }
@@ -236,6 +281,7 @@ void DestroyImage(ImageSurface* image) {
 }
 
 void RealiseImage(ImageSurface* image) {
+    display.damage.BeforePictureChanges(image);
     switch (image->kind) {
         case ImageKind::Blank:
             RealiseBlankImage(image);
@@ -288,6 +334,11 @@ void DrawImageParts(ImageSurface* image, std::span<const PartCopy> parts, ImageS
     const ColourKey noKey{};
     Blit(image, dest, [&](ConstPixelView from, PixelView to, const Rect& clip) {
         for (const PartCopy& part : parts) {
+            if (SourceInside(from, part.source)) {
+                const Rect placed{part.x, part.y, part.x + part.source.Width(),
+                                  part.y + part.source.Height()};
+                BeforeDrawing(dest, Intersect(placed, clip), true);
+            }
             CopyPixels(from, part.source, to, part.x, part.y, clip, noKey);
         }
     });
@@ -336,7 +387,11 @@ ImageSurface* FillImage() {
 }
 
 const uint16_t* GetBackBufferPixels() {
-    return display.opened ? display.backBuffer.data() : nullptr;
+    if (!display.opened) {
+        return nullptr;
+    }
+    display.damage.Complete();
+    return display.backBuffer.data();
 }
 
 }  // namespace Drobix

@@ -11,11 +11,6 @@ namespace Drobix {
 
 namespace {
 
-bool SourceInside(ConstPixelView from, const Rect& source) {
-    return !source.IsEmpty() && source.left >= 0 && source.top >= 0 && source.right <= from.width &&
-           source.bottom <= from.height;
-}
-
 const uint16_t* SourceRow(ConstPixelView from, int y) {
     return from.pixels + static_cast<size_t>(y) * static_cast<size_t>(from.width);
 }
@@ -212,6 +207,11 @@ void StretchRow(const uint16_t* source, int sourceWidth, uint16_t* target, int f
 }
 
 }  // namespace
+
+bool SourceInside(ConstPixelView from, const Rect& source) {
+    return !source.IsEmpty() && source.left >= 0 && source.top >= 0 && source.right <= from.width &&
+           source.bottom <= from.height;
+}
 
 void CopyPixels(ConstPixelView from, const Rect& source, PixelView to, int x, int y,
                 const Rect& clip, const ColourKey& key) {

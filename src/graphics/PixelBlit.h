@@ -30,6 +30,9 @@ constexpr uint16_t PackRgb565(uint8_t red, uint8_t green, uint8_t blue) {
     return static_cast<uint16_t>(((red >> 3) << 11) | ((green >> 2) << 5) | (blue >> 3));
 }
 
+// True when source is not empty and lies inside the picture: the blits draw nothing otherwise.
+bool SourceInside(ConstPixelView from, const Rect& source);
+
 // Copies source (inside the source picture, or nothing is drawn) to (x, y) of the target,
 // drawing only inside clip, which must lie inside the target. Keyed pixels are skipped.
 void CopyPixels(ConstPixelView from, const Rect& source, PixelView to, int x, int y,

@@ -4,6 +4,7 @@
 // scripted/PresenterScripted.cpp (frames kept in memory); the pixel conversion is shared, in
 // shared/PresenterPixels.cpp.
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -14,6 +15,14 @@ namespace Drobix::Platform {
 constexpr int kFrameWidth = 800;
 constexpr int kFrameHeight = 600;
 constexpr int kFramePixels = kFrameWidth * kFrameHeight;
+
+// The columns [left, right) of a frame row that may differ from the frame presented before;
+// the row is the same where the span is empty (left == right).
+struct RowSpan {
+    int left = 0;
+    int right = 0;
+};
+using ChangedSpans = std::array<RowSpan, kFrameHeight>;
 
 // An RGBA picture (8 bits per channel, rows top first) for the window icon.
 struct IconPixels {
@@ -41,8 +50,9 @@ bool OpenMainWindow(std::string_view title, const IconPixels& icon);
 void CloseMainWindow();
 
 // Shows one frame of kFramePixels pixels and returns after the display's refresh interval
-// (60 Hz when unknown), whether or not the driver synchronises with it.
-void PresentFrame(const uint16_t* frame);
+// (60 Hz when unknown), whether or not the driver synchronises with it. Outside the changed
+// spans the frame is the same as the one presented before.
+void PresentFrame(const uint16_t* frame, const ChangedSpans& changed);
 
 // The pictures kept for drawing must be rebuilt (the rendering device or its targets were
 // reset). Set by whoever notices; taken, and thereby cleared, by the graphics module.

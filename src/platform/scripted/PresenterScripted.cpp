@@ -24,6 +24,7 @@ struct PresenterState {
     WindowMode startMode = WindowMode::Fullscreen;
     bool surfacesLost = false;
     std::vector<uint16_t> lastFrame;
+    ChangedSpans lastChangedSpans;
     uint64_t presentCount = 0;
 };
 
@@ -84,8 +85,9 @@ void CloseMainWindow() {
     presenter.startMode = WindowMode::Fullscreen;
 }
 
-void PresentFrame(const uint16_t* frame) {
+void PresentFrame(const uint16_t* frame, const ChangedSpans& changed) {
     presenter.lastFrame.assign(frame, frame + kFramePixels);
+    presenter.lastChangedSpans = changed;
     ++presenter.presentCount;
 }
 
@@ -119,6 +121,10 @@ int GetMainWindowIconHeight() {
 
 std::span<const uint16_t> GetLastFrame() {
     return presenter.lastFrame;
+}
+
+ChangedSpans GetLastChangedSpans() {
+    return presenter.lastChangedSpans;
 }
 
 uint64_t GetPresentCount() {

@@ -373,11 +373,14 @@ void AddChangedRow(int y) {
     }
 }
 
-// True when the whole window is to be sent this time; the frame comparison then starts afresh.
+// True when the whole window is to be sent this time. A new or resized surface is drawn afresh;
+// any other surface still holds the frames presented into it, in memory of our own, and is only
+// sent again.
 bool TakeWholeWindowRepaint(SDL_Surface* surface) {
     if (surface != presenter.scaledFor || surface->w != presenter.scaledWidth ||
         surface->h != presenter.scaledHeight) {
         PrepareScaling(surface);
+        presenter.frameChanges.Invalidate();
         presenter.repaintWholeWindow = true;
     }
     if (++presenter.presentsSinceFullRepaint >= kFullRepaintPresents) {
@@ -388,11 +391,10 @@ bool TakeWholeWindowRepaint(SDL_Surface* surface) {
     }
     presenter.repaintWholeWindow = false;
     presenter.presentsSinceFullRepaint = 0;
-    presenter.frameChanges.Invalidate();
     return true;
 }
 
-void PresentThroughFramebuffer(const uint16_t* frame) {
+void PresentThroughFramebuffer(const uint16_t* frame, const ChangedSpans& changedSpans) {
     SDL_Surface* surface = SDL_GetWindowSurface(presenter.window);
     if (surface == nullptr || surface->format->BytesPerPixel != 4) {
         return;
@@ -401,7 +403,7 @@ void PresentThroughFramebuffer(const uint16_t* frame) {
     if (SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) != 0) {
         return;
     }
-    const std::vector<bool>& changed = presenter.frameChanges.Compare(frame);
+    const std::vector<bool>& changed = presenter.frameChanges.Compare(frame, changedSpans);
     const SDL_Rect& area = presenter.scaledArea;
     auto* base = static_cast<uint8_t*>(surface->pixels);
     presenter.changedRects.clear();
@@ -559,14 +561,14 @@ void CloseMainWindow() {
     presenter.startMode = startMode;
 }
 
-void PresentFrame(const uint16_t* frame) {
+void PresentFrame(const uint16_t* frame, const ChangedSpans& changed) {
     if (presenter.window == nullptr || frame == nullptr) {
         return;
     }
     if (presenter.route == Route::kTexture) {
         PresentThroughTexture(frame);
     } else {
-        PresentThroughFramebuffer(frame);
+        PresentThroughFramebuffer(frame, changed);
     }
     // A present that waits for the display has taken its interval already and returns here
     // at the deadline; one that does not (virtual servers, some drivers) is held until then.

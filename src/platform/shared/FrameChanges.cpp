@@ -5,17 +5,25 @@
 
 namespace Drobix::Platform {
 
-const std::vector<bool>& FrameChanges::Compare(const uint16_t* frame) {
-    constexpr std::size_t kRowBytes = kFrameWidth * sizeof(uint16_t);
+const std::vector<bool>& FrameChanges::Compare(const uint16_t* frame,
+                                               const ChangedSpans& candidates) {
     previous_.resize(kFramePixels);
-    changed_.assign(kFrameHeight, true);
+    changed_.assign(kFrameHeight, !valid_);
     for (int y = 0; y < kFrameHeight; ++y) {
-        const std::size_t offset = static_cast<std::size_t>(y) * kFrameWidth;
-        if (valid_ && std::memcmp(previous_.data() + offset, frame + offset, kRowBytes) == 0) {
-            changed_[static_cast<std::size_t>(y)] = false;
+        const auto row = static_cast<std::size_t>(y);
+        // Spans are bounded here, whoever made them.
+        const int left = valid_ ? std::clamp(candidates[row].left, 0, kFrameWidth) : 0;
+        const int right =
+            valid_ ? std::clamp(candidates[row].right, left, kFrameWidth) : kFrameWidth;
+        const std::size_t offset = row * kFrameWidth + static_cast<std::size_t>(left);
+        const std::size_t bytes = static_cast<std::size_t>(right - left) * sizeof(uint16_t);
+        if (valid_ && std::memcmp(previous_.data() + offset, frame + offset, bytes) != 0) {
+            changed_[row] = true;
+        }
+        if (changed_[row]) {
+            std::memcpy(previous_.data() + offset, frame + offset, bytes);
         }
     }
-    std::copy(frame, frame + kFramePixels, previous_.begin());
     valid_ = true;
     return changed_;
 }

@@ -14,9 +14,10 @@ public:
     // Every row counts as changed at the next comparison: the window's pixels are new or were
     // exposed.
     void Invalidate() { valid_ = false; }
-    // Compares the frame (kFramePixels pixels) with the one kept, then keeps it. The result has
-    // one entry per frame row, true where the row changed.
-    const std::vector<bool>& Compare(const uint16_t* frame);
+    // Compares the frame (kFramePixels pixels) with the one kept, then keeps it; only the
+    // candidate spans can have changed. The result has one entry per frame row, true where the
+    // row changed.
+    const std::vector<bool>& Compare(const uint16_t* frame, const ChangedSpans& candidates);
 
 private:
     std::vector<uint16_t> previous_;

@@ -1,0 +1,143 @@
+#include "graphics/BackBufferDamage.h"
+
+#include <algorithm>
+#include <bit>
+
+namespace Drobix {
+
+namespace {
+
+constexpr Rect kWholeScreen{0, 0, kScreenWidth, kScreenHeight};
+
+// Bits first to last (inclusive) of a word set; none when last < first.
+constexpr uint64_t BitRange(int first, int last) {
+    if (last < first) {
+        return 0;
+    }
+    const int count = last - first + 1;
+    const uint64_t ones = count >= 64 ? ~uint64_t{0} : (uint64_t{1} << count) - 1;
+    return ones << first;
+}
+
+}  // namespace
+
+void BackBufferDamage::Reset(PixelView backBuffer) {
+    backBuffer_ = backBuffer;
+    background_ = nullptr;
+    drawn_.fill(0);
+    pending_.fill(0);
+    MarkChanged(kWholeScreen);
+}
+
+void BackBufferDamage::CopyBackground(const ImageSurface& picture) {
+    if (background_ == &picture && backgroundSerial_ == picture.serial &&
+        DrawnTiles() <= kMostTiles) {
+        for (int row = 0; row < kTileRows; ++row) {
+            pending_[row] |= drawn_[row];
+        }
+        drawn_.fill(0);
+        return;
+    }
+    const ConstPixelView from{picture.surface.data(), picture.width, picture.height};
+    CopyPixels(from, kWholeScreen, backBuffer_, 0, 0, kWholeScreen, {});
+    background_ = &picture;
+    backgroundSerial_ = picture.serial;
+    drawn_.fill(0);
+    pending_.fill(0);
+    MarkChanged(kWholeScreen);
+}
+
+void BackBufferDamage::BeforeDraw(const Rect& area, bool opaque) {
+    MarkChanged(area);
+    if (background_ == nullptr) {
+        return;
+    }
+    const uint64_t touched = BitRange(area.left / kTileWidth, (area.right - 1) / kTileWidth);
+    // Tiles the area covers whole, column-wise and row-wise.
+    const uint64_t coveredColumns =
+        opaque ? BitRange((area.left + kTileWidth - 1) / kTileWidth, area.right / kTileWidth - 1)
+               : 0;
+    const int firstRow = area.top / kTileHeight;
+    const int lastRow = (area.bottom - 1) / kTileHeight;
+    for (int row = firstRow; row <= lastRow; ++row) {
+        const bool rowCovered =
+            row * kTileHeight >= area.top && (row + 1) * kTileHeight <= area.bottom;
+        if (rowCovered) {
+            pending_[row] &= ~coveredColumns;
+        }
+        Restore(row, touched);
+        drawn_[row] |= touched;
+    }
+}
+
+void BackBufferDamage::BeforePictureChanges(const ImageSurface* picture) {
+    if (picture != nullptr && picture == background_) {
+        Complete();
+        background_ = nullptr;
+    }
+}
+
+void BackBufferDamage::Complete() {
+    if (background_ == nullptr) {
+        return;
+    }
+    for (int row = 0; row < kTileRows; ++row) {
+        Restore(row, ~uint64_t{0});
+    }
+}
+
+int BackBufferDamage::DrawnTiles() const {
+    int count = 0;
+    for (const uint64_t row : drawn_) {
+        count += std::popcount(row);
+    }
+    return count;
+}
+
+Rect BackBufferDamage::ChangedPart(int y) const {
+    const uint64_t columns = changedTiles_[static_cast<std::size_t>(y / kTileHeight)];
+    const bool rowChanged =
+        ((changedRows_[static_cast<std::size_t>(y / 64)] >> (y % 64)) & 1U) != 0;
+    if (!rowChanged || columns == 0) {
+        return {0, y, 0, y + 1};
+    }
+    return {std::countr_zero(columns) * kTileWidth, y,
+            (64 - std::countl_zero(columns)) * kTileWidth, y + 1};
+}
+
+void BackBufferDamage::ClearChanges() {
+    changedTiles_.fill(0);
+    changedRows_.fill(0);
+}
+
+void BackBufferDamage::MarkChanged(const Rect& area) {
+    const uint64_t columns = BitRange(area.left / kTileWidth, (area.right - 1) / kTileWidth);
+    for (int row = area.top / kTileHeight; row <= (area.bottom - 1) / kTileHeight; ++row) {
+        changedTiles_[row] |= columns;
+    }
+    for (int word = area.top / 64; word <= (area.bottom - 1) / 64; ++word) {
+        const int first = std::max(area.top, word * 64) - word * 64;
+        const int last = std::min(area.bottom, word * 64 + 64) - 1 - word * 64;
+        changedRows_[static_cast<std::size_t>(word)] |= BitRange(first, last);
+    }
+}
+
+void BackBufferDamage::Restore(int row, uint64_t columns) {
+    uint64_t restore = pending_[row] & columns;
+    if (restore == 0) {
+        return;
+    }
+    pending_[row] &= ~restore;
+    const ConstPixelView from{background_->surface.data(), background_->width, background_->height};
+    while (restore != 0) {
+        const int first = std::countr_zero(restore);
+        const int length = std::countr_one(restore >> first);
+        restore &= ~BitRange(first, first + length - 1);
+        const Rect run{first * kTileWidth, row * kTileHeight, (first + length) * kTileWidth,
+                       (row + 1) * kTileHeight};
+        CopyPixels(from, run, backBuffer_, run.left, run.top, run, {});
+        MarkChanged(run);
+    }
+}
+
+}  // namespace Drobix
