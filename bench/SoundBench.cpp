@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include <map>
+#include <utility>
 #include <vector>
 
 #include "platform/Audio.h"
@@ -138,8 +139,8 @@ void BM_MixFrame(benchmark::State& state) {
           ResourceId::kGameOverSound, ResourceId::kOneRowSound, ResourceId::kTwoRowsSound,
           ResourceId::kThreeRowsSound, ResourceId::kFourRowsSound, ResourceId::kLevelUpSound}) {
         auto decoded = DecodeOgg(SoundBytes(id).bytes);
-        const auto voice = mixer.AddVoice(Platform::Mixer::SamplesFromPcm(decoded->pcm),
-                                          decoded->channels, decoded->samplesPerSecond);
+        const auto voice =
+            mixer.AddVoice(std::move(decoded->pcm), decoded->channels, decoded->samplesPerSecond);
         mixer.SetVolume(voice, id == ResourceId::kLandingSound ? -1500 : 0);
         mixer.Play(voice, true);
     }

@@ -16,9 +16,9 @@ trap 'kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
 sleep 1
 export DISPLAY=":$display" XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config
 export SDL_AUDIODRIVER=dummy
-ticks_per_second=$(getconf CLK_TCK)
-
-cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+# Processor time of every thread of the process, in nanoseconds (the scheduler's own account,
+# finer than the clock ticks of /proc/PID/stat).
+cpu_ns() { cat /proc/"$1"/task/*/schedstat | awk '{ sum += $1 } END { printf "%d", sum }'; }
 
 # measure NAME [KEY]: one run of the game; KEY, when given, is pressed once the window is up.
 measure() {
@@ -33,9 +33,9 @@ measure() {
     fi
     sleep "$settle"
     local before after peak
-    before=$(cpu_ticks "$pid")
+    before=$(cpu_ns "$pid")
     sleep "$seconds"
-    after=$(cpu_ticks "$pid")
+    after=$(cpu_ns "$pid")
     peak=$(awk '/VmHWM/ {print $2}' "/proc/$pid/status")
     kill -TERM "$pid"
     wait "$pid" || true
@@ -47,14 +47,14 @@ measure() {
             while (first > 1 && t[NR] - t[first - 1] <= span * 1000) first--
             for (i = first + 1; i <= NR; i++) print t[i] - t[i - 1]
         }' | sort -n | awk -v name="$name" -v span="$seconds" -v cpu=$((after - before)) \
-        -v hz="$ticks_per_second" -v peak="$peak" '
+        -v peak="$peak" '
         { d[NR] = $1; sum += $1; sq += $1 * $1 }
         END {
             mean = sum / NR
             p95 = d[int(NR * 0.95 + 0.5)]
             printf "%-6s %6.2f fps  interval sd %5.3f ms  p95 %6.3f ms  cpu %5.2f %%  peak %5.1f MiB\n",
                 name, 1000 / mean, sqrt(sq / NR - mean * mean), p95,
-                100 * cpu / hz / span, peak / 1024
+                100 * cpu / 1e9 / span, peak / 1024
         }'
 }
 

@@ -1,6 +1,5 @@
 #include "graphics/BackBufferDamage.h"
 
-#include <algorithm>
 #include <bit>
 
 namespace Drobix {
@@ -26,7 +25,7 @@ void BackBufferDamage::Reset(PixelView backBuffer) {
     background_ = nullptr;
     drawn_.fill(0);
     pending_.fill(0);
-    MarkChanged(kWholeScreen);
+    changedTiles_.fill(~uint64_t{0});
 }
 
 void BackBufferDamage::CopyBackground(const ImageSurface& picture) {
@@ -44,21 +43,23 @@ void BackBufferDamage::CopyBackground(const ImageSurface& picture) {
     backgroundSerial_ = picture.serial;
     drawn_.fill(0);
     pending_.fill(0);
-    MarkChanged(kWholeScreen);
+    changedTiles_.fill(~uint64_t{0});
 }
 
 void BackBufferDamage::BeforeDraw(const Rect& area, bool opaque) {
-    MarkChanged(area);
+    const uint64_t touched = BitRange(area.left / kTileWidth, (area.right - 1) / kTileWidth);
+    const int firstRow = area.top / kTileHeight;
+    const int lastRow = (area.bottom - 1) / kTileHeight;
+    for (int row = firstRow; row <= lastRow; ++row) {
+        changedTiles_[row] |= touched;
+    }
     if (background_ == nullptr) {
         return;
     }
-    const uint64_t touched = BitRange(area.left / kTileWidth, (area.right - 1) / kTileWidth);
     // Tiles the area covers whole, column-wise and row-wise.
     const uint64_t coveredColumns =
         opaque ? BitRange((area.left + kTileWidth - 1) / kTileWidth, area.right / kTileWidth - 1)
                : 0;
-    const int firstRow = area.top / kTileHeight;
-    const int lastRow = (area.bottom - 1) / kTileHeight;
     for (int row = firstRow; row <= lastRow; ++row) {
         const bool rowCovered =
             row * kTileHeight >= area.top && (row + 1) * kTileHeight <= area.bottom;
@@ -96,9 +97,7 @@ int BackBufferDamage::DrawnTiles() const {
 
 Rect BackBufferDamage::ChangedPart(int y) const {
     const uint64_t columns = changedTiles_[static_cast<std::size_t>(y / kTileHeight)];
-    const bool rowChanged =
-        ((changedRows_[static_cast<std::size_t>(y / 64)] >> (y % 64)) & 1U) != 0;
-    if (!rowChanged || columns == 0) {
+    if (columns == 0) {
         return {0, y, 0, y + 1};
     }
     return {std::countr_zero(columns) * kTileWidth, y,
@@ -107,19 +106,6 @@ Rect BackBufferDamage::ChangedPart(int y) const {
 
 void BackBufferDamage::ClearChanges() {
     changedTiles_.fill(0);
-    changedRows_.fill(0);
-}
-
-void BackBufferDamage::MarkChanged(const Rect& area) {
-    const uint64_t columns = BitRange(area.left / kTileWidth, (area.right - 1) / kTileWidth);
-    for (int row = area.top / kTileHeight; row <= (area.bottom - 1) / kTileHeight; ++row) {
-        changedTiles_[row] |= columns;
-    }
-    for (int word = area.top / 64; word <= (area.bottom - 1) / 64; ++word) {
-        const int first = std::max(area.top, word * 64) - word * 64;
-        const int last = std::min(area.bottom, word * 64 + 64) - 1 - word * 64;
-        changedRows_[static_cast<std::size_t>(word)] |= BitRange(first, last);
-    }
 }
 
 void BackBufferDamage::Restore(int row, uint64_t columns) {
@@ -136,7 +122,7 @@ void BackBufferDamage::Restore(int row, uint64_t columns) {
         const Rect run{first * kTileWidth, row * kTileHeight, (first + length) * kTileWidth,
                        (row + 1) * kTileHeight};
         CopyPixels(from, run, backBuffer_, run.left, run.top, run, {});
-        MarkChanged(run);
+        changedTiles_[row] |= BitRange(first, first + length - 1);
     }
 }
 

@@ -51,7 +51,8 @@ public:
     void Complete();
 
     // The columns [left, right) of row y that may differ from the frame last presented (none
-    // when left == right), and forgetting them all once that frame has been presented.
+    // when left == right; whole tiles), and forgetting them all once that frame has been
+    // presented.
     Rect ChangedPart(int y) const;
     void ClearChanges();
 
@@ -64,7 +65,6 @@ private:
     static constexpr int kMostTiles = kTileColumns * kTileRows * 3 / 4;
 
     int DrawnTiles() const;
-    void MarkChanged(const Rect& area);
     // Restores the pending tiles of tile row `row` that `columns` selects, one copy per run of
     // neighbouring tiles.
     void Restore(int row, uint64_t columns);
@@ -74,10 +74,8 @@ private:
     int32_t backgroundSerial_ = 0;
     Tiles drawn_{};
     Tiles pending_{};
-    // Changes since the last present: the tiles, and the exact rows (bit y % 64 of word
-    // y / 64 for row y), which make the spans.
+    // The tiles changed since the last present.
     Tiles changedTiles_{};
-    std::array<uint64_t, (kScreenHeight + 63) / 64> changedRows_{};
 };
 
 }  // namespace Drobix

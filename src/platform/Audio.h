@@ -4,7 +4,7 @@
 // scripted/AudioScripted.cpp (records every start, stop and volume change).
 
 #include <cstdint>
-#include <span>
+#include <vector>
 
 namespace Drobix::Platform {
 
@@ -69,11 +69,12 @@ bool OpenAudioDevice();
 // device of that moment, if there is one, to play on from there.
 void CloseAudioDevice();
 
-// A buffer holding a copy of pcm, tagged with the sound's resource id for the records of the
+// A buffer holding pcm, which it takes over (a sound's PCM is never copied, so that loading a
+// long one does not hold it twice), tagged with the sound's resource id for the records of the
 // scripted device. Null when the device is not open, the format is not playable, or pcm is
 // empty or not a whole number of frames.
 AudioBuffer* CreateAudioBuffer(int soundId, uint32_t flags, const WaveFormat& format,
-                               std::span<const uint8_t> pcm);
+                               std::vector<uint8_t> pcm);
 void ReleaseAudioBuffer(AudioBuffer* buffer);
 
 WaveFormat GetAudioBufferFormat(const AudioBuffer& buffer);

@@ -2,6 +2,7 @@
 
 #include <map>
 #include <memory>
+#include <utility>
 
 #include "platform/Audio.h"
 #include "platform/Debug.h"
@@ -30,13 +31,14 @@ struct SoundState {
 SoundState soundSystem;
 
 Platform::AudioBuffer* MakeBuffer(const Sound& sound, std::span<const uint8_t> oggBytes) {
-    const auto decoded = DecodeOgg(oggBytes);
+    auto decoded = DecodeOgg(oggBytes);
     if (!decoded) {
         return nullptr;
     }
     const Platform::WaveFormat format =
         Platform::MakePcmFormat(decoded->channels, decoded->samplesPerSecond);
-    return Platform::CreateAudioBuffer(sound.resourceId, sound.creationFlags, format, decoded->pcm);
+    return Platform::CreateAudioBuffer(sound.resourceId, sound.creationFlags, format,
+                                       std::move(decoded->pcm));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "platform/Audio.h"
 #include "platform/shared/Mixer.h"
+#include "platform/shared/PcmBytes.h"
 
 namespace Drobix::Testing {
 
@@ -144,7 +145,7 @@ StereoSignal PlayedTogether(const std::vector<Started>& sounds) {
     for (const Started& started : sounds) {
         const DecodedSound& sound = DecodedResource(started.id);
         const Platform::Mixer::VoiceId voice =
-            mixer.AddVoice(sound.samples, static_cast<uint16_t>(sound.channels),
+            mixer.AddVoice(PcmBytes(sound.samples), static_cast<uint16_t>(sound.channels),
                            static_cast<uint32_t>(sound.rate));
         mixer.SetVolume(voice, started.volume);
         mixer.Play(voice, false);

@@ -44,13 +44,13 @@ void CloseAudioDevice() {
 }
 
 AudioBuffer* CreateAudioBuffer(int soundId, uint32_t flags, const WaveFormat& format,
-                               std::span<const uint8_t> pcm) {
+                               std::vector<uint8_t> pcm) {
     if (!audio.deviceOpen || !IsPlayableFormat(format) || pcm.empty() ||
         pcm.size() % format.blockAlign != 0 || pcm.size() > UINT32_MAX) {
         return nullptr;
     }
     ++audio.liveBuffers;
-    return new AudioBuffer{soundId, flags, format, {pcm.begin(), pcm.end()}};
+    return new AudioBuffer{soundId, flags, format, std::move(pcm)};
 }
 
 void ReleaseAudioBuffer(AudioBuffer* buffer) {

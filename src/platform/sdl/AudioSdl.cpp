@@ -123,13 +123,11 @@ void CloseAudioDevice() {
 }
 
 AudioBuffer* CreateAudioBuffer(int /*soundId*/, uint32_t flags, const WaveFormat& format,
-                               std::span<const uint8_t> pcm) {
+                               std::vector<uint8_t> pcm) {
     if (!audio.device || !IsPlayableFormat(format) || pcm.empty() ||
         pcm.size() % format.blockAlign != 0 || pcm.size() > UINT32_MAX) {
         return nullptr;
     }
-    // Converted outside the lock, so the audio thread waits only for the hand-over.
-    std::vector<int16_t> samples = Mixer::SamplesFromPcm(pcm);
     auto buffer = std::make_unique<AudioBuffer>();
     buffer->flags = flags;
     buffer->format = format;
@@ -137,7 +135,7 @@ AudioBuffer* CreateAudioBuffer(int /*soundId*/, uint32_t flags, const WaveFormat
     buffer->deviceGeneration = audio.device->generation;
     DeviceLock lock(audio.device->id);
     buffer->voice =
-        audio.device->mixer.AddVoice(std::move(samples), format.channels, format.samplesPerSecond);
+        audio.device->mixer.AddVoice(std::move(pcm), format.channels, format.samplesPerSecond);
     return buffer.release();
 }
 

@@ -27,12 +27,12 @@ int16_t Saturate(int32_t sum) {
 
 Mixer::Mixer() : sums_(kMixChunkFrames * kOutputChannels) {}
 
-Mixer::VoiceId Mixer::AddVoice(std::vector<int16_t> samples, uint16_t channels, uint32_t rate) {
+Mixer::VoiceId Mixer::AddVoice(std::vector<uint8_t> pcm, uint16_t channels, uint32_t rate) {
     Voice voice;
     voice.id = nextId_++;
     voice.channels = channels;
-    voice.frames = samples.size() / channels;
-    voice.samples = std::move(samples);
+    voice.frames = pcm.size() / (size_t{2} * channels);
+    voice.pcm = std::move(pcm);
     voice.step = (static_cast<uint64_t>(rate) << kFractionBits) / kOutputRate;
     voices_.push_back(std::move(voice));
     return voices_.back().id;
@@ -106,8 +106,8 @@ void Mixer::MixVoice(Voice& voice, std::span<int32_t> sums) {
                                                    ((1U << kInterpolationBits) - 1));
         for (size_t channel = 0; channel < kOutputChannels; ++channel) {
             const size_t source = voice.channels == 1 ? 0 : channel;
-            const int32_t a = voice.samples[index * voice.channels + source];
-            const int32_t b = voice.samples[next * voice.channels + source];
+            const int32_t a = SampleAt(voice, index * voice.channels + source);
+            const int32_t b = SampleAt(voice, next * voice.channels + source);
             const int32_t value = a + (((b - a) * fraction) >> kInterpolationBits);
             sums[frame * kOutputChannels + channel] += (value * voice.gain) >> kGainBits;
         }
@@ -115,12 +115,9 @@ void Mixer::MixVoice(Voice& voice, std::span<int32_t> sums) {
     }
 }
 
-std::vector<int16_t> Mixer::SamplesFromPcm(std::span<const uint8_t> pcm) {
-    std::vector<int16_t> samples(pcm.size() / 2);
-    for (size_t i = 0; i < samples.size(); ++i) {
-        samples[i] = static_cast<int16_t>(pcm[2 * i] | (pcm[2 * i + 1] << 8));
-    }
-    return samples;
+int32_t Mixer::SampleAt(const Voice& voice, uint64_t index) {
+    const uint8_t* bytes = voice.pcm.data() + 2 * index;
+    return static_cast<int16_t>(bytes[0] | (bytes[1] << 8));
 }
 
 int32_t Mixer::GainForVolume(int32_t volume) {

@@ -16,9 +16,10 @@ public:
 
     Mixer();
 
-    // Takes interleaved samples of one or two channels at the given rate; the caller checks
-    // the format (Audio.h, IsPlayableFormat) and that samples hold whole frames.
-    VoiceId AddVoice(std::vector<int16_t> samples, uint16_t channels, uint32_t rate);
+    // Takes interleaved signed 16-bit little-endian PCM of one or two channels at the given
+    // rate, as it is; the caller checks the format (Audio.h, IsPlayableFormat) and that pcm
+    // holds whole frames.
+    VoiceId AddVoice(std::vector<uint8_t> pcm, uint16_t channels, uint32_t rate);
     void RemoveVoice(VoiceId id);
 
     // Unknown ids are ignored by all of these.
@@ -32,8 +33,6 @@ public:
 
     size_t VoiceCount() const { return voices_.size(); }
 
-    // Little-endian 16-bit PCM bytes as samples; a trailing odd byte is dropped.
-    static std::vector<int16_t> SamplesFromPcm(std::span<const uint8_t> pcm);
     // The linear gain for a volume in hundredths of a decibel, in units of 1 / kUnityGain.
     static int32_t GainForVolume(int32_t volume);
     static constexpr int32_t kUnityGain = 1 << 15;
@@ -41,7 +40,7 @@ public:
 private:
     struct Voice {
         VoiceId id = 0;
-        std::vector<int16_t> samples;
+        std::vector<uint8_t> pcm;
         uint16_t channels = 1;
         uint64_t frames = 0;
         // Source frames per output frame and the play position, both 32.32 fixed point.
@@ -55,6 +54,7 @@ private:
     Voice* Find(VoiceId id);
     const Voice* Find(VoiceId id) const;
     static void MixVoice(Voice& voice, std::span<int32_t> sums);
+    static int32_t SampleAt(const Voice& voice, uint64_t index);
 
     std::vector<Voice> voices_;
     std::vector<int32_t> sums_;

@@ -6,11 +6,16 @@
 #include <numbers>
 
 #include "platform/Audio.h"
+#include "platform/shared/PcmBytes.h"
 
 namespace Drobix::Platform {
 namespace {
 
 constexpr size_t kOutputSecond = kOutputRate;
+
+std::vector<uint8_t> Pcm(const std::vector<int16_t>& samples) {
+    return Testing::PcmBytes(samples);
+}
 
 std::vector<int16_t> Constant(size_t frames, int16_t value, uint16_t channels = 1) {
     return std::vector<int16_t>(frames * channels, value);
@@ -56,7 +61,7 @@ TEST_P(MixerResamplingTest, KeepsPitchAndLength) {
     constexpr double kFrequency = 441.0;
     Mixer mixer;
     // One second of sound at the voice's own rate.
-    const auto voice = mixer.AddVoice(Sine(rate, kFrequency, rate), 1, rate);
+    const auto voice = mixer.AddVoice(Pcm(Sine(rate, kFrequency, rate)), 1, rate);
     mixer.Play(voice, false);
     const auto output = MixFrames(mixer, kOutputSecond + kOutputSecond / 10);
 
@@ -87,7 +92,7 @@ TEST(MixerTest, VolumeIsHundredthsOfADecibel) {
     EXPECT_EQ(Mixer::GainForVolume(-20000), 0);
 
     Mixer mixer;
-    const auto voice = mixer.AddVoice(Constant(1000, 20000), 1, kOutputRate);
+    const auto voice = mixer.AddVoice(Pcm(Constant(1000, 20000)), 1, kOutputRate);
     mixer.SetVolume(voice, -1500);
     mixer.Play(voice, true);
     const auto output = MixFrames(mixer, 10);
@@ -99,7 +104,7 @@ TEST(MixerTest, VolumeIsHundredthsOfADecibel) {
 TEST(MixerTest, LoopingWrapsWithoutAGap) {
     constexpr size_t kFrames = 1000;
     Mixer mixer;
-    const auto voice = mixer.AddVoice(Ramp(kFrames), 1, kOutputRate);
+    const auto voice = mixer.AddVoice(Pcm(Ramp(kFrames)), 1, kOutputRate);
     mixer.Play(voice, true);
     // Several loops, across several internal mixing passes.
     const auto output = MixFrames(mixer, 3 * kFrames + 500);
@@ -111,7 +116,7 @@ TEST(MixerTest, LoopingWrapsWithoutAGap) {
     // At half the output rate, the frame between the last and the first sample lies halfway
     // between them, not at silence.
     Mixer halfRate;
-    const auto slow = halfRate.AddVoice(Ramp(kFrames), 1, kOutputRate / 2);
+    const auto slow = halfRate.AddVoice(Pcm(Ramp(kFrames)), 1, kOutputRate / 2);
     halfRate.Play(slow, true);
     const auto slowOutput = MixFrames(halfRate, 2 * kFrames + 2);
     EXPECT_EQ(Left(slowOutput, 2 * kFrames - 2), (kFrames - 1) * 7);
@@ -122,22 +127,22 @@ TEST(MixerTest, LoopingWrapsWithoutAGap) {
 
 TEST(MixerTest, VoicesSumAndSaturate) {
     Mixer mixer;
-    const auto loud = mixer.AddVoice(Constant(100, 20000), 1, kOutputRate);
-    const auto louder = mixer.AddVoice(Constant(100, 20000), 1, kOutputRate);
+    const auto loud = mixer.AddVoice(Pcm(Constant(100, 20000)), 1, kOutputRate);
+    const auto louder = mixer.AddVoice(Pcm(Constant(100, 20000)), 1, kOutputRate);
     mixer.Play(loud, true);
     mixer.Play(louder, true);
     EXPECT_EQ(Left(MixFrames(mixer, 1), 0), 32767);
 
     Mixer negative;
     for (int i = 0; i < 2; ++i) {
-        negative.Play(negative.AddVoice(Constant(100, -20000), 1, kOutputRate), true);
+        negative.Play(negative.AddVoice(Pcm(Constant(100, -20000)), 1, kOutputRate), true);
     }
     EXPECT_EQ(Right(MixFrames(negative, 1), 0), -32768);
 
     // A stereo voice keeps its channels apart; a mono one goes to both.
     Mixer mixed;
-    mixed.Play(mixed.AddVoice({1000, -1000, 1000, -1000}, 2, kOutputRate), true);
-    mixed.Play(mixed.AddVoice(Constant(4, 500), 1, kOutputRate), true);
+    mixed.Play(mixed.AddVoice(Pcm({1000, -1000, 1000, -1000}), 2, kOutputRate), true);
+    mixed.Play(mixed.AddVoice(Pcm(Constant(4, 500)), 1, kOutputRate), true);
     const auto output = MixFrames(mixed, 2);
     EXPECT_EQ(Left(output, 1), 1500);
     EXPECT_EQ(Right(output, 1), -500);
@@ -146,7 +151,7 @@ TEST(MixerTest, VoicesSumAndSaturate) {
 TEST(MixerTest, AVoiceThatEndedStartsAgainFromItsBeginning) {
     constexpr size_t kFrames = 300;
     Mixer mixer;
-    const auto voice = mixer.AddVoice(Ramp(kFrames), 1, kOutputRate);
+    const auto voice = mixer.AddVoice(Pcm(Ramp(kFrames)), 1, kOutputRate);
     mixer.Play(voice, false);
     const auto first = MixFrames(mixer, kFrames + 50);
     EXPECT_EQ(Left(first, kFrames - 1), (kFrames - 1) * 7);
@@ -162,7 +167,7 @@ TEST(MixerTest, AVoiceThatEndedStartsAgainFromItsBeginning) {
 TEST(MixerTest, PlayWhilePlayingCarriesOnAndStopKeepsThePosition) {
     constexpr size_t kFrames = 300;
     Mixer mixer;
-    const auto voice = mixer.AddVoice(Ramp(kFrames), 1, kOutputRate);
+    const auto voice = mixer.AddVoice(Pcm(Ramp(kFrames)), 1, kOutputRate);
     mixer.Play(voice, false);
     MixFrames(mixer, 100);
     mixer.Play(voice, false);
@@ -182,7 +187,7 @@ TEST(MixerTest, PlayWhilePlayingCarriesOnAndStopKeepsThePosition) {
 
 TEST(MixerTest, ARemovedVoiceFallsSilentAndUnknownIdsAreIgnored) {
     Mixer mixer;
-    const auto voice = mixer.AddVoice(Constant(100, 3000), 1, kOutputRate);
+    const auto voice = mixer.AddVoice(Pcm(Constant(100, 3000)), 1, kOutputRate);
     mixer.Play(voice, true);
     mixer.RemoveVoice(voice);
     mixer.Play(voice, true);
@@ -193,8 +198,12 @@ TEST(MixerTest, ARemovedVoiceFallsSilentAndUnknownIdsAreIgnored) {
 }
 
 TEST(MixerTest, PcmBytesAreLittleEndian) {
-    const std::vector<uint8_t> pcm{0x34, 0x12, 0xFF, 0xFF, 0x00, 0x80, 0x7F};
-    EXPECT_EQ(Mixer::SamplesFromPcm(pcm), (std::vector<int16_t>{0x1234, -1, -32768}));
+    Mixer mixer;
+    mixer.Play(mixer.AddVoice({0x34, 0x12, 0xFF, 0xFF, 0x00, 0x80}, 1, kOutputRate), false);
+    const std::vector<int16_t> output = MixFrames(mixer, 3);
+    EXPECT_EQ(Left(output, 0), 0x1234);
+    EXPECT_EQ(Left(output, 1), -1);
+    EXPECT_EQ(Left(output, 2), -32768);
 }
 
 }  // namespace
