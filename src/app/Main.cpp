@@ -1,4 +1,5 @@
-#include <iostream>
+#include <cstdio>
+#include <sstream>
 
 #include "app/CommandLine.h"
 #include "app/MainLoop.h"
@@ -16,7 +17,14 @@ int main(int argc, char** argv) {
     const CommandLine commandLine =
         ParseCommandLine({argv + 1, static_cast<size_t>(argc > 0 ? argc - 1 : 0)});
     if (commandLine.action != CommandLine::Action::Run) {
-        return AnswerCommandLine(commandLine, std::cout, std::cerr);
+        // Through string streams, not <iostream>: its standard streams would be set up on every
+        // start and hold half a megabyte of the game's memory for nothing.
+        std::ostringstream out;
+        std::ostringstream errors;
+        const int status = AnswerCommandLine(commandLine, out, errors);
+        std::fputs(out.str().c_str(), stdout);
+        std::fputs(errors.str().c_str(), stderr);
+        return status;
     }
     ChooseStartWindowMode(commandLine.windowMode);
     if (!InitialiseGame()) {

@@ -209,6 +209,18 @@ DecodedPicture DecodeJpeg(std::span<const uint8_t> bytes) {
     return picture;
 }
 
+namespace {
+
+// Pictures are decoded once per load; until the next, their encoded bytes need not stay resident.
+template <typename Decoder>
+DecodedPicture DecodeAndRelease(int resourceId, std::string_view type, Decoder decode) {
+    DecodedPicture picture = DecodeResourceBytes(pictureSource(resourceId, type), decode);
+    Platform::ReleaseResourcePages(resourceId, type);
+    return picture;
+}
+
+}  // namespace
+
 namespace Testing {
 
 void SetPictureSource(PictureSource source) {
@@ -220,9 +232,9 @@ void SetPictureSource(PictureSource source) {
 DecodedPicture DecodePictureResource(int resourceId, ImageKind kind) {
     switch (kind) {
         case ImageKind::Jpg:
-            return DecodeResourceBytes(pictureSource(resourceId, "JPG"), DecodeJpeg);
+            return DecodeAndRelease(resourceId, "JPG", DecodeJpeg);
         case ImageKind::Png:
-            return DecodeResourceBytes(pictureSource(resourceId, "PNG"), DecodePng);
+            return DecodeAndRelease(resourceId, "PNG", DecodePng);
         case ImageKind::Blank:
             break;
     }

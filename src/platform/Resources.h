@@ -15,6 +15,11 @@ namespace Drobix::Platform {
 // program.
 std::span<const uint8_t> FindResource(int id, std::string_view type);
 
+// A built-in resource just decoded will not be read again until its next load: the memory pages
+// wholly inside it may leave the process's resident memory. They are read back from the program
+// file when next touched, so the bytes stay valid. Nothing happens for an unknown resource.
+void ReleaseResourcePages(int id, std::string_view type);
+
 // A built-in string resource (Windows-1252 bytes); nothing when there is no such string.
 std::optional<std::string> LoadStringResource(int id);
 

@@ -32,6 +32,8 @@ SoundState soundSystem;
 
 Platform::AudioBuffer* MakeBuffer(const Sound& sound, std::span<const uint8_t> oggBytes) {
     auto decoded = DecodeOgg(oggBytes);
+    // Decoded once per load; until the next, the stream's bytes need not stay resident.
+    Platform::ReleaseResourcePages(sound.resourceId, "OGG");
     if (!decoded) {
         return nullptr;
     }
