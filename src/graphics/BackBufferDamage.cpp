@@ -66,7 +66,10 @@ void BackBufferDamage::BeforeDraw(const Rect& area, bool opaque) {
         if (rowCovered) {
             pending_[row] &= ~coveredColumns;
         }
-        Restore(row, touched);
+        // The whole row's pending tiles, not just the touched ones: a few long copies cost far
+        // less than many short ones, and a pending tile may be restored at any time before it
+        // is drawn on.
+        Restore(row, ~uint64_t{0});
         drawn_[row] |= touched;
     }
 }
