@@ -44,7 +44,9 @@ void ReleaseResourcePages(int id, std::string_view type) {
     if (end > first) {
         // The resources lie in a read-only mapping of the program file, so dropped pages come
         // back unchanged from the file.
-        madvise(reinterpret_cast<void*>(first), end - first, MADV_DONTNEED);
+        // madvise takes a mutable pointer; it writes nothing.
+        auto* firstPage = const_cast<uint8_t*>(resource->data) + (first - start);
+        madvise(firstPage, end - first, MADV_DONTNEED);
     }
 }
 

@@ -27,7 +27,11 @@ namespace {
 // The pacer's sleeps end this close to their request: the kernel's default slack of 50 µs
 // would otherwise make it yield through that much more of every frame.
 constexpr unsigned long kTimerSlackNs = 1000;
-constexpr std::chrono::microseconds kYieldSleep{200};
+// Wakes here come a few tens of microseconds late, now and then milliseconds late (a virtual
+// machine's processor taken away), and the pacer's margin covers the latest: so the yields fill
+// a millisecond or two of every frame, and each is a wake. Half a millisecond keeps them to a few
+// per frame while every frame still starts within that much of its deadline.
+constexpr std::chrono::microseconds kYieldSleep{500};
 // The framebuffer route sends only the rows that changed, and the whole window this often, so
 // that nothing the window system lost without telling stays wrong for long.
 constexpr int kFullRepaintPresents = 60;
