@@ -18,6 +18,20 @@ constexpr uint64_t BitRange(int first, int last) {
     return ones << first;
 }
 
+// The runs of neighbouring pending tiles that reach into columns: restored whole, as a few long
+// copies cost far less than many short ones; a pending tile may be restored at any time before
+// it is drawn on.
+uint64_t PendingRunsThrough(uint64_t pending, uint64_t columns) {
+    uint64_t runs = pending & columns;
+    for (uint64_t grown = runs; runs != 0; runs = grown) {
+        grown = runs | ((runs << 1) & pending) | ((runs >> 1) & pending);
+        if (grown == runs) {
+            break;
+        }
+    }
+    return runs;
+}
+
 }  // namespace
 
 void BackBufferDamage::Reset(PixelView backBuffer) {
@@ -35,6 +49,8 @@ void BackBufferDamage::CopyBackground(const ImageSurface& picture) {
             pending_[row] |= drawn_[row];
         }
         drawn_.fill(0);
+        coveredBefore_ = covered_;
+        covered_.fill(0);
         return;
     }
     const ConstPixelView from{picture.surface.data(), picture.width, picture.height};
@@ -65,11 +81,12 @@ void BackBufferDamage::BeforeDraw(const Rect& area, bool opaque) {
             row * kTileHeight >= area.top && (row + 1) * kTileHeight <= area.bottom;
         if (rowCovered) {
             pending_[row] &= ~coveredColumns;
+            covered_[row] |= coveredColumns;
         }
-        // The whole row's pending tiles, not just the touched ones: a few long copies cost far
-        // less than many short ones, and a pending tile may be restored at any time before it
-        // is drawn on.
-        Restore(row, ~uint64_t{0});
+        // The touched tiles, and the runs of pending tiles through them, except those that an
+        // opaque draw covered last time and is likely to cover again before they are needed.
+        Restore(row, (pending_[row] & touched) |
+                         PendingRunsThrough(pending_[row] & ~coveredBefore_[row], touched));
         drawn_[row] |= touched;
     }
 }

@@ -74,6 +74,10 @@ private:
     int32_t backgroundSerial_ = 0;
     Tiles drawn_{};
     Tiles pending_{};
+    // Tiles an opaque draw covered whole since the background was copied, and in the frame
+    // before: where this frame will most likely cover them again.
+    Tiles covered_{};
+    Tiles coveredBefore_{};
     // The tiles changed since the last present.
     Tiles changedTiles_{};
 };
