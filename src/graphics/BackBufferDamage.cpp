@@ -23,13 +23,13 @@ constexpr uint64_t BitRange(int first, int last) {
 // it is drawn on.
 uint64_t PendingRunsThrough(uint64_t pending, uint64_t columns) {
     uint64_t runs = pending & columns;
-    for (uint64_t grown = runs; runs != 0; runs = grown) {
-        grown = runs | ((runs << 1) & pending) | ((runs >> 1) & pending);
+    while (true) {
+        const uint64_t grown = runs | ((runs << 1) & pending) | ((runs >> 1) & pending);
         if (grown == runs) {
-            break;
+            return runs;
         }
+        runs = grown;
     }
-    return runs;
 }
 
 }  // namespace
@@ -39,18 +39,21 @@ void BackBufferDamage::Reset(PixelView backBuffer) {
     background_ = nullptr;
     drawn_.fill(0);
     pending_.fill(0);
+    covered_.fill(0);
+    coveredBefore_.fill(0);
     changedTiles_.fill(~uint64_t{0});
 }
 
 void BackBufferDamage::CopyBackground(const ImageSurface& picture) {
+    // A new frame, most likely: what it covers, the last one did.
+    coveredBefore_ = covered_;
+    covered_.fill(0);
     if (background_ == &picture && backgroundSerial_ == picture.serial &&
         DrawnTiles() <= kMostTiles) {
         for (int row = 0; row < kTileRows; ++row) {
             pending_[row] |= drawn_[row];
         }
         drawn_.fill(0);
-        coveredBefore_ = covered_;
-        covered_.fill(0);
         return;
     }
     const ConstPixelView from{picture.surface.data(), picture.width, picture.height};

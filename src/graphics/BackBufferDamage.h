@@ -16,8 +16,10 @@ namespace Drobix {
 // After a background picture has been copied over the whole back buffer, the tiles drawn on are
 // remembered. The next copy of the same, unchanged picture copies nothing at once: the tiles
 // drawn on become pending, and a pending tile gets its background back just before anything
-// is drawn on it, or when the frame is completed; a tile that an opaque draw covers entirely
-// needs no restore at all. The pixels come out exactly as if every copy had been made.
+// is drawn on it (with the run of pending tiles it lies in, but for those the last frame
+// covered opaquely), or when the frame is completed; a tile that an opaque draw covers entirely
+// needs no restore at all. A frame that drew on most of the screen gets a whole copy instead.
+// The pixels come out exactly as if every copy had been made.
 //
 // It also keeps where the back buffer may have changed since the last frame was presented, so
 // that the presenter compares only that with the frame before.
