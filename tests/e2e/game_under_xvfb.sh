@@ -10,10 +10,8 @@ fi
 game=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-export XDG_DATA_HOME=$work/data
-export SDL_AUDIODRIVER=dummy
-# The system's graphics libraries keep some allocations until exit; leaks are the unit tests' job.
-export ASAN_OPTIONS=detect_leaks=0
+source "$(dirname "$0")/scratch_home.sh"
+use_scratch_home "$work"
 
 run_session() {
     "$game" >"$work/game.log" 2>&1 &

@@ -10,9 +10,8 @@ display_number=$2
 app_id=org.quillbeam.Drobix
 work=$(mktemp -d)
 prefix=$work/prefix
-export XDG_DATA_HOME=$work/data
-export SDL_AUDIODRIVER=dummy
-export ASAN_OPTIONS=detect_leaks=0
+source "$(dirname "$0")/scratch_home.sh"
+use_scratch_home "$work"
 xvfb_pid=
 # Keeps the script's own exit status, whatever the server's end returns.
 cleanup() {

@@ -16,10 +16,8 @@ game=$2
 display_number=$3
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
-export XDG_DATA_HOME=$work/data
-export SDL_AUDIODRIVER=dummy
-export ASAN_OPTIONS=detect_leaks=0
-data=$XDG_DATA_HOME/Quillbeam/Drobix/Drobix.dat
+source "$here/scratch_home.sh"
+use_scratch_home "$work"
 
 # X key codes of the evdev keymap that Xvfb uses; xdotool reads a number of two or more digits
 # as a key code, and Escape, the same key in every layout, by its name.
@@ -88,8 +86,7 @@ start_game() {
 # Ends the game and opens the name entry with an empty name: ten rows of rubbish and a table of
 # zero scores make the game end soon, and any score qualifies.
 reach_name_entry() {
-    mkdir -p "$(dirname "$data")"
-    cp "$here/low_scores.dat" "$data"
+    seed_low_scores
     start_game
     # Taps after the end type spaces into the name; End and Backspace take them out again.
     for _ in $(seq 40); do

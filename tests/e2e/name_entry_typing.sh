@@ -11,13 +11,9 @@ game=$1
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-export XDG_DATA_HOME=$work/data
-export SDL_AUDIODRIVER=dummy
-export ASAN_OPTIONS=detect_leaks=0
-data=$XDG_DATA_HOME/Quillbeam/Drobix/Drobix.dat
-mkdir -p "$(dirname "$data")"
-# Ten rows of rubbish and a table of zero scores: the game ends soon, and any score qualifies.
-cp "$here/low_scores.dat" "$data"
+source "$here/scratch_home.sh"
+use_scratch_home "$work"
+seed_low_scores
 
 source "$here/keys.sh"
 

@@ -25,10 +25,8 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-export XDG_DATA_HOME=$work/data
-export SDL_AUDIODRIVER=dummy
-export ASAN_OPTIONS=detect_leaks=0
-data=$XDG_DATA_HOME/Quillbeam/Drobix/Drobix.dat
+source "$here/scratch_home.sh"
+use_scratch_home "$work"
 # Offset of the starting level in the data file.
 level_offset=25
 lost_line='Drobix: the connection to the display was lost; saving and ending'
@@ -150,10 +148,7 @@ hung_up() {
 }
 
 killed_after_name_entry() {
-    mkdir -p "$(dirname "$data")"
-    # Ten rows of rubbish and a table of zero scores: the game ends soon, and any score
-    # qualifies.
-    cp "$here/low_scores.dat" "$data"
+    seed_low_scores
     start_server
     start_game
     play_to_an_empty_name_entry

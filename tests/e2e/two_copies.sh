@@ -18,13 +18,9 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-export XDG_DATA_HOME=$work/data
-export SDL_AUDIODRIVER=dummy
-export ASAN_OPTIONS=detect_leaks=0
-data=$XDG_DATA_HOME/Quillbeam/Drobix/Drobix.dat
-mkdir -p "$(dirname "$data")"
-# Ten rows of rubbish and a table of zero scores: games end soon, and any score qualifies.
-cp "$here/low_scores.dat" "$data"
+source "$here/scratch_home.sh"
+use_scratch_home "$work"
+seed_low_scores
 
 # Display numbers kept for this test; the first two free ones are taken.
 displays=()

@@ -11,9 +11,8 @@ fi
 game=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-export XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config
-export SDL_AUDIODRIVER=dummy
-export ASAN_OPTIONS=detect_leaks=0
+source "$(dirname "$0")/scratch_home.sh"
+use_scratch_home "$work"
 mode_file=$XDG_CONFIG_HOME/drobix/window-mode
 
 fail() { echo "$*"; exit 1; }
