@@ -1,6 +1,8 @@
 // One frame of the game screen, Update and Render, in a busy game: a board more than half full,
 // the falling block, the preview and five score popups; and the same frame under the exit
-// prompt, which dims the whole screen. Compare each with BM_FrameCopy from the same run.
+// prompt, which dims the whole screen. Each comes after the same frame, as while nothing moves;
+// the Redrawn ones are drawn in full, as when all of the screen changes. Compare each with
+// BM_FrameCopy from the same run.
 #include <benchmark/benchmark.h>
 
 #include <vector>
@@ -8,6 +10,7 @@
 #include "TempDataHome.h"
 #include "game/Random.h"
 #include "graphics/Display.h"
+#include "graphics/DisplayTesting.h"
 #include "graphics/Fonts.h"
 #include "input/Input.h"
 #include "platform/scripted/KeyboardScripted.h"
@@ -43,7 +46,7 @@ void SetUpBusyGame(GameScreen& game) {
     HoldKeys({});
 }
 
-void RunGameFrames(benchmark::State& state, bool exitPrompt) {
+void RunGameFrames(benchmark::State& state, bool exitPrompt, bool redrawn) {
     const Testing::TempDataHome dataHome;
     OpenDisplay();
     BuildFonts();
@@ -70,6 +73,9 @@ void RunGameFrames(benchmark::State& state, bool exitPrompt) {
         state.counters["falling"] = game.GetFallingBlock() != nullptr ? 1 : 0;
         // Frames of no time keep the scene exactly as set up for every iteration.
         for (auto _ : state) {
+            if (redrawn) {
+                Testing::RedrawWholeFrameNext();
+            }
             game.Update(0);
             game.Render();
             benchmark::DoNotOptimize(GetBackBufferPixels());
@@ -84,13 +90,23 @@ void RunGameFrames(benchmark::State& state, bool exitPrompt) {
 }
 
 void BM_GameFrame(benchmark::State& state) {
-    RunGameFrames(state, false);
+    RunGameFrames(state, false, false);
 }
 BENCHMARK(BM_GameFrame);
 
 void BM_GameFrameUnderPrompt(benchmark::State& state) {
-    RunGameFrames(state, true);
+    RunGameFrames(state, true, false);
 }
 BENCHMARK(BM_GameFrameUnderPrompt);
+
+void BM_GameFrameRedrawn(benchmark::State& state) {
+    RunGameFrames(state, false, true);
+}
+BENCHMARK(BM_GameFrameRedrawn);
+
+void BM_GameFrameUnderPromptRedrawn(benchmark::State& state) {
+    RunGameFrames(state, true, true);
+}
+BENCHMARK(BM_GameFrameUnderPromptRedrawn);
 
 }  // namespace

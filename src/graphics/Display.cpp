@@ -4,7 +4,8 @@
 #include <vector>
 
 #include "graphics/AlignedPixels.h"
-#include "graphics/BackBufferDamage.h"
+#include "graphics/DisplayTesting.h"
+#include "graphics/FrameRecord.h"
 #include "graphics/ImageRegistry.h"
 #include "graphics/ImageResources.h"
 #include "graphics/PictureDecoder.h"
@@ -25,7 +26,7 @@ constexpr int kBorderWidth = 2;
 struct DisplayState {
     bool opened = false;
     AlignedPixels backBuffer;
-    BackBufferDamage damage;
+    FrameRecord frame;
     Platform::ChangedSpans changedSpans;
     ImageSurface* borderImage = nullptr;
     ImageSurface* fillImage = nullptr;
@@ -94,6 +95,14 @@ void ForEachClip(ImageSurface* dest, PixelView target, Draw draw) {
     }
 }
 
+// The picture's pixels are about to change, or the picture to go (none for the back buffer).
+void PictureChanges(ImageSurface* picture) {
+    if (picture != nullptr) {
+        display.frame.BeforePictureChanges(picture);
+        ++picture->version;
+    }
+}
+
 // Calls draw (from, to, clip) once per clip rectangle that applies, when both pictures have
 // pixels and the surfaces are ready.
 template <typename Draw>
@@ -106,54 +115,36 @@ void Blit(ImageSurface* image, ImageSurface* dest, Draw draw) {
     if (from.pixels == nullptr || to.pixels == nullptr) {
         return;
     }
-    display.damage.BeforePictureChanges(dest);
+    PictureChanges(dest);
     ForEachClip(dest, to, [&](const Rect& clip) { draw(from, to, clip); });
 }
 
-// Tells the back buffer's damage record that area (already clipped) is about to be drawn on,
-// every pixel of it when opaque; drawing on any other picture needs no record.
-void BeforeDrawing(const ImageSurface* dest, const Rect& area, bool opaque) {
-    if (dest == nullptr && !area.IsEmpty()) {
-        display.damage.BeforeDraw(area, opaque);
-    }
-}
-
-// An opaque copy of a whole screen-sized picture over the whole, unclipped back buffer: the
-// menu's and the game's background, drawn every frame, which the damage record makes cheap.
-bool IsBackgroundCopy(const ImageSurface* image, const Rect& source, int x, int y,
-                      const ImageSurface* dest, Keying keying) {
-    return dest == nullptr && !display.clipSet && !KeyOf(image, keying).enabled &&
-           image->width == kScreenWidth && image->height == kScreenHeight && x == 0 && y == 0 &&
-           source == Rect{0, 0, kScreenWidth, kScreenHeight};
+// Draws source of image scaled into target (a copy when the sizes agree): on another picture
+// at once, on the back buffer at the end of the frame, through the frame record.
+void Draw(ImageSurface* image, const Rect& source, const Rect& target, ImageSurface* dest,
+          const ColourKey& key) {
+    Blit(image, dest, [&](ConstPixelView from, PixelView to, const Rect& clip) {
+        if (dest == nullptr) {
+            display.frame.Record({image, source, target, clip, key});
+        } else {
+            StretchPixels(from, source, to, target, clip, key);
+        }
+    });
 }
 
 void Copy(ImageSurface* image, const Rect& source, int x, int y, ImageSurface* dest,
           Keying keying) {
-    if (image != nullptr && IsBackgroundCopy(image, source, x, y, dest, keying)) {
-        if (SurfacesReady() && display.opened && image->hasSurface) {
-            display.damage.CopyBackground(*image);
-        }
-        return;
+    if (image != nullptr) {
+        Draw(image, source, {x, y, x + source.Width(), y + source.Height()}, dest,
+             KeyOf(image, keying));
     }
-    const ColourKey key = image != nullptr ? KeyOf(image, keying) : ColourKey{};
-    Blit(image, dest, [&](ConstPixelView from, PixelView to, const Rect& clip) {
-        if (SourceInside(from, source)) {
-            BeforeDrawing(dest, Intersect({x, y, x + source.Width(), y + source.Height()}, clip),
-                          !key.enabled);
-        }
-        CopyPixels(from, source, to, x, y, clip, key);
-    });
 }
 
 void Stretch(ImageSurface* image, const Rect& source, const Rect& target, ImageSurface* dest,
              Keying keying) {
-    const ColourKey key = image != nullptr ? KeyOf(image, keying) : ColourKey{};
-    Blit(image, dest, [&](ConstPixelView from, PixelView to, const Rect& clip) {
-        if (!target.IsEmpty() && SourceInside(from, source)) {
-            BeforeDrawing(dest, Intersect(target, clip), !key.enabled);
-        }
-        StretchPixels(from, source, to, target, clip, key);
-    });
+    if (image != nullptr) {
+        Draw(image, source, target, dest, KeyOf(image, keying));
+    }
 }
 
 void CreateSurface(ImageSurface* image) {
@@ -206,7 +197,7 @@ bool OpenDisplay() {
         return false;
     }
     display.backBuffer.assign(static_cast<size_t>(Platform::kFramePixels), 0);
-    display.damage.Reset({display.backBuffer.data(), kScreenWidth, kScreenHeight});
+    display.frame.Reset({display.backBuffer.data(), kScreenWidth, kScreenHeight});
     display.opened = true;
     // A loss reported before there was anything to lose means nothing.
     Platform::TakeSurfacesLost();
@@ -216,7 +207,7 @@ bool OpenDisplay() {
 }
 
 void CloseDisplay() {
-    display.damage.Reset({});
+    display.frame.Reset({});
     for (ImageSurface* image = NextImageAfter(0); image != nullptr; image = NextImageAfter(0)) {
         DeleteImageRecord(image);
     }
@@ -236,13 +227,13 @@ void FlipDisplay() {
     if (!display.opened || !SurfacesReady()) {
         return;
     }
-    display.damage.Complete();
+    display.frame.Complete();
     for (int y = 0; y < kScreenHeight; ++y) {
-        const Rect changed = display.damage.ChangedPart(y);
+        const Rect changed = display.frame.ChangedPart(y);
         display.changedSpans[static_cast<size_t>(y)] = {changed.left, changed.right};
     }
     Platform::PresentFrame(display.backBuffer.data(), display.changedSpans);
-    display.damage.ClearChanges();
+    display.frame.ClearChanges();
 }
 
 void RestoreSurfaces() {
@@ -270,7 +261,7 @@ ImageSurface* CreateBlankImage(int width, int height, std::function<void()> rest
 }
 
 void DestroyImage(ImageSurface* image) {
-    display.damage.BeforePictureChanges(image);
+    PictureChanges(image);
     if (image == display.borderImage) {
         display.borderImage = nullptr;
     }
@@ -281,7 +272,7 @@ void DestroyImage(ImageSurface* image) {
 }
 
 void RealiseImage(ImageSurface* image) {
-    display.damage.BeforePictureChanges(image);
+    PictureChanges(image);
     switch (image->kind) {
         case ImageKind::Blank:
             RealiseBlankImage(image);
@@ -334,12 +325,13 @@ void DrawImageParts(ImageSurface* image, std::span<const PartCopy> parts, ImageS
     const ColourKey noKey{};
     Blit(image, dest, [&](ConstPixelView from, PixelView to, const Rect& clip) {
         for (const PartCopy& part : parts) {
-            if (SourceInside(from, part.source)) {
+            if (dest == nullptr) {
                 const Rect placed{part.x, part.y, part.x + part.source.Width(),
                                   part.y + part.source.Height()};
-                BeforeDrawing(dest, Intersect(placed, clip), true);
+                display.frame.Record({image, part.source, placed, clip, noKey});
+            } else {
+                CopyPixels(from, part.source, to, part.x, part.y, clip, noKey);
             }
-            CopyPixels(from, part.source, to, part.x, part.y, clip, noKey);
         }
     });
 }
@@ -390,8 +382,18 @@ const uint16_t* GetBackBufferPixels() {
     if (!display.opened) {
         return nullptr;
     }
-    display.damage.Complete();
+    display.frame.Complete();
     return display.backBuffer.data();
 }
+
+namespace Testing {
+
+void RedrawWholeFrameNext() {
+    if (display.opened) {
+        display.frame.Reset({display.backBuffer.data(), kScreenWidth, kScreenHeight});
+    }
+}
+
+}  // namespace Testing
 
 }  // namespace Drobix

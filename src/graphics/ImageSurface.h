@@ -26,6 +26,8 @@ struct ImageSurface {
     std::function<void()> restoreCallback;
     ImageKind kind = ImageKind::Blank;
     int32_t serial = 0;
+    // Counts the changes of the pixels, so that a draw remembered with it can tell them apart.
+    uint32_t version = 0;
     // Source pixels whose value lies in [colourKeyLow, colourKeyHigh] are skipped by keyed blits.
     bool hasColourKey = false;
     uint16_t colourKeyLow = 0;

@@ -1,13 +1,14 @@
-// The back buffer's damage record must never show in the pixels: random frames of blits are
-// drawn through the display and, beside it, straight onto a plain buffer with the pixel blits,
-// copying the background in full every time. Both must agree at every present, and every pixel
-// that differs from the frame presented before must lie in its row's changed span.
+// The frame record must never show in the pixels: random frames of blits, half of them the same
+// as the frame before, are drawn through the display and, beside it, straight onto a plain
+// buffer with the pixel blits. Both must agree at every present, and every pixel that differs
+// from the frame presented before must lie in its row's changed span.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdint>
 #include <random>
 #include <span>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -44,7 +45,7 @@ struct Reference {
     PixelView Target() { return {pixels.data(), width, height}; }
 };
 
-class BackBufferDamageTest : public Testing::DisplayFixture {
+class FrameRecordTest : public Testing::DisplayFixture {
 protected:
     void SetUp() override {
         DisplayFixture::SetUp();
@@ -215,10 +216,19 @@ protected:
     std::vector<Rect> clips_;
 };
 
-TEST_F(BackBufferDamageTest, FramesMatchFullBackgroundCopiesAndSpanEveryChange) {
+TEST_F(FrameRecordTest, FramesMatchDrawsMadeAtOnceAndSpanEveryChange) {
     std::vector<uint16_t> presented;
     int64_t spanned = 0;
+    std::mt19937 frameSeeds(99);
+    uint32_t seed = 0;
     for (int frame = 0; frame < 400; ++frame) {
+        // The same draws again, from the same clip list, or new ones.
+        if (frameSeeds() % 2 == 0) {
+            seed = frameSeeds();
+        }
+        random_.seed(seed);
+        clips_.clear();
+        ClearClip();
         const int draws = Next(1, 30);
         for (int i = 0; i < draws; ++i) {
             OneRandomDraw();
@@ -247,9 +257,60 @@ TEST_F(BackBufferDamageTest, FramesMatchFullBackgroundCopiesAndSpanEveryChange) 
     EXPECT_LT(spanned, int64_t{400} * Platform::kFramePixels * 9 / 10);
 }
 
+// Spans of every row of the last present, as (row, left, right) for the rows that have one.
+std::vector<std::tuple<int, int, int>> PresentedSpans() {
+    std::vector<std::tuple<int, int, int>> spans;
+    const Platform::ChangedSpans& all = Platform::Scripted::GetLastChangedSpans();
+    for (int y = 0; y < kScreenHeight; ++y) {
+        const Platform::RowSpan span = all[static_cast<size_t>(y)];
+        if (span.left < span.right) {
+            spans.emplace_back(y, span.left, span.right);
+        }
+    }
+    return spans;
+}
+
+// A frame drawn again as it was is not drawn at all; one sprite moved redraws the tiles it
+// left and the tiles it reached, and nothing else.
+TEST_F(FrameRecordTest, OnlyTilesWhoseDrawsDifferAreRedrawn) {
+    const Rect sprite{0, 0, 60, 50};
+    auto drawFrame = [&](int spriteX, int clipRight = kScreenWidth) {
+        DrawImage(backgrounds_[0], 0, 0);
+        DrawImagePart(opaque_, &sprite, 100, 100);
+        const Rect clip{0, 0, clipRight, kScreenHeight};
+        SetClipRects(&clip, 1);
+        DrawImagePartKeyed(keyed_, &sprite, spriteX, 300);
+        ClearClip();
+        FlipDisplay();
+    };
+    drawFrame(400);
+    drawFrame(400);
+    EXPECT_TRUE(PresentedSpans().empty());
+    drawFrame(464);
+    // Tiles are 16 x 8: the sprite covered columns 400-459 and rows 300-349, now 464-523, so
+    // the tile columns 400-527 of tile rows 296-351 are redrawn.
+    std::vector<std::tuple<int, int, int>> expected;
+    for (int y = 296; y < 352; ++y) {
+        expected.emplace_back(y, 400, 528);
+    }
+    EXPECT_EQ(PresentedSpans(), expected);
+    // Only the clip's right edge differs: the sprite's tiles, columns 464-527, are redrawn.
+    drawFrame(464, 500);
+    expected.clear();
+    for (int y = 296; y < 352; ++y) {
+        expected.emplace_back(y, 464, 528);
+    }
+    EXPECT_EQ(PresentedSpans(), expected);
+    // The picture under the sprite changes: every tile it lies on is drawn again.
+    const Rect patch{0, 0, 4, 4};
+    DrawImagePart(keyed_, &patch, 0, 0, backgrounds_[0]);
+    drawFrame(464);
+    EXPECT_EQ(PresentedSpans().size(), static_cast<size_t>(kScreenHeight));
+}
+
 // A background copied before a device reset shows as it was when copied, though the reset
 // rebuilds the picture (a blank one black) before the copy's restores are made.
-TEST_F(BackBufferDamageTest, ABackgroundCopiedBeforeAResetKeepsItsOldPixels) {
+TEST_F(FrameRecordTest, ABackgroundCopiedBeforeAResetKeepsItsOldPixels) {
     const Rect sprite{0, 0, 60, 50};
     DrawImage(opaque_, 0, 0, canvas_);
     DrawImage(canvas_, 0, 0);

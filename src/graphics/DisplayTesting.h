@@ -1,0 +1,11 @@
+#pragma once
+
+// Only tests and benchmarks use this.
+
+namespace Drobix::Testing {
+
+// The next frame is drawn in full, as if the frame before were unknown: what a frame costs
+// when all of it changes.
+void RedrawWholeFrameNext();
+
+}  // namespace Drobix::Testing

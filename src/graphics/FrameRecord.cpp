@@ -1,0 +1,225 @@
+#include "graphics/FrameRecord.h"
+
+#include <algorithm>
+#include <bit>
+#include <iterator>
+#include <utility>
+
+namespace Drobix {
+
+namespace {
+
+constexpr Rect kWholeScreen{0, 0, kScreenWidth, kScreenHeight};
+constexpr size_t kKeptDraws = 2048;
+constexpr size_t kKeptPictures = 64;
+constexpr uint64_t kAllColumns = (uint64_t{1} << FrameRecord::kTileColumns) - 1;
+// Odd, so that folding a draw into a tile's hash is a bijection and the order of draws counts.
+constexpr uint64_t kFoldFactor = 0x9E3779B97F4A7C15;
+
+// Bits first to last (inclusive) of a word set; none when last < first.
+constexpr uint64_t BitRange(int first, int last) {
+    if (last < first) {
+        return 0;
+    }
+    const int count = last - first + 1;
+    const uint64_t ones = count >= 64 ? ~uint64_t{0} : (uint64_t{1} << count) - 1;
+    return ones << first;
+}
+
+// A 64-bit finaliser: every bit of the input moves about half the bits of the output.
+constexpr uint64_t Mix(uint64_t value) {
+    value ^= value >> 30;
+    value *= 0xBF58476D1CE4E5B9;
+    value ^= value >> 27;
+    value *= 0x94D049BB133111EB;
+    return value ^ (value >> 31);
+}
+
+constexpr uint64_t Pack(int a, int b) {
+    return (static_cast<uint64_t>(static_cast<uint32_t>(a)) << 32) | static_cast<uint32_t>(b);
+}
+
+// Odd factors, one per word of a draw: a change in any one word changes the sum. The products
+// are independent, so the processor makes them side by side.
+constexpr uint64_t kWordFactors[] = {
+    0x9E3779B97F4A7C15, 0xC2B2AE3D27D4EB4F, 0x165667B19E3779F9, 0xD6E8FEB86659FD93,
+    0xFF51AFD7ED558CCD, 0xC4CEB9FE1A85EC53, 0x2545F4914F6CDD1D, 0xA0761D6478BD642F,
+};
+
+// Everything that decides what a draw writes: the picture (its serial never comes back, its
+// version counts its changes) and the rectangles and key.
+uint64_t HashOf(const DrawCommand& command) {
+    const uint64_t words[] = {
+        Pack(command.image->serial, static_cast<int>(command.image->version)),
+        Pack(command.source.left, command.source.top),
+        Pack(command.source.right, command.source.bottom),
+        Pack(command.target.left, command.target.top),
+        Pack(command.target.right, command.target.bottom),
+        Pack(command.clip.left, command.clip.top),
+        Pack(command.clip.right, command.clip.bottom),
+        (command.key.enabled ? uint64_t{1} << 32 : 0) | (uint64_t{command.key.low} << 16) |
+            command.key.high,
+    };
+    static_assert(std::size(words) == std::size(kWordFactors));
+    uint64_t sum = 0;
+    for (size_t i = 0; i < std::size(words); ++i) {
+        sum += words[i] * kWordFactors[i];
+    }
+    return Mix(sum);
+}
+
+ConstPixelView SourceOf(const DrawCommand& command) {
+    return {command.image->surface.data(), command.image->width, command.image->height};
+}
+
+Rect AreaOf(const DrawCommand& command) {
+    return Intersect(Intersect(command.target, command.clip), kWholeScreen);
+}
+
+// The tiles an area (inside the screen, not empty) lies on.
+struct TileSpan {
+    int firstRow;
+    int lastRow;
+    int firstColumn;
+    int lastColumn;
+    uint64_t columns;
+};
+
+TileSpan TilesOf(const Rect& area) {
+    const int firstColumn = area.left / FrameRecord::kTileWidth;
+    const int lastColumn = (area.right - 1) / FrameRecord::kTileWidth;
+    return {area.top / FrameRecord::kTileHeight, (area.bottom - 1) / FrameRecord::kTileHeight,
+            firstColumn, lastColumn, BitRange(firstColumn, lastColumn)};
+}
+
+// Calls visit(rect) for each run of set bits of a tile row mask, over tile rows
+// [firstRow, lastRow].
+template <typename Visit>
+void ForEachRun(uint64_t columns, int firstRow, int lastRow, Visit visit) {
+    while (columns != 0) {
+        const int first = std::countr_zero(columns);
+        const int count = std::countr_one(columns >> first);
+        visit(Rect{first * FrameRecord::kTileWidth, firstRow * FrameRecord::kTileHeight,
+                   (first + count) * FrameRecord::kTileWidth,
+                   (lastRow + 1) * FrameRecord::kTileHeight});
+        columns &= ~BitRange(first, first + count - 1);
+    }
+}
+
+void DrawInside(const DrawCommand& command, PixelView to, const Rect& clip) {
+    StretchPixels(SourceOf(command), command.source, to, command.target, clip, command.key);
+}
+
+}  // namespace
+
+void FrameRecord::Reset(PixelView backBuffer) {
+    backBuffer_ = backBuffer;
+    kept_.clear();
+    keptPictures_.clear();
+    // Room for the busiest frames (a few hundred draws), so that frames do not allocate.
+    kept_.reserve(kKeptDraws);
+    keptPictures_.reserve(kKeptPictures);
+    hashes_->fill(0);
+    hashesBefore_->fill(0);
+    forced_.fill(kAllColumns);
+    changedTiles_.fill(kAllColumns);
+}
+
+void FrameRecord::Record(const DrawCommand& command) {
+    if (backBuffer_.pixels == nullptr || command.image == nullptr || command.target.IsEmpty() ||
+        !SourceInside(SourceOf(command), command.source)) {
+        return;
+    }
+    const Rect area = AreaOf(command);
+    if (area.IsEmpty()) {
+        return;
+    }
+    const uint64_t hash = HashOf(command);
+    const TileSpan tiles = TilesOf(area);
+    for (int row = tiles.firstRow; row <= tiles.lastRow; ++row) {
+        uint64_t* rowHashes = &(*hashes_)[static_cast<size_t>(row) * kTileColumns];
+        for (int column = tiles.firstColumn; column <= tiles.lastColumn; ++column) {
+            rowHashes[column] = (rowHashes[column] + hash) * kFoldFactor;
+        }
+    }
+    if (std::find(keptPictures_.begin(), keptPictures_.end(), command.image) ==
+        keptPictures_.end()) {
+        keptPictures_.push_back(command.image);
+    }
+    kept_.push_back(command);
+}
+
+void FrameRecord::BeforePictureChanges(const ImageSurface* picture) {
+    if (picture != nullptr &&
+        std::find(keptPictures_.begin(), keptPictures_.end(), picture) != keptPictures_.end()) {
+        DrawKeptEverywhere();
+    }
+}
+
+void FrameRecord::DrawKeptEverywhere() {
+    for (const DrawCommand& command : kept_) {
+        const Rect area = AreaOf(command);
+        DrawInside(command, backBuffer_, area);
+        const TileSpan tiles = TilesOf(area);
+        for (int row = tiles.firstRow; row <= tiles.lastRow; ++row) {
+            forced_[static_cast<size_t>(row)] |= tiles.columns;
+        }
+    }
+    kept_.clear();
+    keptPictures_.clear();
+}
+
+void FrameRecord::Complete() {
+    Tiles redraw = forced_;
+    for (int row = 0; row < kTileRows; ++row) {
+        const size_t first = static_cast<size_t>(row) * kTileColumns;
+        uint64_t differing = 0;
+        for (int column = 0; column < kTileColumns; ++column) {
+            differing |= static_cast<uint64_t>((*hashes_)[first + column] !=
+                                               (*hashesBefore_)[first + column])
+                         << column;
+        }
+        redraw[static_cast<size_t>(row)] |= differing;
+    }
+    for (const DrawCommand& command : kept_) {
+        const Rect area = AreaOf(command);
+        const TileSpan tiles = TilesOf(area);
+        // Neighbouring tile rows that need the same columns are drawn together.
+        int row = tiles.firstRow;
+        while (row <= tiles.lastRow) {
+            const uint64_t columns = redraw[static_cast<size_t>(row)] & tiles.columns;
+            int last = row;
+            while (last < tiles.lastRow &&
+                   (redraw[static_cast<size_t>(last) + 1] & tiles.columns) == columns) {
+                ++last;
+            }
+            ForEachRun(columns, row, last, [&](const Rect& run) {
+                DrawInside(command, backBuffer_, Intersect(area, run));
+            });
+            row = last + 1;
+        }
+    }
+    for (int row = 0; row < kTileRows; ++row) {
+        changedTiles_[static_cast<size_t>(row)] |= redraw[static_cast<size_t>(row)];
+    }
+    std::swap(hashes_, hashesBefore_);
+    hashes_->fill(0);
+    forced_.fill(0);
+    kept_.clear();
+    keptPictures_.clear();
+}
+
+Rect FrameRecord::ChangedPart(int y) const {
+    const uint64_t columns = changedTiles_[static_cast<size_t>(y / kTileHeight)];
+    if (columns == 0) {
+        return {0, y, 0, y + 1};
+    }
+    return {std::countr_zero(columns) * kTileWidth, y,
+            (64 - std::countl_zero(columns)) * kTileWidth, y + 1};
+}
+
+void FrameRecord::ClearChanges() {
+    changedTiles_.fill(0);
+}
+
+}  // namespace Drobix

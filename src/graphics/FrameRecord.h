@@ -1,0 +1,91 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "graphics/Display.h"
+#include "graphics/ImageSurface.h"
+#include "graphics/PixelBlit.h"
+#include "graphics/Rect.h"
+
+namespace Drobix {
+
+// One draw on the back buffer: source of image scaled into target (a plain copy when the sizes
+// agree), only inside clip.
+struct DrawCommand {
+    const ImageSurface* image = nullptr;
+    Rect source;
+    Rect target;
+    Rect clip;
+    ColourKey key;
+};
+
+// The draws of a frame on the back buffer, kept until the frame is complete and then made only
+// where the frame differs from the one before.
+//
+// Every draw writes, to each pixel it touches, a value that depends on its picture alone, so a
+// pixel ends a frame with the value of the last draw that touched it, or else keeps the one it
+// had. The same draws over a tile, in the same order, from unchanged pictures, therefore leave
+// the pixels the tile holds already. Each tile keeps a hash of the draws over it; at the end of
+// a frame, the draws are made in the tiles whose hash differs from the frame before, and
+// nowhere else. The pixels come out exactly as if every draw had been made at once.
+//
+// It also keeps where the back buffer may have changed since the last frame was presented, so
+// that the presenter compares only that with the frame before.
+class FrameRecord {
+public:
+    static constexpr int kTileWidth = 16;
+    static constexpr int kTileHeight = 8;
+    static constexpr int kTileColumns = kScreenWidth / kTileWidth;
+    static constexpr int kTileRows = kScreenHeight / kTileHeight;
+    static_assert(kTileColumns * kTileWidth == kScreenWidth &&
+                  kTileRows * kTileHeight == kScreenHeight);
+    static_assert(kTileColumns <= 64, "a row of tiles is one 64-bit mask");
+
+    // The back buffer is new or its content unknown: the next frame is drawn everywhere it
+    // draws, and every row counts as changed.
+    void Reset(PixelView backBuffer);
+
+    // Keeps a draw for the end of the frame. Its picture must stay as it is until then, or
+    // BeforePictureChanges be called first.
+    void Record(const DrawCommand& command);
+
+    // The picture's pixels are about to change or the picture to go: the draws kept that use
+    // it are made now.
+    void BeforePictureChanges(const ImageSurface* picture);
+
+    // Ends the frame: its draws are made where it differs from the frame before, and the back
+    // buffer holds the whole frame.
+    void Complete();
+
+    // The columns [left, right) of row y that may differ from the frame last presented (none
+    // when left == right; whole tiles), and forgetting them all once that frame has been
+    // presented.
+    Rect ChangedPart(int y) const;
+    void ClearChanges();
+
+private:
+    // One mask per row of tiles, bit c for tile column c.
+    using Tiles = std::array<uint64_t, kTileRows>;
+    using TileHashes = std::array<uint64_t, static_cast<size_t>(kTileRows) * kTileColumns>;
+
+    // Makes every draw kept, in every tile it touches, which must then be drawn again at the
+    // end of the frame whatever their hash says.
+    void DrawKeptEverywhere();
+
+    PixelView backBuffer_;
+    std::vector<DrawCommand> kept_;
+    // The pictures the kept draws use, each once.
+    std::vector<const ImageSurface*> keptPictures_;
+    // This frame's hashes and the last one's, swapped at the end of each frame.
+    TileHashes hashStore_[2]{};
+    TileHashes* hashes_ = &hashStore_[0];
+    TileHashes* hashesBefore_ = &hashStore_[1];
+    // Tiles drawn on this frame before its end, or whose content is unknown.
+    Tiles forced_{};
+    // The tiles changed since the last present.
+    Tiles changedTiles_{};
+};
+
+}  // namespace Drobix
