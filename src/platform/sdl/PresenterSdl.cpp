@@ -98,6 +98,8 @@ struct PresenterState {
     std::array<int, 2> cachedSource{-1, -1};
     std::array<std::vector<uint32_t>, 2> cachedRow;
     int nextCacheSlot = 0;
+    // The window columns of the scaled area that this present redraws, [first, last).
+    std::pair<int, int> redrawnColumns;
     FrameChanges frameChanges;
     std::vector<SDL_Rect> changedRects;
     bool repaintWholeWindow = true;
@@ -320,8 +322,9 @@ void PrepareScaling(SDL_Surface* surface) {
     SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 0, 0, 0));
 }
 
-// Frame row sourceY converted and scaled to the window's width; kept for the rest of the present,
-// since neighbouring window rows draw on the same frame rows.
+// Frame row sourceY converted and scaled to the window's width (only its redrawn columns when
+// not by a whole factor); kept for the rest of the present, since neighbouring window rows draw
+// on the same frame rows.
 const uint32_t* ScaledFrameRow(const uint16_t* frame, int sourceY) {
     for (size_t slot = 0; slot < presenter.cachedSource.size(); ++slot) {
         if (presenter.cachedSource[slot] == sourceY) {
@@ -337,24 +340,30 @@ const uint32_t* ScaledFrameRow(const uint16_t* frame, int sourceY) {
     if (presenter.wholeFactor) {
         presenter.rowScaler.Scale(presenter.convertedRow.data(), scaled);
     } else {
-        presenter.sharpScaler.ScaleRow(presenter.convertedRow.data(), scaled);
+        presenter.sharpScaler.ScaleRow(presenter.convertedRow.data(), scaled,
+                                       presenter.redrawnColumns.first,
+                                       presenter.redrawnColumns.second);
     }
     return scaled;
 }
 
-// Fills the window row at target with what window row y of the scaled area shows.
+// Fills the redrawn columns of the window row at target (the scaled area's left edge) with what
+// window row y of the scaled area shows.
 void PresentRow(const uint16_t* frame, const SDL_PixelFormat* format, int y, uint32_t* target) {
     const SharpScaler::Taps& taps = presenter.sharpScaler.RowTaps(y);
-    const int width = presenter.scaledArea.w;
+    const int first = presenter.redrawnColumns.first;
+    const int width = presenter.redrawnColumns.second - first;
+    target += first;
     // The conversion writes 0xFFRRGGBB; other 32-bit layouts are rare enough to map per pixel.
     const bool native = format->Rmask == 0x00FF0000U && format->Gmask == 0x0000FF00U &&
                         format->Bmask == 0x000000FFU;
     uint32_t* row = native ? target : presenter.scaledRow.data();
-    const uint32_t* first = ScaledFrameRow(frame, taps.first);
+    const uint32_t* upper = ScaledFrameRow(frame, taps.first) + first;
     if (taps.weight == 0) {
-        std::memcpy(row, first, static_cast<size_t>(width) * 4);
+        std::memcpy(row, upper, static_cast<size_t>(width) * 4);
     } else {
-        SharpScaler::BlendRows(first, ScaledFrameRow(frame, taps.second), taps.weight, row, width);
+        const uint32_t* lower = ScaledFrameRow(frame, taps.second) + first;
+        SharpScaler::BlendRows(upper, lower, taps.weight, row, width);
     }
     if (native) {
         return;
@@ -366,14 +375,16 @@ void PresentRow(const uint16_t* frame, const SDL_PixelFormat* format, int y, uin
     }
 }
 
-// Extends the last rectangle when window row y follows it, else starts a new one.
+// Extends the last rectangle when window row y follows it, else starts a new one; either way
+// over the redrawn columns.
 void AddChangedRow(int y) {
-    const SDL_Rect& area = presenter.scaledArea;
+    const int left = presenter.scaledArea.x + presenter.redrawnColumns.first;
+    const int width = presenter.redrawnColumns.second - presenter.redrawnColumns.first;
     std::vector<SDL_Rect>& rects = presenter.changedRects;
     if (!rects.empty() && rects.back().y + rects.back().h == y) {
         ++rects.back().h;
     } else {
-        rects.push_back({area.x, y, area.w, 1});
+        rects.push_back({left, y, width, 1});
     }
 }
 
@@ -408,6 +419,8 @@ void PresentThroughFramebuffer(const uint16_t* frame, const ChangedSpans& change
         return;
     }
     const std::vector<bool>& changed = presenter.frameChanges.Compare(frame, changedSpans);
+    const RowSpan columns = presenter.frameChanges.ChangedColumns();
+    presenter.redrawnColumns = presenter.sharpScaler.TargetColumns(columns.left, columns.right);
     const SDL_Rect& area = presenter.scaledArea;
     auto* base = static_cast<uint8_t*>(surface->pixels);
     presenter.changedRects.clear();

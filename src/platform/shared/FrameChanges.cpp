@@ -25,6 +25,7 @@ const std::vector<bool>& FrameChanges::Compare(const uint16_t* frame,
                                                const ChangedSpans& candidates) {
     previous_.resize(kFramePixels);
     changed_.assign(kFrameHeight, !valid_);
+    changedColumns_ = valid_ ? RowSpan{kFrameWidth, 0} : RowSpan{0, kFrameWidth};
     for (int y = 0; y < kFrameHeight; ++y) {
         const auto row = static_cast<std::size_t>(y);
         // Spans are bounded here, whoever made them.
@@ -35,7 +36,12 @@ const std::vector<bool>& FrameChanges::Compare(const uint16_t* frame,
         if (KeepRow(previous_.data() + offset, frame + offset,
                     static_cast<std::size_t>(right - left))) {
             changed_[row] = true;
+            changedColumns_.left = std::min(changedColumns_.left, left);
+            changedColumns_.right = std::max(changedColumns_.right, right);
         }
+    }
+    if (changedColumns_.left >= changedColumns_.right) {
+        changedColumns_ = {};
     }
     valid_ = true;
     return changed_;

@@ -18,10 +18,14 @@ public:
     // candidate spans can have changed. The result has one entry per frame row, true where the
     // row changed.
     const std::vector<bool>& Compare(const uint16_t* frame, const ChangedSpans& candidates);
+    // The columns of the frame's changed rows that the last comparison looked at: every change
+    // it found lies in them (empty when there was none).
+    RowSpan ChangedColumns() const { return changedColumns_; }
 
 private:
     std::vector<uint16_t> previous_;
     std::vector<bool> changed_;
+    RowSpan changedColumns_;
     bool valid_ = false;
 };
 

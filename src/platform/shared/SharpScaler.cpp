@@ -62,8 +62,21 @@ void SharpScaler::Prepare(int sourceWidth, int sourceHeight, int targetWidth, in
     rows_ = AxisTaps(sourceHeight, targetHeight);
 }
 
-void SharpScaler::ScaleRow(const uint32_t* source, uint32_t* target) const {
-    for (size_t x = 0; x < columns_.size(); ++x) {
+std::pair<int, int> SharpScaler::TargetColumns(int sourceLeft, int sourceRight) const {
+    if (sourceLeft >= sourceRight) {
+        return {0, 0};
+    }
+    // Both taps grow with the target column, and the second is never left of the first.
+    const auto first = std::partition_point(
+        columns_.begin(), columns_.end(), [&](const Taps& tap) { return tap.second < sourceLeft; });
+    const auto last = std::partition_point(
+        first, columns_.end(), [&](const Taps& tap) { return tap.first < sourceRight; });
+    return {static_cast<int>(first - columns_.begin()), static_cast<int>(last - columns_.begin())};
+}
+
+void SharpScaler::ScaleRow(const uint32_t* source, uint32_t* target, int first, int last) const {
+    for (auto x = static_cast<size_t>(std::max(first, 0));
+         x < std::min(static_cast<size_t>(std::max(last, 0)), columns_.size()); ++x) {
         const Taps& tap = columns_[x];
         target[x] = tap.weight == 0 ? source[tap.first]
                                     : Blend(source[tap.first], source[tap.second], tap.weight);

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace Drobix::Platform {
@@ -26,8 +27,11 @@ public:
     int GetTargetHeight() const { return static_cast<int>(rows_.size()); }
     const Taps& RowTaps(int targetY) const { return rows_[static_cast<size_t>(targetY)]; }
 
-    // One source row (the source width) to one target row (the target width).
-    void ScaleRow(const uint32_t* source, uint32_t* target) const;
+    // The target columns [first, last) that draw on any of the source columns
+    // [sourceLeft, sourceRight).
+    std::pair<int, int> TargetColumns(int sourceLeft, int sourceRight) const;
+    // One source row (the source width) to the columns [first, last) of a target row.
+    void ScaleRow(const uint32_t* source, uint32_t* target, int first, int last) const;
     // target = first blended towards second by weight, per channel, over width pixels.
     static void BlendRows(const uint32_t* first, const uint32_t* second, uint32_t weight,
                           uint32_t* target, int width);

@@ -55,12 +55,18 @@ TEST(FrameChangesTest, OnlyCandidateSpansAreComparedAndKept) {
     const std::vector<bool> changed = changes.Compare(frame.data(), candidates);
     EXPECT_EQ(CountChanged(changed), 1);
     EXPECT_TRUE(changed[20]);
+    // Only the changed row's span: row 30's and row 40's spans found nothing.
+    EXPECT_EQ(changes.ChangedColumns().left, 96);
+    EXPECT_EQ(changes.ChangedColumns().right, 112);
     // Rows 10 and 30 were not kept, so once spanned they still differ from what was presented.
     candidates = Everywhere();
     const std::vector<bool> later = changes.Compare(frame.data(), candidates);
     EXPECT_EQ(CountChanged(later), 2);
     EXPECT_TRUE(later[10]);
     EXPECT_TRUE(later[30]);
+    EXPECT_EQ(changes.ChangedColumns().right - changes.ChangedColumns().left, kFrameWidth);
+    changes.Compare(frame.data(), candidates);
+    EXPECT_EQ(changes.ChangedColumns().right, changes.ChangedColumns().left);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 namespace Drobix::Platform {
@@ -37,8 +38,10 @@ Picture Scale(const Picture& source, int targetWidth, int targetHeight) {
     std::vector<uint32_t> second(first.size());
     for (int y = 0; y < targetHeight; ++y) {
         const SharpScaler::Taps& taps = scaler.RowTaps(y);
-        scaler.ScaleRow(source.data() + static_cast<size_t>(taps.first) * kWidth, first.data());
-        scaler.ScaleRow(source.data() + static_cast<size_t>(taps.second) * kWidth, second.data());
+        scaler.ScaleRow(source.data() + static_cast<size_t>(taps.first) * kWidth, first.data(), 0,
+                        targetWidth);
+        scaler.ScaleRow(source.data() + static_cast<size_t>(taps.second) * kWidth, second.data(), 0,
+                        targetWidth);
         SharpScaler::BlendRows(first.data(), second.data(), taps.weight,
                                target.data() + static_cast<size_t>(y) * targetWidth, targetWidth);
     }
@@ -135,6 +138,47 @@ TEST(SharpScalerTest, OnePixelStrokesComeOutEquallyStrongWhereverTheyFallAt1Poin
         EXPECT_LE(width, 4) << "stroke " << strokes;
     }
     EXPECT_EQ(strokes, 199);
+}
+
+// The target columns said to draw on a run of source columns are exactly those whose taps reach
+// into it, at whole and broken factors; a row scaled over them alone agrees with the whole row.
+TEST(SharpScalerTest, TargetColumnsAreExactlyThoseThatDrawOnTheSourceColumns) {
+    const Picture source = Noise(kWidth, 1);
+    for (const int targetWidth : {800, 1024, 1440, 1600}) {
+        SharpScaler scaler;
+        scaler.Prepare(kWidth, 1, targetWidth, 1);
+        Picture whole(static_cast<size_t>(targetWidth));
+        scaler.ScaleRow(source.data(), whole.data(), 0, targetWidth);
+        for (const auto& [left, right] : {std::pair{0, 1}, std::pair{96, 112}, std::pair{399, 401},
+                                          std::pair{624, 800}, std::pair{10, 10}}) {
+            SCOPED_TRACE(testing::Message() << targetWidth << " " << left << "-" << right);
+            const auto [first, last] = scaler.TargetColumns(left, right);
+            // Scaled over those columns alone: the same pixels there, nothing elsewhere.
+            Picture part(static_cast<size_t>(targetWidth), 0);
+            scaler.ScaleRow(source.data(), part.data(), first, last);
+            for (int x = 0; x < targetWidth; ++x) {
+                const bool inside = x >= first && x < last;
+                ASSERT_EQ(part[static_cast<size_t>(x)], inside ? whole[static_cast<size_t>(x)] : 0U)
+                    << x;
+            }
+            if (left == right) {
+                EXPECT_EQ(first, last);
+                continue;
+            }
+            // A change of the run's source columns shows in those target columns and no others.
+            Picture marked(source);
+            for (int c = left; c < right; ++c) {
+                marked[static_cast<size_t>(c)] ^= 0x00FFFFFFU;
+            }
+            Picture remarked(static_cast<size_t>(targetWidth));
+            scaler.ScaleRow(marked.data(), remarked.data(), 0, targetWidth);
+            for (int x = 0; x < targetWidth; ++x) {
+                const bool differs =
+                    remarked[static_cast<size_t>(x)] != whole[static_cast<size_t>(x)];
+                ASSERT_EQ(differs, x >= first && x < last) << x;
+            }
+        }
+    }
 }
 
 }  // namespace
