@@ -27,11 +27,6 @@ namespace {
 // The pacer's sleeps end this close to their request: the kernel's default slack of 50 µs
 // would otherwise make it yield through that much more of every frame.
 constexpr unsigned long kTimerSlackNs = 1000;
-// Wakes here come a few tens of microseconds late, now and then milliseconds late (a virtual
-// machine's processor taken away), and the pacer's margin covers the latest: so the yields fill
-// a millisecond or two of every frame, and each is a wake. Half a millisecond keeps them to a few
-// per frame while every frame still starts within that much of its deadline.
-constexpr std::chrono::microseconds kYieldSleep{500};
 // The framebuffer route sends only the rows that changed, and the whole window this often, so
 // that nothing the window system lost without telling stays wrong for long.
 constexpr int kFullRepaintPresents = 60;
@@ -59,9 +54,14 @@ public:
     void SleepNs(uint64_t duration) override {
         std::this_thread::sleep_for(std::chrono::nanoseconds(duration));
     }
-    // A short sleep rather than a spin: its wake is late by tens of microseconds, which no one
-    // sees in a frame, and it costs a few wakes per frame instead of a core kept busy.
-    void Yield() override { std::this_thread::sleep_for(kYieldSleep); }
+    // One more sleep, through to the deadline, rather than a spin. Wakes here come a few tens of
+    // microseconds late, now and then milliseconds late (a virtual machine's processor taken
+    // away), and the pacer's margin covers the latest; most frames then start within tens of
+    // microseconds of their deadline, after two wakes, and a wake costs more processor time
+    // than anything else the pacer does.
+    void Yield(uint64_t remaining) override {
+        std::this_thread::sleep_for(std::chrono::nanoseconds(remaining));
+    }
 };
 
 SystemPacerClock pacerClock;

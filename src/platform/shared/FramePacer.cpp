@@ -55,7 +55,7 @@ void FramePacer::SleepTowards(uint64_t deadline) {
             clock_.SleepNs(requested);
             LearnFromSleep(requested, clock_.NowNs() - now);
         } else {
-            clock_.Yield();
+            clock_.Yield(remaining);
         }
     }
 }

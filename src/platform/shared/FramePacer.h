@@ -11,9 +11,10 @@ public:
     virtual uint64_t NowNs() = 0;
     // May return early or late; the pacer measures rather than trusts it.
     virtual void SleepNs(uint64_t duration) = 0;
-    // Waits a short, fine-grained while: far shorter than a frame, and far more exact than a
-    // sleep of the length of one.
-    virtual void Yield() = 0;
+    // Waits a short, fine-grained while towards a deadline `remaining` away, which is within the
+    // margin the pacer keeps: far shorter than a frame, and far more exact than a sleep of the
+    // length of one.
+    virtual void Yield(uint64_t remaining) = 0;
 };
 
 // Spaces frames evenly at the display's refresh interval where the present itself does not

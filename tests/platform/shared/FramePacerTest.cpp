@@ -26,7 +26,7 @@ public:
         const int64_t slept = static_cast<int64_t>(duration) + wakeError_(sleeps_++);
         now_ += static_cast<uint64_t>(std::max(slept, static_cast<int64_t>(kYieldNs)));
     }
-    void Yield() override {
+    void Yield(uint64_t /*remaining*/) override {
         now_ += kYieldNs;
         ++yields_;
     }
