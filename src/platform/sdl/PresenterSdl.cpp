@@ -334,12 +334,15 @@ const uint32_t* ScaledFrameRow(const uint16_t* frame, int sourceY) {
     const auto slot = static_cast<size_t>(presenter.nextCacheSlot);
     presenter.nextCacheSlot = 1 - presenter.nextCacheSlot;
     presenter.cachedSource[slot] = sourceY;
-    ConvertRgb565ToXrgb8888(frame + static_cast<size_t>(sourceY) * kFrameWidth,
-                            presenter.convertedRow.data(), kFrameWidth);
+    const uint16_t* row = frame + static_cast<size_t>(sourceY) * kFrameWidth;
     uint32_t* scaled = presenter.cachedRow[slot].data();
     if (presenter.wholeFactor) {
+        ConvertRgb565ToXrgb8888(row, presenter.convertedRow.data(), kFrameWidth);
         presenter.rowScaler.Scale(presenter.convertedRow.data(), scaled);
     } else {
+        const auto [left, right] = presenter.sharpScaler.SourceColumns(
+            presenter.redrawnColumns.first, presenter.redrawnColumns.second);
+        ConvertRgb565ToXrgb8888(row + left, presenter.convertedRow.data() + left, right - left);
         presenter.sharpScaler.ScaleRow(presenter.convertedRow.data(), scaled,
                                        presenter.redrawnColumns.first,
                                        presenter.redrawnColumns.second);
@@ -411,14 +414,17 @@ bool TakeWholeWindowRepaint(SDL_Surface* surface) {
 
 void PresentThroughFramebuffer(const uint16_t* frame, const ChangedSpans& changedSpans) {
     SDL_Surface* surface = SDL_GetWindowSurface(presenter.window);
+    // A frame not drawn leaves its changes to the next one, which draws everything.
     if (surface == nullptr || surface->format->BytesPerPixel != 4) {
+        presenter.frameChanges.Invalidate();
         return;
     }
     const bool wholeWindow = TakeWholeWindowRepaint(surface);
     if (SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) != 0) {
+        presenter.frameChanges.Invalidate();
         return;
     }
-    const std::vector<bool>& changed = presenter.frameChanges.Compare(frame, changedSpans);
+    const std::vector<bool>& changed = presenter.frameChanges.Take(changedSpans);
     const RowSpan columns = presenter.frameChanges.ChangedColumns();
     presenter.redrawnColumns = presenter.sharpScaler.TargetColumns(columns.left, columns.right);
     const SDL_Rect& area = presenter.scaledArea;

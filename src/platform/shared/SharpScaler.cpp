@@ -74,6 +74,16 @@ std::pair<int, int> SharpScaler::TargetColumns(int sourceLeft, int sourceRight) 
     return {static_cast<int>(first - columns_.begin()), static_cast<int>(last - columns_.begin())};
 }
 
+std::pair<int, int> SharpScaler::SourceColumns(int first, int last) const {
+    first = std::max(first, 0);
+    last = std::min(last, GetTargetWidth());
+    if (first >= last) {
+        return {0, 0};
+    }
+    return {columns_[static_cast<size_t>(first)].first,
+            columns_[static_cast<size_t>(last) - 1].second + 1};
+}
+
 void SharpScaler::ScaleRow(const uint32_t* source, uint32_t* target, int first, int last) const {
     for (auto x = static_cast<size_t>(std::max(first, 0));
          x < std::min(static_cast<size_t>(std::max(last, 0)), columns_.size()); ++x) {

@@ -30,6 +30,9 @@ public:
     // The target columns [first, last) that draw on any of the source columns
     // [sourceLeft, sourceRight).
     std::pair<int, int> TargetColumns(int sourceLeft, int sourceRight) const;
+    // The source columns [left, right) that the target columns [first, last) read (none when
+    // those are none).
+    std::pair<int, int> SourceColumns(int first, int last) const;
     // One source row (the source width) to the columns [first, last) of a target row.
     void ScaleRow(const uint32_t* source, uint32_t* target, int first, int last) const;
     // target = first blended towards second by weight, per channel, over width pixels.

@@ -161,6 +161,14 @@ TEST(SharpScalerTest, TargetColumnsAreExactlyThoseThatDrawOnTheSourceColumns) {
                 ASSERT_EQ(part[static_cast<size_t>(x)], inside ? whole[static_cast<size_t>(x)] : 0U)
                     << x;
             }
+            // They read only the source columns said: the others may hold anything.
+            const auto [sourceLeft, sourceRight] = scaler.SourceColumns(first, last);
+            Picture partial(source.size(), 0xFF123456U);
+            std::copy(source.begin() + sourceLeft, source.begin() + sourceRight,
+                      partial.begin() + sourceLeft);
+            Picture fromPartial(static_cast<size_t>(targetWidth), 0);
+            scaler.ScaleRow(partial.data(), fromPartial.data(), first, last);
+            EXPECT_EQ(fromPartial, part);
             if (left == right) {
                 EXPECT_EQ(first, last);
                 continue;
