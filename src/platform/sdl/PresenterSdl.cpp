@@ -15,6 +15,7 @@
 
 #include "platform/Presenter.h"
 #include "platform/sdl/PresenterSdl.h"
+#include "platform/sdl/PresenterSdlTesting.h"
 #include "platform/shared/FrameChanges.h"
 #include "platform/shared/FramePacer.h"
 #include "platform/shared/RowScaler.h"
@@ -94,11 +95,13 @@ struct PresenterState {
     SharpScaler sharpScaler;
     std::vector<uint32_t> convertedRow;
     std::vector<uint32_t> scaledRow;
-    // The last two frame rows scaled to the window's width in this present, by frame row.
+    // The last two frame rows scaled to the window's width in this present, by frame row and the
+    // window columns scaled.
     std::array<int, 2> cachedSource{-1, -1};
+    std::array<std::pair<int, int>, 2> cachedColumns;
     std::array<std::vector<uint32_t>, 2> cachedRow;
     int nextCacheSlot = 0;
-    // The window columns of the scaled area that this present redraws, [first, last).
+    // The window columns of the scaled area that the row being presented redraws, [first, last).
     std::pair<int, int> redrawnColumns;
     FrameChanges frameChanges;
     std::vector<SDL_Rect> changedRects;
@@ -327,13 +330,15 @@ void PrepareScaling(SDL_Surface* surface) {
 // on the same frame rows.
 const uint32_t* ScaledFrameRow(const uint16_t* frame, int sourceY) {
     for (size_t slot = 0; slot < presenter.cachedSource.size(); ++slot) {
-        if (presenter.cachedSource[slot] == sourceY) {
+        if (presenter.cachedSource[slot] == sourceY &&
+            presenter.cachedColumns[slot] == presenter.redrawnColumns) {
             return presenter.cachedRow[slot].data();
         }
     }
     const auto slot = static_cast<size_t>(presenter.nextCacheSlot);
     presenter.nextCacheSlot = 1 - presenter.nextCacheSlot;
     presenter.cachedSource[slot] = sourceY;
+    presenter.cachedColumns[slot] = presenter.redrawnColumns;
     const uint16_t* row = frame + static_cast<size_t>(sourceY) * kFrameWidth;
     uint32_t* scaled = presenter.cachedRow[slot].data();
     if (presenter.wholeFactor) {
@@ -378,13 +383,25 @@ void PresentRow(const uint16_t* frame, const SDL_PixelFormat* format, int y, uin
     }
 }
 
-// Extends the last rectangle when window row y follows it, else starts a new one; either way
-// over the redrawn columns.
+// The columns of both spans and those between them; an empty span adds none.
+RowSpan Union(RowSpan first, RowSpan second) {
+    if (first.left == first.right) {
+        return second;
+    }
+    if (second.left == second.right) {
+        return first;
+    }
+    return {std::min(first.left, second.left), std::max(first.right, second.right)};
+}
+
+// Extends the last rectangle when window row y follows it over the same columns, else starts a
+// new one over the redrawn columns.
 void AddChangedRow(int y) {
     const int left = presenter.scaledArea.x + presenter.redrawnColumns.first;
     const int width = presenter.redrawnColumns.second - presenter.redrawnColumns.first;
     std::vector<SDL_Rect>& rects = presenter.changedRects;
-    if (!rects.empty() && rects.back().y + rects.back().h == y) {
+    if (!rects.empty() && rects.back().y + rects.back().h == y && rects.back().x == left &&
+        rects.back().w == width) {
         ++rects.back().h;
     } else {
         rects.push_back({left, y, width, 1});
@@ -424,19 +441,19 @@ void PresentThroughFramebuffer(const uint16_t* frame, const ChangedSpans& change
         presenter.frameChanges.Invalidate();
         return;
     }
-    const std::vector<bool>& changed = presenter.frameChanges.Take(changedSpans);
-    const RowSpan columns = presenter.frameChanges.ChangedColumns();
-    presenter.redrawnColumns = presenter.sharpScaler.TargetColumns(columns.left, columns.right);
+    presenter.frameChanges.Take(changedSpans);
     const SDL_Rect& area = presenter.scaledArea;
     auto* base = static_cast<uint8_t*>(surface->pixels);
     presenter.changedRects.clear();
     presenter.cachedSource = {-1, -1};
     for (int y = 0; y < area.h; ++y) {
         const SharpScaler::Taps& taps = presenter.sharpScaler.RowTaps(y);
-        if (!changed[static_cast<size_t>(taps.first)] &&
-            !changed[static_cast<size_t>(taps.second)]) {
+        const RowSpan columns = Union(presenter.frameChanges.Columns(taps.first),
+                                      presenter.frameChanges.Columns(taps.second));
+        if (columns.left == columns.right) {
             continue;
         }
+        presenter.redrawnColumns = presenter.sharpScaler.TargetColumns(columns.left, columns.right);
         auto* target =
             reinterpret_cast<uint32_t*>(base + static_cast<size_t>(area.y + y) * surface->pitch) +
             area.x;
@@ -632,3 +649,18 @@ void SwitchWindowMode() {
 }
 
 }  // namespace Drobix::Platform::Sdl
+
+namespace Drobix::Platform::Sdl::Testing {
+
+SDL_Surface* GetFramebuffer() {
+    if (presenter.window == nullptr || presenter.route != Route::kFramebuffer) {
+        return nullptr;
+    }
+    return SDL_GetWindowSurface(presenter.window);
+}
+
+SDL_Rect GetScaledArea() {
+    return presenter.scaledArea;
+}
+
+}  // namespace Drobix::Platform::Sdl::Testing

@@ -4,24 +4,13 @@
 
 namespace Drobix::Platform {
 
-const std::vector<bool>& FrameChanges::Take(const ChangedSpans& spans) {
-    changed_.assign(kFrameHeight, !valid_);
-    changedColumns_ = valid_ ? RowSpan{kFrameWidth, 0} : RowSpan{0, kFrameWidth};
-    for (int y = 0; y < kFrameHeight && valid_; ++y) {
-        const auto row = static_cast<std::size_t>(y);
-        const int left = std::clamp(spans[row].left, 0, kFrameWidth);
-        const int right = std::clamp(spans[row].right, left, kFrameWidth);
-        if (left < right) {
-            changed_[row] = true;
-            changedColumns_.left = std::min(changedColumns_.left, left);
-            changedColumns_.right = std::max(changedColumns_.right, right);
-        }
-    }
-    if (changedColumns_.left >= changedColumns_.right) {
-        changedColumns_ = {};
+void FrameChanges::Take(const ChangedSpans& spans) {
+    for (size_t row = 0; row < columns_.size(); ++row) {
+        const int left = valid_ ? std::clamp(spans[row].left, 0, kFrameWidth) : 0;
+        const int right = valid_ ? std::clamp(spans[row].right, left, kFrameWidth) : kFrameWidth;
+        columns_[row] = left < right ? RowSpan{left, right} : RowSpan{};
     }
     valid_ = true;
-    return changed_;
 }
 
 }  // namespace Drobix::Platform

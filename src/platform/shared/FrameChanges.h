@@ -1,27 +1,24 @@
 #pragma once
 
-#include <vector>
-
 #include "platform/Presenter.h"
 
 namespace Drobix::Platform {
 
-// Which rows and columns of a frame a presenter that converts and scales on the processor has
-// to present again: those where the frame may differ from the one presented before, as its
+// Which columns of each row of a frame a presenter that converts and scales on the processor
+// has to present again: those where the frame may differ from the one presented before, as its
 // changed spans say, or all of them when the window's pixels are new or were exposed.
 class FrameChanges {
 public:
-    // Every row counts as changed at the next frame.
+    // Every row counts as changed in full at the next frame.
     void Invalidate() { valid_ = false; }
-    // One entry per frame row, true where the row changed. Spans are bounded here, whoever
-    // made them.
-    const std::vector<bool>& Take(const ChangedSpans& spans);
-    // The columns that hold every change of the frame last taken (empty when there was none).
-    RowSpan ChangedColumns() const { return changedColumns_; }
+    // Takes the next frame's spans, bounded here, whoever made them.
+    void Take(const ChangedSpans& spans);
+    // The columns of frame row y (inside the frame) that changed in the frame last taken; left ==
+    // right when none did.
+    RowSpan Columns(int y) const { return columns_[static_cast<size_t>(y)]; }
 
 private:
-    std::vector<bool> changed_;
-    RowSpan changedColumns_;
+    ChangedSpans columns_{};
     bool valid_ = false;
 };
 

@@ -1,0 +1,94 @@
+// The framebuffer route redraws, for each frame, only the window rows and columns that the
+// frame's changed spans reach: after many frames that each change a few places, the window must
+// show exactly what scaling the whole frame afresh shows.
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <random>
+#include <vector>
+
+#include "platform/Presenter.h"
+#include "platform/sdl/PresenterSdlTesting.h"
+#include "platform/shared/SharpScaler.h"
+
+namespace Drobix::Platform {
+namespace {
+
+namespace Testing = Sdl::Testing;
+
+constexpr uint32_t kColourBits = 0x00FFFFFFU;
+
+// The whole frame scaled into width x height, as the window should show it.
+std::vector<uint32_t> ScaledAfresh(const std::vector<uint16_t>& frame, int width, int height) {
+    std::vector<uint32_t> converted(frame.size());
+    ConvertRgb565ToXrgb8888(frame.data(), converted.data(), kFramePixels);
+    SharpScaler scaler;
+    scaler.Prepare(kFrameWidth, kFrameHeight, width, height);
+    std::vector<uint32_t> scaled(static_cast<size_t>(width) * height);
+    std::vector<uint32_t> upper(static_cast<size_t>(width));
+    std::vector<uint32_t> lower(upper.size());
+    for (int y = 0; y < height; ++y) {
+        const SharpScaler::Taps& taps = scaler.RowTaps(y);
+        scaler.ScaleRow(&converted[static_cast<size_t>(taps.first) * kFrameWidth], upper.data(), 0,
+                        width);
+        scaler.ScaleRow(&converted[static_cast<size_t>(taps.second) * kFrameWidth], lower.data(), 0,
+                        width);
+        SharpScaler::BlendRows(upper.data(), lower.data(), taps.weight,
+                               &scaled[static_cast<size_t>(y) * width], width);
+    }
+    return scaled;
+}
+
+TEST(FramebufferPresentTest, WindowShowsTheWholeFrameAfterFramesThatChangedOnlyTheirSpans) {
+    ASSERT_TRUE(OpenMainWindow("Drobix", {}));
+    SDL_Surface* surface = Testing::GetFramebuffer();
+    ASSERT_NE(surface, nullptr) << "not the framebuffer route";
+    ASSERT_EQ(surface->format->Rmask, 0x00FF0000U);
+
+    std::mt19937 random(11);
+    std::vector<uint16_t> frame(kFramePixels);
+    for (uint16_t& pixel : frame) {
+        pixel = static_cast<uint16_t>(random());
+    }
+    PresentFrame(frame.data(), ChangedSpans{});
+    const SDL_Rect area = Testing::GetScaledArea();
+    // Not a whole factor, so that rows and columns are blended from two.
+    ASSERT_NE(area.w % kFrameWidth, 0) << area.w;
+    for (int present = 0; present < 30; ++present) {
+        // A few rectangles of new pixels, each row's span reaching over the rectangles in it.
+        ChangedSpans spans{};
+        for (int change = 0; change < 3; ++change) {
+            const int left = static_cast<int>(random() % kFrameWidth);
+            const int top = static_cast<int>(random() % kFrameHeight);
+            const int right = std::min(kFrameWidth, left + 1 + static_cast<int>(random() % 90));
+            const int bottom = std::min(kFrameHeight, top + 1 + static_cast<int>(random() % 40));
+            for (int y = top; y < bottom; ++y) {
+                RowSpan& span = spans[static_cast<size_t>(y)];
+                span = span.left == span.right
+                           ? RowSpan{left, right}
+                           : RowSpan{std::min(span.left, left), std::max(span.right, right)};
+                for (int x = left; x < right; ++x) {
+                    frame[static_cast<size_t>(y) * kFrameWidth + x] =
+                        static_cast<uint16_t>(random());
+                }
+            }
+        }
+        PresentFrame(frame.data(), spans);
+        const std::vector<uint32_t> expected = ScaledAfresh(frame, area.w, area.h);
+        for (int y = 0; y < area.h; ++y) {
+            const auto* row = reinterpret_cast<const uint32_t*>(
+                static_cast<const uint8_t*>(surface->pixels) + (area.y + y) * surface->pitch);
+            for (int x = 0; x < area.w; ++x) {
+                ASSERT_EQ(row[area.x + x] & kColourBits,
+                          expected[static_cast<size_t>(y) * area.w + x] & kColourBits)
+                    << "present " << present << " at " << x << "," << y;
+            }
+        }
+    }
+    CloseMainWindow();
+}
+
+}  // namespace
+}  // namespace Drobix::Platform
