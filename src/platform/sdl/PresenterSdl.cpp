@@ -16,6 +16,7 @@
 #include "platform/Presenter.h"
 #include "platform/sdl/PresenterSdl.h"
 #include "platform/sdl/PresenterSdlTesting.h"
+#include "platform/sdl/X11Window.h"
 #include "platform/shared/FrameChanges.h"
 #include "platform/shared/FramePacer.h"
 #include "platform/shared/RowScaler.h"
@@ -67,6 +68,8 @@ public:
 
 SystemPacerClock pacerClock;
 FramePacer pacer(pacerClock);
+// The framebuffer route's way to an X server, when the window is on one.
+Sdl::X11Window x11Window;
 
 struct PresenterState {
     SDL_Window* window = nullptr;
@@ -86,6 +89,8 @@ struct PresenterState {
     bool surfacesLost = false;
     // Framebuffer route: the scaling tables for the surface they were made for.
     SDL_Surface* scaledFor = nullptr;
+    // What the framebuffer route draws into when it sends the pixels to the X server itself.
+    SDL_Surface* ownSurface = nullptr;
     int scaledWidth = 0;
     int scaledHeight = 0;
     SDL_Rect scaledArea{};
@@ -429,8 +434,39 @@ bool TakeWholeWindowRepaint(SDL_Surface* surface) {
     return true;
 }
 
+// The pixels the framebuffer route draws into: a surface of our own, the window's size, when it
+// sends them to the X server itself; SDL's window surface otherwise.
+SDL_Surface* FramebufferSurface() {
+    if (!x11Window.IsAttached()) {
+        return SDL_GetWindowSurface(presenter.window);
+    }
+    int width = 0;
+    int height = 0;
+    SDL_GetWindowSizeInPixels(presenter.window, &width, &height);
+    SDL_Surface*& own = presenter.ownSurface;
+    if (own == nullptr || own->w != width || own->h != height) {
+        SDL_FreeSurface(own);
+        own = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_XRGB8888);
+    }
+    return own;
+}
+
+void SendToWindow(SDL_Surface* surface, bool wholeWindow) {
+    const std::vector<SDL_Rect>& rects = presenter.changedRects;
+    if (x11Window.IsAttached()) {
+        const SDL_Rect all{0, 0, surface->w, surface->h};
+        x11Window.Put(surface, wholeWindow ? std::span<const SDL_Rect>(&all, 1)
+                                           : std::span<const SDL_Rect>(rects));
+    } else if (wholeWindow) {
+        SDL_UpdateWindowSurface(presenter.window);
+    } else if (!rects.empty()) {
+        SDL_UpdateWindowSurfaceRects(presenter.window, rects.data(),
+                                     static_cast<int>(rects.size()));
+    }
+}
+
 void PresentThroughFramebuffer(const uint16_t* frame, const ChangedSpans& changedSpans) {
-    SDL_Surface* surface = SDL_GetWindowSurface(presenter.window);
+    SDL_Surface* surface = FramebufferSurface();
     // A frame not drawn leaves its changes to the next one, which draws everything.
     if (surface == nullptr || surface->format->BytesPerPixel != 4) {
         presenter.frameChanges.Invalidate();
@@ -463,12 +499,7 @@ void PresentThroughFramebuffer(const uint16_t* frame, const ChangedSpans& change
     if (SDL_MUSTLOCK(surface)) {
         SDL_UnlockSurface(surface);
     }
-    if (wholeWindow) {
-        SDL_UpdateWindowSurface(presenter.window);
-    } else if (!presenter.changedRects.empty()) {
-        SDL_UpdateWindowSurfaceRects(presenter.window, presenter.changedRects.data(),
-                                     static_cast<int>(presenter.changedRects.size()));
-    }
+    SendToWindow(surface, wholeWindow);
 }
 
 SDL_Rect DesktopBounds() {
@@ -570,6 +601,9 @@ bool OpenMainWindow(std::string_view title, const IconPixels& icon) {
     SetIcon(icon);
     ShowPointerFor(presenter.mode);
     presenter.route = CreateTextureRoute() ? Route::kTexture : Route::kFramebuffer;
+    if (presenter.route == Route::kFramebuffer) {
+        x11Window.Attach(presenter.window);
+    }
     prctl(PR_SET_TIMERSLACK, kTimerSlackNs);
     if (const char* logPath = std::getenv(kFrameLogVariable)) {
         presenter.frameLog = std::fopen(logPath, "w");
@@ -585,6 +619,8 @@ void CloseMainWindow() {
         return;
     }
     DestroyEnlargedFrame();
+    x11Window.Detach();
+    SDL_FreeSurface(presenter.ownSurface);
     if (presenter.texture != nullptr) {
         SDL_DestroyTexture(presenter.texture);
     }
@@ -656,7 +692,7 @@ SDL_Surface* GetFramebuffer() {
     if (presenter.window == nullptr || presenter.route != Route::kFramebuffer) {
         return nullptr;
     }
-    return SDL_GetWindowSurface(presenter.window);
+    return FramebufferSurface();
 }
 
 SDL_Rect GetScaledArea() {

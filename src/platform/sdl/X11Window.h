@@ -1,0 +1,49 @@
+#pragma once
+
+#include <SDL.h>
+
+#include <span>
+
+// Xlib's own types, declared here so that its macros stay out of the files that use this.
+struct _XDisplay;
+struct _XGC;
+struct _XImage;
+
+namespace Drobix::Platform::Sdl {
+
+// Sends a window's pixels to the X server with XPutImage on SDL's own connection. SDL's window
+// surface does the same through shared memory but waits for the server after every frame (a
+// round trip, and a wake of the program, per frame); XPutImage copies the pixels into the
+// connection, so nothing has to wait for the server to have read them.
+class X11Window {
+public:
+    X11Window() = default;
+    X11Window(const X11Window&) = delete;
+    X11Window& operator=(const X11Window&) = delete;
+    ~X11Window() { Detach(); }
+
+    // True when the window is an X11 window whose visual takes 0x00RRGGBB pixels as they are;
+    // false otherwise (then SDL's window surface is the way).
+    bool Attach(SDL_Window* window);
+    void Detach();
+    bool IsAttached() const { return display_ != nullptr; }
+
+    // Sends the rectangles of pixels (0x00RRGGBB, the window's size) to the same places of the
+    // window.
+    void Put(SDL_Surface* pixels, std::span<const SDL_Rect> rects);
+
+private:
+    void ForgetImage();
+
+    ::_XDisplay* display_ = nullptr;
+    unsigned long window_ = 0;
+    ::_XGC* gc_ = nullptr;
+    // Xlib's Visual, which has no name to declare it by.
+    void* visual_ = nullptr;
+    int depth_ = 0;
+    // An image header over the pixels last sent, kept while they stay the same.
+    ::_XImage* image_ = nullptr;
+    SDL_Surface* imageOf_ = nullptr;
+};
+
+}  // namespace Drobix::Platform::Sdl
