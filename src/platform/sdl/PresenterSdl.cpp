@@ -702,4 +702,12 @@ SDL_Rect GetScaledArea() {
     return presenter.scaledArea;
 }
 
+std::vector<uint32_t> ReadWindowFromServer() {
+    const SDL_Surface* surface = presenter.ownSurface;
+    if (surface == nullptr) {
+        return {};
+    }
+    return x11Window.ReadBack(surface->w, surface->h);
+}
+
 }  // namespace Drobix::Platform::Sdl::Testing

@@ -4,11 +4,17 @@
 
 #include <SDL.h>
 
+#include <cstdint>
+#include <vector>
+
 namespace Drobix::Platform::Sdl::Testing {
 
 // The window's framebuffer as the last present left it (null on the texture route or with no
 // window), and where in it the frame is shown.
 SDL_Surface* GetFramebuffer();
 SDL_Rect GetScaledArea();
+// The window's pixels as the X server holds them, 0x00RRGGBB by rows of the framebuffer's width;
+// none when the framebuffer route does not send them to an X server itself.
+std::vector<uint32_t> ReadWindowFromServer();
 
 }  // namespace Drobix::Platform::Sdl::Testing

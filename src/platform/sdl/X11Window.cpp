@@ -93,4 +93,26 @@ void X11Window::Put(SDL_Surface* pixels, std::span<const SDL_Rect> rects) {
     XFlush(display_);
 }
 
+std::vector<uint32_t> X11Window::ReadBack(int width, int height) const {
+    std::vector<uint32_t> pixels;
+    if (display_ == nullptr || width <= 0 || height <= 0) {
+        return pixels;
+    }
+    XSync(display_, False);
+    XImage* image = XGetImage(display_, window_, 0, 0, static_cast<unsigned>(width),
+                              static_cast<unsigned>(height), AllPlanes, ZPixmap);
+    if (image == nullptr) {
+        return pixels;
+    }
+    pixels.resize(static_cast<size_t>(width) * static_cast<size_t>(height));
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            pixels[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)] =
+                static_cast<uint32_t>(XGetPixel(image, x, y) & 0x00FFFFFFUL);
+        }
+    }
+    XDestroyImage(image);
+    return pixels;
+}
+
 }  // namespace Drobix::Platform::Sdl

@@ -2,7 +2,9 @@
 
 #include <SDL.h>
 
+#include <cstdint>
 #include <span>
+#include <vector>
 
 // Xlib's own types, declared here so that its macros stay out of the files that use this.
 struct _XDisplay;
@@ -31,6 +33,10 @@ public:
     // Sends the rectangles of pixels (0x00RRGGBB, the window's size) to the same places of the
     // window.
     void Put(SDL_Surface* pixels, std::span<const SDL_Rect> rects);
+
+    // The window's pixels as the server holds them, 0x00RRGGBB by rows (none when not attached
+    // or the server will not tell): for tests.
+    std::vector<uint32_t> ReadBack(int width, int height) const;
 
 private:
     void ForgetImage();
