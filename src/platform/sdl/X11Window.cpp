@@ -11,9 +11,60 @@ namespace {
 constexpr unsigned long kRedMask = 0x00FF0000UL;
 constexpr unsigned long kGreenMask = 0x0000FF00UL;
 constexpr unsigned long kBlueMask = 0x000000FFUL;
+constexpr unsigned long kColourBits = 0x00FFFFFFUL;
 constexpr int kPixelBits = 32;
 
 }  // namespace
+
+struct X11Window::Connection {
+    Display* display = nullptr;
+    Window window = 0;
+    GC gc = nullptr;
+    Visual* visual = nullptr;
+    int depth = 0;
+    // An image header over the pixels last sent, kept while they stay the same.
+    XImage* image = nullptr;
+    SDL_Surface* imageOf = nullptr;
+
+    ~Connection() {
+        ForgetImage();
+        XFreeGC(display, gc);
+    }
+
+    void ForgetImage() {
+        if (image != nullptr) {
+            // The pixels are the surface's, not the image's to free.
+            image->data = nullptr;
+            XDestroyImage(image);
+        }
+        image = nullptr;
+        imageOf = nullptr;
+    }
+
+    // An image header over the surface's pixels, made again when they moved or changed size.
+    XImage* ImageOf(SDL_Surface* pixels) {
+        if (image != nullptr && imageOf == pixels && image->data == pixels->pixels &&
+            image->width == pixels->w && image->height == pixels->h &&
+            image->bytes_per_line == pixels->pitch) {
+            return image;
+        }
+        ForgetImage();
+        image = XCreateImage(display, visual, static_cast<unsigned>(depth), ZPixmap, 0,
+                             static_cast<char*>(pixels->pixels), static_cast<unsigned>(pixels->w),
+                             static_cast<unsigned>(pixels->h), kPixelBits, pixels->pitch);
+        if (image != nullptr) {
+            // The pixels are words in this processor's byte order; Xlib swaps them if the
+            // server's differs.
+            image->byte_order = SDL_BYTEORDER == SDL_LIL_ENDIAN ? LSBFirst : MSBFirst;
+            imageOf = pixels;
+        }
+        return image;
+    }
+};
+
+X11Window::X11Window() = default;
+
+X11Window::~X11Window() = default;
 
 bool X11Window::Attach(SDL_Window* window) {
     Detach();
@@ -35,72 +86,47 @@ bool X11Window::Attach(SDL_Window* window) {
     if (!takesOurPixels) {
         return false;
     }
-    gc_ = XCreateGC(display, info.info.x11.window, 0, nullptr);
-    if (gc_ == nullptr) {
+    GC gc = XCreateGC(display, info.info.x11.window, 0, nullptr);
+    if (gc == nullptr) {
         return false;
     }
-    display_ = display;
-    window_ = info.info.x11.window;
-    visual_ = attributes.visual;
-    depth_ = attributes.depth;
+    connection_ = std::make_unique<Connection>();
+    connection_->display = display;
+    connection_->window = info.info.x11.window;
+    connection_->gc = gc;
+    connection_->visual = attributes.visual;
+    connection_->depth = attributes.depth;
     return true;
 }
 
 void X11Window::Detach() {
-    ForgetImage();
-    if (display_ != nullptr && gc_ != nullptr) {
-        XFreeGC(display_, gc_);
-    }
-    display_ = nullptr;
-    gc_ = nullptr;
-    window_ = 0;
-    visual_ = nullptr;
-}
-
-void X11Window::ForgetImage() {
-    if (image_ != nullptr) {
-        // The pixels are the surface's, not the image's to free.
-        image_->data = nullptr;
-        XDestroyImage(image_);
-    }
-    image_ = nullptr;
-    imageOf_ = nullptr;
+    connection_.reset();
 }
 
 void X11Window::Put(SDL_Surface* pixels, std::span<const SDL_Rect> rects) {
-    if (display_ == nullptr || pixels == nullptr || rects.empty()) {
+    if (connection_ == nullptr || pixels == nullptr || rects.empty()) {
         return;
     }
-    if (imageOf_ != pixels || image_->data != pixels->pixels || image_->width != pixels->w ||
-        image_->height != pixels->h || image_->bytes_per_line != pixels->pitch) {
-        ForgetImage();
-        image_ = XCreateImage(display_, static_cast<Visual*>(visual_),
-                              static_cast<unsigned>(depth_), ZPixmap, 0,
-                              static_cast<char*>(pixels->pixels), static_cast<unsigned>(pixels->w),
-                              static_cast<unsigned>(pixels->h), kPixelBits, pixels->pitch);
-        if (image_ == nullptr) {
-            return;
-        }
-        // The pixels are words in this processor's byte order; Xlib swaps them if the server's
-        // differs.
-        image_->byte_order = SDL_BYTEORDER == SDL_LIL_ENDIAN ? LSBFirst : MSBFirst;
-        imageOf_ = pixels;
+    XImage* image = connection_->ImageOf(pixels);
+    if (image == nullptr) {
+        return;
     }
     for (const SDL_Rect& rect : rects) {
-        XPutImage(display_, window_, gc_, image_, rect.x, rect.y, rect.x, rect.y,
-                  static_cast<unsigned>(rect.w), static_cast<unsigned>(rect.h));
+        XPutImage(connection_->display, connection_->window, connection_->gc, image, rect.x, rect.y,
+                  rect.x, rect.y, static_cast<unsigned>(rect.w), static_cast<unsigned>(rect.h));
     }
-    XFlush(display_);
+    XFlush(connection_->display);
 }
 
 std::vector<uint32_t> X11Window::ReadBack(int width, int height) const {
     std::vector<uint32_t> pixels;
-    if (display_ == nullptr || width <= 0 || height <= 0) {
+    if (connection_ == nullptr || width <= 0 || height <= 0) {
         return pixels;
     }
-    XSync(display_, False);
-    XImage* image = XGetImage(display_, window_, 0, 0, static_cast<unsigned>(width),
-                              static_cast<unsigned>(height), AllPlanes, ZPixmap);
+    XSync(connection_->display, False);
+    XImage* image =
+        XGetImage(connection_->display, connection_->window, 0, 0, static_cast<unsigned>(width),
+                  static_cast<unsigned>(height), AllPlanes, ZPixmap);
     if (image == nullptr) {
         return pixels;
     }
@@ -108,7 +134,7 @@ std::vector<uint32_t> X11Window::ReadBack(int width, int height) const {
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             pixels[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)] =
-                static_cast<uint32_t>(XGetPixel(image, x, y) & 0x00FFFFFFUL);
+                static_cast<uint32_t>(XGetPixel(image, x, y) & kColourBits);
         }
     }
     XDestroyImage(image);

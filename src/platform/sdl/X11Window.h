@@ -3,13 +3,9 @@
 #include <SDL.h>
 
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <vector>
-
-// Xlib's own types, declared here so that its macros stay out of the files that use this.
-struct _XDisplay;
-struct _XGC;
-struct _XImage;
 
 namespace Drobix::Platform::Sdl {
 
@@ -19,16 +15,16 @@ namespace Drobix::Platform::Sdl {
 // connection, so nothing has to wait for the server to have read them.
 class X11Window {
 public:
-    X11Window() = default;
+    X11Window();
     X11Window(const X11Window&) = delete;
     X11Window& operator=(const X11Window&) = delete;
-    ~X11Window() { Detach(); }
+    ~X11Window();
 
     // True when the window is an X11 window whose visual takes 0x00RRGGBB pixels as they are;
     // false otherwise (then SDL's window surface is the way).
     bool Attach(SDL_Window* window);
     void Detach();
-    bool IsAttached() const { return display_ != nullptr; }
+    bool IsAttached() const { return connection_ != nullptr; }
 
     // Sends the rectangles of pixels (0x00RRGGBB, the window's size) to the same places of the
     // window.
@@ -39,17 +35,10 @@ public:
     std::vector<uint32_t> ReadBack(int width, int height) const;
 
 private:
-    void ForgetImage();
+    // Xlib's part, kept out of this header so that its macros stay out of the files using it.
+    struct Connection;
 
-    ::_XDisplay* display_ = nullptr;
-    unsigned long window_ = 0;
-    ::_XGC* gc_ = nullptr;
-    // Xlib's Visual, which has no name to declare it by.
-    void* visual_ = nullptr;
-    int depth_ = 0;
-    // An image header over the pixels last sent, kept while they stay the same.
-    ::_XImage* image_ = nullptr;
-    SDL_Surface* imageOf_ = nullptr;
+    std::unique_ptr<Connection> connection_;
 };
 
 }  // namespace Drobix::Platform::Sdl

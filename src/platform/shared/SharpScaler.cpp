@@ -84,21 +84,21 @@ std::pair<int, int> SharpScaler::SourceColumns(int first, int last) const {
             columns_[static_cast<size_t>(last) - 1].second + 1};
 }
 
-void SharpScaler::ScaleRow(const uint32_t* source, uint32_t* target, int first, int last) const {
-    const int begin = std::max(first, 0);
-    const int end = std::min(last, GetTargetWidth());
-    if (begin < end) {
-        ScaleColumns(source, columns_.data() + begin, target + begin, end - begin);
-    }
-}
-
-// Both loops are written for the compiler to vectorise: no branch (a weight of 0 blends to the
+// Written for the compiler to vectorise, as BlendRows is: no branch (a weight of 0 blends to the
 // first pixel exactly) and no aliasing.
 [[gnu::target_clones("avx2", "default")]] void SharpScaler::ScaleColumns(
     const uint32_t* __restrict source, const Taps* __restrict taps, uint32_t* __restrict target,
     int count) {
     for (int x = 0; x < count; ++x) {
         target[x] = Blend(source[taps[x].first], source[taps[x].second], taps[x].weight);
+    }
+}
+
+void SharpScaler::ScaleRow(const uint32_t* source, uint32_t* target, int first, int last) const {
+    const int begin = std::max(first, 0);
+    const int end = std::min(last, GetTargetWidth());
+    if (begin < end) {
+        ScaleColumns(source, columns_.data() + begin, target + begin, end - begin);
     }
 }
 
