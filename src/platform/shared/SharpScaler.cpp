@@ -55,6 +55,25 @@ uint32_t Blend(uint32_t first, uint32_t second, uint32_t weight) {
     return kOpaque | redBlue | green;
 }
 
+// The two loops are written for the compiler to vectorise, and made for AVX2 too: no branch (a
+// weight of 0 blends to the first pixel exactly) and no aliasing.
+[[gnu::target_clones("avx2", "default")]] void ScaleColumns(
+    const uint32_t* __restrict source, const SharpScaler::Taps* __restrict taps,
+    uint32_t* __restrict target, int count) {
+    for (int x = 0; x < count; ++x) {
+        target[x] = Blend(source[taps[x].first], source[taps[x].second], taps[x].weight);
+    }
+}
+
+[[gnu::target_clones("avx2", "default")]] void BlendPixels(const uint32_t* __restrict first,
+                                                           const uint32_t* __restrict second,
+                                                           uint32_t weight,
+                                                           uint32_t* __restrict target, int width) {
+    for (int x = 0; x < width; ++x) {
+        target[x] = Blend(first[x], second[x], weight);
+    }
+}
+
 }  // namespace
 
 void SharpScaler::Prepare(int sourceWidth, int sourceHeight, int targetWidth, int targetHeight) {
@@ -84,16 +103,6 @@ std::pair<int, int> SharpScaler::SourceColumns(int first, int last) const {
             columns_[static_cast<size_t>(last) - 1].second + 1};
 }
 
-// Written for the compiler to vectorise, as BlendRows is: no branch (a weight of 0 blends to the
-// first pixel exactly) and no aliasing.
-[[gnu::target_clones("avx2", "default")]] void SharpScaler::ScaleColumns(
-    const uint32_t* __restrict source, const Taps* __restrict taps, uint32_t* __restrict target,
-    int count) {
-    for (int x = 0; x < count; ++x) {
-        target[x] = Blend(source[taps[x].first], source[taps[x].second], taps[x].weight);
-    }
-}
-
 void SharpScaler::ScaleRow(const uint32_t* source, uint32_t* target, int first, int last) const {
     const int begin = std::max(first, 0);
     const int end = std::min(last, GetTargetWidth());
@@ -102,12 +111,9 @@ void SharpScaler::ScaleRow(const uint32_t* source, uint32_t* target, int first, 
     }
 }
 
-[[gnu::target_clones("avx2", "default")]] void SharpScaler::BlendRows(
-    const uint32_t* __restrict first, const uint32_t* __restrict second, uint32_t weight,
-    uint32_t* __restrict target, int width) {
-    for (int x = 0; x < width; ++x) {
-        target[x] = Blend(first[x], second[x], weight);
-    }
+void SharpScaler::BlendRows(const uint32_t* first, const uint32_t* second, uint32_t weight,
+                            uint32_t* target, int width) {
+    BlendPixels(first, second, weight, target, width);
 }
 
 }  // namespace Drobix::Platform

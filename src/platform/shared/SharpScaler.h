@@ -40,8 +40,6 @@ public:
                           uint32_t* target, int width);
 
 private:
-    static void ScaleColumns(const uint32_t* source, const Taps* taps, uint32_t* target, int count);
-
     std::vector<Taps> columns_;
     std::vector<Taps> rows_;
 };
