@@ -15,6 +15,12 @@ namespace Drobix::Platform {
 constexpr int kFrameWidth = 800;
 constexpr int kFrameHeight = 600;
 constexpr int kFramePixels = kFrameWidth * kFrameHeight;
+// A converted frame (1.9 MB) is more than a processor core's cache holds, and writing it out to
+// memory and reading it back costs more than converting it; so the frame is converted a band of
+// rows at a time into one buffer that stays in the cache, each band handed on as it is done.
+constexpr int kConversionBandRows = 40;
+constexpr int kConversionBandPixels = kConversionBandRows * kFrameWidth;
+static_assert(kFrameHeight % kConversionBandRows == 0);
 
 // The columns [left, right) of a frame row that may differ from the frame presented before;
 // the row is the same where the span is empty (left == right).

@@ -80,6 +80,8 @@ struct PresenterState {
     std::FILE* frameLog = nullptr;
     SDL_Renderer* renderer = nullptr;
     SDL_Texture* texture = nullptr;
+    // Texture route: the band of the frame being converted, on its way to the texture.
+    std::vector<uint32_t> convertedBand;
     // Texture route at a broken scale: the frame enlarged by the whole factor, which the GPU
     // then scales smoothly into the window; none at a whole factor.
     SDL_Texture* enlarged = nullptr;
@@ -182,19 +184,25 @@ bool SystemOffersGpu() {
     return false;
 }
 
+// Tests only: the texture route through SDL's software renderer, where no GPU is.
+bool softwareTextureRoute = false;
+
 bool CreateTextureRoute() {
-    if (!SystemOffersGpu()) {
+    if (!softwareTextureRoute && !SystemOffersGpu()) {
         return false;
     }
-    presenter.renderer = SDL_CreateRenderer(presenter.window, -1,
-                                            SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
+    presenter.renderer = SDL_CreateRenderer(
+        presenter.window, -1,
+        softwareTextureRoute ? SDL_RENDERER_SOFTWARE
+                             : SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
     if (presenter.renderer == nullptr) {
         return false;
     }
     SDL_RendererInfo info{};
     const bool usable = SDL_GetRendererInfo(presenter.renderer, &info) == 0 &&
-                        (info.flags & SDL_RENDERER_ACCELERATED) != 0 &&
-                        !(std::strncmp(info.name, "opengl", 6) == 0 && IsEmulatedOpenGl());
+                        (softwareTextureRoute ||
+                         ((info.flags & SDL_RENDERER_ACCELERATED) != 0 &&
+                          !(std::strncmp(info.name, "opengl", 6) == 0 && IsEmulatedOpenGl())));
     if (usable) {
         SDL_RenderSetLogicalSize(presenter.renderer, kFrameWidth, kFrameHeight);
         presenter.texture = CreateFrameTexture();
@@ -276,6 +284,24 @@ SDL_Texture* EnlargedFrame() {
     return presenter.enlarged;
 }
 
+// The frame converted into the texture band by band; false when the texture took no pixels.
+bool UploadFrame(const uint16_t* frame) {
+    if (presenter.texture == nullptr) {
+        return false;
+    }
+    presenter.convertedBand.resize(kConversionBandPixels);
+    for (int top = 0; top < kFrameHeight; top += kConversionBandRows) {
+        ConvertRgb565ToXrgb8888(frame + static_cast<size_t>(top) * kFrameWidth,
+                                presenter.convertedBand.data(), kConversionBandPixels);
+        const SDL_Rect band{0, top, kFrameWidth, kConversionBandRows};
+        if (SDL_UpdateTexture(presenter.texture, &band, presenter.convertedBand.data(),
+                              kFrameWidth * static_cast<int>(sizeof(uint32_t))) != 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
 void PresentThroughTexture(const uint16_t* frame) {
     if (presenter.texturesReset) {
         presenter.texturesReset = false;
@@ -283,19 +309,9 @@ void PresentThroughTexture(const uint16_t* frame) {
         SDL_DestroyTexture(presenter.texture);
         presenter.texture = CreateFrameTexture();
     }
-    void* pixels = nullptr;
-    int pitch = 0;
-    if (presenter.texture == nullptr ||
-        SDL_LockTexture(presenter.texture, nullptr, &pixels, &pitch) != 0) {
+    if (!UploadFrame(frame)) {
         return;
     }
-    auto* target = static_cast<uint8_t*>(pixels);
-    for (int y = 0; y < kFrameHeight; ++y) {
-        ConvertRgb565ToXrgb8888(
-            frame + static_cast<size_t>(y) * kFrameWidth,
-            reinterpret_cast<uint32_t*>(target + static_cast<size_t>(y) * pitch), kFrameWidth);
-    }
-    SDL_UnlockTexture(presenter.texture);
     SDL_Texture* shown = EnlargedFrame();
     SDL_SetRenderDrawColor(presenter.renderer, 0, 0, 0, 255);
     SDL_RenderClear(presenter.renderer);
@@ -690,6 +706,17 @@ void SwitchWindowMode() {
 }  // namespace Drobix::Platform::Sdl
 
 namespace Drobix::Platform::Sdl::Testing {
+
+void UseSoftwareTextureRoute(bool use) {
+    softwareTextureRoute = use;
+}
+
+SDL_Surface* GetTextureRouteSurface() {
+    if (presenter.window == nullptr || presenter.route != Route::kTexture) {
+        return nullptr;
+    }
+    return SDL_GetWindowSurface(presenter.window);
+}
 
 SDL_Surface* GetFramebuffer() {
     if (presenter.window == nullptr || presenter.route != Route::kFramebuffer) {

@@ -12,6 +12,10 @@ namespace Drobix::Platform::Sdl::Testing {
 // The window's framebuffer as the last present left it (null on the texture route or with no
 // window), and where in it the frame is shown.
 SDL_Surface* GetFramebuffer();
+// Windows opened from now on take the texture route through SDL's software renderer (or, with
+// false, decide their route as the game does), which shows the frame in the window's surface.
+void UseSoftwareTextureRoute(bool use);
+SDL_Surface* GetTextureRouteSurface();
 SDL_Rect GetScaledArea();
 // The window's pixels as the X server holds them, 0x00RRGGBB by rows of the framebuffer's width;
 // none when the framebuffer route does not send them to an X server itself.

@@ -23,54 +23,61 @@ void ConvertScalar(const uint16_t* source, uint32_t* target, int first, int coun
 }
 
 #if defined(__x86_64__)
-// Sixteen pixels at a time: the channels are widened in 16-bit lanes, then the lanes
-// (green << 8 | blue) and (0xFF << 8 | red) are interleaved into 32-bit pixels. The frame is
-// large enough that the wider vectors of newer processors pay off, so they are used where present.
+// Bit replication as a multiply-high of a channel left in its place: red (0xF800) times 264 gives
+// red << 3 | red >> 2, green (0x07E0) times 8320 gives green << 2 | green >> 4, and blue moved to
+// the top bits times 264 gives it like red. Multiplies run beside the shuffles, which are what the
+// conversion is otherwise bound by.
+constexpr short kRedMask = static_cast<short>(0xF800);
+constexpr short kGreenMask = 0x07E0;
+constexpr short kFiveBitFactor = 264;
+constexpr short kSixBitFactor = 8320;
+constexpr short kOpaqueHigh = static_cast<short>(0xFF00);
+constexpr int kBlueToTop = 11;
+
+// Sixteen pixels at a time: the lanes (green << 8 | blue) and (0xFF << 8 | red) are interleaved
+// into 32-bit pixels. Interleaving works within 128-bit halves, so the source's middle quarters
+// are swapped first, which leaves the pixels in order.
 __attribute__((target("avx2"))) int ConvertAvx2(const uint16_t* source, uint32_t* target,
                                                 int count) {
     constexpr int kLane = 16;
-    const __m256i greenMask = _mm256_set1_epi16(0x3F);
-    const __m256i blueMask = _mm256_set1_epi16(0x1F);
-    const __m256i opaque = _mm256_set1_epi16(static_cast<short>(0xFF00));
+    constexpr int kMiddleQuartersSwapped = 0xD8;
+    const __m256i redMask = _mm256_set1_epi16(kRedMask);
+    const __m256i greenMask = _mm256_set1_epi16(kGreenMask);
+    const __m256i fiveBits = _mm256_set1_epi16(kFiveBitFactor);
+    const __m256i sixBits = _mm256_set1_epi16(kSixBitFactor);
+    const __m256i opaque = _mm256_set1_epi16(kOpaqueHigh);
     int i = 0;
     for (; i + kLane <= count; i += kLane) {
-        const __m256i pixels = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(source + i));
-        const __m256i red = _mm256_srli_epi16(pixels, 11);
-        const __m256i green = _mm256_and_si256(_mm256_srli_epi16(pixels, 5), greenMask);
-        const __m256i blue = _mm256_and_si256(pixels, blueMask);
-        const __m256i red8 = _mm256_or_si256(_mm256_slli_epi16(red, 3), _mm256_srli_epi16(red, 2));
-        const __m256i green8 =
-            _mm256_or_si256(_mm256_slli_epi16(green, 2), _mm256_srli_epi16(green, 4));
-        const __m256i blue8 =
-            _mm256_or_si256(_mm256_slli_epi16(blue, 3), _mm256_srli_epi16(blue, 2));
-        const __m256i low = _mm256_or_si256(_mm256_slli_epi16(green8, 8), blue8);
-        const __m256i high = _mm256_or_si256(red8, opaque);
-        // Unpacking works within 128-bit halves; the permutes put the pixels back in order.
-        const __m256i first = _mm256_unpacklo_epi16(low, high);
-        const __m256i second = _mm256_unpackhi_epi16(low, high);
+        const __m256i pixels = _mm256_permute4x64_epi64(
+            _mm256_loadu_si256(reinterpret_cast<const __m256i*>(source + i)),
+            kMiddleQuartersSwapped);
+        const __m256i red = _mm256_mulhi_epu16(_mm256_and_si256(pixels, redMask), fiveBits);
+        const __m256i green = _mm256_mulhi_epu16(_mm256_and_si256(pixels, greenMask), sixBits);
+        const __m256i blue = _mm256_mulhi_epu16(_mm256_slli_epi16(pixels, kBlueToTop), fiveBits);
+        const __m256i low = _mm256_or_si256(_mm256_slli_epi16(green, 8), blue);
+        const __m256i high = _mm256_or_si256(red, opaque);
         auto* out = reinterpret_cast<__m256i*>(target + i);
-        _mm256_storeu_si256(out, _mm256_permute2x128_si256(first, second, 0x20));
-        _mm256_storeu_si256(out + 1, _mm256_permute2x128_si256(first, second, 0x31));
+        _mm256_storeu_si256(out, _mm256_unpacklo_epi16(low, high));
+        _mm256_storeu_si256(out + 1, _mm256_unpackhi_epi16(low, high));
     }
     return i;
 }
 
 int ConvertSse2(const uint16_t* source, uint32_t* target, int count) {
     constexpr int kLane = 8;
-    const __m128i greenMask = _mm_set1_epi16(0x3F);
-    const __m128i blueMask = _mm_set1_epi16(0x1F);
-    const __m128i opaque = _mm_set1_epi16(static_cast<short>(0xFF00));
+    const __m128i redMask = _mm_set1_epi16(kRedMask);
+    const __m128i greenMask = _mm_set1_epi16(kGreenMask);
+    const __m128i fiveBits = _mm_set1_epi16(kFiveBitFactor);
+    const __m128i sixBits = _mm_set1_epi16(kSixBitFactor);
+    const __m128i opaque = _mm_set1_epi16(kOpaqueHigh);
     int i = 0;
     for (; i + kLane <= count; i += kLane) {
         const __m128i pixels = _mm_loadu_si128(reinterpret_cast<const __m128i*>(source + i));
-        const __m128i red = _mm_srli_epi16(pixels, 11);
-        const __m128i green = _mm_and_si128(_mm_srli_epi16(pixels, 5), greenMask);
-        const __m128i blue = _mm_and_si128(pixels, blueMask);
-        const __m128i red8 = _mm_or_si128(_mm_slli_epi16(red, 3), _mm_srli_epi16(red, 2));
-        const __m128i green8 = _mm_or_si128(_mm_slli_epi16(green, 2), _mm_srli_epi16(green, 4));
-        const __m128i blue8 = _mm_or_si128(_mm_slli_epi16(blue, 3), _mm_srli_epi16(blue, 2));
-        const __m128i low = _mm_or_si128(_mm_slli_epi16(green8, 8), blue8);
-        const __m128i high = _mm_or_si128(red8, opaque);
+        const __m128i red = _mm_mulhi_epu16(_mm_and_si128(pixels, redMask), fiveBits);
+        const __m128i green = _mm_mulhi_epu16(_mm_and_si128(pixels, greenMask), sixBits);
+        const __m128i blue = _mm_mulhi_epu16(_mm_slli_epi16(pixels, kBlueToTop), fiveBits);
+        const __m128i low = _mm_or_si128(_mm_slli_epi16(green, 8), blue);
+        const __m128i high = _mm_or_si128(red, opaque);
         auto* out = reinterpret_cast<__m128i*>(target + i);
         _mm_storeu_si128(out, _mm_unpacklo_epi16(low, high));
         _mm_storeu_si128(out + 1, _mm_unpackhi_epi16(low, high));
