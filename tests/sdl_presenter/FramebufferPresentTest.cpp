@@ -1,7 +1,8 @@
 // The framebuffer route redraws, for each frame, only the window rows and columns that the
 // frame's changed spans reach: after many frames that each change a few places, the window must
 // show exactly what scaling the whole frame afresh shows. Run on SDL's dummy driver, and on a
-// virtual X server, where the pixels are also read back from the server.
+// virtual X server, where the pixels are also read back from the server, sent both through
+// memory shared with it and through the connection.
 #include <SDL.h>
 #include <gtest/gtest.h>
 
@@ -43,7 +44,16 @@ std::vector<uint32_t> ScaledAfresh(const std::vector<uint16_t>& frame, int width
     return scaled;
 }
 
-TEST(FramebufferPresentTest, WindowShowsTheWholeFrameAfterFramesThatChangedOnlyTheirSpans) {
+class FramebufferPresentTest : public ::testing::TestWithParam<bool> {
+protected:
+    void SetUp() override { Testing::ShareMemoryWithServer(GetParam()); }
+    void TearDown() override {
+        CloseMainWindow();
+        Testing::ShareMemoryWithServer(true);
+    }
+};
+
+TEST_P(FramebufferPresentTest, WindowShowsTheWholeFrameAfterFramesThatChangedOnlyTheirSpans) {
     ASSERT_TRUE(OpenMainWindow("Drobix", {}));
     SDL_Surface* surface = Testing::GetFramebuffer();
     ASSERT_NE(surface, nullptr) << "not the framebuffer route";
@@ -103,9 +113,14 @@ TEST(FramebufferPresentTest, WindowShowsTheWholeFrameAfterFramesThatChangedOnlyT
     // Under an X server (DROBIX_EXPECT_X11), every present was read back from it.
     if (std::getenv("DROBIX_EXPECT_X11") != nullptr) {
         EXPECT_EQ(servedPresents, 30);
+        EXPECT_EQ(Testing::SendsThroughSharedMemory(), GetParam());
     }
-    CloseMainWindow();
 }
+
+INSTANTIATE_TEST_SUITE_P(SharedOrCopied, FramebufferPresentTest, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                             return info.param ? "SharedMemory" : "Connection";
+                         });
 
 }  // namespace
 }  // namespace Drobix::Platform

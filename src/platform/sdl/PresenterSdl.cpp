@@ -94,8 +94,6 @@ struct PresenterState {
     bool surfacesLost = false;
     // Framebuffer route: the scaling tables for the surface they were made for.
     SDL_Surface* scaledFor = nullptr;
-    // What the framebuffer route draws into when it sends the pixels to the X server itself.
-    SDL_Surface* ownSurface = nullptr;
     int scaledWidth = 0;
     int scaledHeight = 0;
     SDL_Rect scaledArea{};
@@ -186,6 +184,8 @@ bool SystemOffersGpu() {
 
 // Tests only: the texture route through SDL's software renderer, where no GPU is.
 bool softwareTextureRoute = false;
+// Tests only: false sends the framebuffer route's pixels through the X connection itself.
+bool shareMemoryWithServer = true;
 
 bool CreateTextureRoute() {
     if (!softwareTextureRoute && !SystemOffersGpu()) {
@@ -453,8 +453,8 @@ bool TakeWholeWindowRepaint(SDL_Surface* surface) {
     return true;
 }
 
-// The pixels the framebuffer route draws into: a surface of our own, the window's size, when it
-// sends them to the X server itself; SDL's window surface otherwise.
+// The pixels the framebuffer route draws into: the X11 window's own, when it sends them to the X
+// server itself; SDL's window surface otherwise.
 SDL_Surface* FramebufferSurface() {
     if (!x11Window.IsAttached()) {
         return SDL_GetWindowSurface(presenter.window);
@@ -462,20 +462,15 @@ SDL_Surface* FramebufferSurface() {
     int width = 0;
     int height = 0;
     SDL_GetWindowSizeInPixels(presenter.window, &width, &height);
-    SDL_Surface*& own = presenter.ownSurface;
-    if (own == nullptr || own->w != width || own->h != height) {
-        SDL_FreeSurface(own);
-        own = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_XRGB8888);
-    }
-    return own;
+    return x11Window.Pixels(width, height);
 }
 
 void SendToWindow(SDL_Surface* surface, bool wholeWindow) {
     const std::vector<SDL_Rect>& rects = presenter.changedRects;
     if (x11Window.IsAttached()) {
         const SDL_Rect all{0, 0, surface->w, surface->h};
-        x11Window.Put(surface, wholeWindow ? std::span<const SDL_Rect>(&all, 1)
-                                           : std::span<const SDL_Rect>(rects));
+        x11Window.Put(wholeWindow ? std::span<const SDL_Rect>(&all, 1)
+                                  : std::span<const SDL_Rect>(rects));
     } else if (wholeWindow) {
         SDL_UpdateWindowSurface(presenter.window);
     } else if (!rects.empty()) {
@@ -621,7 +616,7 @@ bool OpenMainWindow(std::string_view title, const IconPixels& icon) {
     ShowPointerFor(presenter.mode);
     presenter.route = CreateTextureRoute() ? Route::kTexture : Route::kFramebuffer;
     if (presenter.route == Route::kFramebuffer) {
-        x11Window.Attach(presenter.window);
+        x11Window.Attach(presenter.window, shareMemoryWithServer);
     }
     prctl(PR_SET_TIMERSLACK, kTimerSlackNs);
     if (const char* logPath = std::getenv(kFrameLogVariable)) {
@@ -639,7 +634,6 @@ void CloseMainWindow() {
     }
     DestroyEnlargedFrame();
     x11Window.Detach();
-    SDL_FreeSurface(presenter.ownSurface);
     if (presenter.texture != nullptr) {
         SDL_DestroyTexture(presenter.texture);
     }
@@ -730,11 +724,21 @@ SDL_Rect GetScaledArea() {
 }
 
 std::vector<uint32_t> ReadWindowFromServer() {
-    const SDL_Surface* surface = presenter.ownSurface;
-    if (surface == nullptr) {
+    if (presenter.window == nullptr || !x11Window.IsAttached()) {
         return {};
     }
-    return x11Window.ReadBack(surface->w, surface->h);
+    int width = 0;
+    int height = 0;
+    SDL_GetWindowSizeInPixels(presenter.window, &width, &height);
+    return x11Window.ReadBack(width, height);
+}
+
+void ShareMemoryWithServer(bool share) {
+    shareMemoryWithServer = share;
+}
+
+bool SendsThroughSharedMemory() {
+    return x11Window.SharesMemory();
 }
 
 }  // namespace Drobix::Platform::Sdl::Testing

@@ -20,5 +20,10 @@ SDL_Rect GetScaledArea();
 // The window's pixels as the X server holds them, 0x00RRGGBB by rows of the framebuffer's width;
 // none when the framebuffer route does not send them to an X server itself.
 std::vector<uint32_t> ReadWindowFromServer();
+// Windows opened from now on share the framebuffer route's pixels with the X server where it
+// can (true, as the game does) or send them through the connection (false).
+void ShareMemoryWithServer(bool share);
+// Whether the framebuffer route shares its pixels with the X server.
+bool SendsThroughSharedMemory();
 
 }  // namespace Drobix::Platform::Sdl::Testing

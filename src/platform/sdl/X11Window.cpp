@@ -3,6 +3,9 @@
 #include <SDL_syswm.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/XShm.h>
+#include <sys/ipc.h>
+#include <sys/shm.h>
 
 namespace Drobix::Platform::Sdl {
 
@@ -13,6 +16,16 @@ constexpr unsigned long kGreenMask = 0x0000FF00UL;
 constexpr unsigned long kBlueMask = 0x000000FFUL;
 constexpr unsigned long kColourBits = 0x00FFFFFFUL;
 constexpr int kPixelBits = 32;
+constexpr int kSharedMode = 0600;
+
+// Set when the server refuses a shared segment (a remote server, one without access to it):
+// the refusal comes back as an X error, which Xlib hands to the process's error handler.
+bool sharingRefused = false;
+
+int NoteSharingRefused(Display* /*display*/, XErrorEvent* /*error*/) {
+    sharingRefused = true;
+    return 0;
+}
 
 }  // namespace
 
@@ -22,43 +35,105 @@ struct X11Window::Connection {
     GC gc = nullptr;
     Visual* visual = nullptr;
     int depth = 0;
-    // An image header over the pixels last sent, kept while they stay the same.
+    // Whether to try a shared segment for the next pixels; cleared once the server refuses one.
+    bool mayShare = false;
+    SDL_Surface* pixels = nullptr;
+    // An image header over the pixels, and the segment they live in when shared.
     XImage* image = nullptr;
-    SDL_Surface* imageOf = nullptr;
+    XShmSegmentInfo segment{};
+    bool shared = false;
 
     ~Connection() {
-        ForgetImage();
+        FreePixels();
         XFreeGC(display, gc);
     }
 
-    void ForgetImage() {
+    void FreePixels() {
+        if (shared) {
+            // The server lets go of the segment before it goes.
+            XShmDetach(display, &segment);
+            XSync(display, False);
+            shmdt(segment.shmaddr);
+        }
         if (image != nullptr) {
-            // The pixels are the surface's, not the image's to free.
+            // The pixels are the surface's or the segment's, not the image's to free.
             image->data = nullptr;
             XDestroyImage(image);
         }
+        SDL_FreeSurface(pixels);
         image = nullptr;
-        imageOf = nullptr;
+        pixels = nullptr;
+        shared = false;
     }
 
-    // An image header over the surface's pixels, made again when they moved or changed size.
-    XImage* ImageOf(SDL_Surface* pixels) {
-        if (image != nullptr && imageOf == pixels && image->data == pixels->pixels &&
-            image->width == pixels->w && image->height == pixels->h &&
-            image->bytes_per_line == pixels->pitch) {
-            return image;
+    // A segment of width x height pixels that the server has attached, with an image over it.
+    bool MakeSharedPixels(int width, int height) {
+        image =
+            XShmCreateImage(display, visual, static_cast<unsigned>(depth), ZPixmap, nullptr,
+                            &segment, static_cast<unsigned>(width), static_cast<unsigned>(height));
+        if (image == nullptr || image->bits_per_pixel != kPixelBits) {
+            return false;
         }
-        ForgetImage();
+        const auto bytes = static_cast<size_t>(image->bytes_per_line) * static_cast<size_t>(height);
+        segment.shmid = shmget(IPC_PRIVATE, bytes, IPC_CREAT | kSharedMode);
+        if (segment.shmid < 0) {
+            return false;
+        }
+        segment.shmaddr = static_cast<char*>(shmat(segment.shmid, nullptr, 0));
+        // Removed at once: the segment lasts while we and the server have it attached.
+        shmctl(segment.shmid, IPC_RMID, nullptr);
+        if (segment.shmaddr == reinterpret_cast<char*>(-1)) {
+            return false;
+        }
+        image->data = segment.shmaddr;
+        segment.readOnly = False;
+        sharingRefused = false;
+        XErrorHandler previous = XSetErrorHandler(NoteSharingRefused);
+        const bool attached = XShmAttach(display, &segment) != 0;
+        XSync(display, False);
+        XSetErrorHandler(previous);
+        if (!attached || sharingRefused) {
+            shmdt(segment.shmaddr);
+            return false;
+        }
+        shared = true;
+        pixels =
+            SDL_CreateRGBSurfaceWithFormatFrom(image->data, width, height, kPixelBits,
+                                               image->bytes_per_line, SDL_PIXELFORMAT_XRGB8888);
+        return pixels != nullptr;
+    }
+
+    // Pixels of our own, copied into the connection when sent.
+    bool MakeOwnPixels(int width, int height) {
+        pixels =
+            SDL_CreateRGBSurfaceWithFormat(0, width, height, kPixelBits, SDL_PIXELFORMAT_XRGB8888);
+        if (pixels == nullptr) {
+            return false;
+        }
         image = XCreateImage(display, visual, static_cast<unsigned>(depth), ZPixmap, 0,
-                             static_cast<char*>(pixels->pixels), static_cast<unsigned>(pixels->w),
-                             static_cast<unsigned>(pixels->h), kPixelBits, pixels->pitch);
+                             static_cast<char*>(pixels->pixels), static_cast<unsigned>(width),
+                             static_cast<unsigned>(height), kPixelBits, pixels->pitch);
         if (image != nullptr) {
             // The pixels are words in this processor's byte order; Xlib swaps them if the
             // server's differs.
             image->byte_order = SDL_BYTEORDER == SDL_LIL_ENDIAN ? LSBFirst : MSBFirst;
-            imageOf = pixels;
         }
-        return image;
+        return image != nullptr;
+    }
+
+    void MakePixels(int width, int height) {
+        FreePixels();
+        if (width <= 0 || height <= 0) {
+            return;
+        }
+        if (mayShare && MakeSharedPixels(width, height)) {
+            return;
+        }
+        FreePixels();
+        mayShare = false;
+        if (!MakeOwnPixels(width, height)) {
+            FreePixels();
+        }
     }
 };
 
@@ -66,7 +141,7 @@ X11Window::X11Window() = default;
 
 X11Window::~X11Window() = default;
 
-bool X11Window::Attach(SDL_Window* window) {
+bool X11Window::Attach(SDL_Window* window, bool mayShareMemory) {
     Detach();
     SDL_SysWMinfo info;
     SDL_VERSION(&info.version);
@@ -96,6 +171,7 @@ bool X11Window::Attach(SDL_Window* window) {
     connection_->gc = gc;
     connection_->visual = attributes.visual;
     connection_->depth = attributes.depth;
+    connection_->mayShare = mayShareMemory && XShmQueryExtension(display) != 0;
     return true;
 }
 
@@ -103,19 +179,38 @@ void X11Window::Detach() {
     connection_.reset();
 }
 
-void X11Window::Put(SDL_Surface* pixels, std::span<const SDL_Rect> rects) {
-    if (connection_ == nullptr || pixels == nullptr || rects.empty()) {
+SDL_Surface* X11Window::Pixels(int width, int height) {
+    if (connection_ == nullptr) {
+        return nullptr;
+    }
+    const SDL_Surface* pixels = connection_->pixels;
+    if (pixels == nullptr || pixels->w != width || pixels->h != height) {
+        connection_->MakePixels(width, height);
+    }
+    return connection_->pixels;
+}
+
+void X11Window::Put(std::span<const SDL_Rect> rects) {
+    if (connection_ == nullptr || connection_->image == nullptr || rects.empty()) {
         return;
     }
-    XImage* image = connection_->ImageOf(pixels);
-    if (image == nullptr) {
-        return;
-    }
+    Connection& connection = *connection_;
     for (const SDL_Rect& rect : rects) {
-        XPutImage(connection_->display, connection_->window, connection_->gc, image, rect.x, rect.y,
-                  rect.x, rect.y, static_cast<unsigned>(rect.w), static_cast<unsigned>(rect.h));
+        const auto width = static_cast<unsigned>(rect.w);
+        const auto height = static_cast<unsigned>(rect.h);
+        if (connection.shared) {
+            XShmPutImage(connection.display, connection.window, connection.gc, connection.image,
+                         rect.x, rect.y, rect.x, rect.y, width, height, False);
+        } else {
+            XPutImage(connection.display, connection.window, connection.gc, connection.image,
+                      rect.x, rect.y, rect.x, rect.y, width, height);
+        }
     }
-    XFlush(connection_->display);
+    XFlush(connection.display);
+}
+
+bool X11Window::SharesMemory() const {
+    return connection_ != nullptr && connection_->shared;
 }
 
 std::vector<uint32_t> X11Window::ReadBack(int width, int height) const {

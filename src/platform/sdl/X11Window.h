@@ -9,10 +9,15 @@
 
 namespace Drobix::Platform::Sdl {
 
-// Sends a window's pixels to the X server with XPutImage on SDL's own connection. SDL's window
-// surface does the same through shared memory but waits for the server after every frame (a
-// round trip, and a wake of the program, per frame); XPutImage copies the pixels into the
-// connection, so nothing has to wait for the server to have read them.
+// Sends a window's pixels to the X server on SDL's own connection. SDL's window surface waits
+// for the server after every frame (a round trip, and a wake of the program, per frame); here
+// nothing waits. Where the server shares memory with us (MIT-SHM, a local server), the pixels
+// live in a shared segment and only the rectangles to show travel; elsewhere the pixels are
+// copied into the connection (XPutImage). Nothing waits for the server to have read a shared
+// rectangle before the next frame is drawn: the segment always holds the newest frame, and each
+// rectangle is sent after its pixels were drawn, so a server that reads one late shows newer
+// pixels there, which the next frame's rectangles show anyway. It may show one refresh torn, as
+// any display without vertical sync does, and never keeps a wrong picture.
 class X11Window {
 public:
     X11Window();
@@ -21,14 +26,20 @@ public:
     ~X11Window();
 
     // True when the window is an X11 window whose visual takes 0x00RRGGBB pixels as they are;
-    // false otherwise (then SDL's window surface is the way).
-    bool Attach(SDL_Window* window);
+    // false otherwise (then SDL's window surface is the way). Memory is shared with the server
+    // where it can be, unless told not to.
+    bool Attach(SDL_Window* window, bool mayShareMemory = true);
     void Detach();
     bool IsAttached() const { return connection_ != nullptr; }
 
-    // Sends the rectangles of pixels (0x00RRGGBB, the window's size) to the same places of the
-    // window.
-    void Put(SDL_Surface* pixels, std::span<const SDL_Rect> rects);
+    // The pixels (0x00RRGGBB) to draw the window's next frame into, width x height, kept from
+    // frame to frame; made afresh, and so to be drawn whole, when the size changes. Null when
+    // not attached or out of memory.
+    SDL_Surface* Pixels(int width, int height);
+    // Sends the rectangles of the pixels to the same places of the window.
+    void Put(std::span<const SDL_Rect> rects);
+    // Whether the pixels are shared with the server (for tests).
+    bool SharesMemory() const;
 
     // The window's pixels as the server holds them, 0x00RRGGBB by rows (none when not attached
     // or the server will not tell): for tests.
