@@ -100,8 +100,12 @@ Event PollEvent() {
         quitSignals.received = 0;
         return Event::Quit;
     }
+    // Open pads are read by the pump, so it runs on every pass while there are any.
+    if (Sdl::HasOpenGamepads() || Sdl::WindowEventsMayWait()) {
+        SDL_PumpEvents();
+    }
     SDL_Event event;
-    while (SDL_PollEvent(&event) != 0) {
+    while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0) {
         const Event translated = Translate(event);
         if (translated != Event::None) {
             return translated;

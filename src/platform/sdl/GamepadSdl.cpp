@@ -94,6 +94,10 @@ void ObserveGamepadEvent(const SDL_Event& event) {
     }
 }
 
+bool HasOpenGamepads() {
+    return !gamepads.pads.empty();
+}
+
 VirtualKeySet GamepadKeysDown() {
     VirtualKeySet keys;
     for (const auto& [id, controller] : gamepads.pads) {

@@ -16,6 +16,8 @@ void StartGamepads();
 // closed.
 void ObserveGamepadEvent(const SDL_Event& event);
 
+bool HasOpenGamepads();
+
 // The virtual keys that all open pads hold down now.
 VirtualKeySet GamepadKeysDown();
 bool IsGamepadKeyDown(int virtualKey);

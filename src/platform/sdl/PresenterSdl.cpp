@@ -31,10 +31,14 @@ namespace {
 constexpr unsigned long kTimerSlackNs = 1000;
 // The framebuffer route sends only what changed, and the whole window this often (ten seconds at
 // 60 Hz), so that nothing the window system lost without telling stays wrong for long; lost
-// pixels it does tell of are sent again at once. On an X server the whole window goes through
-// the connection, 3 MiB at 1024 x 768, which once a second cost more than everything else the
-// program did between frames.
+// pixels it does tell of are sent again at once. On an X server that cannot share memory with us
+// the whole window goes through the connection, 3 MiB at 1024 x 768, which once a second cost
+// more than everything else the program did between frames.
 constexpr int kFullRepaintPresents = 600;
+// On an X server SDL's event pump (a dozen system calls and much of SDL, a tenth of a frame's
+// processor time) runs when the server sent something, and at least this often (a tenth of a
+// second at 60 Hz) for what SDL does on time alone.
+constexpr int kPassesPerTimedPump = 6;
 constexpr uint32_t kGlRenderer = 0x1F01;
 // A window leaves this much of the usable desktop for its frame and title bar.
 constexpr int kWindowFrameRoomX = 16;
@@ -115,6 +119,8 @@ struct PresenterState {
     std::vector<SDL_Rect> changedRects;
     bool repaintWholeWindow = true;
     int presentsSinceFullRepaint = 0;
+    // Event reading passes since SDL last pumped the X server's events.
+    int passesWithoutPump = 0;
 };
 
 PresenterState presenter;
@@ -685,6 +691,15 @@ namespace Drobix::Platform::Sdl {
 
 void RepaintWholeWindow() {
     presenter.repaintWholeWindow = true;
+}
+
+bool WindowEventsMayWait() {
+    if (!x11Window.IsAttached() || ++presenter.passesWithoutPump >= kPassesPerTimedPump ||
+        x11Window.HasInput()) {
+        presenter.passesWithoutPump = 0;
+        return true;
+    }
+    return false;
 }
 
 void SwitchWindowMode() {

@@ -9,4 +9,9 @@ void RepaintWholeWindow();
 // Alt+Enter or F11: from full screen to a window, or back.
 void SwitchWindowMode();
 
+// Whether the window system may have something for SDL's event pump. Always so but on an X
+// server, where it is so only when the server sent something, and every few passes regardless
+// (SDL also acts on time there: a lost focus is told a moment late, the screensaver is held off).
+bool WindowEventsMayWait();
+
 }  // namespace Drobix::Platform::Sdl

@@ -4,6 +4,7 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XShm.h>
+#include <poll.h>
 #include <sys/ipc.h>
 #include <sys/shm.h>
 
@@ -207,6 +208,20 @@ void X11Window::Put(std::span<const SDL_Rect> rects) {
         }
     }
     XFlush(connection.display);
+}
+
+bool X11Window::HasInput() const {
+    if (connection_ == nullptr) {
+        return false;
+    }
+    // Xlib moves whatever it reads from the connection into its queue, so what is neither there
+    // nor waiting on the connection has not come.
+    Display* display = connection_->display;
+    if (XEventsQueued(display, QueuedAlready) > 0) {
+        return true;
+    }
+    pollfd connection{ConnectionNumber(display), POLLIN, 0};
+    return poll(&connection, 1, 0) != 0;
 }
 
 bool X11Window::SharesMemory() const {

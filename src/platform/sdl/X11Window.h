@@ -38,6 +38,8 @@ public:
     SDL_Surface* Pixels(int width, int height);
     // Sends the rectangles of the pixels to the same places of the window.
     void Put(std::span<const SDL_Rect> rects);
+    // Whether the server sent anything that is still to be read, as events or on the connection.
+    bool HasInput() const;
     // Whether the pixels are shared with the server (for tests).
     bool SharesMemory() const;
 
