@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
+#if defined(__x86_64__)
+#include <immintrin.h>
+#endif
+
 namespace Drobix::Platform {
 
 namespace {
@@ -74,11 +78,71 @@ uint32_t Blend(uint32_t first, uint32_t second, uint32_t weight) {
     }
 }
 
+#if defined(__x86_64__)
+// Eight target columns at a time, when scaling up: their first taps then lie within eight source
+// columns of the leftmost one, so two loads and two permutes fetch both neighbours of all eight
+// (a weight of 0 blends the second away, whatever it is). The blend is made in 16-bit lanes, where
+// each channel's products fit, with the same rounding as Blend. Returns the columns done; the
+// rest reach too far right for the loads.
+__attribute__((target("avx2"))) int ScaleColumnsUpAvx2(const uint32_t* source, int sourceWidth,
+                                                       const int32_t* firsts,
+                                                       const uint32_t* weightPairs,
+                                                       uint32_t* target, int count) {
+    constexpr int kLane = 8;
+    const __m256i redBlueMask = _mm256_set1_epi32(static_cast<int>(kRedBlueMask));
+    const __m256i greenMask = _mm256_set1_epi32(static_cast<int>(kGreenMask));
+    const __m256i opaque = _mm256_set1_epi32(static_cast<int>(kOpaque));
+    const __m256i rounding = _mm256_set1_epi16(0x80);
+    const __m256i weightOne = _mm256_set1_epi16(static_cast<short>(SharpScaler::kWeightOne));
+    int x = 0;
+    for (; x + kLane <= count; x += kLane) {
+        const int base = firsts[x];
+        if (base + kLane + 1 > sourceWidth) {
+            break;
+        }
+        const __m256i columns =
+            _mm256_sub_epi32(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(firsts + x)),
+                             _mm256_set1_epi32(base));
+        const __m256i left = _mm256_permutevar8x32_epi32(
+            _mm256_loadu_si256(reinterpret_cast<const __m256i*>(source + base)), columns);
+        const __m256i right = _mm256_permutevar8x32_epi32(
+            _mm256_loadu_si256(reinterpret_cast<const __m256i*>(source + base + 1)), columns);
+        const __m256i weight =
+            _mm256_loadu_si256(reinterpret_cast<const __m256i*>(weightPairs + x));
+        const __m256i keep = _mm256_sub_epi16(weightOne, weight);
+        // Red and blue in the low bytes of the two halves of each pixel, then green and alpha.
+        const __m256i redBlue = _mm256_srli_epi16(
+            _mm256_add_epi16(
+                _mm256_add_epi16(_mm256_mullo_epi16(_mm256_and_si256(left, redBlueMask), keep),
+                                 _mm256_mullo_epi16(_mm256_and_si256(right, redBlueMask), weight)),
+                rounding),
+            8);
+        const __m256i green = _mm256_add_epi16(
+            _mm256_add_epi16(
+                _mm256_mullo_epi16(_mm256_and_si256(_mm256_srli_epi32(left, 8), redBlueMask), keep),
+                _mm256_mullo_epi16(_mm256_and_si256(_mm256_srli_epi32(right, 8), redBlueMask),
+                                   weight)),
+            rounding);
+        const __m256i pixels =
+            _mm256_or_si256(_mm256_or_si256(redBlue, _mm256_and_si256(green, greenMask)), opaque);
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(target + x), pixels);
+    }
+    return x;
+}
+#endif
+
 }  // namespace
 
 void SharpScaler::Prepare(int sourceWidth, int sourceHeight, int targetWidth, int targetHeight) {
     columns_ = AxisTaps(sourceWidth, targetWidth);
     rows_ = AxisTaps(sourceHeight, targetHeight);
+    sourceWidth_ = sourceWidth;
+    columnFirsts_.resize(columns_.size());
+    columnWeightPairs_.resize(columns_.size());
+    for (size_t x = 0; x < columns_.size(); ++x) {
+        columnFirsts_[x] = columns_[x].first;
+        columnWeightPairs_[x] = columns_[x].weight | (columns_[x].weight << 16);
+    }
 }
 
 std::pair<int, int> SharpScaler::TargetColumns(int sourceLeft, int sourceRight) const {
@@ -106,9 +170,18 @@ std::pair<int, int> SharpScaler::SourceColumns(int first, int last) const {
 void SharpScaler::ScaleRow(const uint32_t* source, uint32_t* target, int first, int last) const {
     const int begin = std::max(first, 0);
     const int end = std::min(last, GetTargetWidth());
-    if (begin < end) {
-        ScaleColumns(source, columns_.data() + begin, target + begin, end - begin);
+    if (begin >= end) {
+        return;
     }
+    int done = 0;
+#if defined(__x86_64__)
+    static const bool hasAvx2 = __builtin_cpu_supports("avx2");
+    if (hasAvx2 && GetTargetWidth() >= sourceWidth_) {
+        done = ScaleColumnsUpAvx2(source, sourceWidth_, columnFirsts_.data() + begin,
+                                  columnWeightPairs_.data() + begin, target + begin, end - begin);
+    }
+#endif
+    ScaleColumns(source, columns_.data() + begin + done, target + begin + done, end - begin - done);
 }
 
 void SharpScaler::BlendRows(const uint32_t* first, const uint32_t* second, uint32_t weight,

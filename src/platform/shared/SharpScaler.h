@@ -26,6 +26,7 @@ public:
     int GetTargetWidth() const { return static_cast<int>(columns_.size()); }
     int GetTargetHeight() const { return static_cast<int>(rows_.size()); }
     const Taps& RowTaps(int targetY) const { return rows_[static_cast<size_t>(targetY)]; }
+    const Taps& ColumnTaps(int targetX) const { return columns_[static_cast<size_t>(targetX)]; }
 
     // The target columns [first, last) that draw on any of the source columns
     // [sourceLeft, sourceRight).
@@ -42,6 +43,11 @@ public:
 private:
     std::vector<Taps> columns_;
     std::vector<Taps> rows_;
+    // The columns' taps again, as the vectorised scaling up reads them: each first tap, and
+    // each weight in both halves of a word.
+    std::vector<int32_t> columnFirsts_;
+    std::vector<uint32_t> columnWeightPairs_;
+    int sourceWidth_ = 0;
 };
 
 }  // namespace Drobix::Platform

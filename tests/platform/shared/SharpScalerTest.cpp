@@ -140,6 +140,39 @@ TEST(SharpScalerTest, OnePixelStrokesComeOutEquallyStrongWhereverTheyFallAt1Poin
     EXPECT_EQ(strokes, 199);
 }
 
+// One channel of a pixel blended towards another by weight 256ths, rounded to nearest.
+uint32_t BlendedChannel(uint32_t first, uint32_t second, uint32_t weight, int shift) {
+    const uint32_t a = (first >> shift) & 0xFF;
+    const uint32_t b = (second >> shift) & 0xFF;
+    return (a * (SharpScaler::kWeightOne - weight) + b * weight + 128) / SharpScaler::kWeightOne;
+}
+
+// Each target column is its two source taps blended exactly, over any run of columns (the vector
+// loops' heads and tails included), scaling up, at a whole factor and down.
+TEST(SharpScalerTest, EveryColumnIsItsTapsBlendedExactly) {
+    const Picture source = Noise(kWidth, 1);
+    for (const int targetWidth : {1024, 1440, 1920, 801, 1600, 640}) {
+        SharpScaler scaler;
+        scaler.Prepare(kWidth, 1, targetWidth, 1);
+        for (const auto& [first, last] : {std::pair{0, targetWidth}, std::pair{3, 20},
+                                          std::pair{targetWidth - 13, targetWidth}}) {
+            SCOPED_TRACE(testing::Message() << targetWidth << " " << first << "-" << last);
+            Picture target(static_cast<size_t>(targetWidth), 0);
+            scaler.ScaleRow(source.data(), target.data(), first, last);
+            for (int x = first; x < last; ++x) {
+                const SharpScaler::Taps& taps = scaler.ColumnTaps(x);
+                const uint32_t left = source[static_cast<size_t>(taps.first)];
+                const uint32_t right = source[static_cast<size_t>(taps.second)];
+                uint32_t expected = 0xFF000000U;
+                for (const int shift : {0, 8, 16}) {
+                    expected |= BlendedChannel(left, right, taps.weight, shift) << shift;
+                }
+                ASSERT_EQ(target[static_cast<size_t>(x)], expected) << x;
+            }
+        }
+    }
+}
+
 // The target columns said to draw on a run of source columns are exactly those whose taps reach
 // into it, at whole and broken factors; a row scaled over them alone agrees with the whole row.
 TEST(SharpScalerTest, TargetColumnsAreExactlyThoseThatDrawOnTheSourceColumns) {
