@@ -36,9 +36,12 @@ constexpr unsigned long kTimerSlackNs = 1000;
 // more than everything else the program did between frames.
 constexpr int kFullRepaintPresents = 600;
 // On an X server SDL's event pump (a dozen system calls and much of SDL, a tenth of a frame's
-// processor time) runs when the server sent something, and at least this often (a tenth of a
-// second at 60 Hz) for what SDL does on time alone.
-constexpr int kPassesPerTimedPump = 6;
+// processor time) runs when the server sent something, then on every pass for a while (SDL tells
+// of a lost focus a fifth of a second after the server does), and otherwise this often (a
+// second at 60 Hz), for what else SDL does on time alone (holding off the screensaver, seeing
+// pads plugged in).
+constexpr int kPumpPassesAfterInput = 30;
+constexpr int kPassesPerTimedPump = 60;
 constexpr uint32_t kGlRenderer = 0x1F01;
 // A window leaves this much of the usable desktop for its frame and title bar.
 constexpr int kWindowFrameRoomX = 16;
@@ -119,8 +122,10 @@ struct PresenterState {
     std::vector<SDL_Rect> changedRects;
     bool repaintWholeWindow = true;
     int presentsSinceFullRepaint = 0;
-    // Event reading passes since SDL last pumped the X server's events.
+    // Event reading passes since SDL last pumped the X server's events, and passes left to pump
+    // on since the server last sent something.
     int passesWithoutPump = 0;
+    int pumpPassesLeft = 0;
 };
 
 PresenterState presenter;
@@ -694,8 +699,18 @@ void RepaintWholeWindow() {
 }
 
 bool WindowEventsMayWait() {
-    if (!x11Window.IsAttached() || ++presenter.passesWithoutPump >= kPassesPerTimedPump ||
-        x11Window.HasInput()) {
+    if (!x11Window.IsAttached()) {
+        return true;
+    }
+    if (x11Window.HasInput()) {
+        presenter.pumpPassesLeft = kPumpPassesAfterInput;
+    }
+    if (presenter.pumpPassesLeft > 0) {
+        --presenter.pumpPassesLeft;
+        presenter.passesWithoutPump = 0;
+        return true;
+    }
+    if (++presenter.passesWithoutPump >= kPassesPerTimedPump) {
         presenter.passesWithoutPump = 0;
         return true;
     }

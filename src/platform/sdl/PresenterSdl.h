@@ -10,8 +10,9 @@ void RepaintWholeWindow();
 void SwitchWindowMode();
 
 // Whether the window system may have something for SDL's event pump. Always so but on an X
-// server, where it is so only when the server sent something, and every few passes regardless
-// (SDL also acts on time there: a lost focus is told a moment late, the screensaver is held off).
+// server, where it is so when the server sent something and for a while after, and now and then
+// regardless (SDL also acts on time there: a lost focus is told a moment late, the screensaver
+// is held off).
 bool WindowEventsMayWait();
 
 }  // namespace Drobix::Platform::Sdl
