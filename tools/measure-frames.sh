@@ -29,7 +29,10 @@ measure() {
     timeout 20 xdotool search --sync --name '^Drobix$' >/dev/null
     if [ -n "$key" ]; then
         sleep 0.5
-        xdotool key "$key"
+        # Held for longer than the menus' key gate, which looks at the keys held now and then.
+        xdotool keydown "$key"
+        sleep 0.3
+        xdotool keyup "$key"
     fi
     sleep "$settle"
     local before after peak
