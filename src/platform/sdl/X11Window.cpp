@@ -5,8 +5,10 @@
 #include <X11/Xutil.h>
 #include <X11/extensions/XShm.h>
 #include <poll.h>
+
 #include <sys/ipc.h>
 #include <sys/shm.h>
+#include <cstdint>
 
 namespace Drobix::Platform::Sdl {
 
@@ -80,12 +82,14 @@ struct X11Window::Connection {
         if (segment.shmid < 0) {
             return false;
         }
-        segment.shmaddr = static_cast<char*>(shmat(segment.shmid, nullptr, 0));
+        void* address = shmat(segment.shmid, nullptr, 0);
         // Removed at once: the segment lasts while we and the server have it attached.
         shmctl(segment.shmid, IPC_RMID, nullptr);
-        if (segment.shmaddr == reinterpret_cast<char*>(-1)) {
+        // shmat says it failed with the address -1.
+        if (reinterpret_cast<std::intptr_t>(address) == -1) {
             return false;
         }
+        segment.shmaddr = static_cast<char*>(address);
         image->data = segment.shmaddr;
         segment.readOnly = False;
         sharingRefused = false;
