@@ -5,9 +5,9 @@
 #include <X11/Xutil.h>
 #include <X11/extensions/XShm.h>
 #include <poll.h>
-
 #include <sys/ipc.h>
 #include <sys/shm.h>
+
 #include <cstdint>
 
 namespace Drobix::Platform::Sdl {
