@@ -106,7 +106,7 @@ void PictureChanges(ImageSurface* picture) {
 // Calls draw (from, to, clip) once per clip rectangle that applies, when both pictures have
 // pixels and the surfaces are ready.
 template <typename Draw>
-void Blit(ImageSurface* image, ImageSurface* dest, Draw draw) {
+[[gnu::always_inline]] inline void Blit(ImageSurface* image, ImageSurface* dest, Draw draw) {
     if (image == nullptr || !SurfacesReady()) {
         return;
     }

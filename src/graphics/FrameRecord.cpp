@@ -25,6 +25,20 @@ constexpr uint64_t kFoldFactor = (uint64_t{1} << 12) + (uint64_t{1} << 5) + 1;
     }
 }
 
+// Most draws cover a tile or two of a row, for which the call to the version the processor
+// picked costs more than the folds.
+constexpr int kFoldsInline = 4;
+
+void FoldIntoTiles(uint64_t* tiles, int count, uint64_t hash) {
+    if (count > kFoldsInline) {
+        FoldInto(tiles, count, hash);
+        return;
+    }
+    for (int i = 0; i < count; ++i) {
+        tiles[i] = (tiles[i] + hash) * kFoldFactor;
+    }
+}
+
 // Bits first to last (inclusive) of a word set; none when last < first.
 constexpr uint64_t BitRange(int first, int last) {
     if (last < first) {
@@ -147,8 +161,8 @@ void FrameRecord::Record(const DrawCommand& command) {
     const TileSpan tiles = TilesOf(area);
     const int columns = tiles.lastColumn - tiles.firstColumn + 1;
     for (int row = tiles.firstRow; row <= tiles.lastRow; ++row) {
-        FoldInto(&(*hashes_)[static_cast<size_t>(row) * kTileColumns + tiles.firstColumn], columns,
-                 hash);
+        FoldIntoTiles(&(*hashes_)[static_cast<size_t>(row) * kTileColumns + tiles.firstColumn],
+                      columns, hash);
     }
     if (std::find(keptPictures_.begin(), keptPictures_.end(), command.image) ==
         keptPictures_.end()) {
