@@ -79,21 +79,40 @@ uint32_t Blend(uint32_t first, uint32_t second, uint32_t weight) {
 }
 
 #if defined(__x86_64__)
+// Eight pixels of left blended towards right by weight (256ths, in both 16-bit halves of each
+// word), with the same rounding as Blend: red and blue sit in the low bytes of a pixel's two
+// halves, then green and alpha, where each channel's products fit in 16 bits.
+__attribute__((target("avx2"))) inline __m256i BlendLanes(__m256i left, __m256i right,
+                                                          __m256i weight) {
+    const __m256i redBlueMask = _mm256_set1_epi32(static_cast<int>(kRedBlueMask));
+    const __m256i greenMask = _mm256_set1_epi32(static_cast<int>(kGreenMask));
+    const __m256i opaque = _mm256_set1_epi32(static_cast<int>(kOpaque));
+    const __m256i rounding = _mm256_set1_epi16(0x80);
+    const __m256i keep =
+        _mm256_sub_epi16(_mm256_set1_epi16(static_cast<short>(SharpScaler::kWeightOne)), weight);
+    const __m256i redBlue = _mm256_srli_epi16(
+        _mm256_add_epi16(
+            _mm256_add_epi16(_mm256_mullo_epi16(_mm256_and_si256(left, redBlueMask), keep),
+                             _mm256_mullo_epi16(_mm256_and_si256(right, redBlueMask), weight)),
+            rounding),
+        8);
+    const __m256i green = _mm256_add_epi16(
+        _mm256_add_epi16(
+            _mm256_mullo_epi16(_mm256_and_si256(_mm256_srli_epi32(left, 8), redBlueMask), keep),
+            _mm256_mullo_epi16(_mm256_and_si256(_mm256_srli_epi32(right, 8), redBlueMask), weight)),
+        rounding);
+    return _mm256_or_si256(_mm256_or_si256(redBlue, _mm256_and_si256(green, greenMask)), opaque);
+}
+
 // Eight target columns at a time, when scaling up: their first taps then lie within eight source
 // columns of the leftmost one, so two loads and two permutes fetch both neighbours of all eight
-// (a weight of 0 blends the second away, whatever it is). The blend is made in 16-bit lanes, where
-// each channel's products fit, with the same rounding as Blend. Returns the columns done; the
-// rest reach too far right for the loads.
+// (a weight of 0 blends the second away, whatever it is). Returns the columns done; the rest
+// reach too far right for the loads.
 __attribute__((target("avx2"))) int ScaleColumnsUpAvx2(const uint32_t* source, int sourceWidth,
                                                        const int32_t* firsts,
                                                        const uint32_t* weightPairs,
                                                        uint32_t* target, int count) {
     constexpr int kLane = 8;
-    const __m256i redBlueMask = _mm256_set1_epi32(static_cast<int>(kRedBlueMask));
-    const __m256i greenMask = _mm256_set1_epi32(static_cast<int>(kGreenMask));
-    const __m256i opaque = _mm256_set1_epi32(static_cast<int>(kOpaque));
-    const __m256i rounding = _mm256_set1_epi16(0x80);
-    const __m256i weightOne = _mm256_set1_epi16(static_cast<short>(SharpScaler::kWeightOne));
     int x = 0;
     for (; x + kLane <= count; x += kLane) {
         const int base = firsts[x];
@@ -109,23 +128,23 @@ __attribute__((target("avx2"))) int ScaleColumnsUpAvx2(const uint32_t* source, i
             _mm256_loadu_si256(reinterpret_cast<const __m256i*>(source + base + 1)), columns);
         const __m256i weight =
             _mm256_loadu_si256(reinterpret_cast<const __m256i*>(weightPairs + x));
-        const __m256i keep = _mm256_sub_epi16(weightOne, weight);
-        // Red and blue in the low bytes of the two halves of each pixel, then green and alpha.
-        const __m256i redBlue = _mm256_srli_epi16(
-            _mm256_add_epi16(
-                _mm256_add_epi16(_mm256_mullo_epi16(_mm256_and_si256(left, redBlueMask), keep),
-                                 _mm256_mullo_epi16(_mm256_and_si256(right, redBlueMask), weight)),
-                rounding),
-            8);
-        const __m256i green = _mm256_add_epi16(
-            _mm256_add_epi16(
-                _mm256_mullo_epi16(_mm256_and_si256(_mm256_srli_epi32(left, 8), redBlueMask), keep),
-                _mm256_mullo_epi16(_mm256_and_si256(_mm256_srli_epi32(right, 8), redBlueMask),
-                                   weight)),
-            rounding);
-        const __m256i pixels =
-            _mm256_or_si256(_mm256_or_si256(redBlue, _mm256_and_si256(green, greenMask)), opaque);
-        _mm256_storeu_si256(reinterpret_cast<__m256i*>(target + x), pixels);
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(target + x),
+                            BlendLanes(left, right, weight));
+    }
+    return x;
+}
+
+// Two rows blended eight pixels at a time; returns the pixels done.
+__attribute__((target("avx2"))) int BlendPixelsAvx2(const uint32_t* first, const uint32_t* second,
+                                                    uint32_t weight, uint32_t* target, int width) {
+    constexpr int kLane = 8;
+    const __m256i weights = _mm256_set1_epi16(static_cast<short>(weight));
+    int x = 0;
+    for (; x + kLane <= width; x += kLane) {
+        const __m256i left = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(first + x));
+        const __m256i right = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(second + x));
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(target + x),
+                            BlendLanes(left, right, weights));
     }
     return x;
 }
@@ -186,7 +205,14 @@ void SharpScaler::ScaleRow(const uint32_t* source, uint32_t* target, int first, 
 
 void SharpScaler::BlendRows(const uint32_t* first, const uint32_t* second, uint32_t weight,
                             uint32_t* target, int width) {
-    BlendPixels(first, second, weight, target, width);
+    int done = 0;
+#if defined(__x86_64__)
+    static const bool hasAvx2 = __builtin_cpu_supports("avx2");
+    if (hasAvx2 && weight <= kWeightOne) {
+        done = BlendPixelsAvx2(first, second, weight, target, width);
+    }
+#endif
+    BlendPixels(first + done, second + done, weight, target + done, width - done);
 }
 
 }  // namespace Drobix::Platform

@@ -173,6 +173,26 @@ TEST(SharpScalerTest, EveryColumnIsItsTapsBlendedExactly) {
     }
 }
 
+// Two rows blend per channel with rounding, over the vector loop and its tail, at every weight
+// from copying the first to copying the second.
+TEST(SharpScalerTest, RowsBlendExactly) {
+    const Picture upper = Noise(kWidth + 7, 1);
+    const Picture lower = Noise(kWidth + 7, 2);
+    for (const uint32_t weight : {0U, 1U, 100U, 128U, 255U, 256U}) {
+        Picture target(upper.size(), 0);
+        SharpScaler::BlendRows(upper.data(), lower.data() + upper.size(), weight, target.data(),
+                               static_cast<int>(target.size()));
+        for (size_t x = 0; x < target.size(); ++x) {
+            uint32_t expected = 0xFF000000U;
+            for (const int shift : {0, 8, 16}) {
+                expected |= BlendedChannel(upper[x], lower[upper.size() + x], weight, shift)
+                            << shift;
+            }
+            ASSERT_EQ(target[x], expected) << "weight " << weight << " at " << x;
+        }
+    }
+}
+
 // The target columns said to draw on a run of source columns are exactly those whose taps reach
 // into it, at whole and broken factors; a row scaled over them alone agrees with the whole row.
 TEST(SharpScalerTest, TargetColumnsAreExactlyThoseThatDrawOnTheSourceColumns) {
