@@ -9,8 +9,8 @@ namespace {
 
 constexpr double kUnknownRefreshRate = 60.0;
 constexpr double kNanosecondsPerSecond = 1e9;
-// The margin is the latest wake of the recent sleeps plus some slack, within these bounds; it
-// starts at its largest until two windows of sleeps have shown better.
+// Where wakes scatter, the margin is the latest wake of the recent sleeps plus some slack, within
+// these bounds; it starts at its largest until two windows of sleeps have shown better.
 constexpr uint64_t kLargestMarginNs = 2'000'000;
 constexpr uint64_t kSmallestMarginNs = 20'000;
 constexpr uint64_t kMarginSlackNs = 20'000;
@@ -21,8 +21,9 @@ constexpr int kSleepsPerWindow = 60;
 void FramePacer::SetRefreshRate(double hertz) {
     const double rate = hertz > 0.0 ? hertz : kUnknownRefreshRate;
     intervalNs_ = static_cast<uint64_t>(std::llround(kNanosecondsPerSecond / rate));
-    windowLatenessNs_ = kLargestMarginNs;
-    previousLatenessNs_ = kLargestMarginNs;
+    // Nothing known yet: wakes anywhere up to the largest margin late.
+    windowEarliestNs_ = previousEarliestNs_ = 0;
+    windowLatestNs_ = previousLatestNs_ = static_cast<int64_t>(kLargestMarginNs);
     windowSleeps_ = 0;
     started_ = false;
 }
@@ -48,33 +49,51 @@ void FramePacer::WaitForNextFrame() {
 
 void FramePacer::SleepTowards(uint64_t deadline) {
     for (uint64_t now = clock_.NowNs(); now < deadline; now = clock_.NowNs()) {
-        const uint64_t remaining = deadline - now;
-        const uint64_t margin = Margin();
-        if (remaining > margin) {
-            const uint64_t requested = remaining - margin;
+        const auto remaining = static_cast<int64_t>(deadline - now);
+        // Steady wakes: through to the deadline, less the earliest wake, in one sleep. Scattered
+        // ones: short of it by the margin, the rest yielded.
+        const int64_t allowance =
+            WakesAreSteady() ? EarliestWake() : static_cast<int64_t>(Margin());
+        if (remaining > allowance) {
+            const auto requested = static_cast<uint64_t>(remaining - allowance);
             clock_.SleepNs(requested);
             LearnFromSleep(requested, clock_.NowNs() - now);
         } else {
-            clock_.Yield(remaining);
+            clock_.Yield(static_cast<uint64_t>(remaining));
         }
     }
 }
 
 void FramePacer::LearnFromSleep(uint64_t requested, uint64_t slept) {
-    const uint64_t lateness = slept > requested ? slept - requested : 0;
+    const int64_t lateness = static_cast<int64_t>(slept) - static_cast<int64_t>(requested);
     if (windowSleeps_ == 0) {
-        windowLatenessNs_ = 0;
+        windowEarliestNs_ = windowLatestNs_ = lateness;
     }
-    windowLatenessNs_ = std::max(windowLatenessNs_, lateness);
+    windowEarliestNs_ = std::min(windowEarliestNs_, lateness);
+    windowLatestNs_ = std::max(windowLatestNs_, lateness);
     if (++windowSleeps_ == kSleepsPerWindow) {
-        previousLatenessNs_ = windowLatenessNs_;
+        previousEarliestNs_ = windowEarliestNs_;
+        previousLatestNs_ = windowLatestNs_;
         windowSleeps_ = 0;
     }
 }
 
+int64_t FramePacer::EarliestWake() const {
+    return std::min(windowEarliestNs_, previousEarliestNs_);
+}
+
+int64_t FramePacer::LatestWake() const {
+    return std::max(windowLatestNs_, previousLatestNs_);
+}
+
+bool FramePacer::WakesAreSteady() const {
+    return LatestWake() - EarliestWake() <= static_cast<int64_t>(kSteadyWakeSpreadNs);
+}
+
 uint64_t FramePacer::Margin() const {
-    const uint64_t latest = std::max(windowLatenessNs_, previousLatenessNs_);
-    return std::clamp(latest + kMarginSlackNs, kSmallestMarginNs, kLargestMarginNs);
+    const int64_t latest = std::max<int64_t>(LatestWake(), 0);
+    return std::clamp(static_cast<uint64_t>(latest) + kMarginSlackNs, kSmallestMarginNs,
+                      kLargestMarginNs);
 }
 
 }  // namespace Drobix::Platform

@@ -25,6 +25,7 @@ public:
     void SleepNs(uint64_t duration) override {
         const int64_t slept = static_cast<int64_t>(duration) + wakeError_(sleeps_++);
         now_ += static_cast<uint64_t>(std::max(slept, static_cast<int64_t>(kYieldNs)));
+        ++sleepsSinceTaken_;
     }
     void Yield(uint64_t /*remaining*/) override {
         now_ += kYieldNs;
@@ -32,11 +33,13 @@ public:
     }
     void Work(uint64_t duration) { now_ += duration; }
     int TakeYields() { return std::exchange(yields_, 0); }
+    int TakeSleeps() { return std::exchange(sleepsSinceTaken_, 0); }
 
 private:
     std::function<int64_t(int)> wakeError_;
     uint64_t now_ = 5 * kMs;
     int sleeps_ = 0;
+    int sleepsSinceTaken_ = 0;
     int yields_ = 0;
 };
 
@@ -117,24 +120,63 @@ TEST(FramePacerTest, LateFrameIsFollowedByWholeIntervalsNotHurriedOnes) {
     }
 }
 
-TEST(FramePacerTest, SleepsThroughAllButAShortMarginOnceSleepsProveAccurate) {
-    FakeClock exact([](int) { return int64_t{0}; });
-    FramePacer pacer(exact);
-    pacer.SetRefreshRate(60.0);
-    FrameStarts(pacer, exact, kFrames, [](int) { return kWorkNs; });
-    exact.TakeYields();
-    FrameStarts(pacer, exact, 1, [](int) { return kWorkNs; });
-    // At most 20 µs of yielding per frame; a pacer that spun would yield over 13 ms.
-    EXPECT_LE(exact.TakeYields(), 21);
+// How far each frame started after its deadline, the deadlines counted from the first frame.
+std::vector<int64_t> StartOffsets(const std::vector<uint64_t>& starts, uint64_t interval) {
+    std::vector<int64_t> offsets;
+    for (size_t i = 0; i < starts.size(); ++i) {
+        offsets.push_back(static_cast<int64_t>(starts[i] - starts[0] - i * interval));
+    }
+    return offsets;
+}
 
-    // Sleeps that wake a millisecond late keep the margin above that millisecond.
-    FakeClock late([](int) { return static_cast<int64_t>(kMs); });
-    FramePacer latePacer(late);
-    latePacer.SetRefreshRate(60.0);
-    FrameStarts(latePacer, late, kFrames, [](int) { return kWorkNs; });
-    late.TakeYields();
-    FrameStarts(latePacer, late, 1, [](int) { return kWorkNs; });
-    EXPECT_LE(late.TakeYields(), 21);
+TEST(FramePacerTest, OneSleepAFrameWhereWakesFallAlikeAndAShortMarginWhereTheyScatter) {
+    constexpr int kSettledFrames = 100;
+    const auto us = static_cast<int64_t>(kMs / 1000);
+    const auto spread = static_cast<int64_t>(FramePacer::kSteadyWakeSpreadNs);
+    // Wakes scattered over 40 .. 200 µs late, every 41 sleeps, so that each window of sleeps the
+    // pacer learns from sees the earliest and the latest.
+    const auto alike = [us](int n) { return (40 + static_cast<int64_t>(n) * 37 % 41 * 4) * us; };
+    // Scattered over 0 .. 400 µs late likewise: wider than one sleep a frame allows.
+    const auto scattered = [us](int n) { return static_cast<int64_t>(n) * 37 % 41 * 10 * us; };
+    struct Case {
+        WakePattern pattern;
+        bool oneSleep;
+        int64_t latestStart;
+    };
+    std::vector<Case> cases;
+    for (const WakePattern& pattern : WakePatterns()) {
+        if (pattern.name != "alternating" && pattern.name != "scattered") {
+            cases.push_back({pattern, true, 0});
+        }
+    }
+    cases.push_back({{"alike", alike}, true, spread});
+    cases.push_back({{"within 400 us", scattered}, false, static_cast<int64_t>(kYieldNs)});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pattern.name);
+        FakeClock clock(c.pattern.error);
+        FramePacer pacer(clock);
+        pacer.SetRefreshRate(60.0);
+        std::vector<uint64_t> starts =
+            FrameStarts(pacer, clock, kFrames, [](int) { return kWorkNs; });
+        clock.TakeSleeps();
+        clock.TakeYields();
+        const std::vector<uint64_t> settled =
+            FrameStarts(pacer, clock, kSettledFrames, [](int) { return kWorkNs; });
+        starts.insert(starts.end(), settled.begin(), settled.end());
+        EXPECT_EQ(clock.TakeSleeps(), kSettledFrames);
+        if (c.oneSleep) {
+            EXPECT_EQ(clock.TakeYields(), 0);
+        } else {
+            // The margin follows the latest wake (400 µs) plus 20 µs, well short of the 2 ms it
+            // starts at; a pacer that spun would yield over 13 ms a frame.
+            EXPECT_LE(clock.TakeYields(), kSettledFrames * 421);
+        }
+        // Never before the deadline, and after it by no more than the wakes' spread.
+        for (const int64_t offset : StartOffsets(starts, pacer.GetIntervalNs())) {
+            ASSERT_GE(offset, 0);
+            ASSERT_LE(offset, c.latestStart);
+        }
+    }
 }
 
 }  // namespace
