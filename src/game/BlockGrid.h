@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 namespace Drobix {
 
 // A rectangle of square cells as the rest of the program sees it: the falling block, the
@@ -16,6 +18,9 @@ public:
     virtual bool IsSameBlock(unsigned row1, unsigned col1, unsigned row2, unsigned col2) const = 0;
     // Colour index 0..14 of a filled cell; never asked of an empty one.
     virtual int GetCellColour(unsigned row, unsigned col) const = 0;
+    // Differs for every content of every grid that counts its changes, so that a drawing of
+    // it can be kept while it stays the same; 0 for a grid that does not count them.
+    virtual uint64_t GetRevision() const { return 0; }
 };
 
 }  // namespace Drobix

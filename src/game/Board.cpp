@@ -1,6 +1,7 @@
 #include "game/Board.h"
 
 #include <algorithm>
+#include <atomic>
 
 #include "game/BlockFactory.h"
 #include "game/Random.h"
@@ -9,13 +10,22 @@ namespace Drobix {
 
 namespace {
 constexpr int kPercent = 100;
-}
+// Shared by every board, so that no two boards or contents ever have the same revision.
+std::atomic<uint64_t> lastRevision{0};
+}  // namespace
 
 Board::Board(unsigned rows, unsigned columns)
-    : rows_(rows), columns_(columns), cells_(static_cast<size_t>(rows) * columns, nullptr) {}
+    : rows_(rows), columns_(columns), cells_(static_cast<size_t>(rows) * columns, nullptr) {
+    TakeNewRevision();
+}
+
+void Board::TakeNewRevision() {
+    revision_ = lastRevision.fetch_add(1, std::memory_order_relaxed) + 1;
+}
 
 void Board::Clear() {
     std::fill(cells_.begin(), cells_.end(), nullptr);
+    TakeNewRevision();
 }
 
 Block* Board::GetCell(unsigned row, unsigned col) const {
@@ -24,10 +34,12 @@ Block* Board::GetCell(unsigned row, unsigned col) const {
 
 void Board::SetCell(unsigned row, unsigned col, Block* block) {
     CellAt(row, col) = block;
+    TakeNewRevision();
 }
 
 void Board::EmptyCell(unsigned row, unsigned col) {
     CellAt(row, col) = nullptr;
+    TakeNewRevision();
 }
 
 bool Board::Fits(const Block& block, int row, int col) const {
@@ -60,6 +72,7 @@ void Board::Remove(const Block& block, int row, int col) {
 }
 
 void Board::WriteBlockCells(const Block& block, int row, int col, Block* value) {
+    TakeNewRevision();
     for (unsigned i = 0; i < block.GetRowCount(); ++i) {
         for (unsigned j = 0; j < block.GetColumnCount(); ++j) {
             if (block.IsCellFilled(i, j)) {
@@ -89,6 +102,7 @@ std::vector<unsigned> Board::FindFullRows(unsigned firstRow, unsigned count) con
 }
 
 void Board::RemoveRows(const std::vector<unsigned>& rows) {
+    TakeNewRevision();
     for (const unsigned removed : rows) {
         // Each row from the removed one up takes the row above it; row 0 becomes empty.
         for (unsigned row = removed; row > 0; --row) {
@@ -107,6 +121,7 @@ void Board::AddRubbishRows(unsigned rowCount, float frequency) {
     if (columns == 0) {
         return;
     }
+    TakeNewRevision();
     // The strict test is made in double precision on the single-precision frequency.
     const double threshold = static_cast<double>(frequency) * 100.0;
     for (unsigned i = 0; i < rowCount && i < rows_; ++i) {

@@ -35,6 +35,7 @@ public:
     bool IsCellFilled(unsigned row, unsigned col) const override;
     bool IsSameBlock(unsigned row1, unsigned col1, unsigned row2, unsigned col2) const override;
     int GetCellColour(unsigned row, unsigned col) const override;
+    uint64_t GetRevision() const override { return revision_; }
 
 private:
     Block*& CellAt(unsigned row, unsigned col) { return cells_[Index(row, col)]; }
@@ -43,10 +44,13 @@ private:
     }
     bool IsRowFull(unsigned row) const;
     void WriteBlockCells(const Block& block, int row, int col, Block* value);
+    // Called by every change of the cells.
+    void TakeNewRevision();
 
     unsigned rows_;
     unsigned columns_;
     std::vector<Block*> cells_;
+    uint64_t revision_ = 0;
 };
 
 }  // namespace Drobix

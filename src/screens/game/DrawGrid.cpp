@@ -1,5 +1,9 @@
 #include "screens/game/DrawGrid.h"
 
+#include <algorithm>
+#include <array>
+
+#include "game/Block.h"
 #include "game/BoardLayout.h"
 #include "graphics/Display.h"
 #include "graphics/ImageRegistry.h"
@@ -199,11 +203,28 @@ struct GridPieces {
     std::vector<Filler> fillers;
 };
 
-// Kept from one drawing to the next, so that a frame allocates only when it draws a grid larger
-// than any drawn before.
+// A grid's pieces as last worked out, kept while the grid and the place it is drawn at stay the
+// same: a menu draws the same logo and backdrop every frame, and asking a grid about its cells
+// costs more than drawing them. The vectors keep their room, so that a frame allocates only
+// when it draws a grid larger than any drawn in its slot before.
+struct KeptGrid {
+    const BlockGrid* grid = nullptr;
+    uint64_t revision = 0;
+    int x = 0;
+    int y = 0;
+    GridPieces pieces;
+};
+
+// More than any screen draws grids that count their changes (a menu draws two).
+constexpr size_t kKeptGrids = 4;
+constexpr size_t kLargestBlockCells = size_t{Block::kMaxSide} * Block::kMaxSide;
+
 struct DrawingBuffers {
     std::vector<uint8_t> cellFlags;
-    GridPieces pieces;
+    std::array<KeptGrid, kKeptGrids> kept;
+    size_t nextSlot = 0;
+    // For grids that do not count their changes.
+    GridPieces scratch;
 };
 
 DrawingBuffers buffers;
@@ -237,6 +258,54 @@ void DrawFiller(ImageSurface* sheet, const Filler& filler) {
     DrawImagePartKeyed(sheet, &source, filler.x, filler.y);
 }
 
+// The grid's pieces drawn at (x, y), in pieces with room for at least roomCells cells.
+void WorkOutPieces(const BlockGrid& grid, int x, int y, GridPieces& pieces, size_t roomCells) {
+    const CellLinks links(grid, buffers.cellFlags);
+    pieces.parts.clear();
+    pieces.fillers.clear();
+    // At most a bridge and a face, and a filler, per cell.
+    const size_t cells =
+        std::max(static_cast<size_t>(links.GetRowCount()) * links.GetColumnCount(), roomCells);
+    pieces.parts.reserve(2 * cells);
+    pieces.fillers.reserve(cells);
+    for (unsigned i = 0; i < links.GetRowCount(); ++i) {
+        for (unsigned j = 0; j < links.GetColumnCount(); ++j) {
+            if (links.IsFilled(i, j)) {
+                AddCell(grid, links, i, j, x + kCellPitch * static_cast<int>(j),
+                        y + kCellPitch * static_cast<int>(i), pieces);
+            }
+        }
+    }
+}
+
+const GridPieces& PiecesOf(const BlockGrid& grid, int x, int y) {
+    const uint64_t revision = grid.GetRevision();
+    if (revision == 0) {
+        // Room for the largest block from the first, so that a larger block coming next
+        // allocates nothing.
+        WorkOutPieces(grid, x, y, buffers.scratch, kLargestBlockCells);
+        return buffers.scratch;
+    }
+    for (const KeptGrid& kept : buffers.kept) {
+        if (kept.grid == &grid && kept.revision == revision && kept.x == x && kept.y == y) {
+            return kept.pieces;
+        }
+    }
+    // The slot this grid had, or else the next in turn.
+    auto slot = std::find_if(buffers.kept.begin(), buffers.kept.end(),
+                             [&](const KeptGrid& kept) { return kept.grid == &grid; });
+    if (slot == buffers.kept.end()) {
+        slot = buffers.kept.begin() + static_cast<std::ptrdiff_t>(buffers.nextSlot);
+        buffers.nextSlot = (buffers.nextSlot + 1) % kKeptGrids;
+    }
+    WorkOutPieces(grid, x, y, slot->pieces, 0);
+    slot->grid = &grid;
+    slot->revision = revision;
+    slot->x = x;
+    slot->y = y;
+    return slot->pieces;
+}
+
 }  // namespace
 
 void DrawGrid(const BlockGrid& grid, int x, int y) {
@@ -247,20 +316,7 @@ void DrawGrid(const BlockGrid& grid, int x, int y) {
         return;
     }
     ImageSurface* tiles = CellTilesFor(sheet);
-    const CellLinks links(grid, buffers.cellFlags);
-    GridPieces& pieces = buffers.pieces;
-    pieces.parts.clear();
-    pieces.fillers.clear();
-    // At most a bridge and a face per cell.
-    pieces.parts.reserve(2 * static_cast<size_t>(links.GetRowCount()) * links.GetColumnCount());
-    for (unsigned i = 0; i < links.GetRowCount(); ++i) {
-        for (unsigned j = 0; j < links.GetColumnCount(); ++j) {
-            if (links.IsFilled(i, j)) {
-                AddCell(grid, links, i, j, x + kCellPitch * static_cast<int>(j),
-                        y + kCellPitch * static_cast<int>(i), pieces);
-            }
-        }
-    }
+    const GridPieces& pieces = PiecesOf(grid, x, y);
     DrawImageParts(tiles, pieces.parts);
     for (const Filler& filler : pieces.fillers) {
         DrawFiller(sheet, filler);

@@ -50,6 +50,31 @@ private:
     }
 };
 
+// A board that counts its changes, and the questions asked of it.
+class CountingBoard final : public BlockGrid {
+public:
+    CountingBoard(unsigned rows, unsigned columns) : board(rows, columns) {}
+
+    unsigned GetRowCount() const override { return board.GetRowCount(); }
+    unsigned GetColumnCount() const override { return board.GetColumnCount(); }
+    bool IsCellFilled(unsigned row, unsigned col) const override {
+        ++questions;
+        return board.IsCellFilled(row, col);
+    }
+    bool IsSameBlock(unsigned row1, unsigned col1, unsigned row2, unsigned col2) const override {
+        ++questions;
+        return board.IsSameBlock(row1, col1, row2, col2);
+    }
+    int GetCellColour(unsigned row, unsigned col) const override {
+        ++questions;
+        return board.GetCellColour(row, col);
+    }
+    uint64_t GetRevision() const override { return board.GetRevision(); }
+
+    Board board;
+    mutable int questions = 0;
+};
+
 class DrawGridTest : public Testing::DisplayFixture {
 protected:
     void SetUp() override {
@@ -160,6 +185,58 @@ TEST_F(DrawGridTest, EdgeCellsNeverAskOutsideTheGrid) {
     Fill(grid, 7, {{19, 1}, {19, 2}, {18, 1}, {18, 2}});
     DrawGrid(grid, 270, 40);
     EXPECT_EQ(Pixel(270, 40), Band(0, 26, 0));
+}
+
+TEST_F(DrawGridTest, AKeptDrawingServesOnlyWhileTheBoardAndPlaceStayTheSame) {
+    CountingBoard grid(4, 3);
+    Block red(1, 1, 2);
+    Block blue(1, 1, 4);
+    Block bar(1, 3, 6);
+    for (unsigned col = 0; col < 3; ++col) {
+        bar.SetCell(0, col);
+    }
+    grid.board.SetCell(1, 1, &red);
+    // Draws afresh on a blank screen, with the questions it asked of the board.
+    const auto draw = [&](int x, int y) {
+        FillScreen(kBackground);
+        grid.questions = 0;
+        DrawGrid(grid, x, y);
+        return grid.questions;
+    };
+    EXPECT_GT(draw(kX, kY), 0);
+    EXPECT_EQ(draw(kX, kY), 0);
+    EXPECT_EQ(Pixel(kX + 26 + 12, kY + 26 + 12), Band(2, 12, 12));
+    EXPECT_EQ(CountOtherThan(kBackground), 25 * 25);
+
+    // Each kind of change is drawn as it is.
+    grid.board.EmptyCell(1, 1);
+    grid.board.SetCell(0, 0, &blue);
+    EXPECT_GT(draw(kX, kY), 0);
+    EXPECT_EQ(Pixel(kX + 26 + 12, kY + 26 + 12), kBackground);
+    EXPECT_EQ(Pixel(kX + 12, kY + 12), Band(4, 12, 12));
+    grid.board.Place(bar, 3, 0);
+    EXPECT_GT(draw(kX, kY), 0);
+    EXPECT_EQ(CountOtherThan(kBackground), 25 * 25 + 25 * 77);
+    grid.board.RemoveRows({3});
+    EXPECT_GT(draw(kX, kY), 0);
+    EXPECT_EQ(Pixel(kX + 12, kY + 26 + 12), Band(4, 12, 12));
+    EXPECT_EQ(CountOtherThan(kBackground), 25 * 25);
+    grid.board.Clear();
+    EXPECT_GT(draw(kX, kY), 0);
+    EXPECT_EQ(CountOtherThan(kBackground), 0);
+
+    // Another place, and another board whose cells the first one's drawing must not stand for.
+    grid.board.Place(bar, 2, 0);
+    draw(kX, kY);
+    EXPECT_GT(draw(kX, 300), 0);
+    EXPECT_EQ(Pixel(kX + 12, 300 + 52 + 12), Band(6, 12, 12));
+    CountingBoard other(4, 3);
+    other.board.SetCell(0, 2, &red);
+    DrawGrid(grid, kX, kY);
+    FillScreen(kBackground);
+    DrawGrid(other, kX, kY);
+    EXPECT_EQ(Pixel(kX + 52 + 12, kY + 12), Band(2, 12, 12));
+    EXPECT_EQ(CountOtherThan(kBackground), 25 * 25);
 }
 
 }  // namespace
