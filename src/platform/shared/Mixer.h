@@ -54,6 +54,7 @@ private:
     Voice* Find(VoiceId id);
     const Voice* Find(VoiceId id) const;
     static void MixVoice(Voice& voice, std::span<int32_t> sums);
+    static void MixVoiceAtOutputRate(Voice& voice, std::span<int32_t> sums);
     static int32_t SampleAt(const Voice& voice, uint64_t index);
 
     std::vector<Voice> voices_;

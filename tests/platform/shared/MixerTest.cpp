@@ -125,6 +125,29 @@ TEST(MixerTest, LoopingWrapsWithoutAGap) {
     EXPECT_EQ(Left(slowOutput, 2 * kFrames + 1), 7 / 2);
 }
 
+TEST(MixerTest, StereoKeepsItsChannelsAcrossLoopsPassesAndItsEnd) {
+    constexpr size_t kFrames = 1500;
+    std::vector<int16_t> samples;
+    for (size_t i = 0; i < kFrames; ++i) {
+        samples.push_back(static_cast<int16_t>(static_cast<int>(i) * 7));
+        samples.push_back(static_cast<int16_t>(static_cast<int>(i) * -5));
+    }
+    for (const bool looping : {true, false}) {
+        SCOPED_TRACE(looping ? "looping" : "once");
+        Mixer mixer;
+        const auto voice = mixer.AddVoice(Pcm(samples), 2, kOutputRate);
+        mixer.Play(voice, looping);
+        const auto output = MixFrames(mixer, 3 * kFrames + 300);
+        for (size_t frame = 0; frame < output.size() / 2; ++frame) {
+            const bool sounding = looping || frame < kFrames;
+            const size_t source = frame % kFrames;
+            ASSERT_EQ(Left(output, frame), sounding ? samples[2 * source] : 0) << frame;
+            ASSERT_EQ(Right(output, frame), sounding ? samples[2 * source + 1] : 0) << frame;
+        }
+        EXPECT_EQ(mixer.IsPlaying(voice), looping);
+    }
+}
+
 TEST(MixerTest, VoicesSumAndSaturate) {
     Mixer mixer;
     const auto loud = mixer.AddVoice(Pcm(Constant(100, 20000)), 1, kOutputRate);
