@@ -321,19 +321,34 @@ void StretchImageKeyed(ImageSurface* image, const Rect* source, const Rect* targ
     }
 }
 
-void DrawImageParts(ImageSurface* image, std::span<const PartCopy> parts, ImageSurface* dest) {
-    const ColourKey noKey{};
+namespace {
+
+void CopyParts(ImageSurface* image, std::span<const PartCopy> parts, ImageSurface* dest,
+               Keying keying) {
+    const ColourKey key = KeyOf(image, keying);
     Blit(image, dest, [&](ConstPixelView from, PixelView to, const Rect& clip) {
+        if (dest == nullptr) {
+            display.frame.RecordParts(image, parts, clip, key);
+            return;
+        }
         for (const PartCopy& part : parts) {
-            if (dest == nullptr) {
-                const Rect placed{part.x, part.y, part.x + part.source.Width(),
-                                  part.y + part.source.Height()};
-                display.frame.Record({image, part.source, placed, clip, noKey});
-            } else {
-                CopyPixels(from, part.source, to, part.x, part.y, clip, noKey);
-            }
+            CopyPixels(from, part.source, to, part.x, part.y, clip, key);
         }
     });
+}
+
+}  // namespace
+
+void DrawImageParts(ImageSurface* image, std::span<const PartCopy> parts, ImageSurface* dest) {
+    if (image != nullptr) {
+        CopyParts(image, parts, dest, Keying::kOpaque);
+    }
+}
+
+void DrawImagePartsKeyed(ImageSurface* image, std::span<const PartCopy> parts, ImageSurface* dest) {
+    if (image != nullptr) {
+        CopyParts(image, parts, dest, Keying::kKeyed);
+    }
 }
 
 void SetClipRects(const Rect* rects, unsigned count) {

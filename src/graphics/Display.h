@@ -56,6 +56,9 @@ struct PartCopy {
 // many small copies of one picture that make up a drawing.
 void DrawImageParts(ImageSurface* image, std::span<const PartCopy> parts,
                     ImageSurface* dest = nullptr);
+// The same with the picture's colour key, as DrawImagePartKeyed: for the glyphs of a string.
+void DrawImagePartsKeyed(ImageSurface* image, std::span<const PartCopy> parts,
+                         ImageSurface* dest = nullptr);
 
 // Limits later blits to the back buffer to the union of the rectangles, until ClearClip.
 void SetClipRects(const Rect* rects, unsigned count);

@@ -1,6 +1,7 @@
 #include "graphics/Fonts.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <map>
 #include <memory>
@@ -68,11 +69,34 @@ void NewLine(const BitmapFont& font, Pen& pen, int left) {
     pen = {left, pen.y + font.lineHeight + font.spacing};
 }
 
-void DrawGlyph(const BitmapFont& font, char ch, Pen& pen, ImageSurface* dest) {
-    const Rect glyph = font.GetGlyph(ch);
-    DrawImagePartKeyed(font.image, &glyph, pen.x, pen.y, dest);
-    pen.x += glyph.Width() + font.spacing;
-}
+// The glyphs of a string, drawn together as one batch of keyed copies: the frame record then
+// keeps one draw for a string instead of one per letter.
+class GlyphBatch {
+public:
+    GlyphBatch(const BitmapFont& font, ImageSurface* dest) : font_(font), dest_(dest) {}
+
+    void Add(char ch, Pen& pen) {
+        if (count_ == parts_.size()) {
+            Draw();
+        }
+        const Rect glyph = font_.GetGlyph(ch);
+        parts_[count_++] = {glyph, pen.x, pen.y};
+        pen.x += glyph.Width() + font_.spacing;
+    }
+
+    void Draw() {
+        DrawImagePartsKeyed(font_.image, {parts_.data(), count_}, dest_);
+        count_ = 0;
+    }
+
+private:
+    static constexpr size_t kGlyphsPerBatch = 128;
+
+    const BitmapFont& font_;
+    ImageSurface* dest_;
+    std::array<PartCopy, kGlyphsPerBatch> parts_{};
+    size_t count_ = 0;
+};
 
 int GlyphAdvance(const BitmapFont& font, char ch) {
     return font.GetGlyph(ch).Width() + font.spacing;
@@ -163,13 +187,15 @@ void DrawString(FontId fontId, std::string_view text, int x, int y, ImageSurface
         return;
     }
     Pen pen{x, y};
+    GlyphBatch glyphs(*font, dest);
     for (const char ch : text) {
         if (ch == '\n') {
             NewLine(*font, pen, x);
         } else {
-            DrawGlyph(*font, ch, pen, dest);
+            glyphs.Add(ch, pen);
         }
     }
+    glyphs.Draw();
 }
 
 void DrawStringScaled(FontId fontId, std::string_view text, int x, int y, float scale,
@@ -200,6 +226,7 @@ void DrawStringWrapped(FontId fontId, std::string_view text, const Rect* box, Im
         return;
     }
     Pen pen{box->left, box->top};
+    GlyphBatch glyphs(*font, dest);
     int wordWidth = 0;
     size_t wordStart = 0;
     for (size_t i = 0; i < text.size(); ++i) {
@@ -219,7 +246,7 @@ void DrawStringWrapped(FontId fontId, std::string_view text, const Rect* box, Im
             }
             for (size_t j = wordStart; j <= i; ++j) {
                 if (text[j] != '\n') {
-                    DrawGlyph(*font, text[j], pen, dest);
+                    glyphs.Add(text[j], pen);
                 }
             }
             wordWidth = 0;
@@ -229,6 +256,7 @@ void DrawStringWrapped(FontId fontId, std::string_view text, const Rect* box, Im
             NewLine(*font, pen, box->left);
         }
     }
+    glyphs.Draw();
 }
 
 void MeasureString(FontId fontId, std::string_view text, unsigned* width, unsigned* height,

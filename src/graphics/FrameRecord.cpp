@@ -11,6 +11,7 @@ namespace {
 
 constexpr Rect kWholeScreen{0, 0, kScreenWidth, kScreenHeight};
 constexpr size_t kKeptDraws = 2048;
+constexpr size_t kKeptParts = 4096;
 constexpr size_t kKeptPictures = 64;
 constexpr uint64_t kAllColumns = (uint64_t{1} << FrameRecord::kTileColumns) - 1;
 // Folding a draw into a tile's hash multiplies by this, so that the order of draws counts. It
@@ -91,6 +92,17 @@ uint64_t HashOf(const DrawCommand& command) {
     return Mix(sum);
 }
 
+// A batch's parts in order, each where it lands: order counts where parts overlap.
+uint64_t HashOfParts(std::span<const PartCopy> parts) {
+    uint64_t sum = 0;
+    for (const PartCopy& part : parts) {
+        sum = sum * kWordFactors[0] + Pack(part.source.left, part.source.top) * kWordFactors[1] +
+              Pack(part.source.right, part.source.bottom) * kWordFactors[2] +
+              Pack(part.x, part.y) * kWordFactors[3];
+    }
+    return sum;
+}
+
 ConstPixelView SourceOf(const DrawCommand& command) {
     return {command.image->surface.data(), command.image->width, command.image->height};
 }
@@ -129,18 +141,40 @@ void ForEachRun(uint64_t columns, int firstRow, int lastRow, Visit visit) {
     }
 }
 
-void DrawInside(const DrawCommand& command, PixelView to, const Rect& clip) {
-    StretchPixels(SourceOf(command), command.source, to, command.target, clip, command.key);
+Rect Placed(const PartCopy& part) {
+    return {part.x, part.y, part.x + part.source.Width(), part.y + part.source.Height()};
+}
+
+Rect Union(const Rect& a, const Rect& b) {
+    if (a.IsEmpty()) {
+        return b;
+    }
+    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+            std::max(a.bottom, b.bottom)};
 }
 
 }  // namespace
 
+void FrameRecord::DrawInside(const DrawCommand& command, const Rect& clip) {
+    if (command.partCount == 0) {
+        StretchPixels(SourceOf(command), command.source, backBuffer_, command.target, clip,
+                      command.key);
+        return;
+    }
+    const std::span<const PartCopy> parts(keptParts_.data() + command.firstPart, command.partCount);
+    for (const PartCopy& part : parts) {
+        CopyPixels(SourceOf(command), part.source, backBuffer_, part.x, part.y, clip, command.key);
+    }
+}
+
 void FrameRecord::Reset(PixelView backBuffer) {
     backBuffer_ = backBuffer;
     kept_.clear();
+    keptParts_.clear();
     keptPictures_.clear();
     // Room for the busiest frames (a few hundred draws), so that frames do not allocate.
     kept_.reserve(kKeptDraws);
+    keptParts_.reserve(kKeptParts);
     keptPictures_.reserve(kKeptPictures);
     hashes_->fill(0);
     hashesBefore_->fill(0);
@@ -157,7 +191,39 @@ void FrameRecord::Record(const DrawCommand& command) {
     if (area.IsEmpty()) {
         return;
     }
-    const uint64_t hash = HashOf(command);
+    Keep(command, area, HashOf(command));
+}
+
+void FrameRecord::RecordParts(const ImageSurface* image, std::span<const PartCopy> parts,
+                              const Rect& clip, const ColourKey& key) {
+    if (backBuffer_.pixels == nullptr || image == nullptr) {
+        return;
+    }
+    const ConstPixelView from{image->surface.data(), image->width, image->height};
+    const Rect visible = Intersect(clip, kWholeScreen);
+    const auto first = static_cast<uint32_t>(keptParts_.size());
+    Rect box{};
+    for (const PartCopy& part : parts) {
+        // As Record drops a copy that shows nothing or reads outside the picture.
+        const Rect placed = Placed(part);
+        if (placed.IsEmpty() || Intersect(placed, visible).IsEmpty() ||
+            !SourceInside(from, part.source)) {
+            continue;
+        }
+        keptParts_.push_back(part);
+        box = Union(box, placed);
+    }
+    if (box.IsEmpty()) {
+        return;
+    }
+    DrawCommand command{
+        image, {}, box, clip, key, first, static_cast<uint32_t>(keptParts_.size()) - first};
+    const uint64_t hash =
+        Mix(HashOf(command) + HashOfParts({keptParts_.data() + first, command.partCount}));
+    Keep(command, AreaOf(command), hash);
+}
+
+void FrameRecord::Keep(const DrawCommand& command, const Rect& area, uint64_t hash) {
     const TileSpan tiles = TilesOf(area);
     const int columns = tiles.lastColumn - tiles.firstColumn + 1;
     for (int row = tiles.firstRow; row <= tiles.lastRow; ++row) {
@@ -181,13 +247,14 @@ void FrameRecord::BeforePictureChanges(const ImageSurface* picture) {
 void FrameRecord::DrawKeptEverywhere() {
     for (const DrawCommand& command : kept_) {
         const Rect area = AreaOf(command);
-        DrawInside(command, backBuffer_, area);
+        DrawInside(command, area);
         const TileSpan tiles = TilesOf(area);
         for (int row = tiles.firstRow; row <= tiles.lastRow; ++row) {
             forced_[static_cast<size_t>(row)] |= tiles.columns;
         }
     }
     kept_.clear();
+    keptParts_.clear();
     keptPictures_.clear();
 }
 
@@ -222,9 +289,8 @@ void FrameRecord::Complete() {
                    (redraw[static_cast<size_t>(last) + 1] & tiles.columns) == columns) {
                 ++last;
             }
-            ForEachRun(columns, row, last, [&](const Rect& run) {
-                DrawInside(command, backBuffer_, Intersect(area, run));
-            });
+            ForEachRun(columns, row, last,
+                       [&](const Rect& run) { DrawInside(command, Intersect(area, run)); });
             row = last + 1;
         }
     }
@@ -235,6 +301,7 @@ void FrameRecord::Complete() {
     hashes_->fill(0);
     forced_.fill(0);
     kept_.clear();
+    keptParts_.clear();
     keptPictures_.clear();
 }
 

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "graphics/Display.h"
@@ -13,12 +14,16 @@ namespace Drobix {
 
 // One draw on the back buffer: source of image scaled into target (a plain copy when the sizes
 // agree), only inside clip.
+// A batch of copies of one picture (the glyphs of a string, the pieces of a grid) is kept as one
+// draw: its parts, kept by the record, are copied in turn, and target is the box around them.
 struct DrawCommand {
     const ImageSurface* image = nullptr;
     Rect source;
     Rect target;
     Rect clip;
     ColourKey key;
+    uint32_t firstPart = 0;
+    uint32_t partCount = 0;
 };
 
 // The draws of a frame on the back buffer, kept until the frame is complete and then made only
@@ -50,6 +55,10 @@ public:
     // Keeps a draw for the end of the frame. Its picture must stay as it is until then, or
     // BeforePictureChanges be called first.
     void Record(const DrawCommand& command);
+    // Keeps a batch of copies of the picture, each inside clip, as one draw: a frame's many
+    // small copies cost the record once per batch rather than once per copy.
+    void RecordParts(const ImageSurface* image, std::span<const PartCopy> parts, const Rect& clip,
+                     const ColourKey& key);
 
     // The picture's pixels are about to change or the picture to go: the draws kept that use
     // it are made now.
@@ -73,9 +82,12 @@ private:
     // Makes every draw kept, in every tile it touches, which must then be drawn again at the
     // end of the frame whatever their hash says.
     void DrawKeptEverywhere();
+    void Keep(const DrawCommand& command, const Rect& area, uint64_t hash);
+    void DrawInside(const DrawCommand& command, const Rect& clip);
 
     PixelView backBuffer_;
     std::vector<DrawCommand> kept_;
+    std::vector<PartCopy> keptParts_;
     // The pictures the kept draws use, each once.
     std::vector<const ImageSurface*> keptPictures_;
     // This frame's hashes and the last one's, swapped at the end of each frame.

@@ -187,19 +187,34 @@ protected:
                 break;
             }
             default: {
+                // A batch, opaque or keyed (as a string's glyphs), whose parts may overlap and
+                // may reach past the sheet, which drops them.
+                const bool keyed = Next(0, 1) == 0;
+                ImageSurface* sheet = keyed ? keyed_ : opaque_;
+                const int width = sheet->width;
+                const int height = sheet->height;
                 std::vector<PartCopy> parts;
-                for (int i = 0; i < 5; ++i) {
-                    parts.push_back({{Next(0, 60), Next(0, 40), Next(61, 90), Next(41, 70)},
+                for (int i = Next(1, 8); i > 0; --i) {
+                    parts.push_back({{Next(0, width / 2), Next(0, height / 2),
+                                      Next(width / 2 + 1, width + 1), Next(height / 2 + 1, height)},
                                      Next(-20, kScreenWidth),
                                      Next(-20, kScreenHeight)});
                 }
-                const ConstPixelView from = ReferenceOf(opaque_).View();
+                const ColourKey key = keyed ? ColourKey{true, kKey, kKey} : ColourKey{};
+                const ConstPixelView from = ReferenceOf(sheet).View();
                 OnScreen([&](const Rect& clip) {
                     for (const PartCopy& part : parts) {
-                        CopyPixels(from, part.source, screen_.Target(), part.x, part.y, clip, {});
+                        if (SourceInside(from, part.source)) {
+                            CopyPixels(from, part.source, screen_.Target(), part.x, part.y, clip,
+                                       key);
+                        }
                     }
                 });
-                DrawImageParts(opaque_, parts);
+                if (keyed) {
+                    DrawImagePartsKeyed(sheet, parts);
+                } else {
+                    DrawImageParts(sheet, parts);
+                }
                 break;
             }
         }
@@ -306,6 +321,36 @@ TEST_F(FrameRecordTest, OnlyTilesWhoseDrawsDifferAreRedrawn) {
     DrawImagePart(keyed_, &patch, 0, 0, backgrounds_[0]);
     drawFrame(464);
     EXPECT_EQ(PresentedSpans().size(), static_cast<size_t>(kScreenHeight));
+}
+
+// A batch is redrawn when only where its parts land, or their order, changes: its box and the
+// parts themselves stay the same.
+TEST_F(FrameRecordTest, ABatchWhosePartsSwapPlacesOrOrderIsRedrawn) {
+    const PartCopy first{{0, 0, 20, 20}, 100, 100};
+    const PartCopy second{{40, 30, 60, 50}, 200, 100};
+    const auto shownAt = [](int x, int y) {
+        return Platform::Scripted::GetLastFrame()[static_cast<size_t>(y) * kScreenWidth + x];
+    };
+    const auto drawFrame = [&](std::vector<PartCopy> parts) {
+        DrawImage(backgrounds_[0], 0, 0);
+        DrawImageParts(opaque_, parts);
+        FlipDisplay();
+    };
+    // Each part shows its top-left pixel where it lands.
+    const auto firstPixel = [&](const PartCopy& part) {
+        return PixelOf(opaque_, part.source.left, part.source.top);
+    };
+    ASSERT_NE(firstPixel(first), firstPixel(second));
+    drawFrame({first, second});
+    EXPECT_EQ(shownAt(100, 100), firstPixel(first));
+    drawFrame({{first.source, 200, 100}, {second.source, 100, 100}});
+    EXPECT_EQ(shownAt(100, 100), firstPixel(second));
+    EXPECT_EQ(shownAt(200, 100), firstPixel(first));
+    // Overlapping: the later part shows.
+    drawFrame({{first.source, 100, 100}, {second.source, 100, 100}});
+    EXPECT_EQ(shownAt(100, 100), firstPixel(second));
+    drawFrame({{second.source, 100, 100}, {first.source, 100, 100}});
+    EXPECT_EQ(shownAt(100, 100), firstPixel(first));
 }
 
 // A background copied before a device reset shows as it was when copied, though the reset
