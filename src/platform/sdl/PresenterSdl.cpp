@@ -506,7 +506,10 @@ void PresentThroughFramebuffer(const uint16_t* frame, const ChangedSpans& change
     auto* base = static_cast<uint8_t*>(surface->pixels);
     presenter.changedRects.clear();
     presenter.cachedSource = {-1, -1};
-    for (int y = 0; y < area.h; ++y) {
+    // Only the window rows that draw on a changed frame row can have anything to present.
+    const auto [changedTop, changedBottom] = presenter.frameChanges.ChangedRows();
+    const auto [firstRow, lastRow] = presenter.sharpScaler.TargetRows(changedTop, changedBottom);
+    for (int y = firstRow; y < lastRow; ++y) {
         const SharpScaler::Taps& taps = presenter.sharpScaler.RowTaps(y);
         const RowSpan columns = Union(presenter.frameChanges.Columns(taps.first),
                                       presenter.frameChanges.Columns(taps.second));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <utility>
+
 #include "platform/Presenter.h"
 
 namespace Drobix::Platform {
@@ -16,9 +18,12 @@ public:
     // The columns of frame row y (inside the frame) that changed in the frame last taken; left ==
     // right when none did.
     RowSpan Columns(int y) const { return columns_[static_cast<size_t>(y)]; }
+    // The rows [first, last) from the first changed row to the last; first == last when none.
+    std::pair<int, int> ChangedRows() const { return changedRows_; }
 
 private:
     ChangedSpans columns_{};
+    std::pair<int, int> changedRows_{0, 0};
     bool valid_ = false;
 };
 

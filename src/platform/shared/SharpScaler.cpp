@@ -164,16 +164,30 @@ void SharpScaler::Prepare(int sourceWidth, int sourceHeight, int targetWidth, in
     }
 }
 
-std::pair<int, int> SharpScaler::TargetColumns(int sourceLeft, int sourceRight) const {
-    if (sourceLeft >= sourceRight) {
+namespace {
+
+// The targets whose taps reach into the sources [begin, end).
+std::pair<int, int> TargetsReaching(const std::vector<SharpScaler::Taps>& taps, int begin,
+                                    int end) {
+    if (begin >= end) {
         return {0, 0};
     }
-    // Both taps grow with the target column, and the second is never left of the first.
+    // Both taps grow with the target, and the second is never before the first.
     const auto first = std::partition_point(
-        columns_.begin(), columns_.end(), [&](const Taps& tap) { return tap.second < sourceLeft; });
+        taps.begin(), taps.end(), [&](const SharpScaler::Taps& tap) { return tap.second < begin; });
     const auto last = std::partition_point(
-        first, columns_.end(), [&](const Taps& tap) { return tap.first < sourceRight; });
-    return {static_cast<int>(first - columns_.begin()), static_cast<int>(last - columns_.begin())};
+        first, taps.end(), [&](const SharpScaler::Taps& tap) { return tap.first < end; });
+    return {static_cast<int>(first - taps.begin()), static_cast<int>(last - taps.begin())};
+}
+
+}  // namespace
+
+std::pair<int, int> SharpScaler::TargetColumns(int sourceLeft, int sourceRight) const {
+    return TargetsReaching(columns_, sourceLeft, sourceRight);
+}
+
+std::pair<int, int> SharpScaler::TargetRows(int sourceTop, int sourceBottom) const {
+    return TargetsReaching(rows_, sourceTop, sourceBottom);
 }
 
 std::pair<int, int> SharpScaler::SourceColumns(int first, int last) const {

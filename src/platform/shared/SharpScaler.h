@@ -31,6 +31,9 @@ public:
     // The target columns [first, last) that draw on any of the source columns
     // [sourceLeft, sourceRight).
     std::pair<int, int> TargetColumns(int sourceLeft, int sourceRight) const;
+    // The same for rows: the target rows [first, last) whose taps reach into the source rows
+    // [sourceTop, sourceBottom).
+    std::pair<int, int> TargetRows(int sourceTop, int sourceBottom) const;
     // The source columns [left, right) that the target columns [first, last) read (none when
     // those are none).
     std::pair<int, int> SourceColumns(int first, int last) const;

@@ -19,23 +19,27 @@ TEST(FrameChangesTest, EveryRowInFullAtFirstAndAfterInvalidatingThenOnlyTheSpann
     EXPECT_EQ(CountChanged(changes), kFrameHeight);
     EXPECT_EQ(changes.Columns(599).left, 0);
     EXPECT_EQ(changes.Columns(599).right, kFrameWidth);
+    EXPECT_EQ(changes.ChangedRows(), std::pair(0, kFrameHeight));
 
     changes.Take(ChangedSpans{});
     EXPECT_EQ(CountChanged(changes), 0);
+    EXPECT_EQ(changes.ChangedRows().first, changes.ChangedRows().second);
 
     ChangedSpans spans;
     spans[20] = {96, 112};
     spans[30] = {300, 300};
+    spans[41] = {0, 1};
     changes.Take(spans);
-    EXPECT_EQ(CountChanged(changes), 1);
+    EXPECT_EQ(CountChanged(changes), 2);
     EXPECT_EQ(changes.Columns(20).left, 96);
     EXPECT_EQ(changes.Columns(20).right, 112);
+    EXPECT_EQ(changes.ChangedRows(), std::pair(20, 42));
 
     changes.Invalidate();
     changes.Take(spans);
     EXPECT_EQ(CountChanged(changes), kFrameHeight);
     changes.Take(spans);
-    EXPECT_EQ(CountChanged(changes), 1);
+    EXPECT_EQ(CountChanged(changes), 2);
 }
 
 TEST(FrameChangesTest, SpansAreCutToTheFrame) {

@@ -193,6 +193,29 @@ TEST(SharpScalerTest, RowsBlendExactly) {
     }
 }
 
+// Every target row that reads a run of source rows is among those said to draw on it, so that a
+// presenter that scales only those misses no row that changed; and they are few.
+TEST(SharpScalerTest, TargetRowsHoldEveryRowThatReadsTheSourceRows) {
+    for (const int targetHeight : {600, 768, 1080, 1200}) {
+        SharpScaler scaler;
+        scaler.Prepare(kWidth, 600, kWidth, targetHeight);
+        for (const auto& [top, bottom] : {std::pair{0, 1}, std::pair{96, 112}, std::pair{552, 568},
+                                          std::pair{599, 600}, std::pair{10, 10}}) {
+            SCOPED_TRACE(testing::Message() << targetHeight << " " << top << "-" << bottom);
+            const auto [first, last] = scaler.TargetRows(top, bottom);
+            const auto inside = [&](int row) { return row >= top && row < bottom; };
+            for (int y = 0; y < targetHeight; ++y) {
+                const SharpScaler::Taps& taps = scaler.RowTaps(y);
+                const bool reads = inside(taps.first) || (taps.weight != 0 && inside(taps.second));
+                if (reads) {
+                    ASSERT_TRUE(y >= first && y < last) << y;
+                }
+            }
+            EXPECT_LE(last - first, (bottom - top) * targetHeight / 600 + 2);
+        }
+    }
+}
+
 // The target columns said to draw on a run of source columns are exactly those whose taps reach
 // into it, at whole and broken factors; a row scaled over them alone agrees with the whole row.
 TEST(SharpScalerTest, TargetColumnsAreExactlyThoseThatDrawOnTheSourceColumns) {
