@@ -178,6 +178,7 @@ void FrameRecord::Reset(PixelView backBuffer) {
     keptPictures_.reserve(kKeptPictures);
     hashes_->fill(0);
     hashesBefore_->fill(0);
+    hashesCleared_ = true;
     forced_.fill(kAllColumns);
     changedTiles_.fill(kAllColumns);
 }
@@ -224,12 +225,26 @@ void FrameRecord::RecordParts(const ImageSurface* image, std::span<const PartCop
 }
 
 void FrameRecord::Keep(const DrawCommand& command, const Rect& area, uint64_t hash) {
+    if (!hashesCleared_) {
+        // A frame's first draw is mostly its background over the whole screen: its fold into
+        // cleared tiles is the same in every tile, written in one pass with the clearing.
+        hashes_->fill(area == kWholeScreen ? hash * kFoldFactor : 0);
+        hashesCleared_ = true;
+        if (area == kWholeScreen) {
+            KeepCommand(command);
+            return;
+        }
+    }
     const TileSpan tiles = TilesOf(area);
     const int columns = tiles.lastColumn - tiles.firstColumn + 1;
     for (int row = tiles.firstRow; row <= tiles.lastRow; ++row) {
         FoldIntoTiles(&(*hashes_)[static_cast<size_t>(row) * kTileColumns + tiles.firstColumn],
                       columns, hash);
     }
+    KeepCommand(command);
+}
+
+void FrameRecord::KeepCommand(const DrawCommand& command) {
     if (std::find(keptPictures_.begin(), keptPictures_.end(), command.image) ==
         keptPictures_.end()) {
         keptPictures_.push_back(command.image);
@@ -259,6 +274,9 @@ void FrameRecord::DrawKeptEverywhere() {
 }
 
 void FrameRecord::Complete() {
+    if (!hashesCleared_) {
+        hashes_->fill(0);
+    }
     Tiles redraw = forced_;
     for (int row = 0; row < kTileRows; ++row) {
         const uint64_t* now = &(*hashes_)[static_cast<size_t>(row) * kTileColumns];
@@ -298,7 +316,7 @@ void FrameRecord::Complete() {
         changedTiles_[static_cast<size_t>(row)] |= redraw[static_cast<size_t>(row)];
     }
     std::swap(hashes_, hashesBefore_);
-    hashes_->fill(0);
+    hashesCleared_ = false;
     forced_.fill(0);
     kept_.clear();
     keptParts_.clear();

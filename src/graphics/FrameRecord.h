@@ -83,6 +83,7 @@ private:
     // end of the frame whatever their hash says.
     void DrawKeptEverywhere();
     void Keep(const DrawCommand& command, const Rect& area, uint64_t hash);
+    void KeepCommand(const DrawCommand& command);
     void DrawInside(const DrawCommand& command, const Rect& clip);
 
     PixelView backBuffer_;
@@ -94,6 +95,9 @@ private:
     TileHashes hashStore_[2]{};
     TileHashes* hashes_ = &hashStore_[0];
     TileHashes* hashesBefore_ = &hashStore_[1];
+    // False from the end of a frame until the next frame's hashes are cleared, which its first
+    // draw does.
+    bool hashesCleared_ = true;
     // Tiles drawn on this frame before its end, or whose content is unknown.
     Tiles forced_{};
     // The tiles changed since the last present.
