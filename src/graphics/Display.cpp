@@ -135,8 +135,7 @@ void Draw(ImageSurface* image, const Rect& source, const Rect& target, ImageSurf
 void Copy(ImageSurface* image, const Rect& source, int x, int y, ImageSurface* dest,
           Keying keying) {
     if (image != nullptr) {
-        Draw(image, source, {x, y, x + source.Width(), y + source.Height()}, dest,
-             KeyOf(image, keying));
+        Draw(image, source, PlacedAt(source, x, y), dest, KeyOf(image, keying));
     }
 }
 

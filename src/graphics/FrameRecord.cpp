@@ -141,10 +141,6 @@ void ForEachRun(uint64_t columns, int firstRow, int lastRow, Visit visit) {
     }
 }
 
-Rect Placed(const PartCopy& part) {
-    return {part.x, part.y, part.x + part.source.Width(), part.y + part.source.Height()};
-}
-
 Rect Union(const Rect& a, const Rect& b) {
     if (a.IsEmpty()) {
         return b;
@@ -161,9 +157,10 @@ void FrameRecord::DrawInside(const DrawCommand& command, const Rect& clip) {
                       command.key);
         return;
     }
+    const ConstPixelView from = SourceOf(command);
     const std::span<const PartCopy> parts(keptParts_.data() + command.firstPart, command.partCount);
     for (const PartCopy& part : parts) {
-        CopyPixels(SourceOf(command), part.source, backBuffer_, part.x, part.y, clip, command.key);
+        CopyPixels(from, part.source, backBuffer_, part.x, part.y, clip, command.key);
     }
 }
 
@@ -206,7 +203,7 @@ void FrameRecord::RecordParts(const ImageSurface* image, std::span<const PartCop
     Rect box{};
     for (const PartCopy& part : parts) {
         // As Record drops a copy that shows nothing or reads outside the picture.
-        const Rect placed = Placed(part);
+        const Rect placed = PlacedAt(part.source, part.x, part.y);
         if (placed.IsEmpty() || Intersect(placed, visible).IsEmpty() ||
             !SourceInside(from, part.source)) {
             continue;

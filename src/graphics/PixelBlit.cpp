@@ -243,7 +243,7 @@ void CopyPixels(ConstPixelView from, const Rect& source, PixelView to, int x, in
     if (!SourceInside(from, source)) {
         return;
     }
-    const Rect placed{x, y, x + source.Width(), y + source.Height()};
+    const Rect placed = PlacedAt(source, x, y);
     const Rect visible = Intersect(placed, clip);
     if (visible.IsEmpty()) {
         return;

@@ -15,6 +15,11 @@ struct Rect {
     friend constexpr bool operator==(const Rect&, const Rect&) = default;
 };
 
+// Where source lands when copied with its top-left corner at (x, y).
+constexpr Rect PlacedAt(const Rect& source, int x, int y) {
+    return {x, y, x + source.Width(), y + source.Height()};
+}
+
 constexpr Rect Intersect(const Rect& a, const Rect& b) {
     return Rect{a.left > b.left ? a.left : b.left, a.top > b.top ? a.top : b.top,
                 a.right < b.right ? a.right : b.right, a.bottom < b.bottom ? a.bottom : b.bottom};
