@@ -57,7 +57,7 @@ page=$(MANPATH=$prefix/share/man man -w drobix)
 [ "$page" = "$prefix/share/man/man6/drobix.6.gz" ] || fail "man finds $page"
 zcat "$page" | grep -q '^\.SH GAMEPAD' || fail "the manual page has no gamepad section"
 
-Xvfb ":$display_number" -nolisten tcp -screen 0 1024x768x24 >"$work/xvfb.log" 2>&1 &
+Xvfb ":$display_number" -noreset -nolisten tcp -screen 0 1024x768x24 >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 export DISPLAY=":$display_number"
 for _ in $(seq 100); do

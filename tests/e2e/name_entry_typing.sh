@@ -5,7 +5,7 @@
 # Usage: name_entry_typing.sh PATH_TO_DROBIX
 set -euo pipefail
 if [ -z "${DROBIX_UNDER_XVFB:-}" ]; then
-    DROBIX_UNDER_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+    DROBIX_UNDER_XVFB=1 exec xvfb-run -a -s "-noreset -screen 0 1024x768x24" "$0" "$@"
 fi
 game=$1
 here=$(cd "$(dirname "$0")" && pwd)

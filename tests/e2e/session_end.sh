@@ -58,7 +58,7 @@ server_answers() {
 start_server() {
     local number
     for number in "$first_display" $(seq 160 169); do
-        Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+        Xvfb ":$number" -noreset -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
         xvfb_pid=$!
         export DISPLAY=:$number
         if server_answers "$number"; then

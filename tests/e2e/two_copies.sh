@@ -26,7 +26,7 @@ seed_low_scores
 displays=()
 for number in $(seq 140 149); do
     [ -e "/tmp/.X$number-lock" ] && continue
-    Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb$number.log" 2>&1 &
+    Xvfb ":$number" -noreset -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb$number.log" 2>&1 &
     servers+=($!)
     displays+=(":$number")
     [ ${#displays[@]} -eq 2 ] && break
