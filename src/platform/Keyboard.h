@@ -14,6 +14,7 @@ constexpr int kBackspace = 0x08;
 constexpr int kTab = 0x09;
 constexpr int kEnter = 0x0D;
 constexpr int kShift = 0x10;
+constexpr int kPause = 0x13;
 constexpr int kCapsLock = 0x14;
 constexpr int kEscape = 0x1B;
 constexpr int kSpace = 0x20;

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string_view>
+
+namespace Drobix {
+
+// What a player does in a game, each bound to keys of the player's choosing.
+enum class GameAction {
+    Left,
+    Right,
+    Turn,
+    TurnClockwise,
+    SoftDrop,
+    Drop,
+    Pause,
+    Leave,
+    Count,
+};
+
+constexpr size_t kGameActionCount = static_cast<size_t>(GameAction::Count);
+constexpr size_t kKeysPerAction = 2;
+// A binding's unused place.
+constexpr int kNoKey = 0;
+
+// Virtual-key codes, kNoKey where an action has fewer keys than places.
+using ActionKeys = std::array<int, kKeysPerAction>;
+using KeyBindings = std::array<ActionKeys, kGameActionCount>;
+
+// Left, Right, Up and Z, X, Down, Space, P and Pause, Escape.
+KeyBindings DefaultKeyBindings();
+
+// The action's name as the settings file writes it: "left", "turn_clockwise", ...
+std::string_view GameActionName(GameAction action);
+std::optional<GameAction> GameActionNamed(std::string_view name);
+
+// The bindings every IsActionDown reads from now on; the defaults until set.
+void SetKeyBindings(const KeyBindings& bindings);
+const KeyBindings& GetKeyBindings();
+
+// Whether any key bound to the action is held down now.
+bool IsActionDown(GameAction action);
+
+}  // namespace Drobix
