@@ -3,7 +3,7 @@
 # Usage: debian_package.sh BUILD_FOLDER
 set -euo pipefail
 build=$1
-app_id=org.quillbeam.Drobix
+app_id=org.quillbeam.drobix
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() {

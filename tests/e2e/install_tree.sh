@@ -7,7 +7,7 @@
 set -euo pipefail
 build=$1
 display_number=$2
-app_id=org.quillbeam.Drobix
+app_id=org.quillbeam.drobix
 work=$(mktemp -d)
 prefix=$work/prefix
 source "$(dirname "$0")/scratch_home.sh"
