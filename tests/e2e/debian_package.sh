@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Makes the Debian package from the build and checks its contents and its control fields.
+# Makes the Debian package from the build and checks its contents, its control fields, and that
+# lintian finds nothing to say about it.
 # Usage: debian_package.sh BUILD_FOLDER
 set -euo pipefail
 build=$1
@@ -10,11 +11,12 @@ fail() {
     echo "$*"; exit 1
 }
 
-cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work" >"$work/cpack.log" ||
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1 ||
     { cat "$work/cpack.log"; fail "cpack failed"; }
 package=$(ls "$work"/drobix_*.deb)
 contents=$(dpkg-deb -c "$package" | awk '{print $6}')
-for file in ./usr/games/drobix ./usr/share/doc/drobix/changelog.gz ./usr/share/applications/$app_id.desktop \
+for file in ./usr/games/drobix ./usr/share/doc/drobix/changelog.gz \
+    ./usr/share/doc/drobix/copyright ./usr/share/applications/$app_id.desktop \
     ./usr/share/metainfo/$app_id.metainfo.xml ./usr/share/man/man6/drobix.6.gz; do
     grep -qx "$file" <<<"$contents" || fail "the package lacks $file"
 done
@@ -28,6 +30,15 @@ done
 depends=$(dpkg-deb -f "$package" Depends)
 grep -q 'libsdl2-2.0-0' <<<"$depends" || fail "the package does not depend on SDL: $depends"
 # Debian keeps games in /usr/games, which not every PATH holds: the menu entry names the place.
-dpkg-deb -x "$package" "$work/tree"
-grep -qx 'Exec=/usr/games/drobix' "$work/tree/usr/share/applications/$app_id.desktop" ||
+tree=$work/tree
+dpkg-deb -x "$package" "$tree"
+grep -qx 'Exec=/usr/games/drobix' "$tree/usr/share/applications/$app_id.desktop" ||
     fail "the package's menu entry does not start /usr/games/drobix"
+
+# Every tag at every level, information and pedantry included. Its tags go to standard output;
+# standard error has only its own remarks (such as being run as root).
+lintian --pedantic --display-info --display-experimental "$package" >"$work/lintian.log" \
+    2>"$work/lintian.errors" ||
+    { cat "$work/lintian.log" "$work/lintian.errors"; fail "lintian failed"; }
+[ ! -s "$work/lintian.log" ] || { cat "$work/lintian.log"; fail "lintian has something to say"; }
+
