@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Makes the Debian package from the build and checks its contents, its control fields, and that
-# lintian finds nothing to say about it.
-# Usage: debian_package.sh BUILD_FOLDER
+# Makes the Debian package from the build and checks its contents, its control fields, that
+# lintian finds nothing to say about it, and that the program, the package, its changelog, the
+# AppStream release and the manual page all carry the project's version.
+# Usage: debian_package.sh BUILD_FOLDER VERSION
 set -euo pipefail
 build=$1
+version=$2
 app_id=org.quillbeam.drobix
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -42,3 +44,19 @@ lintian --pedantic --display-info --display-experimental "$package" >"$work/lint
     { cat "$work/lintian.log" "$work/lintian.errors"; fail "lintian failed"; }
 [ ! -s "$work/lintian.log" ] || { cat "$work/lintian.log"; fail "lintian has something to say"; }
 
+# One version everywhere.
+expect_version() {
+    local what=$1 found=$2 expected=$3
+    [ "$found" = "$expected" ] || fail "$what says '$found', not '$expected'"
+}
+expect_version "the package" "$(dpkg-deb -f "$package" Version)" "$version"
+expect_version "drobix --version" "$("$tree/usr/games/drobix" --version)" "drobix $version"
+expect_version "the changelog" "$(zcat "$tree/usr/share/doc/drobix/changelog.gz" | sed -n 1p)" \
+    "drobix ($version) unstable; urgency=medium"
+expect_version "the AppStream data's newest release" \
+    "$(grep -m1 -o '<release version="[^"]*"' "$tree/usr/share/metainfo/$app_id.metainfo.xml")" \
+    "<release version=\"$version\""
+# The .TH line's fourth field: "Drobix VERSION".
+expect_version "the manual page" \
+    "$(zcat "$tree/usr/share/man/man6/drobix.6.gz" | grep '^\.TH' | cut -d'"' -f4)" \
+    "Drobix $version"
