@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, checks the sources (format, layers, clang-tidy), builds Drobix and runs
-# every test: once in the Release build (build/), once with AddressSanitizer and
-# UndefinedBehaviorSanitizer (build-asan/), then a short run of each fuzz target (build-fuzz/, clang).
+# Installs what is missing, checks the sources (format, layers, every file's licence, clang-tidy),
+# builds Drobix and runs every test: once in the Release build (build/), once with AddressSanitizer
+# and UndefinedBehaviorSanitizer (build-asan/), then a short run of each fuzz target (build-fuzz/,
+# clang).
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/install-deps.sh
@@ -9,6 +10,8 @@ source tools/install-deps.sh
 drobix_install_deps
 tools/check-format.sh
 tools/check-layers.sh
+# Every file states its copyright and licence (a header, or .reuse/dep5): the report only when not.
+reuse lint --quiet || { reuse lint; exit 1; }
 
 drobix_build build -DCMAKE_BUILD_TYPE=Release -DDROBIX_WERROR=ON
 tools/check-tidy.sh build

@@ -9,7 +9,7 @@ drobix_packages=(
     libsdl2-dev libx11-dev libxext-dev libpng-dev zlib1g-dev libjpeg-dev libvorbis-dev libogg-dev
     libfreetype-dev fonts-dejavu-core
     xvfb xauth xdotool x11-xkb-utils
-    desktop-file-utils appstream man-db dpkg-dev lintian
+    desktop-file-utils appstream man-db dpkg-dev lintian reuse
 )
 
 drobix_install_deps() {
