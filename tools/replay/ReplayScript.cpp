@@ -17,9 +17,16 @@
 //                          (as the first command it measures start-up to the main menu)
 //   memory                 "memory rss_kb=N peak_kb=N heap_kb=N": the process's resident
 //                          memory now and at its highest so far, and the heap in use
+//   preferences            the player's settings held now: window mode, sound levels, shadow,
+//                          patterns, then each action's keys by their names in the settings file
+//   settingsfile           the settings file's size and text as it stands on disk now
+//   loadsettings           reads the settings file again as start-up does, printing a line for
+//                          each fault (the configuration folder written as $XDG_CONFIG_HOME)
 //   # comment; blank lines are ignored
-// KEY: LEFT RIGHT UP DOWN SPACE ESC ENTER BACKSPACE HOME END SHIFT CAPSLOCK GRAVE, A..Z, 0..9,
-// or 0xNN.
+// KEY: LEFT RIGHT UP DOWN SPACE ESC ENTER BACKSPACE HOME END SHIFT CAPSLOCK GRAVE PAUSE, A..Z,
+// 0..9, or 0xNN.
+// A run starts with the settings file read as the game reads it at start-up; its faults go to
+// standard error.
 #include "ReplayScript.h"
 
 #include <charconv>
@@ -31,6 +38,7 @@
 #include <vector>
 
 #include "ReplayFigures.h"
+#include "ReplayPreferences.h"
 #include "ReplayReport.h"
 #include "app/MainLoop.h"
 #include "app/MainLoopTesting.h"
@@ -41,6 +49,7 @@
 #include "platform/scripted/ClockScripted.h"
 #include "platform/scripted/KeyboardScripted.h"
 #include "platform/scripted/PresenterScripted.h"
+#include "storage/PreferencesFile.h"
 
 namespace Drobix::Replay {
 
@@ -65,7 +74,7 @@ constexpr NamedKey kNamedKeys[] = {
     {"ENTER", Platform::VirtualKey::kEnter}, {"BACKSPACE", Platform::VirtualKey::kBackspace},
     {"HOME", Platform::VirtualKey::kHome},   {"END", Platform::VirtualKey::kEnd},
     {"SHIFT", Platform::VirtualKey::kShift}, {"CAPSLOCK", Platform::VirtualKey::kCapsLock},
-    {"GRAVE", Platform::VirtualKey::kGrave},
+    {"GRAVE", Platform::VirtualKey::kGrave}, {"PAUSE", Platform::VirtualKey::kPause},
 };
 
 template <typename Number>
@@ -221,10 +230,24 @@ private:
             PrintSounds(out_);
         } else if (command == "datafile") {
             PrintDataFile(out_);
-        } else {
+        } else if (!RunPreferencesCommand(command)) {
             return Outcome::Malformed;
         }
         return Outcome::Continue;
+    }
+
+    // The commands about the player's settings file; false for any other.
+    bool RunPreferencesCommand(const std::string& command) {
+        if (command == "preferences") {
+            PrintPreferences(out_);
+        } else if (command == "settingsfile") {
+            PrintPreferencesFile(out_);
+        } else if (command == "loadsettings") {
+            ReloadPreferences(out_);
+        } else {
+            return false;
+        }
+        return true;
     }
 
     std::ostream& out_;
@@ -240,6 +263,7 @@ bool IsBlankOrComment(const std::string& line) {
 int RunScript(std::istream& script, std::ostream& out, std::ostream& errors) {
     Platform::Scripted::SetTimeMs(kStartTimeMs);
     RecordDecodedSounds();
+    LoadPreferences(errors);
     if (!InitialiseGame()) {
         errors << "drobix-replay: start-up failed\n";
         ShutdownGame();

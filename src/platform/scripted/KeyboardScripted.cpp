@@ -100,6 +100,10 @@ bool IsVirtualKeyDown(int virtualKey) {
     return IsValidKey(virtualKey) && keyboard.keysDown[virtualKey];
 }
 
+bool IsKeyboardKeyDown(int virtualKey) {
+    return IsValidKey(virtualKey) && keyboard.keysDown[virtualKey];
+}
+
 bool GetKeyboardSnapshot(KeyboardSnapshot& snapshot) {
     for (int key = 0; key < kVirtualKeyCount; ++key) {
         snapshot[key] = keyboard.keysDown[key] ? kKeyDownBit : 0;

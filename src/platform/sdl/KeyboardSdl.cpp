@@ -81,6 +81,8 @@ SDL_Scancode PositionalScancode(int virtualKey) {
             return SDL_SCANCODE_TAB;
         case VirtualKey::kEnter:
             return SDL_SCANCODE_RETURN;
+        case VirtualKey::kPause:
+            return SDL_SCANCODE_PAUSE;
         case VirtualKey::kCapsLock:
             return SDL_SCANCODE_CAPSLOCK;
         case VirtualKey::kEscape:
@@ -365,6 +367,8 @@ bool IsKeypadKeyDown(int virtualKey) {
     return false;
 }
 
+}  // namespace
+
 bool IsKeyboardKeyDown(int virtualKey) {
     bool modifier = false;
     const bool down = IsModifierDown(virtualKey, modifier);
@@ -376,8 +380,6 @@ bool IsKeyboardKeyDown(int virtualKey) {
         KeypadKeyWithCode(virtualKey) != nullptr ? SDL_SCANCODE_UNKNOWN : ScancodeOf(virtualKey);
     return IsScancodeDown(scancode) || IsKeypadKeyDown(virtualKey);
 }
-
-}  // namespace
 
 bool IsVirtualKeyDown(int virtualKey) {
     return IsKeyboardKeyDown(virtualKey) || Sdl::IsGamepadKeyDown(virtualKey);
