@@ -12,6 +12,18 @@ bool IsKeyDown(int virtualKey) {
     return Platform::IsVirtualKeyDown(virtualKey);
 }
 
+bool IsKeyboardKeyDown(int virtualKey) {
+    return Platform::IsKeyboardKeyDown(virtualKey);
+}
+
+bool IsButtonDown(PadButton button) {
+    return Platform::IsPadButtonDown(button);
+}
+
+bool IsPadPresent() {
+    return Platform::IsPadConnected();
+}
+
 bool ReadTypedCharacter(char* out) {
     Platform::KeyboardSnapshot snapshot{};
     if (!Platform::GetKeyboardSnapshot(snapshot)) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Gamepad.h"
 #include "platform/Keyboard.h"
 
 namespace Drobix {
@@ -13,6 +14,14 @@ void ShutdownInput();
 
 // Whether the key is held down at this moment. No edges, no state.
 bool IsKeyDown(int virtualKey);
+
+// Whether the key is held down on the keyboard itself, whatever a pad holds.
+bool IsKeyboardKeyDown(int virtualKey);
+
+// A pad's buttons, read apart from the keys they also hold.
+using PadButton = Platform::PadButton;
+bool IsButtonDown(PadButton button);
+bool IsPadPresent();
 
 // The character the held keys type, with the user's layout, Shift and Caps Lock applied: the
 // lowest virtual-key code that types exactly one character wins. Control characters count; the

@@ -181,12 +181,12 @@ TEST_F(GamepadSessionTest, WholeSessionWithoutKeyboard) {
     }
     EXPECT_TRUE(bottomFilled);
 
-    // Start opens the exit prompt, B says no, Start again and A says yes.
-    ASSERT_TRUE(Press(SDL_CONTROLLER_BUTTON_START));
+    // B opens the exit prompt and says no to it, B again and A says yes.
+    ASSERT_TRUE(Press(SDL_CONTROLLER_BUTTON_B));
     EXPECT_EQ(Game().GetMode(), GameScreen::Mode::ExitPrompt);
     ASSERT_TRUE(Press(SDL_CONTROLLER_BUTTON_B));
     EXPECT_EQ(Game().GetMode(), GameScreen::Mode::Playing);
-    ASSERT_TRUE(Press(SDL_CONTROLLER_BUTTON_START));
+    ASSERT_TRUE(Press(SDL_CONTROLLER_BUTTON_B));
     ASSERT_TRUE(Press(SDL_CONTROLLER_BUTTON_A));
     ASSERT_EQ(Screen(), ScreenNumber::Intro);
 

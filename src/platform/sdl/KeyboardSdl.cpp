@@ -11,6 +11,7 @@
 #include <optional>
 #include <tuple>
 
+#include "platform/Gamepad.h"
 #include "platform/Keyboard.h"
 #include "platform/sdl/GamepadSdl.h"
 #include "platform/sdl/KeyboardSdl.h"
@@ -383,6 +384,14 @@ bool IsKeyboardKeyDown(int virtualKey) {
 
 bool IsVirtualKeyDown(int virtualKey) {
     return IsKeyboardKeyDown(virtualKey) || Sdl::IsGamepadKeyDown(virtualKey);
+}
+
+bool IsPadButtonDown(PadButton button) {
+    return Sdl::IsGamepadButtonDown(button);
+}
+
+bool IsPadConnected() {
+    return Sdl::HasOpenGamepads();
 }
 
 bool GetKeyboardSnapshot(KeyboardSnapshot& snapshot) {
