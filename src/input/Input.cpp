@@ -24,6 +24,10 @@ bool IsPadPresent() {
     return Platform::IsPadConnected();
 }
 
+std::string_view KeyName(int virtualKey) {
+    return Platform::VirtualKeyName(virtualKey);
+}
+
 bool ReadTypedCharacter(char* out) {
     Platform::KeyboardSnapshot snapshot{};
     if (!Platform::GetKeyboardSnapshot(snapshot)) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "platform/Gamepad.h"
 #include "platform/Keyboard.h"
 
@@ -22,6 +24,10 @@ bool IsKeyboardKeyDown(int virtualKey);
 using PadButton = Platform::PadButton;
 bool IsButtonDown(PadButton button);
 bool IsPadPresent();
+
+// The key's name as the settings file writes it ("Left", "Z"); empty for a key that cannot be
+// bound.
+std::string_view KeyName(int virtualKey);
 
 // The character the held keys type, with the user's layout, Shift and Caps Lock applied: the
 // lowest virtual-key code that types exactly one character wins. Control characters count; the

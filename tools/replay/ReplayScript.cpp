@@ -103,11 +103,12 @@ std::optional<int> ParseKey(std::string_view name) {
     return std::nullopt;
 }
 
-// A screen a script may switch to: 1 (intro) .. 4 (game); 0, none, is not one.
+// A screen a script may switch to: 1 (intro) .. 4 (game), 5 (settings), 6 (controls); 0, none,
+// is not one.
 std::optional<ScreenNumber> ParseScreen(std::string_view text) {
     const auto number = ParseNumber<int>(text);
     if (!number || *number < static_cast<int>(ScreenNumber::Intro) ||
-        *number > static_cast<int>(ScreenNumber::Game)) {
+        *number > static_cast<int>(ScreenNumber::Controls)) {
         return std::nullopt;
     }
     return static_cast<ScreenNumber>(*number);
