@@ -41,7 +41,7 @@ size_t StepPicker(size_t index, int columns, int rows) {
         column = (column + columns + width) % width;
         row = (row + rows + height) % height;
     } while (row * width + column >= count);
-    return static_cast<size_t>(row * width + column);
+    return static_cast<size_t>(row) * kPickerColumns + static_cast<size_t>(column);
 }
 }  // namespace
 
