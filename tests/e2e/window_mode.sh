@@ -3,7 +3,8 @@
 # --version and an unknown option give their output and exit codes; --window opens a window
 # smaller than the screen, Alt+Enter makes it cover the screen, and the mode last switched to is
 # where the next run starts (kept in the settings file); a damaged entry gives full screen; the
-# older one-word mode file is carried over into the settings file once.
+# older one-word mode file is carried over into the settings file once; the settings screen
+# switches the mode too.
 # Usage: window_mode.sh PATH_TO_DROBIX
 set -euo pipefail
 if [ -z "${DROBIX_UNDER_XVFB:-}" ]; then
@@ -13,6 +14,7 @@ game=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 source "$(dirname "$0")/scratch_home.sh"
+source "$(dirname "$0")/keys.sh"
 use_scratch_home "$work"
 settings_file=$XDG_CONFIG_HOME/drobix/settings.toml
 old_mode_file=$XDG_CONFIG_HOME/drobix/window-mode
@@ -90,3 +92,15 @@ start_game
 end_game
 [ ! -e "$old_mode_file" ] || fail "the old mode file is still there"
 [ "$(saved_mode)" = window ] || fail "the carried-over settings file holds $(cat "$settings_file")"
+
+# The settings screen (4 on the main menu) switches the mode at once with its first line and
+# writes the settings file there and then, before the game ends.
+start_game
+[ "$(window_size)" = 800x600 ] || fail "the run after the carry-over opens $(window_size)"
+sleep 0.5
+press 4
+sleep 0.5
+press 1
+[ "$(window_size)" = "$screen" ] || fail "the settings' window line gives $(window_size)"
+[ "$(saved_mode)" = fullscreen ] || fail "the settings screen wrote $(cat "$settings_file")"
+end_game
