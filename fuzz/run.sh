@@ -4,7 +4,7 @@
 # fuzz/corpus/NAME/. New inputs go to a scratch folder, never into the committed seeds; a
 # finding is written to build-fuzz/fuzz/ and ends the run with a failure.
 # Usage: fuzz/run.sh NAME SECONDS [LIBFUZZER OPTIONS...]
-#        NAME: settings_file, picture_decode, sound_decode, font_build
+#        NAME: settings_file, preferences_file, picture_decode, sound_decode, font_build
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/install-deps.sh

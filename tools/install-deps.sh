@@ -7,6 +7,7 @@ drobix_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-dev clang-format clang-tidy
     libsdl2-dev libx11-dev libxext-dev libpng-dev zlib1g-dev libjpeg-dev libvorbis-dev libogg-dev
+    libtomlplusplus-dev
     libfreetype-dev fonts-dejavu-core
     xvfb xauth xdotool x11-xkb-utils
     desktop-file-utils appstream man-db dpkg-dev lintian reuse

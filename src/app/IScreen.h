@@ -10,6 +10,9 @@ enum class ScreenNumber : int {
     Options = 2,
     Instructions = 3,
     Game = 4,
+    // Beyond the four: the player's settings and the keys of the game's actions.
+    Settings = 5,
+    Controls = 6,
 };
 
 // One screen of the program. The frame calls Update, then Render, once per active pass.

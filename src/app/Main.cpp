@@ -6,6 +6,7 @@
 #include "app/Startup.h"
 #include "app/WindowModeChoice.h"
 #include "platform/MessageBox.h"
+#include "storage/PreferencesFile.h"
 
 namespace {
 constexpr int kExitNormal = 0;
@@ -26,6 +27,9 @@ int main(int argc, char** argv) {
         std::fputs(errors.str().c_str(), stderr);
         return status;
     }
+    std::ostringstream faults;
+    LoadPreferences(faults);
+    std::fputs(faults.str().c_str(), stderr);
     ChooseStartWindowMode(commandLine.windowMode);
     if (!InitialiseGame()) {
         Platform::ShowMessageBox("Initialisation Error",

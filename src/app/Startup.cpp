@@ -13,9 +13,11 @@
 #include "platform/Debug.h"
 #include "platform/DisplayLoss.h"
 #include "platform/MessageBox.h"
+#include "screens/ControlsScreen.h"
 #include "screens/InstructionScreen.h"
 #include "screens/IntroScreen.h"
 #include "screens/OptionsScreen.h"
+#include "screens/SettingsScreen.h"
 #include "screens/game/GameScreen.h"
 #include "sound/Sound.h"
 #include "storage/Settings.h"
@@ -76,6 +78,8 @@ bool InitialiseGame() {
     AddScreen(ScreenNumber::Options, std::make_unique<OptionsScreen>());
     AddScreen(ScreenNumber::Instructions, std::make_unique<InstructionScreen>());
     AddScreen(ScreenNumber::Game, std::make_unique<GameScreen>());
+    AddScreen(ScreenNumber::Settings, std::make_unique<SettingsScreen>());
+    AddScreen(ScreenNumber::Controls, std::make_unique<ControlsScreen>());
     return true;
 }
 

@@ -1,32 +1,42 @@
 #include "app/WindowModeChoice.h"
 
-#include "storage/WindowModeFile.h"
+#include "storage/PreferencesFile.h"
 
 namespace Drobix {
 
 namespace {
 
-Platform::WindowMode FromSaved(SavedWindowMode mode) {
-    return mode == SavedWindowMode::Window ? Platform::WindowMode::Window
-                                           : Platform::WindowMode::Fullscreen;
+Platform::WindowMode FromPreferred(PreferredWindowMode mode) {
+    return mode == PreferredWindowMode::Window ? Platform::WindowMode::Window
+                                               : Platform::WindowMode::Fullscreen;
 }
 
-SavedWindowMode ToSaved(Platform::WindowMode mode) {
-    return mode == Platform::WindowMode::Window ? SavedWindowMode::Window
-                                                : SavedWindowMode::Fullscreen;
+PreferredWindowMode ToPreferred(Platform::WindowMode mode) {
+    return mode == Platform::WindowMode::Window ? PreferredWindowMode::Window
+                                                : PreferredWindowMode::Fullscreen;
 }
 
 }  // namespace
 
 void ChooseStartWindowMode(std::optional<Platform::WindowMode> forThisRun) {
-    Platform::SetStartWindowMode(forThisRun.value_or(FromSaved(LoadWindowMode())));
+    Platform::SetStartWindowMode(forThisRun.value_or(FromPreferred(GetPreferences().windowMode)));
 }
 
 void RememberWindowMode() {
     if (Platform::WasWindowModeSwitched()) {
+        GetPreferences().windowMode = ToPreferred(Platform::GetWindowMode());
         // A file that cannot be written only costs the choice; play has ended anyway.
-        SaveWindowMode(ToSaved(Platform::GetWindowMode()));
+        SavePreferences();
     }
+}
+
+PreferredWindowMode CurrentWindowMode() {
+    return ToPreferred(Platform::GetWindowMode());
+}
+
+void ChangeWindowMode(PreferredWindowMode mode) {
+    Platform::SetWindowMode(FromPreferred(mode));
+    GetPreferences().windowMode = mode;
 }
 
 }  // namespace Drobix

@@ -3,15 +3,21 @@
 #include <optional>
 
 #include "platform/Presenter.h"
+#include "storage/Preferences.h"
 
 namespace Drobix {
 
 // Sets the mode the window opens in: the one given for this run, else the one the player chose
-// last (remembered in its own file), else full screen.
+// last (kept in the settings file), else full screen.
 void ChooseStartWindowMode(std::optional<Platform::WindowMode> forThisRun);
 
 // Remembers the window's mode for the next run when the player switched it during this one.
 // Called while the window is still open.
 void RememberWindowMode();
+
+// The mode the window is in now.
+PreferredWindowMode CurrentWindowMode();
+// Switches the window to the mode at once, and keeps it as the player's choice.
+void ChangeWindowMode(PreferredWindowMode mode);
 
 }  // namespace Drobix

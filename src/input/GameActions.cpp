@@ -1,7 +1,5 @@
 #include "input/GameActions.h"
 
-#include "input/Input.h"
-
 namespace Drobix {
 
 namespace {
@@ -55,13 +53,44 @@ const KeyBindings& GetKeyBindings() {
     return state.bindings;
 }
 
+ActionButtons PadButtonsOf(GameAction action) {
+    constexpr PadButton kNone = PadButton::Count;
+    switch (action) {
+        case GameAction::Left:
+            return {PadButton::DpadLeft, kNone, kNone};
+        case GameAction::Right:
+            return {PadButton::DpadRight, kNone, kNone};
+        case GameAction::Turn:
+            return {PadButton::A, PadButton::DpadUp, PadButton::LeftShoulder};
+        case GameAction::TurnClockwise:
+            return {PadButton::RightShoulder, kNone, kNone};
+        case GameAction::SoftDrop:
+            return {PadButton::DpadDown, kNone, kNone};
+        case GameAction::Drop:
+            return {PadButton::X, PadButton::Y, kNone};
+        case GameAction::Pause:
+            return {PadButton::Start, kNone, kNone};
+        case GameAction::Leave:
+            return {PadButton::B, kNone, kNone};
+        case GameAction::Count:
+            break;
+    }
+    return {kNone, kNone, kNone};
+}
+
 bool IsActionDown(GameAction action) {
     const auto index = static_cast<size_t>(action);
     if (index >= kGameActionCount) {
         return false;
     }
+    // The keyboard alone: the keys a pad holds for the menus are not the player's bindings.
     for (const int key : state.bindings[index]) {
-        if (key != kNoKey && IsKeyDown(key)) {
+        if (key != kNoKey && IsKeyboardKeyDown(key)) {
+            return true;
+        }
+    }
+    for (const PadButton button : PadButtonsOf(action)) {
+        if (button != PadButton::Count && IsButtonDown(button)) {
             return true;
         }
     }

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string_view>
 
+#include "input/Input.h"
+
 namespace Drobix {
 
 // What a player does in a game, each bound to keys of the player's choosing.
@@ -40,7 +42,15 @@ std::optional<GameAction> GameActionNamed(std::string_view name);
 void SetKeyBindings(const KeyBindings& bindings);
 const KeyBindings& GetKeyBindings();
 
-// Whether any key bound to the action is held down now.
+// Whether any key bound to the action is held down on the keyboard now, or a pad holds one of
+// the action's fixed buttons: the D-pad (or stick) left, right and down move and drop a row,
+// A, up and the left shoulder turn, the right shoulder turns clockwise, X and Y drop, Start
+// pauses, B leaves. A pad thus keeps working whatever keys the player binds.
 bool IsActionDown(GameAction action);
+
+// The pad buttons that do the action, in the order above; PadButton::Count where there are
+// fewer than three.
+using ActionButtons = std::array<PadButton, 3>;
+ActionButtons PadButtonsOf(GameAction action);
 
 }  // namespace Drobix

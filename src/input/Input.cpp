@@ -12,6 +12,22 @@ bool IsKeyDown(int virtualKey) {
     return Platform::IsVirtualKeyDown(virtualKey);
 }
 
+bool IsKeyboardKeyDown(int virtualKey) {
+    return Platform::IsKeyboardKeyDown(virtualKey);
+}
+
+bool IsButtonDown(PadButton button) {
+    return Platform::IsPadButtonDown(button);
+}
+
+bool IsPadPresent() {
+    return Platform::IsPadConnected();
+}
+
+std::string_view KeyName(int virtualKey) {
+    return Platform::VirtualKeyName(virtualKey);
+}
+
 bool ReadTypedCharacter(char* out) {
     Platform::KeyboardSnapshot snapshot{};
     if (!Platform::GetKeyboardSnapshot(snapshot)) {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string_view>
+
+#include "platform/Gamepad.h"
 #include "platform/Keyboard.h"
 
 namespace Drobix {
@@ -13,6 +16,18 @@ void ShutdownInput();
 
 // Whether the key is held down at this moment. No edges, no state.
 bool IsKeyDown(int virtualKey);
+
+// Whether the key is held down on the keyboard itself, whatever a pad holds.
+bool IsKeyboardKeyDown(int virtualKey);
+
+// A pad's buttons, read apart from the keys they also hold.
+using PadButton = Platform::PadButton;
+bool IsButtonDown(PadButton button);
+bool IsPadPresent();
+
+// The key's name as the settings file writes it ("Left", "Z"); empty for a key that cannot be
+// bound.
+std::string_view KeyName(int virtualKey);
 
 // The character the held keys type, with the user's layout, Shift and Caps Lock applied: the
 // lowest virtual-key code that types exactly one character wins. Control characters count; the

@@ -5,6 +5,8 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <string_view>
 
 namespace Drobix::Platform {
 
@@ -62,5 +64,15 @@ unsigned VirtualKeyToScanCode(int virtualKey);
 // in out, 0 when it types nothing, negative for a dead key.
 int TranslateVirtualKey(int virtualKey, unsigned scanCode, const KeyboardSnapshot& snapshot,
                         char& out);
+
+// Whether the key is down now on the keyboard alone, whatever a gamepad holds.
+bool IsKeyboardKeyDown(int virtualKey);
+
+// The key's name as SDL names it ("Left", "Space", "Z", "Keypad 5"); empty for a key that has
+// none the player can bind. One table for both backends: shared/KeyNames.cpp.
+std::string_view VirtualKeyName(int virtualKey);
+// The key a name names, as SDL's names are matched: letters' case ignored. Nothing for a name
+// of no key the program can read.
+std::optional<int> VirtualKeyNamed(std::string_view name);
 
 }  // namespace Drobix::Platform

@@ -45,8 +45,11 @@ enum class WindowMode { Fullscreen, Window };
 void SetStartWindowMode(WindowMode mode);
 // The mode the window is in now (the start mode while no window is open).
 WindowMode GetWindowMode();
-// Whether the player switched the mode (Alt+Enter, F11) since the window was opened.
+// Whether the player switched the mode (Alt+Enter, F11, the settings) since the window was
+// opened.
 bool WasWindowModeSwitched();
+// Switches an open window to the mode at once; sets the start mode while none is open.
+void SetWindowMode(WindowMode mode);
 
 // Opens the main window in the start mode, mouse cursor hidden, asking for input focus. A window
 // opens at the largest whole multiple of the frame's size that fits the desktop's usable area

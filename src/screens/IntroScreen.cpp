@@ -14,7 +14,9 @@ namespace Drobix {
 
 namespace {
 
-constexpr std::string_view kMenuText = "1) Instructions\n2) Options\n3) New Game\n\n(Esc) Exit";
+// The settings take the empty line's place, so the panel keeps its size.
+constexpr std::string_view kMenuText =
+    "1) Instructions\n2) Options\n3) New Game\n4) Settings\n(Esc) Exit";
 constexpr int kMenuHalfWidth = 95;
 constexpr int kMenuTop = 260;
 constexpr int kMenuTextTop = 280;
@@ -74,6 +76,8 @@ void IntroScreen::ReadKeys() {
         SwitchScreen(ScreenNumber::Options);
     } else if (IsKeyDown('3')) {
         SwitchScreen(ScreenNumber::Game);
+    } else if (IsKeyDown('4')) {
+        SwitchScreen(ScreenNumber::Settings);
     } else if (IsKeyDown(VirtualKey::kEscape)) {
         RequestQuit();
     }

@@ -189,6 +189,8 @@ bool IsMenuScreen(ScreenNumber screenNumber) {
         case ScreenNumber::Intro:
         case ScreenNumber::Options:
         case ScreenNumber::Instructions:
+        case ScreenNumber::Settings:
+        case ScreenNumber::Controls:
             return true;
         case ScreenNumber::None:
         case ScreenNumber::Game:

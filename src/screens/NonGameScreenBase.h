@@ -34,7 +34,8 @@ private:
     uint32_t entryTimer_ = 0;
 };
 
-// The intro, options and instructions screens, among which the backdrop lives on.
+// The intro, options, instructions, settings and controls screens, among which the backdrop
+// lives on.
 bool IsMenuScreen(ScreenNumber screenNumber);
 
 }  // namespace Drobix

@@ -8,9 +8,13 @@ namespace Drobix {
 constexpr int kMinSoundLevel = 0;
 constexpr int kMaxSoundLevel = 10;
 
+// How the game's window is shown.
+enum class PreferredWindowMode { Fullscreen, Window };
+
 // The player's preferences beyond the options of the data file. With every one at its default,
 // the game is exactly the game without them.
 struct Preferences {
+    PreferredWindowMode windowMode = PreferredWindowMode::Fullscreen;
     int musicLevel = kMaxSoundLevel;
     int effectsLevel = kMaxSoundLevel;
     // An outline of the falling block where it would land.

@@ -2,7 +2,9 @@
 # The command line and the window mode of the real game under a virtual X server: --help,
 # --version and an unknown option give their output and exit codes; --window opens a window
 # smaller than the screen, Alt+Enter makes it cover the screen, and the mode last switched to is
-# where the next run starts; a damaged mode file gives full screen.
+# where the next run starts (kept in the settings file); a damaged entry gives full screen; the
+# older one-word mode file is carried over into the settings file once; the settings screen
+# switches the mode too.
 # Usage: window_mode.sh PATH_TO_DROBIX
 set -euo pipefail
 if [ -z "${DROBIX_UNDER_XVFB:-}" ]; then
@@ -12,8 +14,11 @@ game=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 source "$(dirname "$0")/scratch_home.sh"
+source "$(dirname "$0")/keys.sh"
 use_scratch_home "$work"
-mode_file=$XDG_CONFIG_HOME/drobix/window-mode
+settings_file=$XDG_CONFIG_HOME/drobix/settings.toml
+old_mode_file=$XDG_CONFIG_HOME/drobix/window-mode
+saved_mode() { sed -n 's/^window = "\(.*\)"$/\1/p' "$settings_file"; }
 
 fail() { echo "$*"; exit 1; }
 
@@ -61,7 +66,7 @@ start_game --window
 xdotool key alt+Return
 [ "$(window_size)" = "$screen" ] || fail "Alt+Enter gives $(window_size), not $screen"
 end_game
-[ "$(cat "$mode_file")" = fullscreen ] || fail "the mode file holds $(cat "$mode_file")"
+[ "$(saved_mode)" = fullscreen ] || fail "the settings file holds $(cat "$settings_file")"
 
 start_game
 [ "$(window_size)" = "$screen" ] || fail "the run after full screen opens $(window_size)"
@@ -73,7 +78,29 @@ start_game
 [ "$(window_size)" = 800x600 ] || fail "the run after a window opens $(window_size)"
 end_game
 
-printf 'windowed\000\n' >"$mode_file"
+printf 'window = "windowed"\n' >"$settings_file"
 start_game
-[ "$(window_size)" = "$screen" ] || fail "a damaged mode file opens $(window_size)"
+[ "$(window_size)" = "$screen" ] || fail "a damaged mode entry opens $(window_size)"
+end_game
+grep -q 'settings.toml: window: "windowed" is neither' "$work/game.log" ||
+    fail "a damaged mode entry is not reported: $(cat "$work/game.log")"
+
+rm "$settings_file"
+printf 'window\n' >"$old_mode_file"
+start_game
+[ "$(window_size)" = 800x600 ] || fail "the old mode file's window opens $(window_size)"
+end_game
+[ ! -e "$old_mode_file" ] || fail "the old mode file is still there"
+[ "$(saved_mode)" = window ] || fail "the carried-over settings file holds $(cat "$settings_file")"
+
+# The settings screen (4 on the main menu) switches the mode at once with its first line and
+# writes the settings file there and then, before the game ends.
+start_game
+[ "$(window_size)" = 800x600 ] || fail "the run after the carry-over opens $(window_size)"
+sleep 0.5
+press 4
+sleep 0.5
+press 1
+[ "$(window_size)" = "$screen" ] || fail "the settings' window line gives $(window_size)"
+[ "$(saved_mode)" = fullscreen ] || fail "the settings screen wrote $(cat "$settings_file")"
 end_game

@@ -1,12 +1,17 @@
 # Runs one replay script with its own data folder and compares standard output with the
 # expected file. NAME.dat, when present, is the data file the program starts with; NAME.status,
-# when present, holds the expected exit status (0 otherwise).
+# when present, holds the expected exit status (0 otherwise); NAME.toml, when present, is the
+# settings file it starts with.
 get_filename_component(name ${SCRIPT} NAME_WE)
 get_filename_component(folder ${SCRIPT} DIRECTORY)
 set(data_home ${WORK_DIR}/${name}-data)
 file(REMOVE_RECURSE ${data_home})
 file(MAKE_DIRECTORY ${data_home})
 set(ENV{XDG_DATA_HOME} ${data_home})
+set(ENV{XDG_CONFIG_HOME} ${data_home}/config)
+if(EXISTS ${folder}/${name}.toml)
+    configure_file(${folder}/${name}.toml ${data_home}/config/drobix/settings.toml COPYONLY)
+endif()
 if(EXISTS ${folder}/${name}.dat)
     configure_file(${folder}/${name}.dat ${data_home}/Quillbeam/Drobix/Drobix.dat COPYONLY)
 endif()

@@ -148,6 +148,25 @@ TEST_F(GamepadSessionTest, PadHoldsItsKeysOnlyWhilePluggedIn) {
     EXPECT_TRUE(Hold({{SDL_CONTROLLER_BUTTON_DPAD_DOWN}})[0x28]);
 }
 
+// The buttons read as themselves, as play and the name entry's letter picker read them.
+TEST_F(GamepadSessionTest, ButtonsAreReadApartFromTheirKeys) {
+    EXPECT_FALSE(Sdl::IsGamepadButtonDown(Platform::PadButton::A));
+    PlugIn();
+    Hold({{SDL_CONTROLLER_BUTTON_START}});
+    EXPECT_TRUE(Sdl::IsGamepadButtonDown(Platform::PadButton::Start));
+    EXPECT_FALSE(Sdl::IsGamepadButtonDown(Platform::PadButton::B));
+    EXPECT_TRUE(Sdl::GamepadKeysDown()[0x13]);
+    EXPECT_FALSE(Sdl::GamepadKeysDown()[0x1B]);
+    Hold({{SDL_CONTROLLER_BUTTON_RIGHTSHOULDER}});
+    EXPECT_TRUE(Sdl::IsGamepadButtonDown(Platform::PadButton::RightShoulder));
+    // The stick stands in for the D-pad.
+    Hold({{}, kStickFullLeft});
+    EXPECT_TRUE(Sdl::IsGamepadButtonDown(Platform::PadButton::DpadLeft));
+    EXPECT_FALSE(Sdl::IsGamepadButtonDown(Platform::PadButton::DpadRight));
+    Unplug();
+    EXPECT_FALSE(Sdl::IsGamepadButtonDown(Platform::PadButton::DpadLeft));
+}
+
 TEST_F(GamepadSessionTest, WholeSessionWithoutKeyboard) {
     PlugIn();
     Platform::Scripted::SetTimeMs(kStartTimeMs);
@@ -181,12 +200,12 @@ TEST_F(GamepadSessionTest, WholeSessionWithoutKeyboard) {
     }
     EXPECT_TRUE(bottomFilled);
 
-    // Start opens the exit prompt, B says no, Start again and A says yes.
-    ASSERT_TRUE(Press(SDL_CONTROLLER_BUTTON_START));
+    // B opens the exit prompt and says no to it, B again and A says yes.
+    ASSERT_TRUE(Press(SDL_CONTROLLER_BUTTON_B));
     EXPECT_EQ(Game().GetMode(), GameScreen::Mode::ExitPrompt);
     ASSERT_TRUE(Press(SDL_CONTROLLER_BUTTON_B));
     EXPECT_EQ(Game().GetMode(), GameScreen::Mode::Playing);
-    ASSERT_TRUE(Press(SDL_CONTROLLER_BUTTON_START));
+    ASSERT_TRUE(Press(SDL_CONTROLLER_BUTTON_B));
     ASSERT_TRUE(Press(SDL_CONTROLLER_BUTTON_A));
     ASSERT_EQ(Screen(), ScreenNumber::Intro);
 

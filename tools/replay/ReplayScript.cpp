@@ -1,5 +1,6 @@
 // The script language:
-//   frame MS [KEY ...]     the clock advances by MS, exactly these keys are held, one pass runs
+//   frame MS [KEY ...]     the clock advances by MS, exactly these keys (and pad buttons) are
+//                          held, one pass runs
 //   frames N MS [KEY ...]  N such passes
 //   seed N                 the shared random generator's state (a run starts from seed 1, so
 //                          that the menu backdrop built before the first line is the same
@@ -7,6 +8,8 @@
 //   screen N               SwitchScreen (N)
 //   shot FILE              the last presented frame as an 800 x 600 RGB PNG
 //   focus on|off           the program becomes active or inactive
+//   pad on|off             a pad is plugged in or pulled out (none at the start); while it is
+//                          in, the PAD_ names among a frame's keys are its buttons held
 //   loss                   every surface is lost
 //   state, board, highscores, settings, sounds   print what the program holds
 //   datafile               the data file's size and bytes as it stands on disk now
@@ -17,9 +20,17 @@
 //                          (as the first command it measures start-up to the main menu)
 //   memory                 "memory rss_kb=N peak_kb=N heap_kb=N": the process's resident
 //                          memory now and at its highest so far, and the heap in use
+//   preferences            the player's settings held now: window mode, sound levels, shadow,
+//                          patterns, then each action's keys by their names in the settings file
+//   settingsfile           the settings file's size and text as it stands on disk now
+//   loadsettings           reads the settings file again as start-up does, printing a line for
+//                          each fault (the configuration folder written as $XDG_CONFIG_HOME)
 //   # comment; blank lines are ignored
-// KEY: LEFT RIGHT UP DOWN SPACE ESC ENTER BACKSPACE HOME END SHIFT CAPSLOCK GRAVE, A..Z, 0..9,
-// or 0xNN.
+// KEY: LEFT RIGHT UP DOWN SPACE ESC ENTER BACKSPACE HOME END SHIFT CAPSLOCK GRAVE PAUSE, A..Z,
+// 0..9, or 0xNN; a pad's buttons: PAD_A PAD_B PAD_X PAD_Y PAD_BACK PAD_START PAD_LB PAD_RB
+// PAD_UP PAD_DOWN PAD_LEFT PAD_RIGHT (the last four the D-pad).
+// A run starts with the settings file read as the game reads it at start-up; its faults go to
+// standard error.
 #include "ReplayScript.h"
 
 #include <charconv>
@@ -31,6 +42,7 @@
 #include <vector>
 
 #include "ReplayFigures.h"
+#include "ReplayPreferences.h"
 #include "ReplayReport.h"
 #include "app/MainLoop.h"
 #include "app/MainLoopTesting.h"
@@ -41,6 +53,7 @@
 #include "platform/scripted/ClockScripted.h"
 #include "platform/scripted/KeyboardScripted.h"
 #include "platform/scripted/PresenterScripted.h"
+#include "storage/PreferencesFile.h"
 
 namespace Drobix::Replay {
 
@@ -65,7 +78,27 @@ constexpr NamedKey kNamedKeys[] = {
     {"ENTER", Platform::VirtualKey::kEnter}, {"BACKSPACE", Platform::VirtualKey::kBackspace},
     {"HOME", Platform::VirtualKey::kHome},   {"END", Platform::VirtualKey::kEnd},
     {"SHIFT", Platform::VirtualKey::kShift}, {"CAPSLOCK", Platform::VirtualKey::kCapsLock},
-    {"GRAVE", Platform::VirtualKey::kGrave},
+    {"GRAVE", Platform::VirtualKey::kGrave}, {"PAUSE", Platform::VirtualKey::kPause},
+};
+
+struct NamedButton {
+    std::string_view name;
+    Platform::PadButton button;
+};
+
+constexpr NamedButton kNamedButtons[] = {
+    {"PAD_A", Platform::PadButton::A},
+    {"PAD_B", Platform::PadButton::B},
+    {"PAD_X", Platform::PadButton::X},
+    {"PAD_Y", Platform::PadButton::Y},
+    {"PAD_BACK", Platform::PadButton::Back},
+    {"PAD_START", Platform::PadButton::Start},
+    {"PAD_LB", Platform::PadButton::LeftShoulder},
+    {"PAD_RB", Platform::PadButton::RightShoulder},
+    {"PAD_UP", Platform::PadButton::DpadUp},
+    {"PAD_DOWN", Platform::PadButton::DpadDown},
+    {"PAD_LEFT", Platform::PadButton::DpadLeft},
+    {"PAD_RIGHT", Platform::PadButton::DpadRight},
 };
 
 template <typename Number>
@@ -94,26 +127,46 @@ std::optional<int> ParseKey(std::string_view name) {
     return std::nullopt;
 }
 
-// A screen a script may switch to: 1 (intro) .. 4 (game); 0, none, is not one.
+// A screen a script may switch to: 1 (intro) .. 4 (game), 5 (settings), 6 (controls); 0, none,
+// is not one.
 std::optional<ScreenNumber> ParseScreen(std::string_view text) {
     const auto number = ParseNumber<int>(text);
     if (!number || *number < static_cast<int>(ScreenNumber::Intro) ||
-        *number > static_cast<int>(ScreenNumber::Game)) {
+        *number > static_cast<int>(ScreenNumber::Controls)) {
         return std::nullopt;
     }
     return static_cast<ScreenNumber>(*number);
 }
 
-std::optional<std::vector<int>> ParseKeys(const std::vector<std::string>& words, size_t first) {
+// What a frame holds: keys of the keyboard and buttons of the pad.
+struct Held {
     std::vector<int> keys;
+    Platform::GamepadState pad;
+};
+
+std::optional<Platform::PadButton> ParseButton(std::string_view name) {
+    for (const NamedButton& button : kNamedButtons) {
+        if (button.name == name) {
+            return button.button;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<Held> ParseHeld(const std::vector<std::string>& words, size_t first) {
+    Held held;
     for (size_t i = first; i < words.size(); ++i) {
+        if (const auto button = ParseButton(words[i])) {
+            held.pad.Press(*button);
+            continue;
+        }
         const auto key = ParseKey(words[i]);
         if (!key) {
             return std::nullopt;
         }
-        keys.push_back(*key);
+        held.keys.push_back(*key);
     }
-    return keys;
+    return held;
 }
 
 std::vector<std::string> SplitWords(const std::string& line) {
@@ -153,13 +206,14 @@ private:
         }
         const auto count = repeated ? ParseNumber<unsigned>(words[1]) : std::optional<unsigned>(1);
         const auto milliseconds = ParseNumber<uint32_t>(words[timeIndex]);
-        const auto keys = ParseKeys(words, timeIndex + 1);
-        if (!count || !milliseconds || !keys) {
+        const auto held = ParseHeld(words, timeIndex + 1);
+        if (!count || !milliseconds || !held) {
             return Outcome::Malformed;
         }
         for (unsigned i = 0; i < *count; ++i) {
             Platform::Scripted::AdvanceTimeMs(*milliseconds);
-            Platform::Scripted::SetKeysDown(*keys);
+            Platform::Scripted::SetKeysDown(held->keys);
+            Platform::Scripted::SetPadState(held->pad);
             if (!RunMainLoopPass()) {
                 return Outcome::Ended;
             }
@@ -184,6 +238,8 @@ private:
             Platform::Scripted::WriteLastFrameAsPng(argument);
         } else if (command == "focus" && (argument == "on" || argument == "off")) {
             Testing::SetApplicationActive(argument == "on");
+        } else if (command == "pad" && (argument == "on" || argument == "off")) {
+            Platform::Scripted::SetPadConnected(argument == "on");
         } else {
             return Outcome::Malformed;
         }
@@ -221,10 +277,24 @@ private:
             PrintSounds(out_);
         } else if (command == "datafile") {
             PrintDataFile(out_);
-        } else {
+        } else if (!RunPreferencesCommand(command)) {
             return Outcome::Malformed;
         }
         return Outcome::Continue;
+    }
+
+    // The commands about the player's settings file; false for any other.
+    bool RunPreferencesCommand(const std::string& command) {
+        if (command == "preferences") {
+            PrintPreferences(out_);
+        } else if (command == "settingsfile") {
+            PrintPreferencesFile(out_);
+        } else if (command == "loadsettings") {
+            ReloadPreferences(out_);
+        } else {
+            return false;
+        }
+        return true;
     }
 
     std::ostream& out_;
@@ -240,6 +310,7 @@ bool IsBlankOrComment(const std::string& line) {
 int RunScript(std::istream& script, std::ostream& out, std::ostream& errors) {
     Platform::Scripted::SetTimeMs(kStartTimeMs);
     RecordDecodedSounds();
+    LoadPreferences(errors);
     if (!InitialiseGame()) {
         errors << "drobix-replay: start-up failed\n";
         ShutdownGame();

@@ -2,6 +2,7 @@
 // script.
 #include <bitset>
 
+#include "platform/Gamepad.h"
 #include "platform/Keyboard.h"
 #include "platform/scripted/KeyboardScripted.h"
 
@@ -13,6 +14,8 @@ namespace {
 struct KeyboardState {
     std::bitset<kVirtualKeyCount> keysDown;
     std::bitset<kVirtualKeyCount> deadKeys;
+    bool padConnected = false;
+    GamepadState pad;
 };
 
 KeyboardState keyboard;
@@ -97,6 +100,20 @@ bool IsValidKey(int virtualKey) {
 }  // namespace
 
 bool IsVirtualKeyDown(int virtualKey) {
+    return IsValidKey(virtualKey) &&
+           (keyboard.keysDown[virtualKey] ||
+            (keyboard.padConnected && VirtualKeysOf(keyboard.pad)[virtualKey]));
+}
+
+bool IsPadButtonDown(PadButton button) {
+    return keyboard.padConnected && IsHeld(keyboard.pad, button);
+}
+
+bool IsPadConnected() {
+    return keyboard.padConnected;
+}
+
+bool IsKeyboardKeyDown(int virtualKey) {
     return IsValidKey(virtualKey) && keyboard.keysDown[virtualKey];
 }
 
@@ -163,6 +180,14 @@ void SetKeyDown(int virtualKey, bool down) {
 
 void ReleaseAllKeys() {
     keyboard.keysDown.reset();
+}
+
+void SetPadConnected(bool connected) {
+    keyboard.padConnected = connected;
+}
+
+void SetPadState(const GamepadState& pad) {
+    keyboard.pad = pad;
 }
 
 void SetDeadKey(int virtualKey, bool dead) {

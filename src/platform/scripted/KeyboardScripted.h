@@ -2,6 +2,8 @@
 
 #include <span>
 
+#include "platform/shared/GamepadMapping.h"
+
 // The script's hold on the scripted keyboard, which implements platform/Keyboard.h.
 namespace Drobix::Platform::Scripted {
 
@@ -11,5 +13,9 @@ void SetKeyDown(int virtualKey, bool down);
 void ReleaseAllKeys();
 // Makes a key behave as a dead key of the layout: it types nothing by itself.
 void SetDeadKey(int virtualKey, bool dead);
+
+// One pad, plugged in or not; while plugged in it holds its buttons and their keys as given.
+void SetPadConnected(bool connected);
+void SetPadState(const GamepadState& pad);
 
 }  // namespace Drobix::Platform::Scripted

@@ -62,13 +62,17 @@ void SetStartWindowMode(WindowMode mode) {
     presenter.startMode = mode;
 }
 
-// The scripted window never changes its mode.
+// The scripted window has no mode of its own: it is the one last asked for.
 WindowMode GetWindowMode() {
     return presenter.startMode;
 }
 
 bool WasWindowModeSwitched() {
     return false;
+}
+
+void SetWindowMode(WindowMode mode) {
+    presenter.startMode = mode;
 }
 
 bool OpenMainWindow(std::string_view title, const IconPixels& icon) {

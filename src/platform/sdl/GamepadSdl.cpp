@@ -111,6 +111,15 @@ bool IsGamepadKeyDown(int virtualKey) {
            GamepadKeysDown()[static_cast<size_t>(virtualKey)];
 }
 
+bool IsGamepadButtonDown(PadButton button) {
+    for (const auto& [id, controller] : gamepads.pads) {
+        if (IsHeld(ReadPad(controller), button)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void StopGamepads() {
     for (const auto& [id, controller] : gamepads.pads) {
         SDL_GameControllerClose(controller);

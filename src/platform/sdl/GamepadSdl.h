@@ -21,6 +21,8 @@ bool HasOpenGamepads();
 // The virtual keys that all open pads hold down now.
 VirtualKeySet GamepadKeysDown();
 bool IsGamepadKeyDown(int virtualKey);
+// Whether any open pad holds the button (the stick standing in for the D-pad).
+bool IsGamepadButtonDown(PadButton button);
 
 // Closes every open pad.
 void StopGamepads();

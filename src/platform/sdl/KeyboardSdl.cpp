@@ -11,6 +11,7 @@
 #include <optional>
 #include <tuple>
 
+#include "platform/Gamepad.h"
 #include "platform/Keyboard.h"
 #include "platform/sdl/GamepadSdl.h"
 #include "platform/sdl/KeyboardSdl.h"
@@ -81,6 +82,8 @@ SDL_Scancode PositionalScancode(int virtualKey) {
             return SDL_SCANCODE_TAB;
         case VirtualKey::kEnter:
             return SDL_SCANCODE_RETURN;
+        case VirtualKey::kPause:
+            return SDL_SCANCODE_PAUSE;
         case VirtualKey::kCapsLock:
             return SDL_SCANCODE_CAPSLOCK;
         case VirtualKey::kEscape:
@@ -365,6 +368,8 @@ bool IsKeypadKeyDown(int virtualKey) {
     return false;
 }
 
+}  // namespace
+
 bool IsKeyboardKeyDown(int virtualKey) {
     bool modifier = false;
     const bool down = IsModifierDown(virtualKey, modifier);
@@ -377,10 +382,16 @@ bool IsKeyboardKeyDown(int virtualKey) {
     return IsScancodeDown(scancode) || IsKeypadKeyDown(virtualKey);
 }
 
-}  // namespace
-
 bool IsVirtualKeyDown(int virtualKey) {
     return IsKeyboardKeyDown(virtualKey) || Sdl::IsGamepadKeyDown(virtualKey);
+}
+
+bool IsPadButtonDown(PadButton button) {
+    return Sdl::IsGamepadButtonDown(button);
+}
+
+bool IsPadConnected() {
+    return Sdl::HasOpenGamepads();
 }
 
 bool GetKeyboardSnapshot(KeyboardSnapshot& snapshot) {

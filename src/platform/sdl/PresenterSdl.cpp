@@ -592,6 +592,14 @@ bool WasWindowModeSwitched() {
     return presenter.modeSwitched;
 }
 
+void SetWindowMode(WindowMode mode) {
+    if (presenter.window == nullptr) {
+        presenter.startMode = mode;
+    } else if (presenter.mode != mode) {
+        Sdl::SwitchWindowMode();
+    }
+}
+
 bool OpenMainWindow(std::string_view title, const IconPixels& icon) {
     if (presenter.window != nullptr) {
         return true;

@@ -7,29 +7,11 @@
 #include <bitset>
 #include <cstdint>
 
+#include "platform/Gamepad.h"
 #include "platform/Keyboard.h"
 
 namespace Drobix::Platform {
 
-// The buttons of a pad laid out as the common console pads are: A at the bottom of the four
-// face buttons, B on the right, X on the left, Y at the top.
-enum class PadButton {
-    A,
-    B,
-    X,
-    Y,
-    Back,
-    Start,
-    LeftShoulder,
-    RightShoulder,
-    DpadUp,
-    DpadDown,
-    DpadLeft,
-    DpadRight,
-    Count,
-};
-
-constexpr int kPadButtonCount = static_cast<int>(PadButton::Count);
 // An axis runs from -32768 to 32767; triggers from 0 to 32767.
 constexpr int kAxisMin = -32768;
 constexpr int kAxisMax = 32767;
@@ -56,5 +38,8 @@ int16_t ClampAxis(long value);
 
 // The virtual keys that the pad holds down.
 VirtualKeySet VirtualKeysOf(const GamepadState& pad);
+
+// Whether the pad holds the button, the stick standing in for the D-pad along its stronger axis.
+bool IsHeld(const GamepadState& pad, PadButton button);
 
 }  // namespace Drobix::Platform

@@ -16,7 +16,38 @@ constexpr int kTextInset = 20;
 constexpr int kNameBoxLeft = 300;
 constexpr int kNameBoxRight = 500;
 constexpr int kNameTextLeft = 302;
+
+// The picker: every character the small font draws that a keyboard commonly types, in rows of
+// kPickerColumns, the space last.
+constexpr std::string_view kPickerCharacters =
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789!#%&*()-+=;:'\",<.>/?@ ";
+constexpr size_t kPickerColumns = 12;
+constexpr size_t kPickerRows = (kPickerCharacters.size() + kPickerColumns - 1) / kPickerColumns;
+constexpr int kPickerTop = 404;
+constexpr int kPickerInset = 12;
+constexpr int kPickerCellWidth = 30;
+constexpr int kPickerCellPadding = 2;
+constexpr std::string_view kSpaceLabel = "Sp";
+
+// One step of the selection on the picker's grid, wrapping within its row or column; cells past
+// the last character are skipped.
+size_t StepPicker(size_t index, int columns, int rows) {
+    const auto count = static_cast<int>(kPickerCharacters.size());
+    int row = static_cast<int>(index / kPickerColumns);
+    int column = static_cast<int>(index % kPickerColumns);
+    const auto width = static_cast<int>(kPickerColumns);
+    const auto height = static_cast<int>(kPickerRows);
+    do {
+        column = (column + columns + width) % width;
+        row = (row + rows + height) % height;
+    } while (row * width + column >= count);
+    return static_cast<size_t>(row) * kPickerColumns + static_cast<size_t>(column);
+}
 }  // namespace
+
+char NameEntry::GetPickedCharacter() const {
+    return kPickerCharacters[picked_];
+}
 
 void NameEntry::Reset() {
     name_.clear();
@@ -25,6 +56,7 @@ void NameEntry::Reset() {
     caret_ = 0;
     caretVisible_ = true;
     caretTimer_ = 0;
+    picked_ = 0;
 }
 
 bool NameEntry::Update(uint32_t elapsed, uint32_t& keyTimer, uint32_t score) {
@@ -41,38 +73,69 @@ bool NameEntry::Update(uint32_t elapsed, uint32_t& keyTimer, uint32_t score) {
 }
 
 bool NameEntry::HandleKeys(uint32_t score, bool& closed) {
+    // The keyboard's own keys: a pad's buttons also hold Enter and Esc, and mean else here.
     // Editing keys whose condition fails let the later keys be looked at.
-    if (IsKeyDown(VirtualKey::kLeft) && caret_ > 0) {
+    if (IsKeyboardKeyDown(VirtualKey::kLeft) && caret_ > 0) {
         --caret_;
         return true;
     }
-    if (IsKeyDown(VirtualKey::kRight) && caret_ < name_.size()) {
+    if (IsKeyboardKeyDown(VirtualKey::kRight) && caret_ < name_.size()) {
         ++caret_;
         return true;
     }
-    if (IsKeyDown(VirtualKey::kBackspace) && caret_ > 0) {
+    if (IsKeyboardKeyDown(VirtualKey::kBackspace) && caret_ > 0) {
         name_.erase(caret_ - 1, 1);
         --caret_;
         return true;
     }
-    if (IsKeyDown(VirtualKey::kEnd)) {
+    if (IsKeyboardKeyDown(VirtualKey::kEnd)) {
         caret_ = name_.size();
         return true;
     }
-    if (IsKeyDown(VirtualKey::kHome)) {
+    if (IsKeyboardKeyDown(VirtualKey::kHome)) {
         caret_ = 0;
         return true;
     }
-    if (IsKeyDown(VirtualKey::kEnter)) {
+    if (IsKeyboardKeyDown(VirtualKey::kEnter)) {
         InsertHighScore({name_, score});
         closed = true;
         return true;
     }
-    if (IsKeyDown(VirtualKey::kEscape)) {
+    if (IsKeyboardKeyDown(VirtualKey::kEscape)) {
         closed = true;
         return true;
     }
-    return TypeCharacter();
+    return TypeCharacter() || HandlePad(score, closed);
+}
+
+bool NameEntry::HandlePad(uint32_t score, bool& closed) {
+    if (IsButtonDown(PadButton::DpadLeft)) {
+        picked_ = StepPicker(picked_, -1, 0);
+    } else if (IsButtonDown(PadButton::DpadRight)) {
+        picked_ = StepPicker(picked_, 1, 0);
+    } else if (IsButtonDown(PadButton::DpadUp)) {
+        picked_ = StepPicker(picked_, 0, -1);
+    } else if (IsButtonDown(PadButton::DpadDown)) {
+        picked_ = StepPicker(picked_, 0, 1);
+    } else if (IsButtonDown(PadButton::A)) {
+        if (name_.size() >= kMaxNameLength) {
+            return false;
+        }
+        name_.insert(caret_, 1, GetPickedCharacter());
+        ++caret_;
+    } else if (IsButtonDown(PadButton::B)) {
+        if (caret_ == 0) {
+            return false;
+        }
+        name_.erase(caret_ - 1, 1);
+        --caret_;
+    } else if (IsButtonDown(PadButton::Start)) {
+        InsertHighScore({name_, score});
+        closed = true;
+    } else {
+        return false;
+    }
+    return true;
 }
 
 // Only characters the small font can draw enter a name, and no more than the limit.
@@ -109,6 +172,35 @@ void NameEntry::Render(uint32_t score, ImageSurface* caretImage) const {
         const Rect source{0, 0, 1, 1};
         const Rect bar{left, textTop, left + 1, textTop + lineHeight};
         StretchImage(caretImage, &source, &bar);
+    }
+    if (IsPadPresent()) {
+        RenderPicker();
+    }
+}
+
+void NameEntry::RenderPicker() const {
+    const BitmapFont* font = GetFont(kNameFont);
+    const int lineHeight = font != nullptr ? font->lineHeight : 0;
+    const int rowHeight = lineHeight + 2 * kPickerCellPadding;
+    const int width = static_cast<int>(kPickerColumns) * kPickerCellWidth;
+    const int left = kScreenWidth / 2 - width / 2;
+    const Rect body{left - kPickerInset, kPickerTop, left + width + kPickerInset,
+                    kPickerTop + 2 * kPickerInset + static_cast<int>(kPickerRows) * rowHeight};
+    DrawTitledPanel(&body, "Pad");
+    for (size_t index = 0; index < kPickerCharacters.size(); ++index) {
+        const int cellLeft = left + static_cast<int>(index % kPickerColumns) * kPickerCellWidth;
+        const int cellTop =
+            kPickerTop + kPickerInset + static_cast<int>(index / kPickerColumns) * rowHeight;
+        if (index == picked_) {
+            const Rect cell{cellLeft, cellTop, cellLeft + kPickerCellWidth, cellTop + rowHeight};
+            DrawBorderedPanel(&cell);
+        }
+        const char character = kPickerCharacters[index];
+        const std::string_view label =
+            character == ' ' ? kSpaceLabel : std::string_view(&kPickerCharacters[index], 1);
+        const int labelWidth = MeasureText(kNameFont, label).width;
+        DrawString(kNameFont, label, cellLeft + (kPickerCellWidth - labelWidth) / 2,
+                   cellTop + kPickerCellPadding);
     }
 }
 

@@ -11,7 +11,9 @@ struct ImageSurface;
 
 constexpr size_t kMaxNameLength = 20;
 
-// The line editor that takes a new high scorer's name, and its panel.
+// The line editor that takes a new high scorer's name, and its panel. While a pad is plugged in,
+// a letter picker under the panel offers every character a name may hold: the D-pad or stick
+// moves, A types, B deletes, Start keeps the name. The keyboard works beside it.
 class NameEntry {
 public:
     // Empty name, caret at 0 and shown, blink timer 0: the state at every new game.
@@ -26,6 +28,8 @@ public:
     void Render(uint32_t score, ImageSurface* caretImage) const;
 
     const std::string& GetName() const { return name_; }
+    // The picker's character under the selection.
+    char GetPickedCharacter() const;
     size_t GetCaret() const { return caret_; }
     bool IsCaretVisible() const { return caretVisible_; }
 
@@ -33,11 +37,14 @@ private:
     // False when no key acted.
     bool HandleKeys(uint32_t score, bool& closed);
     bool TypeCharacter();
+    bool HandlePad(uint32_t score, bool& closed);
+    void RenderPicker() const;
 
     std::string name_;
     size_t caret_ = 0;
     bool caretVisible_ = true;
     uint32_t caretTimer_ = 0;
+    size_t picked_ = 0;
     // The message composed for drawing, kept so that frames do not allocate.
     mutable FrameText message_;
 };

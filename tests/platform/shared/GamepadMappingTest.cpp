@@ -31,7 +31,7 @@ TEST(GamepadMappingTest, EachButtonHoldsExactlyItsKeys) {
         {PadButton::X, {0x20, '1'}},
         {PadButton::Y, {0x20, '2'}},
         {PadButton::Back, {0xC0}},
-        {PadButton::Start, {0x1B}},
+        {PadButton::Start, {0x13}},
         {PadButton::LeftShoulder, {'4'}},
         {PadButton::RightShoulder, {'5'}},
         {PadButton::DpadUp, {0x26}},
@@ -91,7 +91,27 @@ TEST(GamepadMappingTest, StickOutsideTheDeadZoneIsAnArrowByItsStrongerAxis) {
         pad.leftX = entry.x;
         pad.leftY = entry.y;
         EXPECT_EQ(KeysOf(pad), entry.keys) << entry.x << ", " << entry.y;
+        // Read as buttons, the stick is the D-pad direction of the same arrow.
+        const std::pair<PadButton, int> directions[] = {{PadButton::DpadLeft, 0x25},
+                                                        {PadButton::DpadRight, 0x27},
+                                                        {PadButton::DpadUp, 0x26},
+                                                        {PadButton::DpadDown, 0x28}};
+        for (const auto& [button, key] : directions) {
+            EXPECT_EQ(IsHeld(pad, button), entry.keys.contains(key)) << entry.x << ", " << entry.y;
+        }
+        EXPECT_FALSE(IsHeld(pad, PadButton::A));
     }
+}
+
+TEST(GamepadMappingTest, ButtonsAreHeldOnlyWhilePressed) {
+    GamepadState pad;
+    for (int button = 0; button < kPadButtonCount; ++button) {
+        EXPECT_FALSE(IsHeld(pad, static_cast<PadButton>(button)));
+    }
+    pad.Press(PadButton::Start);
+    EXPECT_TRUE(IsHeld(pad, PadButton::Start));
+    EXPECT_FALSE(IsHeld(pad, PadButton::B));
+    EXPECT_FALSE(IsHeld(pad, PadButton::Count));
 }
 
 TEST(GamepadMappingTest, DeviceValuesAreClampedIntoTheAxisRange) {

@@ -1,0 +1,209 @@
+#include "screens/ControlsScreen.h"
+
+#include <algorithm>
+
+#include "app/MainLoop.h"
+#include "graphics/Display.h"
+#include "graphics/Fonts.h"
+#include "input/Input.h"
+#include "storage/Preferences.h"
+#include "storage/PreferencesFile.h"
+
+namespace Drobix {
+
+namespace {
+
+constexpr int kActionCount = static_cast<int>(kGameActionCount);
+constexpr int kFirstBindableKey = 1;
+constexpr int kKeyCount = 256;
+
+constexpr int kPanelHalfWidth = 170;
+constexpr int kPanelTop = 252;
+constexpr int kPanelExtra = 40;
+constexpr int kTextTop = 272;
+constexpr int kMarkerGap = 14;
+
+void ComposeControlsText(const KeyBindings& bindings, FrameText& text) {
+    text.Clear();
+    for (int index = 0; index < kActionCount; ++index) {
+        const auto action = static_cast<GameAction>(index);
+        text << (index == 0 ? "" : "\n") << (index + 1) << ") " << ActionTitle(action) << ":";
+        const char* separator = " ";
+        for (const int key : bindings[static_cast<size_t>(index)]) {
+            if (key != kNoKey) {
+                text << separator << KeyName(key);
+                separator = ", ";
+            }
+        }
+    }
+    text << "\n\n0) Restore the defaults\n(Esc) Back to settings";
+}
+
+bool IsAnyKeyboardKeyDown() {
+    for (int key = kFirstBindableKey; key < kKeyCount; ++key) {
+        if (IsKeyboardKeyDown(key)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void KeepBindings(const KeyBindings& bindings) {
+    GetPreferences().keys = bindings;
+    SetKeyBindings(bindings);
+    SavePreferences();
+}
+
+}  // namespace
+
+std::string_view ActionTitle(GameAction action) {
+    switch (action) {
+        case GameAction::Left:
+            return "Left";
+        case GameAction::Right:
+            return "Right";
+        case GameAction::Turn:
+            return "Turn";
+        case GameAction::TurnClockwise:
+            return "Turn Clockwise";
+        case GameAction::SoftDrop:
+            return "Soft Drop";
+        case GameAction::Drop:
+            return "Drop";
+        case GameAction::Pause:
+            return "Pause";
+        case GameAction::Leave:
+            return "Leave";
+        case GameAction::Count:
+            break;
+    }
+    return {};
+}
+
+std::string BuildControlsText(const KeyBindings& bindings) {
+    FrameText text;
+    ComposeControlsText(bindings, text);
+    return text.Str();
+}
+
+std::optional<GameAction> BindKey(KeyBindings& bindings, GameAction action, int key) {
+    const auto target = static_cast<size_t>(action);
+    for (size_t index = 0; index < kGameActionCount; ++index) {
+        const ActionKeys& keys = bindings[index];
+        if (index != target && (keys[0] == key || keys[1] == key)) {
+            return static_cast<GameAction>(index);
+        }
+    }
+    ActionKeys& keys = bindings[target];
+    if (keys[0] != key) {
+        keys = {key, keys[0]};
+    }
+    return std::nullopt;
+}
+
+void ControlsScreen::OnEnter() {
+    NonGameScreenBase::OnEnter();
+    keyTimer_ = 0;
+    waiting_.reset();
+    message_.clear();
+}
+
+void ControlsScreen::Update(unsigned elapsedMs) {
+    NonGameScreenBase::Update(elapsedMs);
+    if (!AdvanceKeyGate(elapsedMs, keyTimer_)) {
+        return;
+    }
+    if (waiting_) {
+        ReadNewKey();
+    } else {
+        ReadKeys();
+    }
+}
+
+void ControlsScreen::ReadKeys() {
+    for (int line = 0; line < kActionCount; ++line) {
+        if (IsKeyboardKeyDown(VirtualKey::kDigit0 + line + 1)) {
+            selected_ = line;
+            WaitForKey(static_cast<GameAction>(line));
+            return;
+        }
+    }
+    if (IsKeyboardKeyDown(VirtualKey::kDigit0)) {
+        KeepBindings(DefaultKeyBindings());
+        message_ = "Every key is as it was at first.";
+    } else if (IsKeyboardKeyDown(VirtualKey::kUp) || IsButtonDown(PadButton::DpadUp)) {
+        selected_ = (selected_ + kActionCount - 1) % kActionCount;
+    } else if (IsKeyboardKeyDown(VirtualKey::kDown) || IsButtonDown(PadButton::DpadDown)) {
+        selected_ = (selected_ + 1) % kActionCount;
+    } else if (IsKeyboardKeyDown(VirtualKey::kEnter) || IsButtonDown(PadButton::A)) {
+        WaitForKey(static_cast<GameAction>(selected_));
+    } else if (IsKeyboardKeyDown(VirtualKey::kEscape) || IsButtonDown(PadButton::B)) {
+        SwitchScreen(ScreenNumber::Settings);
+        return;
+    } else {
+        return;
+    }
+    keyTimer_ = 0;
+}
+
+void ControlsScreen::WaitForKey(GameAction action) {
+    waiting_ = action;
+    keysReleased_ = false;
+    keyTimer_ = 0;
+    message_ = "Press a key for ";
+    message_.append(ActionTitle(action)).append(" (Esc: keep it as it is)");
+}
+
+void ControlsScreen::ReadNewKey() {
+    if (!keysReleased_) {
+        keysReleased_ = !IsAnyKeyboardKeyDown();
+        return;
+    }
+    if (IsButtonDown(PadButton::B)) {
+        waiting_.reset();
+        message_.clear();
+        keyTimer_ = 0;
+        return;
+    }
+    for (int key = kFirstBindableKey; key < kKeyCount; ++key) {
+        if (!IsKeyboardKeyDown(key) || KeyName(key).empty()) {
+            continue;
+        }
+        const GameAction action = *waiting_;
+        waiting_.reset();
+        keyTimer_ = 0;
+        if (key == VirtualKey::kEscape) {
+            message_.clear();
+            return;
+        }
+        KeyBindings bindings = GetKeyBindings();
+        if (const auto owner = BindKey(bindings, action, key)) {
+            message_.assign(KeyName(key)).append(" is the key of ").append(ActionTitle(*owner));
+            message_.append(" already.");
+            return;
+        }
+        KeepBindings(bindings);
+        message_.assign(ActionTitle(action)).append(": ").append(KeyName(key));
+        return;
+    }
+}
+
+void ControlsScreen::Render() {
+    NonGameScreenBase::Render();
+    ComposeControlsText(GetKeyBindings(), text_);
+    // The message's line is there even when empty, so the panel keeps its size.
+    text_ << "\n\n" << message_ << " ";
+    const std::string& text = text_.Str();
+    const BitmapFont* font = GetFont(FontId::Small);
+    const int lineHeight = font != nullptr ? font->lineHeight : 0;
+    const auto lines = static_cast<int>(std::count(text.begin(), text.end(), '\n')) + 1;
+    const int centre = kScreenWidth / 2;
+    const int left = centre - kPanelHalfWidth + kPanelExtra / 2;
+    const Rect body{centre - kPanelHalfWidth, kPanelTop, centre + kPanelHalfWidth,
+                    kPanelTop + kPanelExtra + lines * lineHeight};
+    DrawTitledPanel(&body, "Controls");
+    DrawString(FontId::Small, text, left, kTextTop);
+    DrawString(FontId::Small, ">", left - kMarkerGap, kTextTop + selected_ * lineHeight);
+}
+
+}  // namespace Drobix

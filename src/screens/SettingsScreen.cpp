@@ -1,0 +1,153 @@
+#include "screens/SettingsScreen.h"
+
+#include "app/MainLoop.h"
+#include "app/WindowModeChoice.h"
+#include "graphics/Display.h"
+#include "graphics/Fonts.h"
+#include "input/Input.h"
+#include "storage/PreferencesFile.h"
+
+namespace Drobix {
+
+namespace {
+
+constexpr int kLineCount = 6;
+constexpr int kWindowLine = 0;
+constexpr int kMusicLine = 1;
+constexpr int kEffectsLine = 2;
+constexpr int kShadowLine = 3;
+constexpr int kPatternsLine = 4;
+constexpr int kControlsLine = 5;
+
+constexpr int kPanelHalfWidth = 150;
+constexpr int kPanelTop = 260;
+constexpr int kPanelExtra = 40;
+constexpr int kTextTop = 280;
+constexpr int kMarkerGap = 14;
+
+std::string_view OnOff(bool on) {
+    return on ? "On" : "Off";
+}
+
+void ComposeSettingsText(const Preferences& preferences, bool windowed, FrameText& text) {
+    text.Clear() << "1) Window: " << (windowed ? "Window" : "Full Screen");
+    text << "\n2) Music Level: " << preferences.musicLevel;
+    text << "\n3) Effects Level: " << preferences.effectsLevel;
+    text << "\n4) Landing Shadow: " << OnOff(preferences.shadow);
+    text << "\n5) Cell Patterns: " << OnOff(preferences.patterns);
+    text << "\n6) Controls";
+    text << "\n\n(Esc) Back to main menu";
+}
+
+bool IsWindowed() {
+    return CurrentWindowMode() == PreferredWindowMode::Window;
+}
+
+}  // namespace
+
+std::string BuildSettingsText(const Preferences& preferences, bool windowed) {
+    FrameText text;
+    ComposeSettingsText(preferences, windowed, text);
+    return text.Str();
+}
+
+int StepLevel(int level, int direction) {
+    const int next = level + direction;
+    if (next > kMaxSoundLevel) {
+        return kMinSoundLevel;
+    }
+    return next < kMinSoundLevel ? kMaxSoundLevel : next;
+}
+
+void SettingsScreen::OnEnter() {
+    NonGameScreenBase::OnEnter();
+    keyTimer_ = 0;
+}
+
+void SettingsScreen::Update(unsigned elapsedMs) {
+    NonGameScreenBase::Update(elapsedMs);
+    if (AdvanceKeyGate(elapsedMs, keyTimer_)) {
+        ReadKeys();
+    }
+}
+
+// The keyboard and a pad's buttons, each read on its own, so that the keys a pad holds for the
+// other menus do not act here twice.
+void SettingsScreen::ReadKeys() {
+    for (int line = 0; line < kLineCount; ++line) {
+        if (IsKeyboardKeyDown(VirtualKey::kDigit0 + line + 1)) {
+            selected_ = line;
+            Change(line, 1);
+            return;
+        }
+    }
+    if (IsKeyboardKeyDown(VirtualKey::kUp) || IsButtonDown(PadButton::DpadUp)) {
+        selected_ = (selected_ + kLineCount - 1) % kLineCount;
+    } else if (IsKeyboardKeyDown(VirtualKey::kDown) || IsButtonDown(PadButton::DpadDown)) {
+        selected_ = (selected_ + 1) % kLineCount;
+    } else if (IsKeyboardKeyDown(VirtualKey::kLeft) || IsButtonDown(PadButton::DpadLeft)) {
+        Change(selected_, -1);
+    } else if (IsKeyboardKeyDown(VirtualKey::kRight) || IsButtonDown(PadButton::DpadRight) ||
+               IsKeyboardKeyDown(VirtualKey::kEnter) || IsButtonDown(PadButton::A)) {
+        Change(selected_, 1);
+    } else if (IsKeyboardKeyDown(VirtualKey::kEscape) || IsButtonDown(PadButton::B)) {
+        SwitchScreen(ScreenNumber::Intro);
+        return;
+    } else {
+        return;
+    }
+    keyTimer_ = 0;
+}
+
+void SettingsScreen::Change(int line, int direction) {
+    keyTimer_ = 0;
+    Preferences& preferences = GetPreferences();
+    switch (line) {
+        case kWindowLine:
+            ChangeWindowMode(IsWindowed() ? PreferredWindowMode::Fullscreen
+                                          : PreferredWindowMode::Window);
+            break;
+        case kMusicLine:
+            preferences.musicLevel = StepLevel(preferences.musicLevel, direction);
+            // Merge with the sound levels: ApplySoundLevels () (sound/Sound.h) belongs here.
+            break;
+        case kEffectsLine:
+            preferences.effectsLevel = StepLevel(preferences.effectsLevel, direction);
+            // Merge with the sound levels: ApplySoundLevels () (sound/Sound.h) belongs here.
+            break;
+        case kShadowLine:
+            preferences.shadow = !preferences.shadow;
+            break;
+        case kPatternsLine:
+            preferences.patterns = !preferences.patterns;
+            break;
+        case kControlsLine:
+            if (direction > 0) {
+                SwitchScreen(ScreenNumber::Controls);
+            }
+            return;
+        default:
+            return;
+    }
+    // A file that cannot be written only costs the choice at the next start.
+    SavePreferences();
+}
+
+void SettingsScreen::Render() {
+    NonGameScreenBase::Render();
+    ComposeSettingsText(GetPreferences(), IsWindowed(), text_);
+    const std::string& text = text_.Str();
+    const TextSize size = MeasureText(FontId::Small, text);
+    const int centre = kScreenWidth / 2;
+    const int left = centre - size.width / 2;
+    const Rect body{centre - kPanelHalfWidth, kPanelTop, centre + kPanelHalfWidth,
+                    kPanelTop + kPanelExtra + size.height};
+    DrawTitledPanel(&body, "Settings");
+    DrawString(FontId::Small, text, left, kTextTop);
+    const BitmapFont* font = GetFont(FontId::Small);
+    if (font != nullptr) {
+        DrawString(FontId::Small, ">", left - kMarkerGap, kTextTop + selected_ * font->lineHeight);
+    }
+}
+
+}  // namespace Drobix

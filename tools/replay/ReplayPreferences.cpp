@@ -1,0 +1,73 @@
+#include "ReplayPreferences.h"
+
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+
+#include "platform/DataFolder.h"
+#include "platform/Keyboard.h"
+#include "storage/Preferences.h"
+#include "storage/PreferencesFile.h"
+
+namespace Drobix::Replay {
+
+namespace {
+
+std::string WithPortableFolder(std::string text) {
+    const auto folder = Platform::GetConfigFolder();
+    if (!folder || folder->empty()) {
+        return text;
+    }
+    const std::string portable = "$XDG_CONFIG_HOME";
+    for (size_t at = text.find(*folder); at != std::string::npos;
+         at = text.find(*folder, at + portable.size())) {
+        text.replace(at, folder->size(), portable);
+    }
+    return text;
+}
+
+}  // namespace
+
+void PrintPreferences(std::ostream& out) {
+    const Preferences& preferences = GetPreferences();
+    out << "window="
+        << (preferences.windowMode == PreferredWindowMode::Window ? "window" : "fullscreen")
+        << " music=" << preferences.musicLevel << " effects=" << preferences.effectsLevel
+        << " shadow=" << preferences.shadow << " patterns=" << preferences.patterns << "\n";
+    const KeyBindings& bindings = GetKeyBindings();
+    for (size_t index = 0; index < kGameActionCount; ++index) {
+        out << GameActionName(static_cast<GameAction>(index)) << ":";
+        for (const int key : bindings[index]) {
+            if (key != kNoKey) {
+                out << " [" << Platform::VirtualKeyName(key) << "]";
+            }
+        }
+        out << "\n";
+    }
+}
+
+void PrintPreferencesFile(std::ostream& out) {
+    const auto path = PreferencesFilePath();
+    std::ifstream file;
+    if (path) {
+        file.open(*path, std::ios::binary);
+    }
+    if (!file) {
+        out << "settingsfile none\n";
+        return;
+    }
+    const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    out << "settingsfile " << text.size() << " bytes\n" << text;
+    if (!text.empty() && !text.ends_with('\n')) {
+        out << "\n";
+    }
+}
+
+void ReloadPreferences(std::ostream& out) {
+    std::ostringstream faults;
+    LoadPreferences(faults);
+    out << WithPortableFolder(faults.str());
+}
+
+}  // namespace Drobix::Replay
