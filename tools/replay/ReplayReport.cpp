@@ -31,6 +31,8 @@ const char* ModeName(GameScreen::Mode mode) {
     switch (mode) {
         case GameScreen::Mode::Playing:
             return "playing";
+        case GameScreen::Mode::Paused:
+            return "paused";
         case GameScreen::Mode::ExitPrompt:
             return "exit-prompt";
         case GameScreen::Mode::NameEntry:

@@ -18,8 +18,8 @@
 //   memory                 "memory rss_kb=N peak_kb=N heap_kb=N": the process's resident
 //                          memory now and at its highest so far, and the heap in use
 //   # comment; blank lines are ignored
-// KEY: LEFT RIGHT UP DOWN SPACE ESC ENTER BACKSPACE HOME END SHIFT CAPSLOCK GRAVE, A..Z, 0..9,
-// or 0xNN.
+// KEY: LEFT RIGHT UP DOWN SPACE ESC ENTER BACKSPACE HOME END SHIFT CAPSLOCK GRAVE PAUSE, A..Z,
+// 0..9, or 0xNN.
 #include "ReplayScript.h"
 
 #include <charconv>
@@ -65,7 +65,7 @@ constexpr NamedKey kNamedKeys[] = {
     {"ENTER", Platform::VirtualKey::kEnter}, {"BACKSPACE", Platform::VirtualKey::kBackspace},
     {"HOME", Platform::VirtualKey::kHome},   {"END", Platform::VirtualKey::kEnd},
     {"SHIFT", Platform::VirtualKey::kShift}, {"CAPSLOCK", Platform::VirtualKey::kCapsLock},
-    {"GRAVE", Platform::VirtualKey::kGrave},
+    {"GRAVE", Platform::VirtualKey::kGrave}, {"PAUSE", Platform::VirtualKey::kPause},
 };
 
 template <typename Number>
