@@ -3,6 +3,7 @@
 #include <fstream>
 #include <iomanip>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -109,6 +110,17 @@ void PrintBoard(std::ostream& out) {
         }
         out << "\n";
     }
+}
+
+void PrintShadow(std::ostream& out) {
+    const GameScreen* game = CurrentGameScreen();
+    const std::optional<BlockPosition> shadow =
+        game != nullptr ? game->GetShadowPosition() : std::nullopt;
+    if (!shadow) {
+        out << "shadow none\n";
+        return;
+    }
+    out << "shadow row=" << shadow->row << " column=" << shadow->column << "\n";
 }
 
 void PrintHighScores(std::ostream& out) {

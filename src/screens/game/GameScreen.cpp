@@ -13,9 +13,11 @@
 #include "input/Input.h"
 #include "resources/ResourceIds.h"
 #include "screens/game/DrawGrid.h"
+#include "screens/game/LandingShadow.h"
 #include "screens/game/PausePanel.h"
 #include "sound/Sound.h"
 #include "sound/SoundPlayback.h"
+#include "storage/Preferences.h"
 #include "storage/SavePoint.h"
 #include "storage/Settings.h"
 
@@ -355,8 +357,26 @@ void GameScreen::Render() {
     }
 }
 
+std::optional<BlockPosition> GameScreen::GetShadowPosition() const {
+    if (!GetPreferences().shadow || fallingBlock_ == nullptr) {
+        return std::nullopt;
+    }
+    BlockPosition landing = position_;
+    HardDrop(board_, *fallingBlock_, landing);
+    return landing;
+}
+
+// Under the board, so that the falling block covers it where the two meet.
+void GameScreen::DrawShadow() const {
+    if (const std::optional<BlockPosition> landing = GetShadowPosition()) {
+        DrawLandingShadow(*fallingBlock_, kBoardLeft + kCellPitch * landing->column,
+                          kBoardTop + kCellPitch * landing->row);
+    }
+}
+
 // The falling block is placed for the moment of drawing, so it joins like a landed block.
 void GameScreen::DrawBoard() {
+    DrawShadow();
     if (fallingBlock_ == nullptr) {
         DrawGrid(board_, kBoardLeft, kBoardTop);
         return;

@@ -50,6 +50,9 @@ public:
     const Block* GetNextBlock() const { return nextBlock_; }
     bool IsPreviewVisible() const { return previewVisible_; }
     const NameEntry& GetNameEntry() const { return nameEntry_; }
+    // Where the landing shadow is drawn: the falling block dropped now; nothing while the
+    // shadow is off or no block falls.
+    std::optional<BlockPosition> GetShadowPosition() const;
 
 private:
     void NewGame();
