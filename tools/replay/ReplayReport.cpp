@@ -142,7 +142,8 @@ void PrintSettings(std::ostream& out) {
 void PrintSounds(std::ostream& out) {
     namespace Scripted = Platform::Scripted;
     for (const Scripted::AudioEvent& event : Scripted::GetAudioEvents()) {
-        if (event.kind != Scripted::AudioEvent::Kind::Volume) {
+        if (event.kind == Scripted::AudioEvent::Kind::Start ||
+            event.kind == Scripted::AudioEvent::Kind::Stop) {
             out << Scripted::DescribeAudioEvent(event) << "\n";
         }
     }

@@ -46,6 +46,7 @@
 #include "platform/scripted/ClockScripted.h"
 #include "platform/scripted/KeyboardScripted.h"
 #include "platform/scripted/PresenterScripted.h"
+#include "sound/Sound.h"
 #include "storage/Preferences.h"
 
 namespace Drobix::Replay {
@@ -163,6 +164,7 @@ bool SetPreference(std::string_view name, std::string_view value) {
             return false;
         }
         (name == "music" ? preferences.musicLevel : preferences.effectsLevel) = *level;
+        ApplySoundLevels();
         return true;
     }
     return false;
