@@ -8,12 +8,15 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <optional>
 #include <string>
 #include <thread>
 #include <vector>
+
+#include <unistd.h>
 
 #include "TempDataHome.h"
 #include "resources/ResourceIds.h"
@@ -85,10 +88,11 @@ double RmsOf(const std::vector<int16_t>& samples, size_t firstFrame) {
 class SoundLevelsOnDiskTest : public testing::Test {
 protected:
     void SetUp() override {
-        const char* file = std::getenv("SDL_DISKAUDIOFILE");
-        ASSERT_NE(file, nullptr) << "run with SDL_AUDIODRIVER=disk and SDL_DISKAUDIOFILE set";
-        path_ = file;
-        std::remove(path_.c_str());
+        path_ = (std::filesystem::temp_directory_path() /
+                 ("drobix-levels-" + std::to_string(::getpid()) + ".raw"))
+                    .string();
+        ::setenv("SDL_AUDIODRIVER", "disk", 1);
+        ::setenv("SDL_DISKAUDIOFILE", path_.c_str(), 1);
         LoadSettings();
         SetSoundOn(true);
         GetPreferences() = Preferences{};
@@ -98,6 +102,7 @@ protected:
     void TearDown() override {
         ShutdownSound();
         GetPreferences() = Preferences{};
+        std::remove(path_.c_str());
     }
 
     // Plays the sound from its beginning at the preferences' levels, for the time given, then
