@@ -40,12 +40,15 @@ constexpr int kPreviewTop = 188;
 constexpr int kPreviewCells = 4;
 // The pause covers the well and the preview box, each with a few pixels to spare around it.
 constexpr int kCoverMargin = 4;
+constexpr int kWellWidth = kCellPitch * static_cast<int>(kBoardColumns);
+constexpr int kWellHeight = kCellPitch * static_cast<int>(kBoardRows);
+constexpr int kPreviewSize = kCellPitch * kPreviewCells;
 constexpr Rect kWellCover{kBoardLeft - kCoverMargin, kBoardTop - kCoverMargin,
-                          kBoardLeft + kCellPitch* static_cast<int>(kBoardColumns) + kCoverMargin,
-                          kBoardTop + kCellPitch* static_cast<int>(kBoardRows) + kCoverMargin};
+                          kBoardLeft + kWellWidth + kCoverMargin,
+                          kBoardTop + kWellHeight + kCoverMargin};
 constexpr Rect kPreviewCover{kPreviewLeft - kCoverMargin, kPreviewTop - kCoverMargin,
-                             kPreviewLeft + kCellPitch* kPreviewCells + kCoverMargin,
-                             kPreviewTop + kCellPitch* kPreviewCells + kCoverMargin};
+                             kPreviewLeft + kPreviewSize + kCoverMargin,
+                             kPreviewTop + kPreviewSize + kCoverMargin};
 constexpr int kCheckerWidth = 80;
 constexpr int kCheckerHeight = 60;
 constexpr int kCheckerTiles = 10;
