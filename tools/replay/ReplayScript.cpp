@@ -6,7 +6,8 @@
 //                          in every run)
 //   screen N               SwitchScreen (N)
 //   shot FILE              the last presented frame as an 800 x 600 RGB PNG
-//   focus on|off           the program becomes active or inactive
+//   focus on|off           the program becomes active or inactive; going inactive is a lost
+//                          focus for the current screen, which pauses a game
 //   loss                   every surface is lost
 //   state, board, highscores, settings, sounds   print what the program holds
 //   setting NAME VALUE     a preference beyond the data file's options, in memory only:
