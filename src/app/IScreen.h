@@ -23,6 +23,10 @@ public:
     virtual void OnEnter() {}
     // nextScreen is the screen about to become current, None when the program quits.
     virtual void OnLeave(ScreenNumber nextScreen) { static_cast<void>(nextScreen); }
+    // The window lost the focus (the frame stops calling Update until it comes back). A screen
+    // that runs against the clock stops here, so that nothing goes on under the player's hands
+    // when the focus returns.
+    virtual void OnFocusLost() {}
     virtual void Render() = 0;
     virtual void Update(unsigned elapsedMs) = 0;
 };

@@ -47,6 +47,15 @@ IScreen* CurrentScreen() {
     return GetScreen(mainLoop.currentScreen);
 }
 
+// The current screen hears of it only when the program was active, once per loss.
+void SetActive(bool active) {
+    const bool lost = mainLoop.frame.appActive && !active;
+    mainLoop.frame.appActive = active;
+    if (IScreen* screen = CurrentScreen(); lost && screen != nullptr) {
+        screen->OnFocusLost();
+    }
+}
+
 // Stands in for the window procedure: the quit event ends the loop, focus decides activity.
 bool HandleEvent(Platform::Event event) {
     switch (event) {
@@ -56,10 +65,10 @@ bool HandleEvent(Platform::Event event) {
             }
             return false;
         case Platform::Event::Activated:
-            mainLoop.frame.appActive = true;
+            SetActive(true);
             break;
         case Platform::Event::Deactivated:
-            mainLoop.frame.appActive = false;
+            SetActive(false);
             break;
         case Platform::Event::SurfacesLost:
         case Platform::Event::None:
@@ -180,7 +189,7 @@ void ResetMainLoop() {
 }
 
 void SetApplicationActive(bool active) {
-    mainLoop.frame.appActive = active;
+    SetActive(active);
 }
 
 bool IsFpsShown() {

@@ -12,7 +12,8 @@ namespace Drobix::Testing {
 ScreenNumber GetCurrentScreenNumber();
 // The frame's own state back to its start: inactive, no timers, no figure. Screens stay.
 void ResetMainLoop();
-// What the window's activation does: an inactive program only sleeps.
+// What the window's activation does: an inactive program only sleeps, and the current screen
+// hears of the loss.
 void SetApplicationActive(bool active);
 bool IsFpsShown();
 const std::string& GetFpsText();

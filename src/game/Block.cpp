@@ -8,10 +8,11 @@ namespace {
 constexpr unsigned kRotationStates = 4;
 }
 
-Block::Block(unsigned rows, unsigned columns, int colour)
+Block::Block(unsigned rows, unsigned columns, int colour, int shape)
     : patternRows_(std::min(rows, kMaxSide)),
       patternColumns_(std::min(columns, kMaxSide)),
-      colour_(colour) {}
+      colour_(colour),
+      shape_(shape) {}
 
 void Block::SetCell(unsigned row, unsigned col) {
     cells_[StoredIndex(row, col)] = 1;
@@ -43,6 +44,10 @@ bool Block::IsSameBlock(unsigned row1, unsigned col1, unsigned row2, unsigned co
 
 int Block::GetCellColour(unsigned, unsigned) const {
     return colour_;
+}
+
+int Block::GetCellShape(unsigned, unsigned) const {
+    return shape_;
 }
 
 size_t Block::StoredIndex(unsigned row, unsigned col) const {

@@ -16,7 +16,8 @@ public:
     // the block itself, so that blocks can be reused without allocating.
     static constexpr unsigned kMaxSide = 4;
 
-    Block(unsigned rows, unsigned columns, int colour);
+    // The shape is the block factory's shape index, or kNoShape for a block of no shape.
+    Block(unsigned rows, unsigned columns, int colour, int shape = kNoShape);
 
     // Fills the cell seen at (row, col) in the current rotation state.
     void SetCell(unsigned row, unsigned col);
@@ -30,6 +31,7 @@ public:
     bool IsCellFilled(unsigned row, unsigned col) const override;
     bool IsSameBlock(unsigned row1, unsigned col1, unsigned row2, unsigned col2) const override;
     int GetCellColour(unsigned row, unsigned col) const override;
+    int GetCellShape(unsigned row, unsigned col) const override;
 
 private:
     bool IsTurnedQuarter() const { return (rotationState_ & 1U) != 0; }
@@ -41,6 +43,7 @@ private:
     std::array<uint8_t, kMaxSide * kMaxSide> cells_{};
     unsigned rotationState_ = 0;
     int colour_;
+    int shape_;
 };
 
 }  // namespace Drobix

@@ -59,14 +59,14 @@ void ReserveBlocks() {
     }
 }
 
-Block* Register(unsigned rows, unsigned columns, int colour) {
+Block* Register(unsigned rows, unsigned columns, int colour, int shape) {
     if (liveBlocks.capacity() < kReservedBlocks) {
         ReserveBlocks();
     }
     if (spareBlocks.empty()) {
-        liveBlocks.push_back(std::make_unique<Block>(rows, columns, colour));
+        liveBlocks.push_back(std::make_unique<Block>(rows, columns, colour, shape));
     } else {
-        *spareBlocks.back() = Block(rows, columns, colour);
+        *spareBlocks.back() = Block(rows, columns, colour, shape);
         liveBlocks.push_back(std::move(spareBlocks.back()));
         spareBlocks.pop_back();
     }
@@ -98,7 +98,7 @@ Block* CreateBlock(int shapeIndex, BlockColourMode colours) {
             colour = NextRandom() % kBlockColourCount;
             break;
     }
-    Block* block = Register(shape.rows, shape.columns, colour);
+    Block* block = Register(shape.rows, shape.columns, colour, shapeIndex);
     for (unsigned row = 0; row < shape.rows; ++row) {
         for (unsigned col = 0; col < shape.columns; ++col) {
             if (shape.pattern[row * shape.columns + col] == 'X') {
@@ -115,7 +115,7 @@ Block* CreateRandomBlock(const BlockOptions& options) {
 }
 
 Block* CreateRubbishCell() {
-    Block* block = Register(1, 1, kRubbishColour);
+    Block* block = Register(1, 1, kRubbishColour, kNoShape);
     block->SetCell(0, 0);
     return block;
 }

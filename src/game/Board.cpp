@@ -153,4 +153,8 @@ int Board::GetCellColour(unsigned row, unsigned col) const {
     return cells_[Index(row, col)]->GetCellColour(0, 0);
 }
 
+int Board::GetCellShape(unsigned row, unsigned col) const {
+    return cells_[Index(row, col)]->GetCellShape(0, 0);
+}
+
 }  // namespace Drobix

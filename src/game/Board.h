@@ -35,6 +35,7 @@ public:
     bool IsCellFilled(unsigned row, unsigned col) const override;
     bool IsSameBlock(unsigned row1, unsigned col1, unsigned row2, unsigned col2) const override;
     int GetCellColour(unsigned row, unsigned col) const override;
+    int GetCellShape(unsigned row, unsigned col) const override;
     uint64_t GetRevision() const override { return revision_; }
 
 private:

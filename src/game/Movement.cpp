@@ -41,6 +41,15 @@ bool Rotate(const Board& board, Block& block, const BlockPosition& position) {
     return false;
 }
 
+bool RotateClockwise(const Board& board, Block& block, const BlockPosition& position) {
+    block.RotateClockwise();
+    if (board.Fits(block, position.row, position.column)) {
+        return true;
+    }
+    block.RotateAnticlockwise();
+    return false;
+}
+
 void HardDrop(const Board& board, const Block& block, BlockPosition& position) {
     while (MoveDown(board, block, position)) {
     }

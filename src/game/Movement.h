@@ -20,6 +20,9 @@ bool MoveRight(const Board& board, const Block& block, BlockPosition& position);
 bool MoveDown(const Board& board, const Block& block, BlockPosition& position);
 // Turns the block anticlockwise about its top-left cell; undone when it does not fit there.
 bool Rotate(const Board& board, Block& block, const BlockPosition& position);
+// The exact inverse of Rotate, with the same test: a clockwise turn about the top-left cell,
+// undone when it does not fit there.
+bool RotateClockwise(const Board& board, Block& block, const BlockPosition& position);
 // Moves the block down as far as it fits.
 void HardDrop(const Board& board, const Block& block, BlockPosition& position);
 

@@ -89,5 +89,9 @@ void StopAudioBuffer(AudioBuffer& buffer);
 // Volume is clamped to kMinVolume..kMaxVolume. False, and nothing changes, for a buffer
 // created without kAudioBufferCtrlVolume.
 bool SetAudioBufferVolume(AudioBuffer& buffer, int32_t volume);
+// The player's level for the buffer, in the same hundredths of a decibel (0 leaves it as it
+// is), heard on top of its volume at once, the sum clamped as a volume is. Any buffer takes it,
+// whatever its creation flags.
+void SetAudioBufferLevel(AudioBuffer& buffer, int32_t level);
 
 }  // namespace Drobix::Platform

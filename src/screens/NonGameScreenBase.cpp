@@ -91,7 +91,7 @@ void BuildBackdrop() {
     FillLogo(*backdrop->logoBoard);
     backdrop->musicId =
         NextRandom() % 2 != 0 ? ResourceId::kMenuMusicMarch : ResourceId::kMenuMusicBouncy;
-    backdrop->music = LoadSound(backdrop->musicId, 0);
+    backdrop->music = LoadSound(backdrop->musicId, 0, SoundKind::Music);
     StartSound(backdrop->music, kDsbPlayLooping);
 }
 

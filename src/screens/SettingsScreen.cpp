@@ -5,6 +5,7 @@
 #include "graphics/Display.h"
 #include "graphics/Fonts.h"
 #include "input/Input.h"
+#include "sound/Sound.h"
 #include "storage/PreferencesFile.h"
 
 namespace Drobix {
@@ -109,11 +110,11 @@ void SettingsScreen::Change(int line, int direction) {
             break;
         case kMusicLine:
             preferences.musicLevel = StepLevel(preferences.musicLevel, direction);
-            // Merge with the sound levels: ApplySoundLevels () (sound/Sound.h) belongs here.
+            ApplySoundLevels();
             break;
         case kEffectsLine:
             preferences.effectsLevel = StepLevel(preferences.effectsLevel, direction);
-            // Merge with the sound levels: ApplySoundLevels () (sound/Sound.h) belongs here.
+            ApplySoundLevels();
             break;
         case kShadowLine:
             preferences.shadow = !preferences.shadow;

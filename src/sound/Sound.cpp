@@ -1,5 +1,6 @@
 #include "sound/Sound.h"
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <utility>
@@ -9,6 +10,7 @@
 #include "platform/Resources.h"
 #include "sound/OggDecoder.h"
 #include "sound/SoundTesting.h"
+#include "storage/Preferences.h"
 
 namespace Drobix {
 
@@ -16,6 +18,9 @@ static_assert(kDsbCapsCtrlVolume == Platform::kAudioBufferCtrlVolume,
               "the sound's creation flag is the device's own");
 
 namespace {
+
+// Each step of the sound levels, 3 dB.
+constexpr int32_t kLevelStepHundredthsDb = 300;
 
 std::span<const uint8_t> FindOggResource(int resourceId) {
     return Platform::FindResource(resourceId, "OGG");
@@ -54,12 +59,13 @@ bool InitSound() {
     return true;
 }
 
-Sound* LoadSound(int resourceId, uint32_t creationFlags) {
+Sound* LoadSound(int resourceId, uint32_t creationFlags, SoundKind kind) {
     auto& entry = soundSystem.soundTable[resourceId];
     if (!entry) {
         entry = std::make_unique<Sound>();
         entry->creationFlags = creationFlags;
         entry->resourceId = resourceId;
+        entry->kind = kind;
         if (soundSystem.available) {
             entry->buffer = MakeBuffer(*entry, soundSystem.resourceFinder(resourceId));
         }
@@ -85,6 +91,34 @@ void ShutdownSound() {
     soundSystem.soundTable.clear();
     Platform::CloseAudioDevice();
     soundSystem.available = false;
+}
+
+int32_t SoundLevelAttenuation(int level) {
+    const int clamped = std::clamp(level, kMinSoundLevel, kMaxSoundLevel);
+    if (clamped == kMinSoundLevel) {
+        return Platform::kMinVolume;
+    }
+    return -kLevelStepHundredthsDb * (kMaxSoundLevel - clamped);
+}
+
+void ApplySoundLevel(Sound& sound) {
+    if (!soundSystem.available || sound.buffer == nullptr) {
+        return;
+    }
+    const Preferences& preferences = GetPreferences();
+    const int level =
+        sound.kind == SoundKind::Music ? preferences.musicLevel : preferences.effectsLevel;
+    const int32_t attenuation = SoundLevelAttenuation(level);
+    if (attenuation != sound.appliedLevel) {
+        Platform::SetAudioBufferLevel(*sound.buffer, attenuation);
+        sound.appliedLevel = attenuation;
+    }
+}
+
+void ApplySoundLevels() {
+    for (auto& [id, sound] : soundSystem.soundTable) {
+        ApplySoundLevel(*sound);
+    }
 }
 
 namespace Testing {

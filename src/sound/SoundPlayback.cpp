@@ -21,6 +21,7 @@ bool SoundOptionOn() {
 void StartSound(Sound* sound, uint32_t playFlags) {
     Platform::AudioBuffer* buffer = PlayableBuffer(sound);
     if (buffer != nullptr && SoundOptionOn()) {
+        ApplySoundLevel(*sound);
         Platform::PlayAudioBuffer(*buffer, (playFlags & kDsbPlayLooping) != 0);
     }
 }

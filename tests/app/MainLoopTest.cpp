@@ -28,6 +28,7 @@ public:
     void OnLeave(ScreenNumber next) override {
         log_.push_back(name_ + " leave " + std::to_string(static_cast<int>(next)));
     }
+    void OnFocusLost() override { log_.push_back(name_ + " focus lost"); }
     void Render() override { log_.push_back(name_ + " render"); }
     void Update(unsigned elapsed) override {
         log_.push_back(name_ + " update " + std::to_string(elapsed));
@@ -95,8 +96,24 @@ TEST_F(MainLoopTest, InactiveProgramOnlySleepsAndThenCatchesUp) {
     Scripted::PushEvent(Platform::Event::Activated);
     Pass(0);
     // The deactivating pass already slept, so 100 sleeps of 100 ms lie between the updates.
-    EXPECT_EQ(log_, (std::vector<std::string>{"intro update 0", "intro render",
+    EXPECT_EQ(log_, (std::vector<std::string>{"intro update 0", "intro render", "intro focus lost",
                                               "intro update 10000", "intro render"}));
+}
+
+// A screen hears of a lost focus once per loss, from the window's event or from a script, and
+// only while the program was active.
+TEST_F(MainLoopTest, TheCurrentScreenHearsOfEachLossOfFocusOnce) {
+    Scripted::PushEvent(Platform::Event::Deactivated);
+    Pass(0);
+    Scripted::PushEvent(Platform::Event::Deactivated);
+    Pass(0);
+    Testing::SetApplicationActive(false);
+    Scripted::PushEvent(Platform::Event::Activated);
+    Pass(0);
+    SwitchScreen(ScreenNumber::Game);
+    Testing::SetApplicationActive(false);
+    EXPECT_EQ(log_, (std::vector<std::string>{"intro focus lost", "intro update 0", "intro render",
+                                              "intro leave 4", "game enter", "game focus lost"}));
 }
 
 TEST_F(MainLoopTest, ScreenSwitchedDuringUpdateIsEnteredAndRenderedInTheSamePass) {

@@ -5,6 +5,7 @@
 #include <set>
 
 #include "game/BlockFactoryTesting.h"
+#include "game/Board.h"
 #include "game/GridText.h"
 #include "game/Random.h"
 #include "game/RulesTest.h"
@@ -74,6 +75,30 @@ TEST_F(BlockFactoryTest, ColourRule) {
     Block* rubbish = CreateRubbishCell();
     EXPECT_EQ(rubbish->GetCellColour(0, 0), kRubbishColour);
     EXPECT_EQ(GridText(*rubbish), "X");
+}
+
+// A block's cells tell its shape in every colour mode and every turn, on the board too, so that
+// whatever draws them can mark the shape besides the colour; rubbish has none.
+TEST_F(BlockFactoryTest, CellsTellTheirShapeWhateverTheirColour) {
+    Board board(4, 4);
+    for (int shape = 0; shape < kShapeCount; ++shape) {
+        for (const BlockColourMode colours : {BlockColourMode::Fixed, BlockColourMode::Random}) {
+            Block* block = CreateBlock(shape, colours);
+            block->RotateClockwise();
+            EXPECT_EQ(block->GetCellShape(0, 0), shape);
+            board.Clear();
+            board.Place(*block, 0, 0);
+            for (unsigned row = 0; row < block->GetRowCount(); ++row) {
+                for (unsigned col = 0; col < block->GetColumnCount(); ++col) {
+                    if (board.IsCellFilled(row, col)) {
+                        EXPECT_EQ(board.GetCellShape(row, col), shape);
+                    }
+                }
+            }
+        }
+    }
+    board.SetCell(3, 3, CreateRubbishCell());
+    EXPECT_EQ(board.GetCellShape(3, 3), kNoShape);
 }
 
 TEST_F(BlockFactoryTest, RegistryOwnsAndDestroysBlocks) {

@@ -90,6 +90,62 @@ TEST_F(MovementTest, FourFittingTurnsReturnToTheStart) {
     EXPECT_EQ(GridText(*block), start);
 }
 
+// Every shape in every state, anywhere on a board with a few filled cells: a clockwise turn is
+// taken exactly where the turned block fits, and then leaves the cells that three anticlockwise
+// turns leave wherever those fit; where it is refused, nothing changes.
+TEST_F(MovementTest, ClockwiseTurnIsThreeAnticlockwiseTurnsWhereTheyFit) {
+    board_.SetCell(10, 3, CreateRubbishCell());
+    board_.SetCell(12, 6, CreateRubbishCell());
+    board_.SetCell(19, 0, CreateRubbishCell());
+    int taken = 0;
+    int refused = 0;
+    int comparedWithThree = 0;
+    for (int shape = 0; shape < kShapeCount; ++shape) {
+        for (unsigned state = 0; state < 4; ++state) {
+            for (int row = 8; row < 20; ++row) {
+                for (int column = 0; column < 10; ++column) {
+                    Block* clockwise = CreateBlock(shape);
+                    Block* anticlockwise = CreateBlock(shape);
+                    Block* turned = CreateBlock(shape);
+                    for (unsigned turn = 0; turn < state; ++turn) {
+                        clockwise->RotateClockwise();
+                        anticlockwise->RotateClockwise();
+                        turned->RotateClockwise();
+                    }
+                    turned->RotateClockwise();
+                    const BlockPosition position{row, column};
+                    if (board_.Fits(*clockwise, row, column)) {
+                        const std::string before = GridText(*clockwise);
+                        const bool taking = RotateClockwise(board_, *clockwise, position);
+                        EXPECT_EQ(taking, board_.Fits(*turned, row, column))
+                            << "shape " << shape << " state " << state << " at " << row << ","
+                            << column;
+                        if (taking) {
+                            ++taken;
+                            EXPECT_EQ(clockwise->GetRotationState(), (state + 1) % 4);
+                            if (Rotate(board_, *anticlockwise, position) &&
+                                Rotate(board_, *anticlockwise, position) &&
+                                Rotate(board_, *anticlockwise, position)) {
+                                ++comparedWithThree;
+                                EXPECT_EQ(GridText(*clockwise), GridText(*anticlockwise));
+                                EXPECT_EQ(anticlockwise->GetRotationState(), (state + 1) % 4);
+                            }
+                        } else {
+                            ++refused;
+                            EXPECT_EQ(clockwise->GetRotationState(), state);
+                            EXPECT_EQ(GridText(*clockwise), before);
+                        }
+                    }
+                    DestroyAllBlocks();
+                }
+            }
+        }
+    }
+    EXPECT_GT(comparedWithThree, 1000);
+    EXPECT_GT(refused, 100);
+    EXPECT_GT(taken, comparedWithThree);
+}
+
 TEST_F(MovementTest, HardDropStopsOnTheStack) {
     Block* block = CreateBlock(6);  // XXX / .X.
     board_.SetCell(15, 5, CreateRubbishCell());

@@ -9,6 +9,7 @@
 #include "platform/scripted/AudioScripted.h"
 #include "sound/SoundTestStreams.h"
 #include "sound/SoundTesting.h"
+#include "storage/Preferences.h"
 #include "storage/Settings.h"
 
 namespace Drobix {
@@ -34,10 +35,11 @@ protected:
         InitSound();
         landing_ = LoadSound(kLandingId, kDsbCapsStatic | kDsbCapsCtrlVolume);
         effect_ = LoadSound(kEffectId, kDsbCapsStatic);
-        music_ = LoadSound(kMusicId, 0);
+        music_ = LoadSound(kMusicId, 0, SoundKind::Music);
         Scripted::ClearAudioEvents();
     }
     void TearDown() override {
+        GetPreferences() = Preferences{};
         ShutdownSound();
         Testing::SetSoundResourceFinder(nullptr);
         Scripted::ClearAudioEvents();
@@ -59,6 +61,46 @@ TEST_F(SoundPlaybackTest, StartsAndStopsReachTheDeviceInOrder) {
     EXPECT_EQ(RecordedEvents(),
               (std::vector<std::string>{"start 153 loop", "start 137 once", "start 131 once",
                                         "start 137 once", "stop 153"}));
+}
+
+TEST(SoundLevelTest, EachStepDownIsThreeDecibelsAndZeroIsSilence) {
+    EXPECT_EQ(SoundLevelAttenuation(10), 0);
+    EXPECT_EQ(SoundLevelAttenuation(9), -300);
+    EXPECT_EQ(SoundLevelAttenuation(5), -1500);
+    EXPECT_EQ(SoundLevelAttenuation(1), -2700);
+    EXPECT_EQ(SoundLevelAttenuation(0), Platform::kMinVolume);
+    EXPECT_EQ(SoundLevelAttenuation(11), 0);
+    EXPECT_EQ(SoundLevelAttenuation(-1), Platform::kMinVolume);
+}
+
+// At the levels of a game without them nothing reaches the device beyond what always did; a
+// level changed is given to every sound of its kind at once, whether or not the sound
+// controls its volume, and again only when it changes.
+TEST_F(SoundPlaybackTest, LevelsReachEverySoundOfTheirKindWhenTheyChange) {
+    StartSound(music_, kDsbPlayLooping);
+    StartSound(landing_, 0);
+    ApplySoundLevels();
+    EXPECT_EQ(RecordedEvents(), (std::vector<std::string>{"start 153 loop", "start 131 once"}));
+
+    Scripted::ClearAudioEvents();
+    GetPreferences().musicLevel = 5;
+    ApplySoundLevels();
+    ApplySoundLevels();
+    EXPECT_EQ(RecordedEvents(), (std::vector<std::string>{"level 153 -1500"}));
+
+    Scripted::ClearAudioEvents();
+    GetPreferences().effectsLevel = 0;
+    StartSound(effect_, 0);
+    StartSound(landing_, 0);
+    ApplySoundLevels();
+    EXPECT_EQ(RecordedEvents(), (std::vector<std::string>{"level 137 -10000", "start 137 once",
+                                                          "level 131 -10000", "start 131 once"}));
+
+    Scripted::ClearAudioEvents();
+    GetPreferences() = Preferences{};
+    ApplySoundLevels();
+    EXPECT_EQ(RecordedEvents(),
+              (std::vector<std::string>{"level 131 0", "level 137 0", "level 153 0"}));
 }
 
 TEST_F(SoundPlaybackTest, OnlyAVolumeControlledSoundTakesAVolume) {

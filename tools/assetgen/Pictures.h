@@ -7,7 +7,7 @@
 namespace Drobix::AssetGen {
 
 // The block sprite sheet, the checker overlay, the black and the grey pixel, the hidden-preview
-// sign and the window icon.
+// sign, the window icon and the shape pattern sheet.
 std::vector<Asset> MakeSprites();
 
 // The menu background and the four game backgrounds.

@@ -32,7 +32,8 @@
     X(CreditsText, 150)              \
     X(MenuMusicMarch, 152)           \
     X(MenuMusicBouncy, 153)          \
-    X(HiddenPreviewSign, 156)
+    X(HiddenPreviewSign, 156)        \
+    X(ShapePatternSheet, 157)
 
 namespace Drobix::AssetGen {
 

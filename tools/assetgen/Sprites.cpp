@@ -10,6 +10,7 @@
 #include "Image.h"
 #include "Pictures.h"
 #include "ResourceIds.h"
+#include "ShapePatterns.h"
 #include "Texture.h"
 
 namespace Drobix::AssetGen {
@@ -111,6 +112,7 @@ std::vector<Asset> MakeSprites() {
          EncodePng(Art::MakeIcon(Art::kWindowIconSize))},
         {ResourceId::kGreyPixel, "PNG", "border-grey.png", EncodePng(SolidPixel({66, 63, 63}))},
         {ResourceId::kHiddenPreviewSign, "PNG", "hidden-preview.png", EncodePng(QuestionMark())},
+        {ResourceId::kShapePatternSheet, "PNG", "patterns.png", EncodePng(MakePatternSheet())},
     };
 }
 

@@ -3,6 +3,7 @@
 #include <fstream>
 #include <iomanip>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,8 @@ const char* ModeName(GameScreen::Mode mode) {
     switch (mode) {
         case GameScreen::Mode::Playing:
             return "playing";
+        case GameScreen::Mode::Paused:
+            return "paused";
         case GameScreen::Mode::ExitPrompt:
             return "exit-prompt";
         case GameScreen::Mode::NameEntry:
@@ -109,6 +112,17 @@ void PrintBoard(std::ostream& out) {
     }
 }
 
+void PrintShadow(std::ostream& out) {
+    const GameScreen* game = CurrentGameScreen();
+    const std::optional<BlockPosition> shadow =
+        game != nullptr ? game->GetShadowPosition() : std::nullopt;
+    if (!shadow) {
+        out << "shadow none\n";
+        return;
+    }
+    out << "shadow row=" << shadow->row << " column=" << shadow->column << "\n";
+}
+
 void PrintHighScores(std::ostream& out) {
     for (int index = 0; index < kHighScoreCount; ++index) {
         const HighScoreEntry& entry = GetHighScore(index);
@@ -128,7 +142,8 @@ void PrintSettings(std::ostream& out) {
 void PrintSounds(std::ostream& out) {
     namespace Scripted = Platform::Scripted;
     for (const Scripted::AudioEvent& event : Scripted::GetAudioEvents()) {
-        if (event.kind != Scripted::AudioEvent::Kind::Volume) {
+        if (event.kind == Scripted::AudioEvent::Kind::Start ||
+            event.kind == Scripted::AudioEvent::Kind::Stop) {
             out << Scripted::DescribeAudioEvent(event) << "\n";
         }
     }

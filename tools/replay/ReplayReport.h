@@ -8,6 +8,8 @@ namespace Drobix::Replay {
 void PrintState(std::ostream& out);
 // The playing field, top row first: '.' empty, '#' landed, '@' the falling block.
 void PrintBoard(std::ostream& out);
+// "shadow row=N column=N" where the game draws the landing shadow, or "shadow none".
+void PrintShadow(std::ostream& out);
 // "INDEX SCORE NAME", best first.
 void PrintHighScores(std::ostream& out);
 void PrintSettings(std::ostream& out);

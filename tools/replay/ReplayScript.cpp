@@ -7,11 +7,17 @@
 //                          in every run)
 //   screen N               SwitchScreen (N)
 //   shot FILE              the last presented frame as an 800 x 600 RGB PNG
-//   focus on|off           the program becomes active or inactive
+//   focus on|off           the program becomes active or inactive; going inactive is a lost
+//                          focus for the current screen, which pauses a game
 //   pad on|off             a pad is plugged in or pulled out (none at the start); while it is
 //                          in, the PAD_ names among a frame's keys are its buttons held
 //   loss                   every surface is lost
 //   state, board, highscores, settings, sounds   print what the program holds
+//   setting NAME VALUE     a preference beyond the data file's options, in memory only:
+//                          shadow on|off, patterns on|off, music 0..10, effects 0..10 (the sound
+//                          levels are applied to what is playing at once)
+//   shadow                 "shadow row=N column=N", where the landing shadow is drawn, or
+//                          "shadow none" while it is off or no block falls
 //   datafile               the data file's size and bytes as it stands on disk now
 //   quit                   the quit event; the loop ends and shutdown runs
 //   startup                one pass of 16 ms, then the start-up figure: the time from process
@@ -53,6 +59,8 @@
 #include "platform/scripted/ClockScripted.h"
 #include "platform/scripted/KeyboardScripted.h"
 #include "platform/scripted/PresenterScripted.h"
+#include "sound/Sound.h"
+#include "storage/Preferences.h"
 #include "storage/PreferencesFile.h"
 
 namespace Drobix::Replay {
@@ -178,6 +186,44 @@ std::vector<std::string> SplitWords(const std::string& line) {
     return words;
 }
 
+std::optional<bool> ParseSwitch(std::string_view text) {
+    if (text == "on" || text == "off") {
+        return text == "on";
+    }
+    return std::nullopt;
+}
+
+std::optional<int> ParseSoundLevel(std::string_view text) {
+    const auto level = ParseNumber<int>(text);
+    if (!level || *level < kMinSoundLevel || *level > kMaxSoundLevel) {
+        return std::nullopt;
+    }
+    return level;
+}
+
+// The settings a script may change, by the names the settings screen and file use.
+bool SetPreference(std::string_view name, std::string_view value) {
+    Preferences& preferences = GetPreferences();
+    if (name == "shadow" || name == "patterns") {
+        const std::optional<bool> on = ParseSwitch(value);
+        if (!on) {
+            return false;
+        }
+        (name == "shadow" ? preferences.shadow : preferences.patterns) = *on;
+        return true;
+    }
+    if (name == "music" || name == "effects") {
+        const std::optional<int> level = ParseSoundLevel(value);
+        if (!level) {
+            return false;
+        }
+        (name == "music" ? preferences.musicLevel : preferences.effectsLevel) = *level;
+        ApplySoundLevels();
+        return true;
+    }
+    return false;
+}
+
 enum class Outcome { Continue, Ended, Malformed };
 
 class Runner {
@@ -188,6 +234,9 @@ public:
         const std::string& command = words[0];
         if (command == "frame" || command == "frames") {
             return RunFrames(words, command == "frames");
+        }
+        if (command == "setting") {
+            return words.size() == 3 ? RunSetting(words[1], words[2]) : Outcome::Malformed;
         }
         if (words.size() == 2) {
             return RunWithArgument(command, words[1]);
@@ -219,6 +268,10 @@ private:
             }
         }
         return Outcome::Continue;
+    }
+
+    static Outcome RunSetting(const std::string& name, const std::string& value) {
+        return SetPreference(name, value) ? Outcome::Continue : Outcome::Malformed;
     }
 
     Outcome RunWithArgument(const std::string& command, const std::string& argument) {
@@ -275,6 +328,8 @@ private:
             PrintSettings(out_);
         } else if (command == "sounds") {
             PrintSounds(out_);
+        } else if (command == "shadow") {
+            PrintShadow(out_);
         } else if (command == "datafile") {
             PrintDataFile(out_);
         } else if (!RunPreferencesCommand(command)) {

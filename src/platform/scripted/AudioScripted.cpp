@@ -92,6 +92,13 @@ bool SetAudioBufferVolume(AudioBuffer& buffer, int32_t volume) {
     return true;
 }
 
+void SetAudioBufferLevel(AudioBuffer& buffer, int32_t level) {
+    if (audio.deviceOpen) {
+        Record(Scripted::AudioEvent::Kind::Level, buffer, false,
+               std::clamp(level, kMinVolume, kMaxVolume));
+    }
+}
+
 namespace Scripted {
 
 void SetAudioDevicePresent(bool present) {
@@ -118,6 +125,8 @@ std::string DescribeAudioEvent(const AudioEvent& event) {
             return "stop " + id;
         case AudioEvent::Kind::Volume:
             return "volume " + id + " " + std::to_string(event.volume);
+        case AudioEvent::Kind::Level:
+            return "level " + id + " " + std::to_string(event.volume);
     }
     return {};
 }

@@ -11,11 +11,12 @@ namespace Drobix::Platform::Scripted {
 
 // What the program asked of the scripted audio device, in order. It mixes nothing.
 struct AudioEvent {
-    enum class Kind { Start, Stop, Volume };
+    enum class Kind { Start, Stop, Volume, Level };
 
     Kind kind = Kind::Start;
     int soundId = 0;
     bool looping = false;
+    // The volume or the level, in hundredths of a decibel.
     int32_t volume = 0;
 
     bool operator==(const AudioEvent&) const = default;
@@ -29,7 +30,7 @@ void SetAudioDevicePresent(bool present);
 
 const std::vector<AudioEvent>& GetAudioEvents();
 void ClearAudioEvents();
-// "start 131 once", "start 153 loop", "stop 153", "volume 131 -1500".
+// "start 131 once", "start 153 loop", "stop 153", "volume 131 -1500", "level 152 -1500".
 std::string DescribeAudioEvent(const AudioEvent& event);
 
 // Buffers created and not yet released.

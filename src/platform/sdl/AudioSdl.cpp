@@ -183,4 +183,11 @@ bool SetAudioBufferVolume(AudioBuffer& buffer, int32_t volume) {
     return true;
 }
 
+void SetAudioBufferLevel(AudioBuffer& buffer, int32_t level) {
+    if (Mixer* mixer = MixerOf(buffer)) {
+        DeviceLock lock(audio.device->id);
+        mixer->SetLevel(buffer.voice, level);
+    }
+}
+
 }  // namespace Drobix::Platform

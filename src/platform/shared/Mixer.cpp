@@ -63,7 +63,15 @@ void Mixer::Stop(VoiceId id) {
 
 void Mixer::SetVolume(VoiceId id, int32_t volume) {
     if (Voice* voice = Find(id)) {
-        voice->gain = GainForVolume(volume);
+        voice->volume = std::clamp(volume, kMinVolume, kMaxVolume);
+        voice->gain = GainForVolume(voice->volume + voice->level);
+    }
+}
+
+void Mixer::SetLevel(VoiceId id, int32_t level) {
+    if (Voice* voice = Find(id)) {
+        voice->level = std::clamp(level, kMinVolume, kMaxVolume);
+        voice->gain = GainForVolume(voice->volume + voice->level);
     }
 }
 

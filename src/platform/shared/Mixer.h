@@ -26,6 +26,8 @@ public:
     void Play(VoiceId id, bool looping);
     void Stop(VoiceId id);
     void SetVolume(VoiceId id, int32_t volume);
+    // An attenuation on top of the volume, in the same units; the two add up.
+    void SetLevel(VoiceId id, int32_t level);
     bool IsPlaying(VoiceId id) const;
 
     // Overwrites output (a whole number of stereo frames) with the next stretch of sound.
@@ -46,6 +48,8 @@ private:
         // Source frames per output frame and the play position, both 32.32 fixed point.
         uint64_t step = 0;
         uint64_t position = 0;
+        int32_t volume = 0;
+        int32_t level = 0;
         int32_t gain = kUnityGain;
         bool playing = false;
         bool looping = false;

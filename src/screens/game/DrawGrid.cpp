@@ -9,6 +9,7 @@
 #include "graphics/ImageRegistry.h"
 #include "graphics/ImageResources.h"
 #include "resources/ResourceIds.h"
+#include "storage/Preferences.h"
 
 namespace Drobix {
 
@@ -28,6 +29,9 @@ constexpr int kFillerStart = 2;
 constexpr int kFillerSize = 5;
 constexpr int kBridgeOffset = 3;
 constexpr int kColourCount = 15;
+// The shape pattern sheet has one band of kCellSize rows per shape: an overlay for the face,
+// black where it is transparent.
+constexpr int kPatternShapes = 14;
 
 struct Joins {
     bool left;
@@ -201,6 +205,8 @@ struct Filler {
 struct GridPieces {
     std::vector<PartCopy> parts;
     std::vector<Filler> fillers;
+    // Each cell's shape pattern, while the patterns are on.
+    std::vector<PartCopy> patterns;
 };
 
 // A grid's pieces as last worked out, kept while the grid and the place it is drawn at stay the
@@ -212,6 +218,7 @@ struct KeptGrid {
     uint64_t revision = 0;
     int x = 0;
     int y = 0;
+    bool patterns = false;
     GridPieces pieces;
 };
 
@@ -228,6 +235,16 @@ struct DrawingBuffers {
 };
 
 DrawingBuffers buffers;
+
+// The shape's pattern over the cell's face, for a cell of one of the shapes.
+void AddPattern(const BlockGrid& grid, unsigned i, unsigned j, int x0, int y0, GridPieces& pieces) {
+    const int shape = grid.GetCellShape(i, j);
+    if (shape < 0 || shape >= kPatternShapes) {
+        return;
+    }
+    const int top = kCellSize * shape;
+    pieces.patterns.push_back({{0, top, kCellSize, top + kCellSize}, x0, y0});
+}
 
 void AddCell(const BlockGrid& grid, const CellLinks& links, unsigned i, unsigned j, int x0, int y0,
              GridPieces& pieces) {
@@ -259,35 +276,46 @@ void DrawFiller(ImageSurface* sheet, const Filler& filler) {
 }
 
 // The grid's pieces drawn at (x, y), in pieces with room for at least roomCells cells.
-void WorkOutPieces(const BlockGrid& grid, int x, int y, GridPieces& pieces, size_t roomCells) {
+void WorkOutPieces(const BlockGrid& grid, int x, int y, bool patterns, GridPieces& pieces,
+                   size_t roomCells) {
     const CellLinks links(grid, buffers.cellFlags);
     pieces.parts.clear();
     pieces.fillers.clear();
+    pieces.patterns.clear();
     // At most a bridge and a face, and a filler, per cell.
     const size_t cells =
         std::max(static_cast<size_t>(links.GetRowCount()) * links.GetColumnCount(), roomCells);
     pieces.parts.reserve(2 * cells);
     pieces.fillers.reserve(cells);
+    if (patterns) {
+        pieces.patterns.reserve(cells);
+    }
     for (unsigned i = 0; i < links.GetRowCount(); ++i) {
         for (unsigned j = 0; j < links.GetColumnCount(); ++j) {
-            if (links.IsFilled(i, j)) {
-                AddCell(grid, links, i, j, x + kCellPitch * static_cast<int>(j),
-                        y + kCellPitch * static_cast<int>(i), pieces);
+            if (!links.IsFilled(i, j)) {
+                continue;
+            }
+            const int x0 = x + kCellPitch * static_cast<int>(j);
+            const int y0 = y + kCellPitch * static_cast<int>(i);
+            AddCell(grid, links, i, j, x0, y0, pieces);
+            if (patterns) {
+                AddPattern(grid, i, j, x0, y0, pieces);
             }
         }
     }
 }
 
-const GridPieces& PiecesOf(const BlockGrid& grid, int x, int y) {
+const GridPieces& PiecesOf(const BlockGrid& grid, int x, int y, bool patterns) {
     const uint64_t revision = grid.GetRevision();
     if (revision == 0) {
         // Room for the largest block from the first, so that a larger block coming next
         // allocates nothing.
-        WorkOutPieces(grid, x, y, buffers.scratch, kLargestBlockCells);
+        WorkOutPieces(grid, x, y, patterns, buffers.scratch, kLargestBlockCells);
         return buffers.scratch;
     }
     for (const KeptGrid& kept : buffers.kept) {
-        if (kept.grid == &grid && kept.revision == revision && kept.x == x && kept.y == y) {
+        if (kept.grid == &grid && kept.revision == revision && kept.x == x && kept.y == y &&
+            kept.patterns == patterns) {
             return kept.pieces;
         }
     }
@@ -298,11 +326,12 @@ const GridPieces& PiecesOf(const BlockGrid& grid, int x, int y) {
         slot = buffers.kept.begin() + static_cast<std::ptrdiff_t>(buffers.nextSlot);
         buffers.nextSlot = (buffers.nextSlot + 1) % kKeptGrids;
     }
-    WorkOutPieces(grid, x, y, slot->pieces, 0);
+    WorkOutPieces(grid, x, y, patterns, slot->pieces, 0);
     slot->grid = &grid;
     slot->revision = revision;
     slot->x = x;
     slot->y = y;
+    slot->patterns = patterns;
     return slot->pieces;
 }
 
@@ -316,10 +345,18 @@ void DrawGrid(const BlockGrid& grid, int x, int y) {
         return;
     }
     ImageSurface* tiles = CellTilesFor(sheet);
-    const GridPieces& pieces = PiecesOf(grid, x, y);
+    const bool patterns = GetPreferences().patterns;
+    const GridPieces& pieces = PiecesOf(grid, x, y, patterns);
     DrawImageParts(tiles, pieces.parts);
     for (const Filler& filler : pieces.fillers) {
         DrawFiller(sheet, filler);
+    }
+    if (!patterns) {
+        return;
+    }
+    // Looked up on every call, as the sprite sheet is.
+    if (ImageSurface* overlay = LoadPngImageKeyed(ResourceId::kShapePatternSheet, 0, 0)) {
+        DrawImagePartsKeyed(overlay, pieces.patterns);
     }
 }
 

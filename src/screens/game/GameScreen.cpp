@@ -9,11 +9,15 @@
 #include "graphics/Display.h"
 #include "graphics/Fonts.h"
 #include "graphics/ImageResources.h"
+#include "input/GameActions.h"
 #include "input/Input.h"
 #include "resources/ResourceIds.h"
 #include "screens/game/DrawGrid.h"
+#include "screens/game/LandingShadow.h"
+#include "screens/game/PausePanel.h"
 #include "sound/Sound.h"
 #include "sound/SoundPlayback.h"
+#include "storage/Preferences.h"
 #include "storage/SavePoint.h"
 #include "storage/Settings.h"
 
@@ -34,6 +38,17 @@ constexpr int kRowSoundIds[] = {ResourceId::kOneRowSound, ResourceId::kTwoRowsSo
 constexpr int kPreviewLeft = 544;
 constexpr int kPreviewTop = 188;
 constexpr int kPreviewCells = 4;
+// The pause covers the well and the preview box, each with a few pixels to spare around it.
+constexpr int kCoverMargin = 4;
+constexpr int kWellWidth = kCellPitch * static_cast<int>(kBoardColumns);
+constexpr int kWellHeight = kCellPitch * static_cast<int>(kBoardRows);
+constexpr int kPreviewSize = kCellPitch * kPreviewCells;
+constexpr Rect kWellCover{kBoardLeft - kCoverMargin, kBoardTop - kCoverMargin,
+                          kBoardLeft + kWellWidth + kCoverMargin,
+                          kBoardTop + kWellHeight + kCoverMargin};
+constexpr Rect kPreviewCover{kPreviewLeft - kCoverMargin, kPreviewTop - kCoverMargin,
+                             kPreviewLeft + kPreviewSize + kCoverMargin,
+                             kPreviewTop + kPreviewSize + kCoverMargin};
 constexpr int kCheckerWidth = 80;
 constexpr int kCheckerHeight = 60;
 constexpr int kCheckerTiles = 10;
@@ -87,6 +102,8 @@ void GameScreen::OnEnter() {
     }
     const int choice = NextRandom() % static_cast<int>(std::size(kBackgroundIds));
     background_ = LoadJpgImage(kBackgroundIds[choice]);
+    // A pause key already held when the game starts does not pause it.
+    pauseHeld_ = IsActionDown(GameAction::Pause);
     NewGame();
 }
 
@@ -99,11 +116,18 @@ void GameScreen::OnLeave(ScreenNumber) {
     scores_.ClearPopups();
 }
 
+void GameScreen::OnFocusLost() {
+    if (mode_ == Mode::Playing) {
+        mode_ = Mode::Paused;
+    }
+}
+
 void GameScreen::NewGame() {
     DestroyAllBlocks();
     fallingBlock_ = nullptr;
     nextBlock_ = nullptr;
     mode_ = Mode::Playing;
+    modeBeforePrompt_ = Mode::Playing;
     nameEntry_.Reset();
     fallTimer_ = 0;
     keyTimer_ = 0;
@@ -135,10 +159,19 @@ void GameScreen::SpawnBlock() {
 
 void GameScreen::Update(unsigned elapsedMs) {
     keyTimer_ += elapsedMs;
+    const bool pausePressed = TakePausePress();
     switch (mode_) {
         case Mode::Playing:
+            if (pausePressed) {
+                mode_ = Mode::Paused;
+                break;
+            }
             scores_.StepPopups(elapsedMs);
             UpdatePlay(elapsedMs);
+            break;
+        case Mode::Paused:
+            // Nothing of the game moves, popups included.
+            UpdatePaused(pausePressed);
             break;
         case Mode::ExitPrompt:
             // The whole game stands still behind this prompt, popups included.
@@ -157,6 +190,27 @@ void GameScreen::Update(unsigned elapsedMs) {
             UpdateGameOverPrompt();
             break;
     }
+}
+
+bool GameScreen::TakePausePress() {
+    const bool held = IsActionDown(GameAction::Pause);
+    const bool pressed = held && !pauseHeld_;
+    pauseHeld_ = held;
+    return pressed;
+}
+
+void GameScreen::UpdatePaused(bool pausePressed) {
+    if (pausePressed) {
+        mode_ = Mode::Playing;
+    } else if (keyTimer_ > kKeyGateMs && IsActionDown(GameAction::Leave)) {
+        OpenExitPrompt();
+    }
+}
+
+void GameScreen::OpenExitPrompt() {
+    modeBeforePrompt_ = mode_;
+    mode_ = Mode::ExitPrompt;
+    keyTimer_ = 0;
 }
 
 std::optional<bool> GameScreen::ReadPromptAnswer() {
@@ -179,7 +233,7 @@ void GameScreen::UpdateExitPrompt() {
         if (*yes) {
             SwitchScreen(ScreenNumber::Intro);
         } else {
-            mode_ = Mode::Playing;
+            mode_ = modeBeforePrompt_;
         }
     }
 }
@@ -213,21 +267,22 @@ void GameScreen::UpdatePlay(uint32_t elapsed) {
 bool GameScreen::HandlePlayKeys(bool& hardDrop) {
     // A held key whose move does not fit still hides the keys after it and keeps the gate open.
     bool moved = false;
-    if (IsKeyDown(VirtualKey::kUp)) {
+    if (IsActionDown(GameAction::Turn)) {
         moved = Rotate(board_, *fallingBlock_, position_);
-    } else if (IsKeyDown(VirtualKey::kLeft)) {
+    } else if (IsActionDown(GameAction::TurnClockwise)) {
+        moved = RotateClockwise(board_, *fallingBlock_, position_);
+    } else if (IsActionDown(GameAction::Left)) {
         moved = MoveLeft(board_, *fallingBlock_, position_);
-    } else if (IsKeyDown(VirtualKey::kRight)) {
+    } else if (IsActionDown(GameAction::Right)) {
         moved = MoveRight(board_, *fallingBlock_, position_);
-    } else if (IsKeyDown(VirtualKey::kDown)) {
+    } else if (IsActionDown(GameAction::SoftDrop)) {
         moved = MoveDown(board_, *fallingBlock_, position_);
-    } else if (IsKeyDown(VirtualKey::kSpace) && timeSinceSpawn_ > kHardDropDelayMs) {
+    } else if (IsActionDown(GameAction::Drop) && timeSinceSpawn_ > kHardDropDelayMs) {
         HardDrop(board_, *fallingBlock_, position_);
         hardDrop = true;
         moved = true;
-    } else if (IsKeyDown(VirtualKey::kEscape)) {
-        mode_ = Mode::ExitPrompt;
-        keyTimer_ = 0;
+    } else if (IsActionDown(GameAction::Leave)) {
+        OpenExitPrompt();
         return true;
     }
     if (moved) {
@@ -283,7 +338,14 @@ void GameScreen::Render() {
     switch (mode_) {
         case Mode::Playing:
             break;
+        case Mode::Paused:
+            DrawPausePanel(kWellCover, kPreviewCover);
+            break;
         case Mode::ExitPrompt:
+            // A pause is no free look at the board, not even through the checker.
+            if (modeBeforePrompt_ == Mode::Paused) {
+                DrawPausePanel(kWellCover, kPreviewCover);
+            }
             DrawOverlay();
             DrawPrompt("Exit game - are you sure? (Y)/(N)");
             break;
@@ -298,8 +360,26 @@ void GameScreen::Render() {
     }
 }
 
+std::optional<BlockPosition> GameScreen::GetShadowPosition() const {
+    if (!GetPreferences().shadow || fallingBlock_ == nullptr) {
+        return std::nullopt;
+    }
+    BlockPosition landing = position_;
+    HardDrop(board_, *fallingBlock_, landing);
+    return landing;
+}
+
+// Under the board, so that the falling block covers it where the two meet.
+void GameScreen::DrawShadow() const {
+    if (const std::optional<BlockPosition> landing = GetShadowPosition()) {
+        DrawLandingShadow(*fallingBlock_, kBoardLeft + kCellPitch * landing->column,
+                          kBoardTop + kCellPitch * landing->row);
+    }
+}
+
 // The falling block is placed for the moment of drawing, so it joins like a landed block.
 void GameScreen::DrawBoard() {
+    DrawShadow();
     if (fallingBlock_ == nullptr) {
         DrawGrid(board_, kBoardLeft, kBoardTop);
         return;

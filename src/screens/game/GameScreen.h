@@ -23,7 +23,8 @@ public:
     // prompt or the name entry and stop the block and the timers of play.
     enum class Mode {
         Playing,
-        ExitPrompt,      // Esc during play: Y abandons the game, N or Esc plays on
+        Paused,          // the pause key or a lost focus: the well and the preview are covered
+        ExitPrompt,      // Esc during play: Y abandons the game, N or Esc goes back
         NameEntry,       // a game ended with a score for the table
         GameOverPrompt,  // after the name entry, or a game ended without such a score
     };
@@ -36,6 +37,8 @@ public:
 
     void OnEnter() override;
     void OnLeave(ScreenNumber nextScreen) override;
+    // Play pauses; the player resumes it.
+    void OnFocusLost() override;
     void Render() override;
     void Update(unsigned elapsedMs) override;
 
@@ -47,12 +50,19 @@ public:
     const Block* GetNextBlock() const { return nextBlock_; }
     bool IsPreviewVisible() const { return previewVisible_; }
     const NameEntry& GetNameEntry() const { return nameEntry_; }
+    // Where the landing shadow is drawn: the falling block dropped now; nothing while the
+    // shadow is off or no block falls.
+    std::optional<BlockPosition> GetShadowPosition() const;
 
 private:
     void NewGame();
     void SpawnBlock();
     // Y or N (Esc too) behind the key gate: true for Y, false for N, nothing when neither acted.
     std::optional<bool> ReadPromptAnswer();
+    // True once per press of a pause key: a held key pauses or resumes only once.
+    bool TakePausePress();
+    void UpdatePaused(bool pausePressed);
+    void OpenExitPrompt();
     void UpdateExitPrompt();
     void UpdateGameOverPrompt();
     void UpdatePlay(uint32_t elapsed);
@@ -63,6 +73,7 @@ private:
     void PlayRowSound(size_t rowCount);
 
     void DrawBoard();
+    void DrawShadow() const;
     void DrawPreview();
     void DrawPopups() const;
     void DrawFigures() const;
@@ -89,6 +100,9 @@ private:
     uint32_t keyTimer_ = 0;
     uint32_t timeSinceSpawn_ = 0;
     Mode mode_ = Mode::Playing;
+    // Where the exit prompt's No goes back to: play, or the pause it was opened from.
+    Mode modeBeforePrompt_ = Mode::Playing;
+    bool pauseHeld_ = false;
     NameEntry nameEntry_;
 };
 

@@ -101,6 +101,27 @@ TEST(MixerTest, VolumeIsHundredthsOfADecibel) {
     EXPECT_NEAR(Right(output, 5), expected, 1.0);
 }
 
+// The player's level adds to the volume, in whichever order the two are set, and the level
+// alone silences a voice at its lowest.
+TEST(MixerTest, LevelAddsToTheVolume) {
+    Mixer mixer;
+    const auto voice = mixer.AddVoice(Pcm(Constant(1000, 20000)), 1, kOutputRate);
+    mixer.Play(voice, true);
+    mixer.SetLevel(voice, -1500);
+    const double levelOnly = 20000.0 * std::pow(10.0, -1500.0 / 2000.0);
+    EXPECT_NEAR(Left(MixFrames(mixer, 10), 5), levelOnly, 1.0);
+    mixer.SetVolume(voice, -600);
+    const double both = 20000.0 * std::pow(10.0, -2100.0 / 2000.0);
+    EXPECT_NEAR(Right(MixFrames(mixer, 10), 5), both, 1.0);
+    mixer.SetLevel(voice, 0);
+    const double volumeOnly = 20000.0 * std::pow(10.0, -600.0 / 2000.0);
+    EXPECT_NEAR(Left(MixFrames(mixer, 10), 5), volumeOnly, 1.0);
+    mixer.SetLevel(voice, -10000);
+    mixer.SetVolume(voice, 0);
+    EXPECT_EQ(Left(MixFrames(mixer, 10), 5), 0);
+    EXPECT_EQ(Right(MixFrames(mixer, 10), 5), 0);
+}
+
 TEST(MixerTest, LoopingWrapsWithoutAGap) {
     constexpr size_t kFrames = 1000;
     Mixer mixer;

@@ -1,0 +1,55 @@
+#include "screens/game/PausePanel.h"
+
+#include <string>
+
+#include "graphics/Display.h"
+#include "graphics/Fonts.h"
+#include "input/GameActions.h"
+#include "input/KeyDisplayName.h"
+
+namespace Drobix {
+
+namespace {
+
+constexpr FontId kTitleFont = FontId::Large;
+constexpr FontId kHintFont = FontId::Small;
+constexpr int kLineGap = 12;
+
+// The first key bound to pause, or nothing when every place is empty.
+std::string PauseKeyName() {
+    for (const int key : GetKeyBindings()[static_cast<size_t>(GameAction::Pause)]) {
+        if (key != kNoKey) {
+            return KeyDisplayName(key);
+        }
+    }
+    return {};
+}
+
+void DrawCentred(FontId font, const std::string& text, int centreX, int top) {
+    DrawString(font, text, centreX - MeasureText(font, text).width / 2, top);
+}
+
+}  // namespace
+
+void DrawPausePanel(const Rect& well, const Rect& preview) {
+    DrawBorderedPanel(&well);
+    DrawBorderedPanel(&preview);
+    const std::string key = PauseKeyName();
+    const std::string keyLine = key.empty() ? std::string() : "Press " + key + " to resume";
+    const std::string padLine =
+        key.empty() ? "Press Start on a pad to resume" : "or Start on a pad";
+    const int titleHeight = MeasureText(kTitleFont, "Paused").height;
+    const int hintHeight = MeasureText(kHintFont, padLine).height;
+    const int height = titleHeight + 2 * (kLineGap + hintHeight);
+    const int centreX = (well.left + well.right) / 2;
+    int top = (well.top + well.bottom) / 2 - height / 2;
+    DrawCentred(kTitleFont, "Paused", centreX, top);
+    top += titleHeight + kLineGap;
+    if (!keyLine.empty()) {
+        DrawCentred(kHintFont, keyLine, centreX, top);
+        top += hintHeight + kLineGap;
+    }
+    DrawCentred(kHintFont, padLine, centreX, top);
+}
+
+}  // namespace Drobix

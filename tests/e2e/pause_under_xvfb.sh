@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# The pause in the real game under a virtual X server, driven by real key events and watched on
+# the screen: while a game plays the picture moves (the block falls); P stops it still, and it
+# stays still while P is held; P again moves it on; and a focus taken away pauses the game,
+# which is still paused when the focus comes back.
+# Usage: pause_under_xvfb.sh PATH_TO_DROBIX PATH_TO_DROBIX_SCREEN_HASH
+set -euo pipefail
+if [ -z "${DROBIX_UNDER_XVFB:-}" ]; then
+    DROBIX_UNDER_XVFB=1 exec xvfb-run -a -s "-noreset -screen 0 1024x768x24" "$0" "$@"
+fi
+game=$1
+screen_hash=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+source "$(dirname "$0")/scratch_home.sh"
+use_scratch_home "$work"
+
+fail() {
+    echo "$1"
+    kill -9 "$pid" 2>/dev/null || true
+    exit 1
+}
+
+# Held for a few frames: the game reads the keys once a frame.
+press() {
+    xdotool keydown "$1"
+    sleep 0.1
+    xdotool keyup "$1"
+}
+
+# Whether the screen changes within the given seconds.
+moves_within() {
+    local before
+    before=$("$screen_hash")
+    sleep "$1"
+    [ "$("$screen_hash")" != "$before" ]
+}
+
+"$game" >"$work/game.log" 2>&1 &
+pid=$!
+window=$(timeout 20 xdotool search --sync --name '^Drobix$' | head -n 1) || fail "no Drobix window"
+sleep 1
+# The main menu's 3 starts a game.
+press 3
+sleep 0.5
+moves_within 1.5 || fail "the game does not move while it plays"
+
+xdotool keydown p
+sleep 0.3
+moves_within 2 && fail "the game moves while it is paused, or a held P resumed it"
+xdotool keyup p
+moves_within 1.5 && fail "the game moves while it is paused"
+press p
+moves_within 1.5 || fail "P did not resume the game"
+
+# The focus goes to the root window, and comes back.
+root=$("$screen_hash" --root)
+xdotool windowfocus --sync "$root"
+sleep 0.5
+xdotool windowfocus --sync "$window"
+sleep 0.5
+moves_within 2 && fail "the game played on after the focus was lost"
+press p
+moves_within 1.5 || fail "P did not resume the game after the focus came back"
+
+kill -TERM "$pid"
+status=0
+wait "$pid" || status=$?
+[ "$status" -eq 0 ] || { echo "exit status $status"; cat "$work/game.log"; exit 1; }
