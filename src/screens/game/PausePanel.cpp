@@ -5,7 +5,7 @@
 #include "graphics/Display.h"
 #include "graphics/Fonts.h"
 #include "input/GameActions.h"
-#include "input/KeyDisplayName.h"
+#include "input/Input.h"
 
 namespace Drobix {
 
@@ -19,7 +19,7 @@ constexpr int kLineGap = 12;
 std::string PauseKeyName() {
     for (const int key : GetKeyBindings()[static_cast<size_t>(GameAction::Pause)]) {
         if (key != kNoKey) {
-            return KeyDisplayName(key);
+            return std::string(KeyName(key));
         }
     }
     return {};
