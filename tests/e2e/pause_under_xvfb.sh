@@ -2,7 +2,7 @@
 # The pause in the real game under a virtual X server, driven by real key events and watched on
 # the screen: while a game plays the picture moves (the block falls); P stops it still, and it
 # stays still while P is held; P again moves it on; and a focus taken away pauses the game,
-# which is still paused when the focus comes back.
+# which is still paused when the focus comes back. Then a pause key bound in the settings file.
 # Usage: pause_under_xvfb.sh PATH_TO_DROBIX PATH_TO_DROBIX_SCREEN_HASH
 set -euo pipefail
 if [ -z "${DROBIX_UNDER_XVFB:-}" ]; then
@@ -63,7 +63,27 @@ moves_within 2 && fail "the game played on after the focus was lost"
 press p
 moves_within 1.5 || fail "P did not resume the game after the focus came back"
 
-kill -TERM "$pid"
-status=0
-wait "$pid" || status=$?
-[ "$status" -eq 0 ] || { echo "exit status $status"; cat "$work/game.log"; exit 1; }
+# stop_game: ends the game as a desktop would, and fails on an exit status other than 0.
+stop_game() {
+    kill -TERM "$pid"
+    local status=0
+    wait "$pid" || status=$?
+    [ "$status" -eq 0 ] || { echo "exit status $status"; cat "$work/game.log"; exit 1; }
+}
+stop_game
+
+# A key bound in the settings file acts in the real game, and the default key it replaced does
+# not: K pauses, P no longer does.
+mkdir -p "$XDG_CONFIG_HOME/drobix"
+printf '[keys]\npause = ["K"]\n' >"$XDG_CONFIG_HOME/drobix/settings.toml"
+"$game" >"$work/game.log" 2>&1 &
+pid=$!
+timeout 20 xdotool search --sync --name '^Drobix$' >/dev/null || fail "no Drobix window"
+sleep 1
+press 3
+sleep 0.5
+press p
+moves_within 1.5 || fail "P paused the game although the settings file binds pause to K"
+press k
+moves_within 1.5 && fail "K, bound to pause in the settings file, did not pause the game"
+stop_game
