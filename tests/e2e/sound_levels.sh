@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# The sound levels on the real game's own output: SDL's disk audio driver writes what the game
+# plays to a file. The menu music at level 5 must be 15 dB (within 1 dB) under level 10, and the
+# game's start sound, with the music silenced, likewise at effects level 5 against 10.
+# Usage: sound_levels.sh PATH_TO_DROBIX
+set -euo pipefail
+if [ -z "${DROBIX_UNDER_XVFB:-}" ]; then
+    DROBIX_UNDER_XVFB=1 exec xvfb-run -a -s "-noreset -screen 0 1024x768x24" "$0" "$@"
+fi
+game=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+source "$(dirname "$0")/scratch_home.sh"
+use_scratch_home "$work"
+export SDL_AUDIODRIVER=disk
+
+# record NAME MUSIC EFFECTS [KEY]: the game's output for three seconds, at these levels; KEY,
+# when given, is pressed once the window is up.
+record() {
+    local name=$1 music=$2 effects=$3 key=${4:-}
+    mkdir -p "$XDG_CONFIG_HOME/drobix"
+    printf '[sound]\nmusic = %d\neffects = %d\n' "$music" "$effects" \
+        >"$XDG_CONFIG_HOME/drobix/settings.toml"
+    SDL_DISKAUDIOFILE=$work/$name.raw "$game" >"$work/$name.log" 2>&1 &
+    local pid=$!
+    timeout 20 xdotool search --sync --name '^Drobix$' >/dev/null
+    if [ -n "$key" ]; then
+        sleep 0.5
+        xdotool keydown "$key"
+        sleep 0.3
+        xdotool keyup "$key"
+    fi
+    sleep 3
+    kill -TERM "$pid"
+    wait "$pid" || true
+}
+
+# The energy of a recording's 16-bit samples, as decibels of their root mean square.
+loudness_db() {
+    od -An -v -t d2 -w2 "$work/$1.raw" |
+        awk '{ sum += $1 * $1 } END { if (NR == 0 || sum == 0) print "silent"; else printf "%.2f\n", 10 * log(sum / NR) / log(10) }'
+}
+
+# check WHAT FULL HALF: HALF's loudness 15 dB (within 1 dB) under FULL's.
+check() {
+    local full half
+    full=$(loudness_db "$2")
+    half=$(loudness_db "$3")
+    echo "$1: level 10 at $full dB, level 5 at $half dB"
+    awk -v full="$full" -v half="$half" 'BEGIN { d = full - half; exit !(d >= 14 && d <= 16) }' ||
+        { echo "$1: level 5 is not 15 dB under level 10"; exit 1; }
+}
+
+record music_full 10 0
+record music_half 5 0
+check music music_full music_half
+# The main menu's 3 starts a game, whose start sound plays at once; the music is silent.
+record effects_full 0 10 3
+record effects_half 0 5 3
+check effects effects_full effects_half
