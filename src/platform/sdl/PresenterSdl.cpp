@@ -108,7 +108,6 @@ struct PresenterState {
     RowScaler rowScaler;
     SharpScaler sharpScaler;
     std::vector<uint32_t> convertedRow;
-    std::vector<uint32_t> scaledRow;
     // The last two frame rows scaled to the window's width in this present, by frame row and the
     // window columns scaled.
     std::array<int, 2> cachedSource{-1, -1};
@@ -119,6 +118,10 @@ struct PresenterState {
     std::pair<int, int> redrawnColumns;
     FrameChanges frameChanges;
     std::vector<SDL_Rect> changedRects;
+    // Framebuffer route into a window that takes pixels other than 0x00RRGGBB words: the frame
+    // is scaled into this surface of the window's size, and SDL's blitter converts the changed
+    // rectangles into the window's own format.
+    SDL_Surface* staging = nullptr;
     bool repaintWholeWindow = true;
     int presentsSinceFullRepaint = 0;
     // Event reading passes since SDL last pumped the X server's events, and passes left to pump
@@ -146,6 +149,11 @@ bool IsEmulatedOpenGl() {
         }
     }
     return false;
+}
+
+bool IsX11Driver() {
+    const char* driver = SDL_GetCurrentVideoDriver();
+    return driver != nullptr && std::string_view(driver) == "x11";
 }
 
 // Without a display SDL falls back to drivers that draw nowhere; only a request by name
@@ -351,7 +359,6 @@ void PrepareScaling(SDL_Surface* surface) {
     presenter.rowScaler.Prepare(kFrameWidth, width);
     presenter.sharpScaler.Prepare(kFrameWidth, kFrameHeight, width, height);
     const auto rowPixels = static_cast<size_t>(std::max(width, 0));
-    presenter.scaledRow.resize(rowPixels);
     for (std::vector<uint32_t>& row : presenter.cachedRow) {
         row.resize(rowPixels);
     }
@@ -391,29 +398,17 @@ const uint32_t* ScaledFrameRow(const uint16_t* frame, int sourceY) {
 
 // Fills the redrawn columns of the window row at target (the scaled area's left edge) with what
 // window row y of the scaled area shows.
-void PresentRow(const uint16_t* frame, const SDL_PixelFormat* format, int y, uint32_t* target) {
+void PresentRow(const uint16_t* frame, int y, uint32_t* target) {
     const SharpScaler::Taps& taps = presenter.sharpScaler.RowTaps(y);
     const int first = presenter.redrawnColumns.first;
     const int width = presenter.redrawnColumns.second - first;
-    target += first;
-    // The conversion writes 0xFFRRGGBB; other 32-bit layouts are rare enough to map per pixel.
-    const bool native = format->Rmask == 0x00FF0000U && format->Gmask == 0x0000FF00U &&
-                        format->Bmask == 0x000000FFU;
-    uint32_t* row = native ? target : presenter.scaledRow.data();
+    uint32_t* row = target + first;
     const uint32_t* upper = ScaledFrameRow(frame, taps.first) + first;
     if (taps.weight == 0) {
         std::memcpy(row, upper, static_cast<size_t>(width) * 4);
     } else {
         const uint32_t* lower = ScaledFrameRow(frame, taps.second) + first;
         SharpScaler::BlendRows(upper, lower, taps.weight, row, width);
-    }
-    if (native) {
-        return;
-    }
-    for (int x = 0; x < width; ++x) {
-        const uint32_t pixel = row[x];
-        target[x] = SDL_MapRGB(format, static_cast<uint8_t>(pixel >> 16),
-                               static_cast<uint8_t>(pixel >> 8), static_cast<uint8_t>(pixel));
     }
 }
 
@@ -463,6 +458,35 @@ bool TakeWholeWindowRepaint(SDL_Surface* surface) {
     return true;
 }
 
+// Whether a surface takes the converted rows as they are: 32-bit words 0x??RRGGBB.
+bool TakesXrgbWords(const SDL_PixelFormat* format) {
+    return format->BytesPerPixel == 4 && format->Rmask == 0x00FF0000U &&
+           format->Gmask == 0x0000FF00U && format->Bmask == 0x000000FFU;
+}
+
+void FreeStaging() {
+    SDL_FreeSurface(presenter.staging);
+    presenter.staging = nullptr;
+}
+
+// The surface the scaled frame is drawn into: the window's own when it takes 0x00RRGGBB words,
+// otherwise a staging surface of its size (null when none can be had).
+SDL_Surface* DrawingSurface(SDL_Surface* window) {
+    if (TakesXrgbWords(window->format)) {
+        FreeStaging();
+        return window;
+    }
+    if (presenter.staging == nullptr || presenter.staging->w != window->w ||
+        presenter.staging->h != window->h) {
+        FreeStaging();
+        presenter.staging =
+            SDL_CreateRGBSurfaceWithFormat(0, window->w, window->h, 32, SDL_PIXELFORMAT_XRGB8888);
+        // A new staging surface holds nothing yet, so all of it is drawn.
+        presenter.scaledFor = nullptr;
+    }
+    return presenter.staging;
+}
+
 // The pixels the framebuffer route draws into: the X11 window's own, when it sends them to the X
 // server itself; SDL's window surface otherwise.
 SDL_Surface* FramebufferSurface() {
@@ -473,6 +497,19 @@ SDL_Surface* FramebufferSurface() {
     int height = 0;
     SDL_GetWindowSizeInPixels(presenter.window, &width, &height);
     return x11Window.Pixels(width, height);
+}
+
+// Converts what was drawn into the staging surface into the window's own format.
+void ConvertStaged(SDL_Surface* window, bool wholeWindow) {
+    SDL_SetSurfaceBlendMode(presenter.staging, SDL_BLENDMODE_NONE);
+    if (wholeWindow) {
+        SDL_BlitSurface(presenter.staging, nullptr, window, nullptr);
+        return;
+    }
+    for (const SDL_Rect& rect : presenter.changedRects) {
+        SDL_Rect target = rect;
+        SDL_BlitSurface(presenter.staging, &rect, window, &target);
+    }
 }
 
 void SendToWindow(SDL_Surface* surface, bool wholeWindow) {
@@ -490,9 +527,10 @@ void SendToWindow(SDL_Surface* surface, bool wholeWindow) {
 }
 
 void PresentThroughFramebuffer(const uint16_t* frame, const ChangedSpans& changedSpans) {
-    SDL_Surface* surface = FramebufferSurface();
+    SDL_Surface* window = FramebufferSurface();
+    SDL_Surface* surface = window != nullptr ? DrawingSurface(window) : nullptr;
     // A frame not drawn leaves its changes to the next one, which draws everything.
-    if (surface == nullptr || surface->format->BytesPerPixel != 4) {
+    if (surface == nullptr) {
         presenter.frameChanges.Invalidate();
         return;
     }
@@ -520,13 +558,16 @@ void PresentThroughFramebuffer(const uint16_t* frame, const ChangedSpans& change
         auto* target =
             reinterpret_cast<uint32_t*>(base + static_cast<size_t>(area.y + y) * surface->pitch) +
             area.x;
-        PresentRow(frame, surface->format, y, target);
+        PresentRow(frame, y, target);
         AddChangedRow(area.y + y);
     }
     if (SDL_MUSTLOCK(surface)) {
         SDL_UnlockSurface(surface);
     }
-    SendToWindow(surface, wholeWindow);
+    if (surface != window) {
+        ConvertStaged(window, wholeWindow);
+    }
+    SendToWindow(window, wholeWindow);
 }
 
 SDL_Rect DesktopBounds() {
@@ -596,10 +637,14 @@ bool OpenMainWindow(std::string_view title, const IconPixels& icon) {
     if (presenter.window != nullptr) {
         return true;
     }
-    // The window framebuffer is the native one, never one drawn through an emulated renderer.
-    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         return false;
+    }
+    // On an X server the window framebuffer is the server's own, never one drawn through an
+    // emulated renderer. Elsewhere (Wayland) SDL has no framebuffer of its own, and its window
+    // surface is a texture drawn by a renderer; refusing that would leave no surface at all.
+    if (IsX11Driver()) {
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     }
     if (!HasRealDisplay()) {
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
@@ -638,6 +683,11 @@ bool OpenMainWindow(std::string_view title, const IconPixels& icon) {
     pacer.SetRefreshRate(RefreshRate());
     SDL_RaiseWindow(presenter.window);
     SDL_SetWindowInputFocus(presenter.window);
+    // A Wayland compositor shows a window, and so gives it the focus that starts the game's
+    // frames, only once it has a picture. The first frame of the game is then drawn whole.
+    const std::vector<uint16_t> black(kFramePixels);
+    PresentFrame(black.data(), ChangedSpans{});
+    presenter.frameChanges.Invalidate();
     return true;
 }
 
@@ -646,6 +696,7 @@ void CloseMainWindow() {
         return;
     }
     DestroyEnlargedFrame();
+    FreeStaging();
     x11Window.Detach();
     if (presenter.texture != nullptr) {
         SDL_DestroyTexture(presenter.texture);
