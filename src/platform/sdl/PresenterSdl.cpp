@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "platform/Presenter.h"
+#include "platform/sdl/FrameCopy.h"
 #include "platform/sdl/PresenterSdl.h"
 #include "platform/sdl/PresenterSdlTesting.h"
 #include "platform/sdl/X11Window.h"
@@ -79,6 +80,8 @@ SystemPacerClock pacerClock;
 FramePacer pacer(pacerClock);
 // The framebuffer route's way to an X server, when the window is on one.
 Sdl::X11Window x11Window;
+// Tests only: the frame being presented, where a test can read it.
+Sdl::FrameCopy frameCopy;
 
 struct PresenterState {
     SDL_Window* window = nullptr;
@@ -680,6 +683,7 @@ bool OpenMainWindow(std::string_view title, const IconPixels& icon) {
     if (const char* logPath = std::getenv(kFrameLogVariable)) {
         presenter.frameLog = std::fopen(logPath, "w");
     }
+    frameCopy.OpenFromEnvironment();
     pacer.SetRefreshRate(RefreshRate());
     SDL_RaiseWindow(presenter.window);
     SDL_SetWindowInputFocus(presenter.window);
@@ -697,6 +701,7 @@ void CloseMainWindow() {
     }
     DestroyEnlargedFrame();
     FreeStaging();
+    frameCopy.Close();
     x11Window.Detach();
     if (presenter.texture != nullptr) {
         SDL_DestroyTexture(presenter.texture);
@@ -718,11 +723,13 @@ void PresentFrame(const uint16_t* frame, const ChangedSpans& changed) {
     if (presenter.window == nullptr || frame == nullptr) {
         return;
     }
+    frameCopy.Begin(frame);
     if (presenter.route == Route::kTexture) {
         PresentThroughTexture(frame);
     } else {
         PresentThroughFramebuffer(frame, changed);
     }
+    frameCopy.End();
     // A present that waits for the display has taken its interval already and returns here
     // at the deadline; one that does not (virtual servers, some drivers) is held until then.
     pacer.WaitForNextFrame();
