@@ -6,7 +6,7 @@ drobix_packages=(
     cmake g++ make ccache pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-dev clang-format clang-tidy
-    libsdl2-dev libx11-dev libxext-dev libpng-dev zlib1g-dev libjpeg-dev libvorbis-dev libogg-dev
+    libsdl2-dev libx11-dev libxext-dev libxrandr-dev libpng-dev zlib1g-dev libjpeg-dev libvorbis-dev libogg-dev
     libfreetype-dev fonts-dejavu-core
     xvfb xauth xdotool x11-xkb-utils x11-utils
     weston libgl1-mesa-dri libegl1 libegl-mesa0

@@ -45,11 +45,18 @@ Event TranslateWindowEvent(const SDL_WindowEvent& window) {
             return Event::Activated;
         case SDL_WINDOWEVENT_FOCUS_LOST:
             return Event::Deactivated;
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+            // A full-screen window changes size with the desktop's mode.
+            Sdl::DisplayChanged();
+            Sdl::RepaintWholeWindow();
+            return Event::None;
         case SDL_WINDOWEVENT_EXPOSED:
         case SDL_WINDOWEVENT_SHOWN:
         case SDL_WINDOWEVENT_RESTORED:
-        case SDL_WINDOWEVENT_SIZE_CHANGED:
             Sdl::RepaintWholeWindow();
+            return Event::None;
+        case SDL_WINDOWEVENT_DISPLAY_CHANGED:
+            Sdl::DisplayChanged();
             return Event::None;
         default:
             return Event::None;
@@ -67,6 +74,9 @@ Event Translate(const SDL_Event& event) {
             return Event::Quit;
         case SDL_WINDOWEVENT:
             return TranslateWindowEvent(event.window);
+        case SDL_DISPLAYEVENT:
+            Sdl::DisplayChanged();
+            return Event::None;
         case SDL_RENDER_TARGETS_RESET:
         case SDL_RENDER_DEVICE_RESET:
             return Event::SurfacesLost;

@@ -17,6 +17,7 @@
 #include "platform/sdl/FrameCopy.h"
 #include "platform/sdl/PresenterSdl.h"
 #include "platform/sdl/PresenterSdlTesting.h"
+#include "platform/sdl/X11RefreshRate.h"
 #include "platform/sdl/X11Window.h"
 #include "platform/shared/FrameChanges.h"
 #include "platform/shared/FramePacer.h"
@@ -96,6 +97,8 @@ struct PresenterState {
     SDL_Texture* enlarged = nullptr;
     int enlargedFactor = 0;
     Route route = Route::kFramebuffer;
+    // Whether the route's present blocks until the display's refresh.
+    PresentSync presentSync = PresentSync::Immediate;
     WindowMode startMode = WindowMode::Fullscreen;
     WindowMode mode = WindowMode::Fullscreen;
     bool modeSwitched = false;
@@ -227,6 +230,9 @@ bool CreateTextureRoute() {
     if (usable) {
         SDL_RenderSetLogicalSize(presenter.renderer, kFrameWidth, kFrameHeight);
         presenter.texture = CreateFrameTexture();
+        presenter.presentSync = (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0
+                                    ? PresentSync::WaitsForRefresh
+                                    : PresentSync::Immediate;
     }
     if (presenter.texture == nullptr) {
         SDL_DestroyRenderer(presenter.renderer);
@@ -250,8 +256,13 @@ void SetIcon(const IconPixels& icon) {
     }
 }
 
-// The desktop's refresh rate; 0 when the system does not know it.
-int RefreshRate() {
+// The refresh rate of the display the window is on: exactly, where the X server says; else as
+// SDL has it (whole hertz); 0 when the system does not know it.
+double RefreshRate() {
+    const double exact = Sdl::X11RefreshRate(presenter.window);
+    if (exact > 0.0) {
+        return exact;
+    }
     SDL_DisplayMode mode{};
     const int display = SDL_GetWindowDisplayIndex(presenter.window);
     if (display >= 0 && SDL_GetDesktopDisplayMode(display, &mode) == 0) {
@@ -730,9 +741,9 @@ void PresentFrame(const uint16_t* frame, const ChangedSpans& changed) {
         PresentThroughFramebuffer(frame, changed);
     }
     frameCopy.End();
-    // A present that waits for the display has taken its interval already and returns here
-    // at the deadline; one that does not (virtual servers, some drivers) is held until then.
-    pacer.WaitForNextFrame();
+    // A present that waits for the display has taken its interval already; one that does not
+    // (virtual servers, some drivers) is held until the next frame's time.
+    pacer.WaitForNextFrame(presenter.presentSync);
     if (presenter.frameLog != nullptr) {
         std::fprintf(presenter.frameLog, "%llu\n",
                      static_cast<unsigned long long>(pacerClock.NowNs()));
@@ -756,6 +767,18 @@ namespace Drobix::Platform::Sdl {
 
 void RepaintWholeWindow() {
     presenter.repaintWholeWindow = true;
+}
+
+void DisplayChanged() {
+    if (presenter.window == nullptr) {
+        return;
+    }
+    // Set only when it changed: setting it starts the pacer's learning afresh.
+    FramePacer rate(pacerClock);
+    rate.SetRefreshRate(RefreshRate());
+    if (rate.GetIntervalNs() != pacer.GetIntervalNs()) {
+        pacer.SetRefreshRate(RefreshRate());
+    }
 }
 
 bool WindowEventsMayWait() {

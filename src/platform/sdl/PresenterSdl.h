@@ -6,6 +6,10 @@ namespace Drobix::Platform::Sdl {
 // repaints all of it, not only the rows that changed.
 void RepaintWholeWindow();
 
+// The window moved to another display, or a display's mode changed: its refresh rate is read
+// afresh.
+void DisplayChanged();
+
 // Alt+Enter or F11: from full screen to a window, or back.
 void SwitchWindowMode();
 
