@@ -5,8 +5,10 @@
 #include "platform/Events.h"
 #include "platform/Presenter.h"
 #include "platform/sdl/GamepadSdl.h"
+#include "platform/sdl/InputDeviceWatch.h"
 #include "platform/sdl/KeyboardSdl.h"
 #include "platform/sdl/PresenterSdl.h"
+#include "platform/shared/EventPumpDecision.h"
 
 namespace Drobix::Platform {
 
@@ -21,6 +23,15 @@ struct QuitSignals {
 };
 
 QuitSignals quitSignals;
+
+// When SDL's event pump runs, and what it goes by besides the window system.
+struct EventPumping {
+    EventPumpDecision decision;
+    Sdl::InputDeviceWatch devices;
+    bool focused = false;
+};
+
+EventPumping pumping;
 
 void NoteQuitSignal(int) {
     quitSignals.received = 1;
@@ -42,8 +53,10 @@ void CatchQuitSignals() {
 Event TranslateWindowEvent(const SDL_WindowEvent& window) {
     switch (window.event) {
         case SDL_WINDOWEVENT_FOCUS_GAINED:
+            pumping.focused = true;
             return Event::Activated;
         case SDL_WINDOWEVENT_FOCUS_LOST:
+            pumping.focused = false;
             return Event::Deactivated;
         case SDL_WINDOWEVENT_SIZE_CHANGED:
             // A full-screen window changes size with the desktop's mode.
@@ -110,8 +123,15 @@ Event PollEvent() {
         quitSignals.received = 0;
         return Event::Quit;
     }
-    // Open pads are read by the pump, so it runs on every pass while there are any.
-    if (Sdl::HasOpenGamepads() || Sdl::WindowEventsMayWait()) {
+    const Sdl::WindowSystemInput server = Sdl::WatchWindowSystem();
+    EventPumpDecision::Pass pass;
+    pass.nowMs = SDL_GetTicks64();
+    pass.serverWatched = server.watched;
+    pass.serverSentSomething = server.sentSomething;
+    pass.padOpen = Sdl::HasOpenGamepads();
+    pass.devicesChanged = pumping.devices.TakeChanges();
+    pass.focused = pumping.focused;
+    if (pumping.decision.ShouldPump(pass)) {
         SDL_PumpEvents();
     }
     SDL_Event event;
