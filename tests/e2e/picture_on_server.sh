@@ -3,7 +3,8 @@
 # 16, 24 or 30, or under Weston (nested in a virtual X server) on SDL's Wayland driver, full
 # screen or in a window; the screen read back from the server must show the frame the game
 # presented, scaled, within the rounding of the server's depth. Under Weston in a window, F11
-# must then take the game to full screen, with the same check.
+# must then take the game to full screen, with the same check; there the game runs with
+# --verbose, which must tell its progress lines and the presenter's choice.
 # Usage: picture_on_server.sh CASE PATH_TO_DROBIX PATH_TO_SCREEN_CHECK DISPLAY_NUMBER
 #   CASE: x11_16, x11_24, x11_30, wayland_fullscreen or wayland_window.
 # Screenshots are kept in $DROBIX_SCREENSHOTS when it names a folder.
@@ -119,8 +120,12 @@ case $case_name in
     wayland_window)
         start_x_server 24
         start_weston
-        run_game --window
+        run_game --window --verbose
         check_picture "$game_pid" "$case_name" 800 600
+        # --verbose tells the progress lines and which way the frames go, and why.
+        grep -q "^Initialising Game$" "$work/game.log" || fail "no progress line with --verbose"
+        grep -q "^Presenting through .*: " "$work/game.log" ||
+            fail "no presenter line with --verbose"
         # Weston's window on the X server has the pointer, and so the keys.
         xdotool key F11
         sleep 1
