@@ -6,7 +6,7 @@
 # must then take the game to full screen, with the same check; there the game runs with
 # --verbose, which must tell its progress lines and the presenter's choice.
 # Usage: picture_on_server.sh CASE PATH_TO_DROBIX PATH_TO_SCREEN_CHECK DISPLAY_NUMBER
-#   CASE: x11_16, x11_24, x11_30, wayland_fullscreen or wayland_window.
+#   CASE: x11_16, x11_24, x11_30, x11_24_accelerated, wayland_fullscreen or wayland_window.
 # Screenshots are kept in $DROBIX_SCREENSHOTS when it names a folder.
 set -euo pipefail
 case_name=$1 game=$2 check=$3 display=$4
@@ -110,6 +110,16 @@ case $case_name in
         start_x_server "${case_name#x11_}"
         run_game
         check_picture "$game_pid" "$case_name" "$screen_width" "$screen_height"
+        ;;
+    x11_24_accelerated)
+        # The texture route through an accelerated renderer, here Mesa's OpenGL on the
+        # processor, as a GPU's would be taken; in a window of the frame's own size, where the
+        # renderer copies the frame pixel for pixel.
+        start_x_server 24
+        DROBIX_ACCELERATED_ROUTE=1 run_game --window --verbose
+        grep -q "^Presenting through a texture, scaled by the opengl.*renderer" "$work/game.log" ||
+            fail "not the accelerated texture route: $(grep Presenting "$work/game.log")"
+        check_picture "$game_pid" "$case_name" 800 600
         ;;
     wayland_fullscreen)
         start_x_server 24

@@ -33,6 +33,9 @@ constexpr const char* kRenderNodeFolder = "/dev/dri";
 constexpr std::string_view kRenderNodePrefix = "renderD";
 // Names a file to which every frame's start time (steady clock, nanoseconds) is written.
 constexpr const char* kFrameLogVariable = "DROBIX_FRAME_LOG";
+// Set to 1, the texture route is taken through an accelerated renderer even where its OpenGL is
+// emulated on the processor, as a GPU's would be: for tests of that route where no GPU is.
+constexpr const char* kAcceleratedRouteVariable = "DROBIX_ACCELERATED_ROUTE";
 
 class SystemPacerClock : public PacerClock {
 public:
@@ -97,9 +100,17 @@ bool SystemOffersGpu(std::string& whyNot) {
     return false;
 }
 
+bool AcceleratedRouteRequested() {
+    const char* value = std::getenv(kAcceleratedRouteVariable);
+    return value != nullptr && std::string_view(value) == "1";
+}
+
 // The route for the window and, in why, the reason it was taken.
 std::unique_ptr<Sdl::FrameRoute> ChooseRoute(SDL_Window* window, std::string& why) {
     std::string whyNot;
+    if (!routeRequests.textureRenderer && AcceleratedRouteRequested()) {
+        routeRequests.textureRenderer = Sdl::TextureRoute::Renderer::EmulatedGpu;
+    }
     if (routeRequests.textureRenderer) {
         auto route = Sdl::TextureRoute::Create(window, *routeRequests.textureRenderer, whyNot);
         if (route != nullptr) {
