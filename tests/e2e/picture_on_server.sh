@@ -6,7 +6,8 @@
 # must then take the game to full screen, with the same check; there the game runs with
 # --verbose, which must tell its progress lines and the presenter's choice.
 # Usage: picture_on_server.sh CASE PATH_TO_DROBIX PATH_TO_SCREEN_CHECK DISPLAY_NUMBER
-#   CASE: x11_16, x11_24, x11_30, x11_24_accelerated, wayland_fullscreen or wayland_window.
+#   CASE: x11_16, x11_16_window, x11_24, x11_30, x11_24_accelerated, wayland_fullscreen or
+#   wayland_window.
 # Screenshots are kept in $DROBIX_SCREENSHOTS when it names a folder.
 set -euo pipefail
 case_name=$1 game=$2 check=$3 display=$4
@@ -110,6 +111,13 @@ case $case_name in
         start_x_server "${case_name#x11_}"
         run_game
         check_picture "$game_pid" "$case_name" "$screen_width" "$screen_height"
+        ;;
+    x11_16_window)
+        # A window of the frame's own size on a 16-bit server takes the frame's pixels as
+        # they are.
+        start_x_server 16
+        run_game --window
+        check_picture "$game_pid" "$case_name" 800 600
         ;;
     x11_24_accelerated)
         # The texture route through an accelerated renderer, here Mesa's OpenGL on the
