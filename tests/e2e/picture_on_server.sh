@@ -5,12 +5,12 @@
 # presented, scaled, within the rounding of the server's depth. Under Weston in a window, F11
 # must then take the game to full screen, with the same check; there the game runs with
 # --verbose, which must tell its progress lines and the presenter's choice.
-# Usage: picture_on_server.sh CASE PATH_TO_DROBIX PATH_TO_SCREEN_CHECK DISPLAY_NUMBER
+# Usage: picture_on_server.sh CASE PATH_TO_DROBIX PATH_TO_SCREEN_CHECK
 #   CASE: x11_16, x11_16_window, x11_24, x11_30, x11_24_accelerated, wayland_fullscreen or
 #   wayland_window.
 # Screenshots are kept in $DROBIX_SCREENSHOTS when it names a folder.
 set -euo pipefail
-case_name=$1 game=$2 check=$3 display=$4
+case_name=$1 game=$2 check=$3
 screen_width=1024 screen_height=768
 work=$(mktemp -d)
 pids=()
@@ -31,17 +31,20 @@ shots=${DROBIX_SCREENSHOTS:-$work}
 
 fail() { echo "$case_name: $*"; exit 1; }
 
+# The server picks a free display number itself and tells it once it takes connections, so that
+# no other test's server is ever taken for this one's.
 start_x_server() {
     local depth=$1
-    Xvfb ":$display" -noreset -nolisten tcp -screen 0 "${screen_width}x${screen_height}x$depth" \
-        >"$work/xvfb.log" 2>&1 &
+    Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 "${screen_width}x${screen_height}x$depth" \
+        3>"$work/display" >"$work/xvfb.log" 2>&1 &
     pids+=($!)
-    export DISPLAY=":$display"
-    for _ in $(seq 50); do
-        xdpyinfo >/dev/null 2>&1 && return 0
+    for _ in $(seq 100); do
+        [ -s "$work/display" ] && break
         sleep 0.1
     done
-    fail "the X server did not start"
+    [ -s "$work/display" ] || { cat "$work/xvfb.log"; fail "the X server did not start"; }
+    export DISPLAY=":$(head -n 1 "$work/display")"
+    xdpyinfo >/dev/null || fail "the X server does not answer"
 }
 
 start_weston() {
