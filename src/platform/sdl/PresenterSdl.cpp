@@ -130,6 +130,16 @@ std::unique_ptr<Sdl::FrameRoute> ChooseRoute(SDL_Window* window, std::string& wh
                                                    routeRequests.shareMemoryWithServer);
 }
 
+// Paces frames at the window's display's refresh rate, and says so with --verbose.
+void TakeRefreshRate() {
+    const double hertz = presenter.window.RefreshRate();
+    pacer.SetRefreshRate(hertz);
+    char line[64];
+    std::snprintf(line, sizeof line, "Refresh rate: %.3f Hz%s", hertz,
+                  hertz > 0.0 ? "" : " unknown, paced at 60 Hz");
+    DebugOutput(line);
+}
+
 Sdl::FramebufferRoute* CurrentFramebufferRoute() {
     return dynamic_cast<Sdl::FramebufferRoute*>(presenter.route.get());
 }
@@ -162,7 +172,7 @@ bool OpenMainWindow(std::string_view title, const IconPixels& icon) {
         presenter.frameLog = std::fopen(logPath, "w");
     }
     presenter.frameCopy.OpenFromEnvironment();
-    pacer.SetRefreshRate(presenter.window.RefreshRate());
+    TakeRefreshRate();
     // A Wayland compositor shows a window, and so gives it the focus that starts the game's
     // frames, only once it has a picture. The first frame of the game is then drawn whole.
     const std::vector<uint16_t> black(kFramePixels);
@@ -234,7 +244,7 @@ void DisplayChanged() {
     FramePacer rate(pacerClock);
     rate.SetRefreshRate(presenter.window.RefreshRate());
     if (rate.GetIntervalNs() != pacer.GetIntervalNs()) {
-        pacer.SetRefreshRate(presenter.window.RefreshRate());
+        TakeRefreshRate();
     }
 }
 
