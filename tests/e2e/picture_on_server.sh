@@ -58,6 +58,8 @@ start_weston() {
         sleep 0.1
     done
     [ -S "$XDG_RUNTIME_DIR/drobix" ] || { cat "$work/weston.log"; fail "Weston did not start"; }
+    # The pointer over Weston's panel, where it never covers a window (a window shows it).
+    xdotool mousemove 0 0
     # Its desktop shell up before the game's window comes.
     sleep 1
     export WAYLAND_DISPLAY=drobix SDL_VIDEODRIVER=wayland
