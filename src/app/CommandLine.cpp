@@ -15,6 +15,7 @@ constexpr std::string_view kUsage =
     "\n"
     "  --window      play in a window this time\n"
     "  --fullscreen  play full screen this time\n"
+    "  --verbose     tell on standard error what the game does as it starts\n"
     "  --help        show this help and exit\n"
     "  --version     show the version and exit\n"
     "\n"
@@ -37,6 +38,8 @@ CommandLine ParseCommandLine(std::span<const char* const> arguments) {
             result.windowMode = Platform::WindowMode::Window;
         } else if (text == "--fullscreen") {
             result.windowMode = Platform::WindowMode::Fullscreen;
+        } else if (text == "--verbose") {
+            result.verbose = true;
         } else if (result.unknown.empty()) {
             result.unknown = text;
             result.action = CommandLine::Action::RefuseUnknown;

@@ -16,6 +16,8 @@ struct CommandLine {
     Action action = Action::Run;
     // --window or --fullscreen: the mode for this run only; the last one given counts.
     std::optional<Platform::WindowMode> windowMode;
+    // --verbose: progress lines and the presenter's choices on standard error.
+    bool verbose = false;
     // The first argument that was not understood, for RefuseUnknown.
     std::string unknown;
 };

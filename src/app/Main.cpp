@@ -5,6 +5,7 @@
 #include "app/MainLoop.h"
 #include "app/Startup.h"
 #include "app/WindowModeChoice.h"
+#include "platform/Debug.h"
 #include "platform/MessageBox.h"
 #include "storage/PreferencesFile.h"
 
@@ -26,6 +27,9 @@ int main(int argc, char** argv) {
         std::fputs(out.str().c_str(), stdout);
         std::fputs(errors.str().c_str(), stderr);
         return status;
+    }
+    if (commandLine.verbose) {
+        Platform::EnableDebugOutput(true);
     }
     std::ostringstream faults;
     LoadPreferences(faults);

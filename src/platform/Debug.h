@@ -6,7 +6,13 @@
 
 namespace Drobix::Platform {
 
-// A progress line for developers, on standard error.
+// A progress line for developers, on standard error, but only when asked for: by
+// EnableDebugOutput (--verbose) or with DROBIX_DEBUG=1 in the environment. A player who starts
+// the game from a terminal sees nothing but real errors.
 void DebugOutput(std::string_view line);
+
+// Turns the progress lines on or off; off unless DROBIX_DEBUG=1 says otherwise.
+void EnableDebugOutput(bool enable);
+bool IsDebugOutputEnabled();
 
 }  // namespace Drobix::Platform

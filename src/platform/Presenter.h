@@ -58,9 +58,10 @@ void SetWindowMode(WindowMode mode);
 bool OpenMainWindow(std::string_view title, const IconPixels& icon);
 void CloseMainWindow();
 
-// Shows one frame of kFramePixels pixels and returns after the display's refresh interval
-// (60 Hz when unknown), whether or not the driver synchronises with it. Outside the changed
-// spans the frame is the same as the one presented before.
+// Shows one frame of kFramePixels pixels and returns at the next frame's time: after the
+// display's refresh where the present waits for it, else once the display's refresh interval
+// (60 Hz when unknown) has passed since the frame before. Outside the changed spans the frame is
+// the same as the one presented before.
 void PresentFrame(const uint16_t* frame, const ChangedSpans& changed);
 
 // The pictures kept for drawing must be rebuilt (the rendering device or its targets were

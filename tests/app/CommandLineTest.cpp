@@ -53,6 +53,16 @@ TEST(CommandLineTest, ArgumentsChooseTheActionAndTheModeForThisRun) {
     }
 }
 
+TEST(CommandLineTest, VerboseGoesWithAnyModeAndIsOffWithoutIt) {
+    EXPECT_FALSE(Parse({}).verbose);
+    EXPECT_FALSE(Parse({"--window"}).verbose);
+    const CommandLine verboseWindow = Parse({"--verbose", "--window"});
+    EXPECT_TRUE(verboseWindow.verbose);
+    EXPECT_EQ(verboseWindow.action, Action::Run);
+    EXPECT_EQ(verboseWindow.windowMode, WindowMode::Window);
+    EXPECT_EQ(Parse({"--Verbose"}).action, Action::RefuseUnknown);
+}
+
 TEST(CommandLineTest, AnswersGoToTheirStreamsWithTheirExitStatus) {
     std::ostringstream out;
     std::ostringstream errors;

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs the real game under a virtual X server: its window must take the keyboard focus, real key
 # events (through XTEST) must start a game from the main menu and be played without harm, and
-# SIGTERM must end it normally, with the data file written.
+# SIGTERM must end it normally, with the data file written and no progress lines printed.
 # Usage: game_under_xvfb.sh PATH_TO_DROBIX
 set -euo pipefail
 if [ -z "${DROBIX_UNDER_XVFB:-}" ]; then
@@ -46,6 +46,9 @@ run_session() {
     if [ "$(stat -c %s "$data" 2>/dev/null)" != 114 ]; then
         echo "the data file was not written with the default record"; return 1
     fi
-    grep -q "Initialising Game" "$work/game.log"
+    # Quiet by default: the progress lines are for --verbose.
+    if grep -q -e "Initialising Game" -e "Ogg resource retrieved" "$work/game.log"; then
+        echo "progress lines printed without --verbose"; cat "$work/game.log"; return 1
+    fi
 }
 run_session

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "TempDataHome.h"
+#include "platform/Debug.h"
 #include "platform/scripted/AudioScripted.h"
 #include "sound/OggDecoder.h"
 #include "sound/SoundPlayback.h"
@@ -49,11 +50,17 @@ protected:
 TEST_F(SoundTest, ASecondLoadGivesTheFirstRecordAndEveryLoadIsReported) {
     InitSound();
     ASSERT_TRUE(soundAvailable);
+    // Told only when asked for (--verbose), and then for every load.
+    testing::internal::CaptureStderr();
+    LoadSound(kMissingId, 0);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    Platform::EnableDebugOutput(true);
     testing::internal::CaptureStderr();
     Sound* first = LoadSound(kLandingId, kDsbCapsStatic | kDsbCapsCtrlVolume);
     Sound* second = LoadSound(kLandingId, kDsbCapsStatic);
     Sound* missing = LoadSound(kMissingId, 0);
     const std::string errors = testing::internal::GetCapturedStderr();
+    Platform::EnableDebugOutput(false);
 
     EXPECT_EQ(first, second);
     EXPECT_EQ(first->creationFlags, 0x82U);

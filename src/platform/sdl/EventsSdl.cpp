@@ -5,8 +5,10 @@
 #include "platform/Events.h"
 #include "platform/Presenter.h"
 #include "platform/sdl/GamepadSdl.h"
+#include "platform/sdl/InputDeviceWatch.h"
 #include "platform/sdl/KeyboardSdl.h"
 #include "platform/sdl/PresenterSdl.h"
+#include "platform/shared/EventPumpDecision.h"
 
 namespace Drobix::Platform {
 
@@ -21,6 +23,15 @@ struct QuitSignals {
 };
 
 QuitSignals quitSignals;
+
+// When SDL's event pump runs, and what it goes by besides the window system.
+struct EventPumping {
+    EventPumpDecision decision;
+    Sdl::InputDeviceWatch devices;
+    bool focused = false;
+};
+
+EventPumping pumping;
 
 void NoteQuitSignal(int) {
     quitSignals.received = 1;
@@ -42,14 +53,23 @@ void CatchQuitSignals() {
 Event TranslateWindowEvent(const SDL_WindowEvent& window) {
     switch (window.event) {
         case SDL_WINDOWEVENT_FOCUS_GAINED:
+            pumping.focused = true;
             return Event::Activated;
         case SDL_WINDOWEVENT_FOCUS_LOST:
+            pumping.focused = false;
             return Event::Deactivated;
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+            // A full-screen window changes size with the desktop's mode.
+            Sdl::DisplayChanged();
+            Sdl::RepaintWholeWindow();
+            return Event::None;
         case SDL_WINDOWEVENT_EXPOSED:
         case SDL_WINDOWEVENT_SHOWN:
         case SDL_WINDOWEVENT_RESTORED:
-        case SDL_WINDOWEVENT_SIZE_CHANGED:
             Sdl::RepaintWholeWindow();
+            return Event::None;
+        case SDL_WINDOWEVENT_DISPLAY_CHANGED:
+            Sdl::DisplayChanged();
             return Event::None;
         default:
             return Event::None;
@@ -67,6 +87,9 @@ Event Translate(const SDL_Event& event) {
             return Event::Quit;
         case SDL_WINDOWEVENT:
             return TranslateWindowEvent(event.window);
+        case SDL_DISPLAYEVENT:
+            Sdl::DisplayChanged();
+            return Event::None;
         case SDL_RENDER_TARGETS_RESET:
         case SDL_RENDER_DEVICE_RESET:
             return Event::SurfacesLost;
@@ -100,8 +123,15 @@ Event PollEvent() {
         quitSignals.received = 0;
         return Event::Quit;
     }
-    // Open pads are read by the pump, so it runs on every pass while there are any.
-    if (Sdl::HasOpenGamepads() || Sdl::WindowEventsMayWait()) {
+    const Sdl::WindowSystemInput server = Sdl::WatchWindowSystem();
+    EventPumpDecision::Pass pass;
+    pass.nowMs = SDL_GetTicks64();
+    pass.serverWatched = server.watched;
+    pass.serverSentSomething = server.sentSomething;
+    pass.padOpen = Sdl::HasOpenGamepads();
+    pass.devicesChanged = pumping.devices.TakeChanges();
+    pass.focused = pumping.focused;
+    if (pumping.decision.ShouldPump(pass)) {
         SDL_PumpEvents();
     }
     SDL_Event event;

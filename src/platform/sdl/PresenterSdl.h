@@ -6,13 +6,19 @@ namespace Drobix::Platform::Sdl {
 // repaints all of it, not only the rows that changed.
 void RepaintWholeWindow();
 
+// The window moved to another display, or a display's mode changed: its refresh rate is read
+// afresh.
+void DisplayChanged();
+
 // Alt+Enter or F11: from full screen to a window, or back.
 void SwitchWindowMode();
 
-// Whether the window system may have something for SDL's event pump. Always so but on an X
-// server, where it is so when the server sent something and for a while after, and now and then
-// regardless (SDL also acts on time there: a lost focus is told a moment late, the screensaver
-// is held off).
-bool WindowEventsMayWait();
+// What the window system's connection tells of input waiting for SDL's event pump: it can be
+// watched only where the frames go to an X server by our own sender.
+struct WindowSystemInput {
+    bool watched = false;
+    bool sentSomething = false;
+};
+WindowSystemInput WatchWindowSystem();
 
 }  // namespace Drobix::Platform::Sdl

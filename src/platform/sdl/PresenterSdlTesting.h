@@ -15,6 +15,11 @@ SDL_Surface* GetFramebuffer();
 // Windows opened from now on take the texture route through SDL's software renderer (or, with
 // false, decide their route as the game does), which shows the frame in the window's surface.
 void UseSoftwareTextureRoute(bool use);
+// Windows opened from now on take the texture route through an accelerated renderer even where
+// its OpenGL is emulated on the processor (Mesa's software rasteriser), as a GPU's would be
+// taken; with false, they decide their route as the game does.
+void UseEmulatedGpuTextureRoute(bool use);
+bool TakesTextureRoute();
 SDL_Surface* GetTextureRouteSurface();
 SDL_Rect GetScaledArea();
 // The window's pixels as the X server holds them, 0x00RRGGBB by rows of the framebuffer's width;

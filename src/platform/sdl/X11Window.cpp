@@ -14,12 +14,9 @@ namespace Drobix::Platform::Sdl {
 
 namespace {
 
-constexpr unsigned long kRedMask = 0x00FF0000UL;
-constexpr unsigned long kGreenMask = 0x0000FF00UL;
-constexpr unsigned long kBlueMask = 0x000000FFUL;
-constexpr unsigned long kColourBits = 0x00FFFFFFUL;
-constexpr int kPixelBits = 32;
 constexpr int kSharedMode = 0600;
+constexpr int kChannelBits = 8;
+constexpr int kChannelMax = 255;
 
 // Set when the server refuses a shared segment (a remote server, one without access to it):
 // the refusal comes back as an X error, which Xlib hands to the process's error handler.
@@ -30,6 +27,54 @@ int NoteSharingRefused(Display* /*display*/, XErrorEvent* /*error*/) {
     return 0;
 }
 
+// The SDL format of pixels as a visual of this depth takes them in images of bitsPerPixel;
+// unknown for visuals without masks (colour maps) or with masks SDL has no format for. A
+// 30-bit visual (direct colour on some servers) leaves the top two bits of its words alone, so
+// the format with alpha there serves.
+uint32_t PixelFormatOf(const Visual& visual, int depth, int bitsPerPixel) {
+    if (visual.c_class != TrueColor && visual.c_class != DirectColor) {
+        return SDL_PIXELFORMAT_UNKNOWN;
+    }
+    const auto red = static_cast<uint32_t>(visual.red_mask);
+    const auto green = static_cast<uint32_t>(visual.green_mask);
+    const auto blue = static_cast<uint32_t>(visual.blue_mask);
+    if (depth == 30 && bitsPerPixel == 32 && red == 0x3FF00000U && green == 0x000FFC00U &&
+        blue == 0x000003FFU) {
+        return SDL_PIXELFORMAT_ARGB2101010;
+    }
+    return SDL_MasksToPixelFormatEnum(bitsPerPixel, red, green, blue, 0);
+}
+
+// The bits per pixel of the server's images at a depth (0 when it has none).
+int BitsPerPixelAt(Display* display, int depth) {
+    int count = 0;
+    XPixmapFormatValues* formats = XListPixmapFormats(display, &count);
+    int bits = 0;
+    for (int i = 0; i < count; ++i) {
+        if (formats[i].depth == depth) {
+            bits = formats[i].bits_per_pixel;
+        }
+    }
+    if (formats != nullptr) {
+        XFree(formats);
+    }
+    return bits;
+}
+
+// One channel of a pixel, widened or narrowed to 8 bits.
+uint32_t ChannelOf(unsigned long pixel, unsigned long mask) {
+    if (mask == 0) {
+        return 0;
+    }
+    int shift = 0;
+    while (((mask >> shift) & 1UL) == 0) {
+        ++shift;
+    }
+    const unsigned long maximum = mask >> shift;
+    const unsigned long value = (pixel & mask) >> shift;
+    return static_cast<uint32_t>((value * kChannelMax + maximum / 2) / maximum);
+}
+
 }  // namespace
 
 struct X11Window::Connection {
@@ -38,6 +83,8 @@ struct X11Window::Connection {
     GC gc = nullptr;
     Visual* visual = nullptr;
     int depth = 0;
+    int bitsPerPixel = 0;
+    uint32_t format = SDL_PIXELFORMAT_UNKNOWN;
     // Whether to try a shared segment for the next pixels; cleared once the server refuses one.
     bool mayShare = false;
     SDL_Surface* pixels = nullptr;
@@ -74,7 +121,7 @@ struct X11Window::Connection {
         image =
             XShmCreateImage(display, visual, static_cast<unsigned>(depth), ZPixmap, nullptr,
                             &segment, static_cast<unsigned>(width), static_cast<unsigned>(height));
-        if (image == nullptr || image->bits_per_pixel != kPixelBits) {
+        if (image == nullptr || image->bits_per_pixel != bitsPerPixel) {
             return false;
         }
         const auto bytes = static_cast<size_t>(image->bytes_per_line) * static_cast<size_t>(height);
@@ -102,22 +149,20 @@ struct X11Window::Connection {
             return false;
         }
         shared = true;
-        pixels =
-            SDL_CreateRGBSurfaceWithFormatFrom(image->data, width, height, kPixelBits,
-                                               image->bytes_per_line, SDL_PIXELFORMAT_XRGB8888);
+        pixels = SDL_CreateRGBSurfaceWithFormatFrom(image->data, width, height, bitsPerPixel,
+                                                    image->bytes_per_line, format);
         return pixels != nullptr;
     }
 
     // Pixels of our own, copied into the connection when sent.
     bool MakeOwnPixels(int width, int height) {
-        pixels =
-            SDL_CreateRGBSurfaceWithFormat(0, width, height, kPixelBits, SDL_PIXELFORMAT_XRGB8888);
+        pixels = SDL_CreateRGBSurfaceWithFormat(0, width, height, bitsPerPixel, format);
         if (pixels == nullptr) {
             return false;
         }
         image = XCreateImage(display, visual, static_cast<unsigned>(depth), ZPixmap, 0,
                              static_cast<char*>(pixels->pixels), static_cast<unsigned>(width),
-                             static_cast<unsigned>(height), kPixelBits, pixels->pitch);
+                             static_cast<unsigned>(height), bitsPerPixel, pixels->pitch);
         if (image != nullptr) {
             // The pixels are words in this processor's byte order; Xlib swaps them if the
             // server's differs.
@@ -159,11 +204,9 @@ bool X11Window::Attach(SDL_Window* window, bool mayShareMemory) {
         attributes.visual == nullptr) {
         return false;
     }
-    const Visual* visual = attributes.visual;
-    const bool takesOurPixels = (attributes.depth == 24 || attributes.depth == 32) &&
-                                visual->red_mask == kRedMask && visual->green_mask == kGreenMask &&
-                                visual->blue_mask == kBlueMask;
-    if (!takesOurPixels) {
+    const int bitsPerPixel = BitsPerPixelAt(display, attributes.depth);
+    const uint32_t format = PixelFormatOf(*attributes.visual, attributes.depth, bitsPerPixel);
+    if (format == SDL_PIXELFORMAT_UNKNOWN || SDL_BITSPERPIXEL(format) == 0) {
         return false;
     }
     GC gc = XCreateGC(display, info.info.x11.window, 0, nullptr);
@@ -176,6 +219,8 @@ bool X11Window::Attach(SDL_Window* window, bool mayShareMemory) {
     connection_->gc = gc;
     connection_->visual = attributes.visual;
     connection_->depth = attributes.depth;
+    connection_->bitsPerPixel = bitsPerPixel;
+    connection_->format = format;
     connection_->mayShare = mayShareMemory && XShmQueryExtension(display) != 0;
     return true;
 }
@@ -247,8 +292,12 @@ std::vector<uint32_t> X11Window::ReadBack(int width, int height) const {
     pixels.resize(static_cast<size_t>(width) * static_cast<size_t>(height));
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
+            const unsigned long pixel = XGetPixel(image, x, y);
+            const Visual& visual = *connection_->visual;
             pixels[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)] =
-                static_cast<uint32_t>(XGetPixel(image, x, y) & kColourBits);
+                ChannelOf(pixel, visual.red_mask) << (2 * kChannelBits) |
+                ChannelOf(pixel, visual.green_mask) << kChannelBits |
+                ChannelOf(pixel, visual.blue_mask);
         }
     }
     XDestroyImage(image);

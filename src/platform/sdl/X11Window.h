@@ -25,14 +25,16 @@ public:
     X11Window& operator=(const X11Window&) = delete;
     ~X11Window();
 
-    // True when the window is an X11 window whose visual takes 0x00RRGGBB pixels as they are;
-    // false otherwise (then SDL's window surface is the way). Memory is shared with the server
-    // where it can be, unless told not to.
+    // True when the window is an X11 window on a true-colour visual that SDL has a pixel format
+    // for (16-bit 5-6-5, 24/32-bit, 30-bit 2-10-10-10 among them); false otherwise (then SDL's
+    // window surface is the way). Memory is shared with the server where it can be, unless told
+    // not to.
     bool Attach(SDL_Window* window, bool mayShareMemory = true);
     void Detach();
     bool IsAttached() const { return connection_ != nullptr; }
 
-    // The pixels (0x00RRGGBB) to draw the window's next frame into, width x height, kept from
+    // The pixels (in the visual's own format) to draw the window's next frame into, width x
+    // height, kept from
     // frame to frame; made afresh, and so to be drawn whole, when the size changes. Null when
     // not attached or out of memory.
     SDL_Surface* Pixels(int width, int height);
@@ -43,7 +45,8 @@ public:
     // Whether the pixels are shared with the server (for tests).
     bool SharesMemory() const;
 
-    // The window's pixels as the server holds them, 0x00RRGGBB by rows (none when not attached
+    // The window's pixels as the server holds them, as 0x00RRGGBB by rows, each channel widened
+    // or narrowed to 8 bits (none when not attached
     // or the server will not tell): for tests.
     std::vector<uint32_t> ReadBack(int width, int height) const;
 

@@ -28,13 +28,18 @@ void FramePacer::SetRefreshRate(double hertz) {
     started_ = false;
 }
 
-void FramePacer::WaitForNextFrame() {
+void FramePacer::WaitForNextFrame(PresentSync sync) {
     if (intervalNs_ == 0) {
         SetRefreshRate(0.0);
     }
     const uint64_t now = clock_.NowNs();
     if (!started_) {
         started_ = true;
+        deadline_ = now;
+        return;
+    }
+    // deadline_ is the previous frame's start here.
+    if (sync == PresentSync::WaitsForRefresh && now - deadline_ >= intervalNs_ / 2) {
         deadline_ = now;
         return;
     }

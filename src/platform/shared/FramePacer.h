@@ -17,11 +17,19 @@ public:
     virtual void Yield(uint64_t remaining) = 0;
 };
 
+// How a route's present meets the display's refresh.
+enum class PresentSync {
+    // Returns at once; the frame is shown at some refresh after.
+    Immediate,
+    // Blocks until the display's next refresh (vertical sync).
+    WaitsForRefresh,
+};
+
 // Spaces frames evenly at the display's refresh interval where the present itself does not
-// wait for the display. Deadlines advance by whole intervals from the first frame, so the rate
-// is exact however the sleeps fall. Where the recent sleeps woke alike (within
-// kSteadyWakeSpreadNs of each other), one sleep a frame suffices: it asks for the earliest wake
-// seen, so a frame starts at its deadline or later by at most that spread. Where they scatter
+// wait for the display; adds nothing where it does. Deadlines advance by whole intervals from the
+// first frame, so the rate is exact however the sleeps fall. Where the recent sleeps woke alike
+// (within kSteadyWakeSpreadNs of each other), one sleep a frame suffices: it asks for the earliest
+// wake seen, so a frame starts at its deadline or later by at most that spread. Where they scatter
 // more, the pacer sleeps short of each deadline by a margin learnt from how late they woke and
 // yields through the rest, so that a late wake never makes one interval long and the next one
 // short. A wake costs more processor time than anything else the pacer does, hence the one-sleep
@@ -39,8 +47,11 @@ public:
     void SetRefreshRate(double hertz);
     uint64_t GetIntervalNs() const { return intervalNs_; }
 
-    // Called once per frame after its present: returns at the next frame's start.
-    void WaitForNextFrame();
+    // Called once per frame after its present: returns at the next frame's start. After a
+    // present that waited for the refresh that is now; one that came back within half an
+    // interval did not wait after all (a hidden window, a driver that ignores the request) and
+    // is held as an immediate one.
+    void WaitForNextFrame(PresentSync sync = PresentSync::Immediate);
 
     // Forgets the last deadline: the next call starts counting from then (after a pause).
     void Restart() { started_ = false; }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -175,6 +176,93 @@ TEST(FramePacerTest, OneSleepAFrameWhereWakesFallAlikeAndAShortMarginWhereTheySc
         for (const int64_t offset : StartOffsets(starts, pacer.GetIntervalNs())) {
             ASSERT_GE(offset, 0);
             ASSERT_LE(offset, c.latestStart);
+        }
+    }
+}
+
+// A display refreshing at a fractional rate, and a present on it that blocks until the next
+// refresh; the program wakes from that block a little late, by a jitter that varies. A frame
+// presented at time t is shown at the first refresh after t.
+class FakeDisplay : public PacerClock {
+public:
+    explicit FakeDisplay(double hertz) : periodNs_(1e9 / hertz) {}
+
+    uint64_t NowNs() override { return now_; }
+    void SleepNs(uint64_t duration) override { now_ += duration + Jitter(); }
+    void Yield(uint64_t /*remaining*/) override { now_ += kYieldNs; }
+    void Work(uint64_t duration) { now_ += duration; }
+
+    // The refresh that shows a frame presented now; with blocking, returns after it.
+    int64_t Present(bool blocks) {
+        const auto refresh =
+            static_cast<int64_t>(std::floor(static_cast<double>(now_) / periodNs_)) + 1;
+        if (blocks) {
+            now_ = static_cast<uint64_t>(std::ceil(static_cast<double>(refresh) * periodNs_)) +
+                   Jitter();
+        }
+        return refresh;
+    }
+    int64_t RefreshesSoFar() const {
+        return static_cast<int64_t>(std::floor(static_cast<double>(now_) / periodNs_));
+    }
+
+private:
+    // 0 .. 1.5 ms, in an order with no short period.
+    uint64_t Jitter() { return (jitters_++ * 7919 % 1501) * (kMs / 1000); }
+
+    double periodNs_;
+    uint64_t now_ = 0;
+    uint64_t jitters_ = 0;
+};
+
+constexpr double kTenMinutes = 600.0;
+const std::vector<double> kDisplayRates = {59.94, 60.0, 60.05, 75.0, 120.0, 144.0};
+
+// With a present that waits for the refresh, every refresh shows exactly one frame, however late
+// the program wakes from the present and whatever rate the system reported (here the integer
+// it would round to).
+TEST(FramePacerTest, PresentThatWaitsForTheRefreshGetsOneFrameOnEveryRefresh) {
+    constexpr uint64_t kGameWorkNs = 2 * kMs;
+    for (const double hertz : kDisplayRates) {
+        SCOPED_TRACE(std::to_string(hertz) + " Hz");
+        FakeDisplay display(hertz);
+        FramePacer pacer(display);
+        pacer.SetRefreshRate(std::round(hertz));
+        const auto frames = static_cast<int64_t>(kTenMinutes * hertz);
+        int64_t previous = -1;
+        for (int64_t frame = 0; frame < frames; ++frame) {
+            display.Work(kGameWorkNs);
+            const int64_t refresh = display.Present(true);
+            if (previous >= 0) {
+                ASSERT_EQ(refresh, previous + 1) << "frame " << frame;
+            }
+            previous = refresh;
+            pacer.WaitForNextFrame(PresentSync::WaitsForRefresh);
+        }
+    }
+}
+
+// With a present that returns at once, the pacer holds frames to the reported rate: over ten
+// minutes as many frames as refreshes, to within one. A present meant to wait that came back at
+// once (a hidden window) is held the same way.
+TEST(FramePacerTest, PresentThatReturnsAtOnceIsHeldToTheDisplaysFractionalRate) {
+    constexpr uint64_t kGameWorkNs = 2 * kMs;
+    for (const double hertz : kDisplayRates) {
+        for (const PresentSync sync : {PresentSync::Immediate, PresentSync::WaitsForRefresh}) {
+            SCOPED_TRACE(std::to_string(hertz) + " Hz");
+            FakeDisplay display(hertz);
+            FramePacer pacer(display);
+            pacer.SetRefreshRate(hertz);
+            pacer.WaitForNextFrame(sync);
+            const int64_t firstRefresh = display.RefreshesSoFar();
+            const auto frames = static_cast<int64_t>(kTenMinutes * hertz);
+            for (int64_t frame = 0; frame < frames; ++frame) {
+                display.Work(kGameWorkNs);
+                display.Present(false);
+                pacer.WaitForNextFrame(sync);
+            }
+            const int64_t refreshes = display.RefreshesSoFar() - firstRefresh;
+            EXPECT_LE(std::abs(refreshes - frames), 1) << refreshes << " refreshes";
         }
     }
 }

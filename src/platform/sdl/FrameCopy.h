@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+
+namespace Drobix::Platform::Sdl {
+
+// For tests that compare what a display server shows with what the game drew: the frame being
+// presented, copied into a file that the test maps (DROBIX_FRAME_COPY names it). The file holds
+// a 64-bit count of presents begun and ended, odd while a present is under way, and then the
+// frame's RGB565 pixels. A test that stops the program and finds the count even knows that the
+// server was handed exactly the frame in the file.
+class FrameCopy {
+public:
+    FrameCopy() = default;
+    FrameCopy(const FrameCopy&) = delete;
+    FrameCopy& operator=(const FrameCopy&) = delete;
+    ~FrameCopy();
+
+    // Maps the file the environment names, if it names one.
+    void OpenFromEnvironment();
+    void Close();
+    // Around each present: the count made odd and the frame copied, then the count made even.
+    void Begin(const uint16_t* frame);
+    void End();
+
+private:
+    uint8_t* mapped_ = nullptr;
+};
+
+}  // namespace Drobix::Platform::Sdl

@@ -1,0 +1,24 @@
+#pragma once
+
+namespace Drobix::Platform::Sdl {
+
+// Tells, without waiting, whether input devices appeared or went (a pad plugged in or pulled
+// out): an inotify watch on the device folder, so that SDL's event pump, which finds new pads,
+// need not run on every pass to see one at once.
+class InputDeviceWatch {
+public:
+    InputDeviceWatch() = default;
+    InputDeviceWatch(const InputDeviceWatch&) = delete;
+    InputDeviceWatch& operator=(const InputDeviceWatch&) = delete;
+    ~InputDeviceWatch();
+
+    // Whether the devices changed since the last call; true on the first call. Where the folder
+    // cannot be watched, false after that: new pads are then found by the pump's timed runs.
+    bool TakeChanges();
+
+private:
+    int descriptor_ = -1;
+    bool started_ = false;
+};
+
+}  // namespace Drobix::Platform::Sdl
