@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Drobix developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the Release build (build/), runs every benchmark and prints each figure as a ratio to
 # BM_FrameCopy (one 800 x 600 16-bit frame copied with memcpy) measured in the same run, beside
 # its target where it has one; then the start-up figure that drobix-replay measures, beside its

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Drobix developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what is missing, builds Drobix (Release, in build/) and starts the game.
 set -euo pipefail
 cd "$(dirname "$0")"

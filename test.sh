@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Drobix developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what is missing, checks the sources (format, layers, every file's licence, clang-tidy),
 # builds Drobix and runs every test: once in the Release build (build/), once with AddressSanitizer
 # and UndefinedBehaviorSanitizer (build-asan/), then a short run of each fuzz target (build-fuzz/,

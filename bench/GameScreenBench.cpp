@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Drobix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One frame of the game screen, Update and Render, in a busy game: a board more than half full,
 // the falling block, the preview and five score popups; and the same frame under the exit
 // prompt, which dims the whole screen. Each comes after the same frame, as while nothing moves;

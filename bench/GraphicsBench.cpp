@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Drobix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The graphics share of a frame: the board, a full-screen background, the dimming checker
 // overlay and the presenter's conversion of the finished frame. Compare each with
 // BM_FrameCopy from the same run.

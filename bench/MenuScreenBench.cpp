@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Drobix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One frame of the main menu, Update and Render, after a minute of falling decorations: the
 // background, the decorations' board, the framed logo, the menu and high-score panels, the
 // credits and the version line; the Redrawn one drawn in full, as when all of the screen changes.

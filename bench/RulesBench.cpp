@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Drobix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The rules' share of a frame: one whole landing (spawn, fit tests, hard drop, place, full rows,
 // scoring), repeated over games that restart when the stack reaches the top. Compare its time
 // with BM_FrameCopy from the same run.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Drobix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Decoding the sounds as start-up and every return to the menus do it, with the seconds of
 // sound decoded per second (realtime_factor), and one frame's worth of mixing. Compare times
 // with BM_FrameCopy from the same run. A sound not built in is replaced by a stream encoded

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Drobix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Builds a font from an arbitrary picture (two bytes of width, the rest RGB565 pixels, as a font
 // picture reads back from a surface) and draws every glyph it found at the screen's edges: the
 // glyphs must lie in the picture, and drawing them must stay in the back buffer.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Drobix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Feeds arbitrary bytes to both picture decoders: whatever they return is either empty or a
 // picture whose pixels fill exactly its size, within the largest side accepted.
 #include <cstddef>

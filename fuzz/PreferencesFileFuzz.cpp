@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Drobix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Feeds arbitrary text to the settings-file reader and checks that it never throws, that what it
 // accepts is in range with no key bound to two actions, that every fault takes exactly one line,
 // and that the preferences written back read again unchanged and without a fault.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Drobix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Feeds arbitrary bytes to the data-file reader and checks that whatever it accepts is in range
 // and survives a write and a second read unchanged; then merges the high scores those bytes hold
 // into a table, as a save does when another copy wrote the file, and checks the result's ranking.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Drobix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Feeds arbitrary bytes to the Ogg Vorbis decoding path; before that, the cut-off forms of the
 // built-in sounds.
 #include <array>

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Drobix developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the fuzz targets (build-fuzz/, clang, AddressSanitizer and UndefinedBehaviorSanitizer)
 # and runs one of them for the given number of seconds, starting from its committed seeds in
 # fuzz/corpus/NAME/. New inputs go to a scratch folder, never into the committed seeds; a

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Drobix developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Fails when clang-format (with the repository's .clang-format) would change a C++ file.
 # Usage: tools/check-format.sh      Fix with: clang-format -i FILE...
 set -euo pipefail

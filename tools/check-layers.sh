@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Drobix developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Fails when a source file includes from a layer it must not reach. Each folder under src/ may
 # include only the folders named for it below; system headers (<...>) are not checked.
 # Usage: tools/check-layers.sh [SOURCE ROOT]   (default: src/ beside this script)

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Drobix developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs clang-tidy with the repository's .clang-tidy over the program, its tools and benchmarks
 # from a build folder's compile_commands.json; fails on any finding.
 # Usage: tools/check-tidy.sh [BUILD FOLDER]   (default: build)

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Drobix developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Pictures for a look at the resources: the screens as the game itself draws them (shots of
 # drobix-replay running tools/replay/previews.replay), the asset tool's contact sheet of every
 # picture and its zoomed views of the sprites and fonts. Nothing here is committed.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Drobix developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs the real game at 1024 x 768 for 10 s in the menus and 10 s in a game, each after a second
 # to settle, and prints for each: the mean frame rate, the standard deviation and 95th percentile
 # of the frame intervals, the processor use (share of one core) and the peak resident memory of

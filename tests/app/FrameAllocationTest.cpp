@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Drobix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Frames after the first of a screen must not allocate: the global allocation functions of this
 // test program count what the main thread allocates while a frame is counted.
 

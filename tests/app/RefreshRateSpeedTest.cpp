@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Drobix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game runs on elapsed milliseconds, so a display's refresh rate changes how often it is
 // drawn, not how fast it plays: a block left to fall from the start of a game is at the same row
 // at every whole second whatever the rate, to within the one row that the fall timer's reset

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Drobix developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Makes the Debian package from the build and checks its contents, its control fields, that
 # lintian finds nothing to say about it, and that the program, the package, its changelog, the
 # AppStream release and the manual page all carry the project's version.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Drobix developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs the real game under a virtual X server: its window must take the keyboard focus, real key
 # events (through XTEST) must start a game from the main menu and be played without harm, and
 # SIGTERM must end it normally, with the data file written and no progress lines printed.

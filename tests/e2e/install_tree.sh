@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Drobix developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the build into a temporary prefix and checks what a desktop reads there: the desktop
 # entry and the AppStream data validate, the latter without a single remark, the icon is a PNG of
 # each theme size, man finds the page, and the installed program starts on a virtual X server and

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Drobix developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Plays the real game on a virtual X server under other keyboard layouts, with raw key codes
 # (xdotool key 29 is the key right of T, whatever the layout types with it):
 #   russian_yes      under Russian, Y leaves the exit prompt (then Esc ends the program)

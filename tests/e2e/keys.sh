@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Drobix developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Key helpers for the end-to-end tests, sourced by them. Needs xdotool and a DISPLAY.
 
 # Holds a key (or keys joined by +, released in reverse order so that a modifier outlasts its

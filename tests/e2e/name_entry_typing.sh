@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Drobix developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Plays the real game to its end under a virtual X server and types a high-score name with real
 # key events: letters, Shift for a capital and for the symbol over 2, Backspace, End, Enter. The
 # name must reach the data file exactly as the keyboard layout types it (the server's US layout).

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Drobix developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The pause in the real game under a virtual X server, driven by real key events and watched on
 # the screen: while a game plays the picture moves (the block falls); P stops it still, and it
 # stays still while P is held; P again moves it on; and a focus taken away pauses the game,

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Drobix developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The main menu as a display server shows it: the real game runs on a virtual X server at depth
 # 16, 24 or 30, or under Weston (nested in a virtual X server) on SDL's Wayland driver, full
 # screen or in a window; the screen read back from the server must show the frame the game

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Drobix developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The refresh rate the game paces its frames at, as --verbose tells it, on a virtual X server:
 # none known at first (its RandR mode has no timings), so 60 Hz; then, with a mode of 59.939 Hz
 # set through RandR before the game starts, exactly that, fraction and all.

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Drobix developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The real game's surroundings for an end-to-end test, sourced by it.
 
 e2e_folder=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Drobix developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Ends the real game badly under a virtual X server of its own and checks that nothing is lost:
 #   display  an option changed, then the X server killed: the game ends with status 1 within
 #            2 s, its last line on standard error says why, nothing there mentions free, malloc

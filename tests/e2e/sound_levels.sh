@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Drobix developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The sound levels on the real game's own output: SDL's disk audio driver writes what the game
 # plays to a file. The menu music at level 5 must be 15 dB (within 1 dB) under level 10, and the
 # game's start sound, with the music silenced, likewise at effects level 5 against 10.

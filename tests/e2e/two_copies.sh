@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Drobix developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Two copies of the real game at once, each on its own virtual X server, sharing one data file.
 # Both play to a new high score and enter a name; the first ends, then the second. Both names
 # must be in the data file afterwards: the second copy's save must not drop the first one's score.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Drobix developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The command line and the window mode of the real game under a virtual X server: --help,
 # --version and an unknown option give their output and exit codes; --window opens a window
 # smaller than the screen, Alt+Enter makes it cover the screen, and the mode last switched to is

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Drobix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's own font pictures and sprites, as built into it. These tests need the built-in
 // resources; without them they are skipped.
 #include <gtest/gtest.h>

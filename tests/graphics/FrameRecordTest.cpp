@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Drobix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The frame record must never show in the pixels: random frames of blits, half of them the same
 // as the frame before, are drawn through the display and, beside it, straight onto a plain
 // buffer with the pixel blits. Both must agree at every present, and every pixel that differs

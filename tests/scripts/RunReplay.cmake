@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Drobix developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs one replay script with its own data folder and compares standard output with the
 # expected file. NAME.dat, when present, is the data file the program starts with; NAME.status,
 # when present, holds the expected exit status (0 otherwise); NAME.toml, when present, is the

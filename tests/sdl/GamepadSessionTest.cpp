@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Drobix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A whole session played with a pad on SDL's virtual joystick: SDL's game-controller interface
 // reads the pad, the gamepad module turns it into virtual keys, and those keys are replayed
 // frame by frame into the game on the scripted clock, as drobix-replay does with a script.

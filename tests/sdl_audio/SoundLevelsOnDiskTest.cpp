@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Drobix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The sound levels as they come out of the real audio path: the sound module, the mixer and an
 // SDL device, with SDL's disk driver writing every sample the device plays to a file. The same
 // stretch of a built-in sound is played at level 10 and at level 5, and the two are compared.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Drobix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The framebuffer route redraws, for each frame, only the window rows and columns that the
 // frame's changed spans reach: after many frames that each change a few places, the window must
 // show exactly what scaling the whole frame afresh shows. Run on SDL's dummy driver, and on a

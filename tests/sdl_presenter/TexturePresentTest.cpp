@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Drobix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The texture route hands the frame to its texture band by band; shown through SDL's software
 // renderer in a window of the frame's own size, every pixel of every band must arrive converted.
 #include <SDL.h>

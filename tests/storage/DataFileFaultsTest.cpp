@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Drobix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The data file under the faults a player's machine produces: modes, links, things that are not
 // files, folders that cannot be written, a second copy of the game. Permissions are made to bite
 // also when the tests run as root, by saving from a child process that has dropped to nobody.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Drobix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The player's settings file: what it says, what each kind of fault costs, and the things that
 // may stand in its place.
 #include "storage/PreferencesFile.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Drobix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // assetgen: makes every built-in resource of Drobix from code alone.
 //
 //     assetgen OUTPUT_FOLDER [--contact-sheet FILE.png] [--preview FOLDER]

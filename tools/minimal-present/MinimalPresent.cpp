@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Drobix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The least a program on SDL does to show a picture every frame, as a yardstick for the game's
 // frame figures: a window full screen on the desktop, its whole window surface filled with a
 // colour that changes every frame and presented (SDL_UpdateWindowSurface), 60 frames a second

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Drobix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // drobix-replay [SCRIPT]: runs Drobix headless from a script (standard input when SCRIPT is
 // missing or "-"). See ReplayScript.cpp for the commands.
 #include <fstream>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Drobix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The script language:
 //   frame MS [KEY ...]     the clock advances by MS, exactly these keys (and pad buttons) are
 //                          held, one pass runs

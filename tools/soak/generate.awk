@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Drobix developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Writes one drobix-replay script of random play: about FRAMES passes of held keys, idle
 # stretches, screen switches, Esc where it leaves a screen, surface losses and focus changes, with a "state" line and a
 # "memory" line after every MARK passes, so the driver can count the passes that ran and watch

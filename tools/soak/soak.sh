@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Drobix developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Random play through drobix-replay: runs of the real program, one after another, each playing a
 # script from generate.awk and quitting; the data file is carried from each run to the next. Fails
 # when a run ends with an error status or prints a sanitizer report, when its high scores are not

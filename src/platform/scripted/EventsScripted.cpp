@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Drobix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The scripted event queue: events come from the script and from PostQuit, in order.
 #include <deque>
 

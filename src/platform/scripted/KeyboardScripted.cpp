@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Drobix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The scripted keyboard types as a US layout does, Num Lock on; its key states come from the
 // script.
 #include <bitset>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Drobix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Keys by Windows virtual-key code on SDL. What a key types is learned from the text the
 // system's input method produces for it, so the user's real layout, Shift, Caps Lock and AltGr
 // apply and dead keys type nothing. Letters are the keys seen typing them, else what SDL's keymap

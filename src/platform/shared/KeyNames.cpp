@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Drobix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The keys a player may bind, under the names SDL gives them, so that a settings file reads as
 // SDL's own key names. Letters, digits, function keys and the keypad's digits are worked out;
 // the rest are listed.

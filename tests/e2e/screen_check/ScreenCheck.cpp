@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Drobix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reads the whole screen back from an X server ($DISPLAY), writes it as a PNG picture, and
 // checks that it shows the frame the game presented (a DROBIX_FRAME_COPY file) scaled to the
 // given size somewhere on the screen, every channel within the rounding of the server's depth.

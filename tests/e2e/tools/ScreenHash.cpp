@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Drobix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // drobix-screen-hash: prints one number that changes whenever anything on the X server's screen
 // changes, so that an end-to-end test can tell a still picture from a moving one; or, with
 // --root, the root window's id, to give the focus to.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Drobix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The shape patterns as a player with a colour-vision deficiency, or a grey screen, shows them:
 // a board with every shape drawn from the built-in sprite sheets, each shape's cell picture
 // compared with every other's after the picture is turned as such a player sees it.
