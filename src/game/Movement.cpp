@@ -20,6 +20,7 @@ bool TryShift(const Board& board, const Block& block, BlockPosition& position, i
     position = moved;
     return true;
 }
+
 constexpr unsigned kQuarterTurns = 4;
 constexpr unsigned kBarLength = 4;
 
@@ -29,8 +30,9 @@ constexpr std::array<BlockPosition, 6> kBarKicks{
     {{0, 0}, {0, -1}, {0, 1}, {-1, 0}, {0, -2}, {0, 2}}};
 
 // Where the block's seen rectangle lies in its square box in the given rotation state. In state
-// 0 the pattern of `rows` x `columns` is centred in the box; each clockwise quarter turns the
-// box, taking box cell (r, c) to (c, side-1-r), and the rectangle with it.
+// 0 the pattern of `rows` x `columns` is centred in the box, an odd row or column to spare going
+// below or to the right; each clockwise quarter turns the box, taking box cell (r, c) to
+// (c, side-1-r), and the rectangle with it.
 BlockPosition OffsetInBox(unsigned rows, unsigned columns, unsigned state) {
     const auto side = static_cast<int>(std::max(rows, columns));
     const auto height = static_cast<int>(rows);
