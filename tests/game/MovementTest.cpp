@@ -206,6 +206,11 @@ TEST_F(MovementTest, ModernTurnsGoAboutTheMiddleOfTheBox) {
     EXPECT_EQ(TurnedInTheOpen(board_, *tee, {5, 4}, TurnDirection::Anticlockwise),
               "5,4 6,4 6,5 7,4");
 
+    // .XX / .X. / XX. fills its 3 x 3 box and turns within it.
+    Block* ess = CreateBlock(7);
+    EXPECT_EQ(TurnedInTheOpen(board_, *ess, {5, 4}, TurnDirection::Clockwise),
+              "5,4 6,4 6,5 6,6 7,6");
+
     // X... / XXXX / ...X fills the top three rows of its 4 x 4 box (rows 5..8, columns 2..5).
     Block* long3 = CreateBlock(10);
     EXPECT_EQ(TurnedInTheOpen(board_, *long3, {5, 2}, TurnDirection::Clockwise),
