@@ -20,8 +20,8 @@ constexpr std::string_view kUsage =
     "  --window      play in a window this time\n"
     "  --fullscreen  play full screen this time\n"
     "  --verbose     tell on standard error what the game does as it starts\n"
-    "  --help        show this help and exit\n"
-    "  --version     show the version and exit\n"
+    "  -h, --help    show this help and exit\n"
+    "  -v, --version show the version and exit\n"
     "\n"
     "Alt+Enter or F11 switches between full screen and a window during play; the game\n"
     "remembers that choice for the next run.\n";
@@ -34,9 +34,9 @@ CommandLine ParseCommandLine(std::span<const char* const> arguments) {
     bool version = false;
     for (const char* argument : arguments) {
         const std::string_view text = argument != nullptr ? argument : "";
-        if (text == "--help") {
+        if (text == "--help" || text == "-h") {
             help = true;
-        } else if (text == "--version") {
+        } else if (text == "--version" || text == "-v") {
             version = true;
         } else if (text == "--window") {
             result.windowMode = Platform::WindowMode::Window;

@@ -26,9 +26,9 @@ struct CommandLine {
     std::string unknown;
 };
 
-// Reads the arguments after the program's name. --help wins over everything else given with it;
-// otherwise an argument that is not understood refuses the whole line, and --version wins over
-// the modes.
+// Reads the arguments after the program's name. --help (or -h) wins over everything else given
+// with it; otherwise an argument that is not understood refuses the whole line, and --version
+// (or -v) wins over the modes.
 CommandLine ParseCommandLine(std::span<const char* const> arguments);
 
 // For any action but Run: prints what it asks for (help and version to out, the refusal with

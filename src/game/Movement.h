@@ -27,6 +27,18 @@ bool Rotate(const Board& board, Block& block, const BlockPosition& position);
 // The exact inverse of Rotate, with the same test: a clockwise turn about the top-left cell,
 // undone when it does not fit there.
 bool RotateClockwise(const Board& board, Block& block, const BlockPosition& position);
+
+enum class TurnDirection { Anticlockwise, Clockwise };
+
+// Turns the block a quarter about the middle of its box: the square whose side is the block's
+// longer side, which holds the block as built centred, rounding up and to the left where the
+// difference of sides is odd (the bar lies in the box's second row). The whole box turns, so a
+// square stays where it is and four turns, or a turn and its inverse, come back to the same
+// cells. Where the turned block does not fit it is tried one column left, one column right, one
+// row up and, for a four-long bar, two columns left and two columns right; the first place that
+// fits is taken. Where none fits nothing changes. The result says whether the block turned.
+bool TurnWithKicks(const Board& board, Block& block, BlockPosition& position,
+                   TurnDirection direction);
 // Moves the block down as far as it fits.
 void HardDrop(const Board& board, const Block& block, BlockPosition& position);
 

@@ -16,13 +16,15 @@ namespace Drobix {
 
 namespace {
 
-constexpr int kLineCount = 6;
+constexpr int kLineCount = 7;
 constexpr int kWindowLine = 0;
 constexpr int kMusicLine = 1;
 constexpr int kEffectsLine = 2;
 constexpr int kShadowLine = 3;
 constexpr int kPatternsLine = 4;
 constexpr int kControlsLine = 5;
+// After the controls, so that each older line keeps its digit.
+constexpr int kHandlingLine = 6;
 
 constexpr int kPanelHalfWidth = 150;
 constexpr int kPanelTop = 260;
@@ -41,6 +43,7 @@ void ComposeSettingsText(const Preferences& preferences, bool windowed, FrameTex
     text << "\n4) Landing Shadow: " << OnOff(preferences.shadow);
     text << "\n5) Cell Patterns: " << OnOff(preferences.patterns);
     text << "\n6) Controls";
+    text << "\n7) Handling: " << (preferences.handling == Handling::Modern ? "Modern" : "Classic");
     text << "\n\n(Esc) Back to main menu";
 }
 
@@ -125,6 +128,10 @@ void SettingsScreen::Change(int line, int direction) {
             break;
         case kPatternsLine:
             preferences.patterns = !preferences.patterns;
+            break;
+        case kHandlingLine:
+            preferences.handling =
+                preferences.handling == Handling::Modern ? Handling::Classic : Handling::Modern;
             break;
         case kControlsLine:
             if (direction > 0) {

@@ -14,9 +14,9 @@
 namespace Drobix {
 
 // The settings beyond the options, one line each: the window mode, the two sound levels, the
-// landing shadow, the cells' patterns and the way to the controls. A digit steps its line; the
-// arrows (or a pad's D-pad) pick a line and lower or raise it, Enter (or A) steps it. Every
-// change is kept in the settings file at once.
+// landing shadow, the cells' patterns, the way to the controls and the handling. A digit steps
+// its line; the arrows (or a pad's D-pad) pick a line and lower or raise it, Enter (or A)
+// steps it. Every change is kept in the settings file at once.
 class SettingsScreen final : public NonGameScreenBase {
 public:
     void OnEnter() override;

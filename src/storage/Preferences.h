@@ -12,6 +12,21 @@ namespace Drobix {
 constexpr int kMinSoundLevel = 0;
 constexpr int kMaxSoundLevel = 10;
 
+// How keys act and a name is typed: exactly as the game always has, or as players of today's
+// games expect (a key acts as it goes down and repeats like a keyboard, keys act together, the
+// name is typed as the window system reports the typing).
+enum class Handling { Classic, Modern };
+
+// The modern handling's repeat: the first after a delay, then one each interval, in
+// milliseconds. A delay of 0 repeats from the next frame; an interval under 10 ms would act on
+// every frame at any frame rate, so it is the least.
+constexpr int kMinRepeatDelayMs = 0;
+constexpr int kMaxRepeatDelayMs = 1000;
+constexpr int kDefaultRepeatDelayMs = 170;
+constexpr int kMinRepeatIntervalMs = 10;
+constexpr int kMaxRepeatIntervalMs = 1000;
+constexpr int kDefaultRepeatIntervalMs = 50;
+
 // How the game's window is shown.
 enum class PreferredWindowMode { Fullscreen, Window };
 
@@ -26,6 +41,9 @@ struct Preferences {
     // Each shape's cells carry a pattern of their own besides their colour.
     bool patterns = false;
     KeyBindings keys = DefaultKeyBindings();
+    Handling handling = Handling::Classic;
+    int repeatDelayMs = kDefaultRepeatDelayMs;
+    int repeatIntervalMs = kDefaultRepeatIntervalMs;
 };
 
 // The one record, defaults until changed; lives as long as the program.

@@ -36,6 +36,12 @@ constexpr mode_t kFolderMode = 0700;
 constexpr std::string_view kFullscreenText = "fullscreen";
 constexpr std::string_view kWindowText = "window";
 
+constexpr std::string_view kClassicText = "classic";
+constexpr std::string_view kModernText = "modern";
+constexpr std::string_view kHandlingKey = "handling";
+constexpr std::string_view kRepeatDelayKey = "repeat_delay_ms";
+constexpr std::string_view kRepeatIntervalKey = "repeat_interval_ms";
+
 constexpr std::string_view kDefaultStands = "; the default stands";
 
 // Tells of one fault: the file, the entry and what was wrong, on one line.
@@ -231,18 +237,39 @@ void ReadWindowMode(const toml::node& node, const FaultReport& report, Preferenc
     }
 }
 
-void ReadLevel(const toml::node& node, const std::string& entry, const FaultReport& report,
-               int& level) {
+// A whole number from least to most; anything else keeps the default.
+void ReadWholeNumber(const toml::node& node, const std::string& entry, int least, int most,
+                     const FaultReport& report, int& number) {
+    const std::string range = std::to_string(least) + " to " + std::to_string(most);
     if (!node.is_integer()) {
-        report(entry, std::string(TypeName(node)) + " instead of a whole number from 0 to 10");
+        report(entry, std::string(TypeName(node)) + " instead of a whole number from " + range);
         return;
     }
     const int64_t value = node.as_integer()->get();
-    if (value < kMinSoundLevel || value > kMaxSoundLevel) {
-        report(entry, std::to_string(value) + " is outside 0 to 10");
+    if (value < least || value > most) {
+        report(entry, std::to_string(value) + " is outside " + range);
         return;
     }
-    level = static_cast<int>(value);
+    number = static_cast<int>(value);
+}
+
+void ReadLevel(const toml::node& node, const std::string& entry, const FaultReport& report,
+               int& level) {
+    ReadWholeNumber(node, entry, kMinSoundLevel, kMaxSoundLevel, report, level);
+}
+
+void ReadHandling(const toml::node& node, const std::string& entry, const FaultReport& report,
+                  Handling& handling) {
+    const auto text = node.value<std::string>();
+    if (!text) {
+        report(entry, std::string(TypeName(node)) + " instead of \"classic\" or \"modern\"");
+    } else if (*text == kClassicText) {
+        handling = Handling::Classic;
+    } else if (*text == kModernText) {
+        handling = Handling::Modern;
+    } else {
+        report(entry, Quoted(*text) + " is neither \"classic\" nor \"modern\"");
+    }
 }
 
 void ReadFlag(const toml::node& node, const std::string& entry, const FaultReport& report,
@@ -274,6 +301,14 @@ void ReadPlay(const toml::table& table, const FaultReport& report, Preferences& 
             ReadFlag(node, entry, report, result.shadow);
         } else if (key.str() == "patterns") {
             ReadFlag(node, entry, report, result.patterns);
+        } else if (key.str() == kHandlingKey) {
+            ReadHandling(node, entry, report, result.handling);
+        } else if (key.str() == kRepeatDelayKey) {
+            ReadWholeNumber(node, entry, kMinRepeatDelayMs, kMaxRepeatDelayMs, report,
+                            result.repeatDelayMs);
+        } else if (key.str() == kRepeatIntervalKey) {
+            ReadWholeNumber(node, entry, kMinRepeatIntervalMs, kMaxRepeatIntervalMs, report,
+                            result.repeatIntervalMs);
         } else {
             report(entry, "is not a setting", "; it is ignored");
         }
@@ -444,6 +479,24 @@ void LoadFromFile(const std::string& path, std::ostream& faults) {
     GetPreferences() = ParsePreferences(text, path, faults);
 }
 
+// The play section; the handling's entries only where they differ from the defaults, so that a
+// file of defaults stays as it always was.
+toml::table PlayTable(const Preferences& preferences) {
+    toml::table play{{"shadow", preferences.shadow}, {"patterns", preferences.patterns}};
+    const Preferences defaults;
+    if (preferences.handling != defaults.handling) {
+        play.insert(kHandlingKey,
+                    preferences.handling == Handling::Modern ? kModernText : kClassicText);
+    }
+    if (preferences.repeatDelayMs != defaults.repeatDelayMs) {
+        play.insert(kRepeatDelayKey, preferences.repeatDelayMs);
+    }
+    if (preferences.repeatIntervalMs != defaults.repeatIntervalMs) {
+        play.insert(kRepeatIntervalKey, preferences.repeatIntervalMs);
+    }
+    return play;
+}
+
 }  // namespace
 
 std::optional<std::string> PreferencesFilePath() {
@@ -488,7 +541,7 @@ std::string WritePreferences(const Preferences& preferences) {
          preferences.windowMode == PreferredWindowMode::Window ? kWindowText : kFullscreenText},
         {"sound",
          toml::table{{"music", preferences.musicLevel}, {"effects", preferences.effectsLevel}}},
-        {"play", toml::table{{"shadow", preferences.shadow}, {"patterns", preferences.patterns}}},
+        {"play", PlayTable(preferences)},
         {"keys", std::move(keys)},
     };
     std::ostringstream out;

@@ -40,6 +40,15 @@ TEST(CommandLineTest, ArgumentsChooseTheActionAndTheModeForThisRun) {
         // Help wins over everything; otherwise the first argument not understood refuses.
         {{"--bogus", "--help"}, Action::ShowHelp, std::nullopt, "--bogus"},
         {{"--version", "-x", "y"}, Action::RefuseUnknown, std::nullopt, "-x"},
+        // -h and -v stand for --help and --version, alone: not joined, not in capitals.
+        {{"-h"}, Action::ShowHelp, std::nullopt, ""},
+        {{"-v"}, Action::ShowVersion, std::nullopt, ""},
+        {{"--fullscreen", "-v"}, Action::ShowVersion, WindowMode::Fullscreen, ""},
+        {{"-v", "-h"}, Action::ShowHelp, std::nullopt, ""},
+        {{"-V"}, Action::RefuseUnknown, std::nullopt, "-V"},
+        {{"-H"}, Action::RefuseUnknown, std::nullopt, "-H"},
+        {{"-hv"}, Action::RefuseUnknown, std::nullopt, "-hv"},
+        {{"-help"}, Action::RefuseUnknown, std::nullopt, "-help"},
         {{"window"}, Action::RefuseUnknown, std::nullopt, "window"},
         {{"--Window"}, Action::RefuseUnknown, std::nullopt, "--Window"},
         {{""}, Action::RefuseUnknown, std::nullopt, ""},
@@ -89,6 +98,24 @@ TEST(CommandLineTest, AnswersGoToTheirStreamsWithTheirExitStatus) {
     std::ostringstream help;
     AnswerCommandLine(Parse({"--help"}), help, errors);
     EXPECT_EQ(usage, help.str());
+}
+
+TEST(CommandLineTest, ShortFormsAnswerAsTheLongOnesAndAreListed) {
+    std::ostringstream shortForm;
+    std::ostringstream longForm;
+    std::ostringstream errors;
+    EXPECT_EQ(AnswerCommandLine(Parse({"-h"}), shortForm, errors), 0);
+    AnswerCommandLine(Parse({"--help"}), longForm, errors);
+    EXPECT_EQ(shortForm.str(), longForm.str());
+    EXPECT_NE(longForm.str().find("\n  -h, --help    show this help and exit\n"),
+              std::string::npos);
+    EXPECT_NE(longForm.str().find("\n  -v, --version show the version and exit\n"),
+              std::string::npos);
+
+    shortForm.str("");
+    EXPECT_EQ(AnswerCommandLine(Parse({"-v"}), shortForm, errors), 0);
+    EXPECT_EQ(shortForm.str(), "drobix " DROBIX_TEST_VERSION "\n");
+    EXPECT_EQ(errors.str(), "");
 }
 
 }  // namespace

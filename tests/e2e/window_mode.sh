@@ -5,8 +5,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # The command line and the window mode of the real game under a virtual X server: --help,
-# --version and an unknown option give their output and exit codes; --window opens a window
-# smaller than the screen, Alt+Enter makes it cover the screen, and the mode last switched to is
+# --version, their short forms -h and -v, and an unknown option give their output and exit codes;
+# --window opens a window smaller than the screen that asks the window system to keep it no
+# smaller than 400 x 300, Alt+Enter makes it cover the screen with no such floor, and the mode last switched to is
 # where the next run starts (kept in the settings file); a damaged entry gives full screen; the
 # older one-word mode file is carried over into the settings file once; the settings screen
 # switches the mode too.
@@ -32,10 +33,14 @@ check_command_line() {
     "$game" --help >"$work/out" 2>&1 || status=$?
     [ "$status" -eq 0 ] || fail "--help exits $status"
     grep -q -- '--window' "$work/out" || fail "--help does not list --window"
+    "$game" -h >"$work/short" 2>&1 || fail "-h exits $?"
+    cmp -s "$work/out" "$work/short" || fail "-h prints $(cat "$work/short")"
     status=0
     "$game" --version >"$work/out" 2>&1 || status=$?
     [ "$status" -eq 0 ] || fail "--version exits $status"
     grep -qx 'drobix [0-9]*\.[0-9]*\.[0-9]*' "$work/out" || fail "--version prints $(cat "$work/out")"
+    "$game" -v >"$work/short" 2>&1 || fail "-v exits $?"
+    cmp -s "$work/out" "$work/short" || fail "-v prints $(cat "$work/short")"
     status=0
     "$game" --bogus >"$work/out" 2>"$work/err" || status=$?
     [ "$status" -eq 2 ] || fail "an unknown option exits $status"
@@ -48,6 +53,12 @@ check_command_line() {
 window_size() {
     sleep 1
     xdotool search --name '^Drobix$' getwindowgeometry | awk '/Geometry/ {print $2}'
+}
+
+# The least size the game's window asks the window manager for, as "W by H", or nothing.
+minimum_size() {
+    xprop -id "$(xdotool search --name '^Drobix$' | head -n 1)" WM_NORMAL_HINTS |
+        sed -n 's/^[[:space:]]*program specified minimum size: //p'
 }
 
 start_game() {
@@ -68,8 +79,15 @@ screen=$(xdotool getdisplaygeometry | tr ' ' x)
 
 start_game --window
 [ "$(window_size)" = 800x600 ] || fail "--window opens $(window_size) on a $screen screen"
+[ "$(minimum_size)" = "400 by 300" ] || fail "the window's least size is '$(minimum_size)'"
 xdotool key alt+Return
 [ "$(window_size)" = "$screen" ] || fail "Alt+Enter gives $(window_size), not $screen"
+[ "$(minimum_size)" = "1 by 1" ] || fail "full screen's least size is '$(minimum_size)'"
+xdotool key F11
+[ "$(window_size)" = 800x600 ] || fail "F11 back gives $(window_size)"
+[ "$(minimum_size)" = "400 by 300" ] || fail "the window's least size is '$(minimum_size)' again"
+xdotool key F11
+[ "$(window_size)" = "$screen" ] || fail "F11 gives $(window_size), not $screen"
 end_game
 [ "$(saved_mode)" = fullscreen ] || fail "the settings file holds $(cat "$settings_file")"
 

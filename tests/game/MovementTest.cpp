@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "game/BlockFactory.h"
 #include "game/GridText.h"
 #include "game/RulesTest.h"
@@ -148,6 +150,169 @@ TEST_F(MovementTest, ClockwiseTurnIsThreeAnticlockwiseTurnsWhereTheyFit) {
     EXPECT_GT(comparedWithThree, 1000);
     EXPECT_GT(refused, 100);
     EXPECT_GT(taken, comparedWithThree);
+}
+
+// The board cells the block covers at its position, row by row, as "row,column" pairs.
+std::string CoveredCells(const Block& block, const BlockPosition& position) {
+    std::string text;
+    for (unsigned row = 0; row < block.GetRowCount(); ++row) {
+        for (unsigned col = 0; col < block.GetColumnCount(); ++col) {
+            if (block.IsCellFilled(row, col)) {
+                if (!text.empty()) {
+                    text += ' ';
+                }
+                text += std::to_string(position.row + static_cast<int>(row));
+                text += ',';
+                text += std::to_string(position.column + static_cast<int>(col));
+            }
+        }
+    }
+    return text;
+}
+
+// Turns the block in open space and says which cells it then covers.
+std::string TurnedInTheOpen(const Board& board, Block& block, BlockPosition position,
+                            TurnDirection direction) {
+    EXPECT_TRUE(TurnWithKicks(board, block, position, direction));
+    return CoveredCells(block, position);
+}
+
+TEST_F(MovementTest, ModernTurnsGoAboutTheMiddleOfTheBox) {
+    // The bar lies in the second row of its 4 x 4 box, here rows 4..7 and columns 3..6; turned
+    // either way it stands in the box's third or second column, and turned twice it lies in the
+    // box's third row.
+    Block* bar = CreateBlock(1);
+    const BlockPosition barPlace{5, 3};
+    ASSERT_EQ(CoveredCells(*bar, barPlace), "5,3 5,4 5,5 5,6");
+    EXPECT_EQ(TurnedInTheOpen(board_, *bar, barPlace, TurnDirection::Clockwise), "4,5 5,5 6,5 7,5");
+    bar = CreateBlock(1);
+    EXPECT_EQ(TurnedInTheOpen(board_, *bar, barPlace, TurnDirection::Anticlockwise),
+              "4,4 5,4 6,4 7,4");
+    bar = CreateBlock(1);
+    BlockPosition position = barPlace;
+    ASSERT_TRUE(TurnWithKicks(board_, *bar, position, TurnDirection::Clockwise));
+    ASSERT_TRUE(TurnWithKicks(board_, *bar, position, TurnDirection::Clockwise));
+    EXPECT_EQ(CoveredCells(*bar, position), "6,3 6,4 6,5 6,6");
+
+    // The square fills its 2 x 2 box and covers the same cells in every state.
+    Block* square = CreateBlock(0);
+    EXPECT_EQ(TurnedInTheOpen(board_, *square, {7, 2}, TurnDirection::Anticlockwise),
+              "7,2 7,3 8,2 8,3");
+
+    // XXX / .X. turns about its middle cell (6, 5): the top row becomes the right column.
+    Block* tee = CreateBlock(6);
+    EXPECT_EQ(TurnedInTheOpen(board_, *tee, {5, 4}, TurnDirection::Clockwise), "5,6 6,5 6,6 7,6");
+    tee = CreateBlock(6);
+    EXPECT_EQ(TurnedInTheOpen(board_, *tee, {5, 4}, TurnDirection::Anticlockwise),
+              "5,4 6,4 6,5 7,4");
+
+    // .XX / .X. / XX. fills its 3 x 3 box and turns within it.
+    Block* ess = CreateBlock(7);
+    EXPECT_EQ(TurnedInTheOpen(board_, *ess, {5, 4}, TurnDirection::Clockwise),
+              "5,4 6,4 6,5 6,6 7,6");
+
+    // X... / XXXX / ...X fills the top three rows of its 4 x 4 box (rows 5..8, columns 2..5).
+    Block* long3 = CreateBlock(10);
+    EXPECT_EQ(TurnedInTheOpen(board_, *long3, {5, 2}, TurnDirection::Clockwise),
+              "5,4 5,5 6,4 7,4 8,3 8,4");
+    long3 = CreateBlock(10);
+    EXPECT_EQ(TurnedInTheOpen(board_, *long3, {5, 2}, TurnDirection::Anticlockwise),
+              "5,3 5,4 6,3 7,3 8,2 8,3");
+}
+
+// In open space a modern turn never drifts: four turns either way, or a turn and its inverse,
+// leave every shape on exactly the cells it started on.
+TEST_F(MovementTest, ModernTurnsComeBackToTheSameCells) {
+    const BlockPosition start{8, 3};
+    for (int shape = 0; shape < kShapeCount; ++shape) {
+        for (const TurnDirection direction :
+             {TurnDirection::Clockwise, TurnDirection::Anticlockwise}) {
+            Block* block = CreateBlock(shape);
+            const std::string before = CoveredCells(*block, start);
+            BlockPosition position = start;
+            for (int turn = 0; turn < 4; ++turn) {
+                EXPECT_TRUE(TurnWithKicks(board_, *block, position, direction));
+            }
+            EXPECT_EQ(CoveredCells(*block, position), before) << "shape " << shape;
+            const TurnDirection back = direction == TurnDirection::Clockwise
+                                           ? TurnDirection::Anticlockwise
+                                           : TurnDirection::Clockwise;
+            EXPECT_TRUE(TurnWithKicks(board_, *block, position, direction));
+            EXPECT_TRUE(TurnWithKicks(board_, *block, position, back));
+            EXPECT_EQ(CoveredCells(*block, position), before) << "shape " << shape;
+            EXPECT_EQ(block->GetRotationState(), 0U);
+        }
+    }
+}
+
+TEST_F(MovementTest, ModernTurnsTakeTheFirstPlaceThatFits) {
+    // A standing bar at the left wall lies down two columns to the right of where it would.
+    Block* bar = CreateBlock(1);
+    bar->RotateClockwise();
+    BlockPosition position{10, 0};
+    ASSERT_TRUE(TurnWithKicks(board_, *bar, position, TurnDirection::Clockwise));
+    EXPECT_EQ(CoveredCells(*bar, position), "12,0 12,1 12,2 12,3");
+
+    // Standing in the box's second column, it would stick out one column: one to the right is
+    // enough.
+    bar = CreateBlock(1);
+    bar->RotateAnticlockwise();
+    position = {10, 0};
+    ASSERT_TRUE(TurnWithKicks(board_, *bar, position, TurnDirection::Anticlockwise));
+    EXPECT_EQ(CoveredCells(*bar, position), "12,0 12,1 12,2 12,3");
+
+    // At the right wall, one to the left.
+    bar = CreateBlock(1);
+    bar->RotateClockwise();
+    position = {10, 9};
+    ASSERT_TRUE(TurnWithKicks(board_, *bar, position, TurnDirection::Anticlockwise));
+    EXPECT_EQ(CoveredCells(*bar, position), "11,6 11,7 11,8 11,9");
+
+    // One column left is tried before one right: a cell in the way of the turned tee leaves
+    // both open, and the left one is taken.
+    Block* tee = CreateBlock(6);
+    board_.SetCell(7, 6, CreateRubbishCell());
+    position = {5, 4};
+    ASSERT_TRUE(TurnWithKicks(board_, *tee, position, TurnDirection::Clockwise));
+    EXPECT_EQ(CoveredCells(*tee, position), "5,5 6,4 6,5 7,5");
+
+    // On the floor the tee moves one row up; the sideways places are tried first and also
+    // cross the floor.
+    tee = CreateBlock(6);
+    position = {18, 0};
+    ASSERT_TRUE(TurnWithKicks(board_, *tee, position, TurnDirection::Clockwise));
+    EXPECT_EQ(CoveredCells(*tee, position), "17,2 18,1 18,2 19,2");
+
+    // Two columns are only for the bar: a standing XXX / X.. at the left wall whose turn one
+    // column right is blocked does not turn.
+    board_.Clear();
+    Block* ell = CreateBlock(4);
+    ell->RotateClockwise();  // XX / .X / .X
+    position = {10, 0};
+    ASSERT_TRUE(board_.Fits(*ell, position.row, position.column));
+    board_.SetCell(11, 0, CreateRubbishCell());
+    board_.SetCell(12, 0, CreateRubbishCell());
+    EXPECT_FALSE(TurnWithKicks(board_, *ell, position, TurnDirection::Clockwise));
+    EXPECT_EQ(ell->GetRotationState(), 1U);
+    EXPECT_EQ(position.row, 10);
+    EXPECT_EQ(position.column, 0);
+}
+
+TEST_F(MovementTest, ModernTurnWithNoRoomChangesNothing) {
+    // The bar flat on the floor would need two rows up to stand; in the top row it would need
+    // to reach above the well.
+    Block* bar = CreateBlock(1);
+    BlockPosition position{19, 3};
+    EXPECT_FALSE(TurnWithKicks(board_, *bar, position, TurnDirection::Clockwise));
+    EXPECT_FALSE(TurnWithKicks(board_, *bar, position, TurnDirection::Anticlockwise));
+    position = {0, 3};
+    EXPECT_FALSE(TurnWithKicks(board_, *bar, position, TurnDirection::Clockwise));
+    EXPECT_EQ(bar->GetRotationState(), 0U);
+    EXPECT_EQ(CoveredCells(*bar, position), "0,3 0,4 0,5 0,6");
+    // A row lower it stands.
+    position = {1, 3};
+    EXPECT_TRUE(TurnWithKicks(board_, *bar, position, TurnDirection::Clockwise));
+    EXPECT_EQ(CoveredCells(*bar, position), "0,5 1,5 2,5 3,5");
 }
 
 TEST_F(MovementTest, HardDropStopsOnTheStack) {

@@ -16,16 +16,19 @@ namespace {
 TEST(SettingsTextTest, ShowsEverySettingOnItsNumberedLine) {
     EXPECT_EQ(BuildSettingsText(Preferences{}, false),
               "1) Window: Full Screen\n2) Music Level: 10\n3) Effects Level: 10\n"
-              "4) Landing Shadow: Off\n5) Cell Patterns: Off\n6) Controls\n\n"
+              "4) Landing Shadow: Off\n5) Cell Patterns: Off\n6) Controls\n"
+              "7) Handling: Classic\n\n"
               "(Esc) Back to main menu");
     Preferences changed;
     changed.musicLevel = 0;
     changed.effectsLevel = 7;
     changed.shadow = true;
     changed.patterns = true;
+    changed.handling = Handling::Modern;
     EXPECT_EQ(BuildSettingsText(changed, true),
               "1) Window: Window\n2) Music Level: 0\n3) Effects Level: 7\n"
-              "4) Landing Shadow: On\n5) Cell Patterns: On\n6) Controls\n\n"
+              "4) Landing Shadow: On\n5) Cell Patterns: On\n6) Controls\n"
+              "7) Handling: Modern\n\n"
               "(Esc) Back to main menu");
 }
 

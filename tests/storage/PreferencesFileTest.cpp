@@ -43,6 +43,9 @@ effects = 0
 [play]
 shadow = true
 patterns = true
+handling = "modern"
+repeat_delay_ms = 120
+repeat_interval_ms = 30
 [keys]
 left = ["J"]
 right = ["L"]
@@ -61,6 +64,9 @@ Preferences ChangedPreferences() {
     p.effectsLevel = 0;
     p.shadow = true;
     p.patterns = true;
+    p.handling = Handling::Modern;
+    p.repeatDelayMs = 120;
+    p.repeatIntervalMs = 30;
     p.keys[static_cast<size_t>(GameAction::Left)] = {'J', kNoKey};
     p.keys[static_cast<size_t>(GameAction::Right)] = {'L', kNoKey};
     p.keys[static_cast<size_t>(GameAction::Turn)] = {'I', VirtualKey::kNumpad0 + 8};
@@ -78,6 +84,9 @@ void ExpectSame(const Preferences& actual, const Preferences& expected) {
     EXPECT_EQ(actual.effectsLevel, expected.effectsLevel);
     EXPECT_EQ(actual.shadow, expected.shadow);
     EXPECT_EQ(actual.patterns, expected.patterns);
+    EXPECT_EQ(actual.handling, expected.handling);
+    EXPECT_EQ(actual.repeatDelayMs, expected.repeatDelayMs);
+    EXPECT_EQ(actual.repeatIntervalMs, expected.repeatIntervalMs);
     EXPECT_EQ(actual.keys, expected.keys);
 }
 
@@ -110,6 +119,23 @@ TEST(PreferencesFileTest, EverySettingIsReadAndWrittenBack) {
     ExpectSame(empty.preferences, Preferences{});
     EXPECT_NE(written.find("turn_clockwise = [ \"O\" ]"), std::string::npos) << written;
     EXPECT_NE(written.find("window = \"window\""), std::string::npos) << written;
+    EXPECT_NE(written.find("handling = \"modern\""), std::string::npos) << written;
+    EXPECT_NE(written.find("repeat_interval_ms = 30"), std::string::npos) << written;
+}
+
+// A file of defaults says nothing of the handling, so it reads as it did before there was one;
+// each handling entry is written once it differs, and only that one.
+TEST(PreferencesFileTest, HandlingEntriesAreWrittenOnlyAwayFromTheirDefaults) {
+    EXPECT_EQ(WritePreferences(Preferences{}).find("handling"), std::string::npos);
+    EXPECT_EQ(WritePreferences(Preferences{}).find("repeat_"), std::string::npos);
+    Preferences slower;
+    slower.repeatDelayMs = kMaxRepeatDelayMs;
+    const std::string written = WritePreferences(slower);
+    EXPECT_NE(written.find("[play]\npatterns = false\nrepeat_delay_ms = 1000\nshadow = false\n"),
+              std::string::npos)
+        << written;
+    EXPECT_EQ(written.find("handling"), std::string::npos) << written;
+    EXPECT_EQ(Parse(written).preferences.repeatDelayMs, kMaxRepeatDelayMs);
 }
 
 // Each fault costs its own entry and says so on one line; every other entry is read.
@@ -129,6 +155,22 @@ TEST(PreferencesFileTest, EachFaultCostsOnlyItsEntry) {
          "F: sound.music: a string instead of a whole number from 0 to 10; the default stands\n"},
         {"shadow = true", "shadow = 1",
          "F: play.shadow: an integer instead of true or false; the default stands\n"},
+        {"handling = \"modern\"", "handling = \"fast\"",
+         "F: play.handling: \"fast\" is neither \"classic\" nor \"modern\"; the default "
+         "stands\n"},
+        {"handling = \"modern\"", "handling = 2",
+         "F: play.handling: an integer instead of \"classic\" or \"modern\"; the default stands\n"},
+        {"repeat_delay_ms = 120", "repeat_delay_ms = 1001",
+         "F: play.repeat_delay_ms: 1001 is outside 0 to 1000; the default stands\n"},
+        {"repeat_delay_ms = 120", "repeat_delay_ms = -1",
+         "F: play.repeat_delay_ms: -1 is outside 0 to 1000; the default stands\n"},
+        {"repeat_interval_ms = 30", "repeat_interval_ms = 9",
+         "F: play.repeat_interval_ms: 9 is outside 10 to 1000; the default stands\n"},
+        {"repeat_interval_ms = 30", "repeat_interval_ms = 1001",
+         "F: play.repeat_interval_ms: 1001 is outside 10 to 1000; the default stands\n"},
+        {"repeat_interval_ms = 30", "repeat_interval_ms = true",
+         "F: play.repeat_interval_ms: true or false instead of a whole number from 10 to 1000; the "
+         "default stands\n"},
         {"window = \"window\"", "window = \"big\"",
          "F: window: \"big\" is neither \"fullscreen\" nor \"window\"; the default stands\n"},
         {"window = \"window\"", "window = true",
@@ -169,6 +211,12 @@ TEST(PreferencesFileTest, EachFaultCostsOnlyItsEntry) {
             expected.musicLevel = kMaxSoundLevel;
         } else if (entry == "shadow") {
             expected.shadow = false;
+        } else if (entry == "handling") {
+            expected.handling = Handling::Classic;
+        } else if (entry == "repeat_delay_ms") {
+            expected.repeatDelayMs = kDefaultRepeatDelayMs;
+        } else if (entry == "repeat_interval_ms") {
+            expected.repeatIntervalMs = kDefaultRepeatIntervalMs;
         } else if (entry == "window" && std::string_view(c.by).find('\n') == std::string::npos) {
             expected.windowMode = PreferredWindowMode::Fullscreen;
         } else if (entry == "left" && std::string_view(c.by).find('\n') == std::string::npos) {

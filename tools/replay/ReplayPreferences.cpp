@@ -31,6 +31,21 @@ std::string WithPortableFolder(std::string text) {
     return text;
 }
 
+// The handling's settings, only where they differ from the defaults, as a line of defaults reads
+// as it always has.
+void PrintHandling(const Preferences& preferences, std::ostream& out) {
+    const Preferences defaults;
+    if (preferences.handling != defaults.handling) {
+        out << " handling=" << (preferences.handling == Handling::Modern ? "modern" : "classic");
+    }
+    if (preferences.repeatDelayMs != defaults.repeatDelayMs) {
+        out << " repeat_delay_ms=" << preferences.repeatDelayMs;
+    }
+    if (preferences.repeatIntervalMs != defaults.repeatIntervalMs) {
+        out << " repeat_interval_ms=" << preferences.repeatIntervalMs;
+    }
+}
+
 }  // namespace
 
 void PrintPreferences(std::ostream& out) {
@@ -38,7 +53,9 @@ void PrintPreferences(std::ostream& out) {
     out << "window="
         << (preferences.windowMode == PreferredWindowMode::Window ? "window" : "fullscreen")
         << " music=" << preferences.musicLevel << " effects=" << preferences.effectsLevel
-        << " shadow=" << preferences.shadow << " patterns=" << preferences.patterns << "\n";
+        << " shadow=" << preferences.shadow << " patterns=" << preferences.patterns;
+    PrintHandling(preferences, out);
+    out << "\n";
     const KeyBindings& bindings = GetKeyBindings();
     for (size_t index = 0; index < kGameActionCount; ++index) {
         out << GameActionName(static_cast<GameAction>(index)) << ":";

@@ -8,8 +8,9 @@
 
 namespace Drobix::Replay {
 
-// "window=... music=N effects=N shadow=0|1 patterns=0|1", then one line per action with the
-// names of its keys: what the program holds now.
+// "window=... music=N effects=N shadow=0|1 patterns=0|1", followed by " handling=...",
+// " repeat_delay_ms=N" and " repeat_interval_ms=N" where each differs from its default, then one
+// line per action with the names of its keys: what the program holds now.
 void PrintPreferences(std::ostream& out);
 // "settingsfile N bytes" and the text of the settings file as it stands on disk, or
 // "settingsfile none".

@@ -205,6 +205,34 @@ std::optional<int> ParseSoundLevel(std::string_view text) {
     return level;
 }
 
+std::optional<int> ParseBounded(std::string_view text, int least, int most) {
+    const auto number = ParseNumber<int>(text);
+    if (!number || *number < least || *number > most) {
+        return std::nullopt;
+    }
+    return number;
+}
+
+// The handling's settings, by the names the settings file uses.
+bool SetHandlingPreference(std::string_view name, std::string_view value) {
+    Preferences& preferences = GetPreferences();
+    if (name == "handling") {
+        if (value != "classic" && value != "modern") {
+            return false;
+        }
+        preferences.handling = value == "modern" ? Handling::Modern : Handling::Classic;
+        return true;
+    }
+    const bool delay = name == "repeat_delay_ms";
+    const auto number = delay ? ParseBounded(value, kMinRepeatDelayMs, kMaxRepeatDelayMs)
+                              : ParseBounded(value, kMinRepeatIntervalMs, kMaxRepeatIntervalMs);
+    if (!number || (!delay && name != "repeat_interval_ms")) {
+        return false;
+    }
+    (delay ? preferences.repeatDelayMs : preferences.repeatIntervalMs) = *number;
+    return true;
+}
+
 // The settings a script may change, by the names the settings screen and file use.
 bool SetPreference(std::string_view name, std::string_view value) {
     Preferences& preferences = GetPreferences();
@@ -225,7 +253,7 @@ bool SetPreference(std::string_view name, std::string_view value) {
         ApplySoundLevels();
         return true;
     }
-    return false;
+    return SetHandlingPreference(name, value);
 }
 
 enum class Outcome { Continue, Ended, Malformed };

@@ -18,6 +18,11 @@ namespace {
 // A window leaves this much of the usable desktop for its frame and title bar.
 constexpr int kWindowFrameRoomX = 16;
 constexpr int kWindowFrameRoomY = 48;
+// A window is never made smaller than the picture at half its size, where the text is still
+// readable; full screen has no such floor, as the desktop decides its size.
+constexpr int kMinimumWindowWidth = kFrameWidth / 2;
+constexpr int kMinimumWindowHeight = kFrameHeight / 2;
+constexpr int kNoMinimumSide = 1;
 
 bool IsX11Driver() {
     const char* driver = SDL_GetCurrentVideoDriver();
@@ -37,6 +42,14 @@ bool HasRealDisplay() {
     }
     const char* requested = SDL_getenv("SDL_VIDEODRIVER");
     return requested != nullptr && name == requested;
+}
+
+void SetMinimumSizeFor(SDL_Window* window, WindowMode mode) {
+    if (mode == WindowMode::Window) {
+        SDL_SetWindowMinimumSize(window, kMinimumWindowWidth, kMinimumWindowHeight);
+    } else {
+        SDL_SetWindowMinimumSize(window, kNoMinimumSide, kNoMinimumSide);
+    }
 }
 
 // A window shows the pointer, so that the player can move it elsewhere; full screen hides it.
@@ -88,6 +101,7 @@ bool MainWindow::Open(std::string_view title, const IconPixels& icon, WindowMode
     }
     mode_ = mode;
     modeSwitched_ = false;
+    SetMinimumSizeFor(window_, mode_);
     SetIcon(icon);
     ShowPointerFor(mode_);
     SDL_RaiseWindow(window_);
@@ -138,6 +152,7 @@ double MainWindow::RefreshRate() const {
 void MainWindow::ApplyMode() {
     if (mode_ == WindowMode::Window) {
         SDL_SetWindowFullscreen(window_, 0);
+        SetMinimumSizeFor(window_, mode_);
         const SDL_Point size = WindowedSize();
         SDL_SetWindowSize(window_, size.x, size.y);
         SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
@@ -145,6 +160,7 @@ void MainWindow::ApplyMode() {
         // Placed over the whole desktop first, so that it covers the screen even where no window
         // manager makes it full screen (a bare X server).
         const SDL_Rect desktop = DesktopBounds();
+        SetMinimumSizeFor(window_, mode_);
         SDL_SetWindowPosition(window_, desktop.x, desktop.y);
         SDL_SetWindowSize(window_, desktop.w, desktop.h);
         SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);

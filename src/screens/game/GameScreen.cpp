@@ -272,9 +272,9 @@ bool GameScreen::HandlePlayKeys(bool& hardDrop) {
     // A held key whose move does not fit still hides the keys after it and keeps the gate open.
     bool moved = false;
     if (IsActionDown(GameAction::Turn)) {
-        moved = Rotate(board_, *fallingBlock_, position_);
+        moved = TurnFallingBlock(TurnDirection::Anticlockwise);
     } else if (IsActionDown(GameAction::TurnClockwise)) {
-        moved = RotateClockwise(board_, *fallingBlock_, position_);
+        moved = TurnFallingBlock(TurnDirection::Clockwise);
     } else if (IsActionDown(GameAction::Left)) {
         moved = MoveLeft(board_, *fallingBlock_, position_);
     } else if (IsActionDown(GameAction::Right)) {
@@ -293,6 +293,15 @@ bool GameScreen::HandlePlayKeys(bool& hardDrop) {
         keyTimer_ = 0;
     }
     return false;
+}
+
+bool GameScreen::TurnFallingBlock(TurnDirection direction) {
+    if (GetPreferences().handling == Handling::Modern) {
+        return TurnWithKicks(board_, *fallingBlock_, position_, direction);
+    }
+    return direction == TurnDirection::Clockwise
+               ? RotateClockwise(board_, *fallingBlock_, position_)
+               : Rotate(board_, *fallingBlock_, position_);
 }
 
 void GameScreen::Land() {

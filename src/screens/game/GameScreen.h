@@ -72,6 +72,9 @@ private:
     void UpdatePlay(uint32_t elapsed);
     // The first held key decides; true when the frame ends here (the exit prompt opened).
     bool HandlePlayKeys(bool& hardDrop);
+    // Turns the falling block as the handling setting says: about its top-left cell in place, or
+    // about the middle of its box, shifted where that makes room.
+    bool TurnFallingBlock(TurnDirection direction);
     void Land();
     void EndGame();
     void PlayRowSound(size_t rowCount);
