@@ -322,7 +322,8 @@ bool GameScreen::HandlePlayKeys(bool& hardDrop) {
 }
 
 // Each action read on its own, so that a held key never hides another; the drop comes after the
-// frame's moves and needs no time in play.
+// frame's moves and needs no time in play. Leaving acts once per press: the prompt it opens holds
+// the key back anyway.
 bool GameScreen::HandleModernPlayKeys(bool& hardDrop) {
     if (ActionActs(GameAction::Turn)) {
         Rotate(board_, *fallingBlock_, position_);
@@ -339,7 +340,7 @@ bool GameScreen::HandleModernPlayKeys(bool& hardDrop) {
     if (ActionActs(GameAction::SoftDrop)) {
         MoveDown(board_, *fallingBlock_, position_);
     }
-    if (ActionActs(GameAction::Drop, Repeats::No)) {
+    if (ActionActs(GameAction::Drop)) {
         HardDrop(board_, *fallingBlock_, position_);
         hardDrop = true;
     }
