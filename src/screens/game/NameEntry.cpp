@@ -63,7 +63,7 @@ void NameEntry::Reset() {
     caretVisible_ = true;
     caretTimer_ = 0;
     picked_ = 0;
-    typed_.reserve(kMaxTypedText);
+    typed_.reserve(kTypedTextRoom);
 }
 
 bool NameEntry::Update(uint32_t elapsed, uint32_t& keyTimer, uint32_t score) {

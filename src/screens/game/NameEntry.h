@@ -14,8 +14,8 @@ namespace Drobix {
 struct ImageSurface;
 
 constexpr size_t kMaxNameLength = 20;
-// The most characters typed in one frame that the entry takes.
-constexpr size_t kMaxTypedText = 64;
+// Room for the characters typed in one frame: as many as the platform keeps waiting.
+constexpr size_t kTypedTextRoom = 64;
 
 // The line editor that takes a new high scorer's name, and its panel. While a pad is plugged in,
 // a letter picker under the panel offers every character a name may hold: the D-pad or stick
