@@ -12,8 +12,10 @@
 #include "graphics/Display.h"
 #include "graphics/Fonts.h"
 #include "input/Input.h"
+#include "input/KeyPresses.h"
 #include "platform/Clock.h"
 #include "platform/Events.h"
+#include "storage/Preferences.h"
 
 namespace Drobix {
 
@@ -84,7 +86,10 @@ bool HandleEvent(Platform::Event event) {
 void ToggleFpsOnKey(uint32_t elapsed) {
     FrameState& frame = mainLoop.frame;
     frame.fpsKeyTimer += elapsed;
-    if (frame.fpsKeyTimer > kFpsKeyGateMs && IsKeyDown(VirtualKey::kGrave)) {
+    const bool toggle = IsModernHandling()
+                            ? KeyActs(VirtualKey::kGrave, Repeats::No)
+                            : frame.fpsKeyTimer > kFpsKeyGateMs && IsKeyDown(VirtualKey::kGrave);
+    if (toggle) {
         frame.fpsKeyTimer = 0;
         frame.showFps = !frame.showFps;
     }
@@ -134,6 +139,8 @@ void DestroyScreens() {
 }
 
 void SwitchScreen(ScreenNumber screenNumber) {
+    // The key that led here acts on the new screen only when pressed again.
+    HoldBackHeldKeys();
     if (IScreen* leaving = CurrentScreen()) {
         leaving->OnLeave(screenNumber);
     }
@@ -154,6 +161,9 @@ bool RunMainLoopPass() {
     }
     const uint32_t now = Platform::GetTimeMs();
     const uint32_t elapsed = frame.lastUpdateTime != 0 ? now - frame.lastUpdateTime : 0;
+    const Preferences& preferences = GetPreferences();
+    TrackKeyPresses(elapsed, {static_cast<uint32_t>(preferences.repeatDelayMs),
+                              static_cast<uint32_t>(preferences.repeatIntervalMs)});
     if (IScreen* screen = CurrentScreen()) {
         screen->Update(elapsed);
     }
@@ -190,6 +200,7 @@ ScreenNumber GetCurrentScreenNumber() {
 
 void ResetMainLoop() {
     mainLoop.frame = FrameState{};
+    ResetKeyPresses();
 }
 
 void SetApplicationActive(bool active) {

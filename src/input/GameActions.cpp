@@ -101,4 +101,22 @@ bool IsActionDown(GameAction action) {
     return false;
 }
 
+bool ActionActs(GameAction action, Repeats repeats) {
+    const auto index = static_cast<size_t>(action);
+    if (index >= kGameActionCount) {
+        return false;
+    }
+    for (const int key : state.bindings[index]) {
+        if (key != kNoKey && KeyboardKeyActs(key, repeats)) {
+            return true;
+        }
+    }
+    for (const PadButton button : PadButtonsOf(action)) {
+        if (button != PadButton::Count && ButtonActs(button, repeats)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace Drobix

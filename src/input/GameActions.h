@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "input/Input.h"
+#include "input/KeyPresses.h"
 
 namespace Drobix {
 
@@ -51,6 +52,10 @@ const KeyBindings& GetKeyBindings();
 // A, up and the left shoulder turn, the right shoulder turns clockwise, X and Y drop, Start
 // pauses, B leaves. A pad thus keeps working whatever keys the player binds.
 bool IsActionDown(GameAction action);
+
+// Whether any key bound to the action, or any of its pad buttons, acts in this frame as the
+// modern handling reads keys (see input/KeyPresses.h).
+bool ActionActs(GameAction action, Repeats repeats = Repeats::Yes);
 
 // The pad buttons that do the action, in the order above; PadButton::Count where there are
 // fewer than three.

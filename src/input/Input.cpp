@@ -54,4 +54,17 @@ bool ReadTypedCharacter(char* out) {
     return false;
 }
 
+void StartTyping() {
+    Platform::StartTextInput();
+}
+
+void StopTyping() {
+    Platform::StopTextInput();
+}
+
+void TakeTypedText(std::string& text) {
+    text.clear();
+    Platform::TakeTextInput(text);
+}
+
 }  // namespace Drobix

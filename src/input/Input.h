@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "platform/Gamepad.h"
@@ -37,5 +38,14 @@ std::string_view KeyName(int virtualKey);
 // lowest virtual-key code that types exactly one character wins. Control characters count; the
 // caller filters them. False, with out unchanged, when no key types anything.
 bool ReadTypedCharacter(char* out);
+
+// Typing as the window system reports it, for the modern handling's name entry: each press of a
+// key types once, and again as the keyboard repeats, in the order pressed; keys already down at
+// StartTyping type nothing until pressed again.
+void StartTyping();
+void StopTyping();
+// Replaces text with what was typed since the last call, Windows-1252, control characters left
+// out. Nothing while typing is stopped.
+void TakeTypedText(std::string& text);
 
 }  // namespace Drobix

@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace Drobix::Platform {
@@ -30,6 +31,7 @@ constexpr int kLeft = 0x25;
 constexpr int kUp = 0x26;
 constexpr int kRight = 0x27;
 constexpr int kDown = 0x28;
+constexpr int kDelete = 0x2E;
 constexpr int kDigit0 = 0x30;
 constexpr int kLetterA = 0x41;
 constexpr int kLetterCount = 26;
@@ -68,6 +70,16 @@ unsigned VirtualKeyToScanCode(int virtualKey);
 // in out, 0 when it types nothing, negative for a dead key.
 int TranslateVirtualKey(int virtualKey, unsigned scanCode, const KeyboardSnapshot& snapshot,
                         char& out);
+
+// Typing as the window system reports it: from StartTextInput on, each press of a key that types
+// gives its character once, and each repeat of the keyboard's gives it again, in the order typed,
+// with the user's layout and input method. Keys already down at the start type nothing until
+// pressed again. Characters are Windows-1252 as Unicode's first 256 code points give them; every
+// other one is left out.
+void StartTextInput();
+void StopTextInput();
+// Appends the characters typed since the last call (nothing while text input is stopped).
+void TakeTextInput(std::string& text);
 
 // Whether the key is down now on the keyboard alone, whatever a gamepad holds.
 bool IsKeyboardKeyDown(int virtualKey);

@@ -10,6 +10,7 @@
 #include "graphics/Display.h"
 #include "graphics/Fonts.h"
 #include "input/Input.h"
+#include "screens/KeyReading.h"
 #include "storage/Preferences.h"
 #include "storage/PreferencesFile.h"
 
@@ -126,22 +127,22 @@ void ControlsScreen::Update(unsigned elapsedMs) {
 
 void ControlsScreen::ReadKeys() {
     for (int line = 0; line < kActionCount; ++line) {
-        if (IsKeyboardKeyDown(VirtualKey::kDigit0 + line + 1)) {
+        if (IsKeyboardKeyActing(VirtualKey::kDigit0 + line + 1)) {
             selected_ = line;
             WaitForKey(static_cast<GameAction>(line));
             return;
         }
     }
-    if (IsKeyboardKeyDown(VirtualKey::kDigit0)) {
+    if (IsKeyboardKeyActing(VirtualKey::kDigit0)) {
         KeepBindings(DefaultKeyBindings());
         message_ = "Every key is as it was at first.";
-    } else if (IsKeyboardKeyDown(VirtualKey::kUp) || IsButtonDown(PadButton::DpadUp)) {
+    } else if (IsKeyboardKeyActing(VirtualKey::kUp) || IsButtonActing(PadButton::DpadUp)) {
         selected_ = (selected_ + kActionCount - 1) % kActionCount;
-    } else if (IsKeyboardKeyDown(VirtualKey::kDown) || IsButtonDown(PadButton::DpadDown)) {
+    } else if (IsKeyboardKeyActing(VirtualKey::kDown) || IsButtonActing(PadButton::DpadDown)) {
         selected_ = (selected_ + 1) % kActionCount;
-    } else if (IsKeyboardKeyDown(VirtualKey::kEnter) || IsButtonDown(PadButton::A)) {
+    } else if (IsKeyboardKeyActing(VirtualKey::kEnter) || IsButtonActing(PadButton::A)) {
         WaitForKey(static_cast<GameAction>(selected_));
-    } else if (IsKeyboardKeyDown(VirtualKey::kEscape) || IsButtonDown(PadButton::B)) {
+    } else if (IsKeyboardKeyActing(VirtualKey::kEscape) || IsButtonActing(PadButton::B)) {
         SwitchScreen(ScreenNumber::Settings);
         return;
     } else {
@@ -163,7 +164,7 @@ void ControlsScreen::ReadNewKey() {
         keysReleased_ = !IsAnyKeyboardKeyDown();
         return;
     }
-    if (IsButtonDown(PadButton::B)) {
+    if (IsButtonActing(PadButton::B)) {
         waiting_.reset();
         message_.clear();
         keyTimer_ = 0;
@@ -176,6 +177,8 @@ void ControlsScreen::ReadNewKey() {
         const GameAction action = *waiting_;
         waiting_.reset();
         keyTimer_ = 0;
+        // The key just bound does not also act on the list under it.
+        HoldBackHeldKeys();
         if (key == VirtualKey::kEscape) {
             message_.clear();
             return;

@@ -14,6 +14,7 @@
 #include "resources/ResourceIds.h"
 #include "resources/Strings.h"
 #include "screens/InstructionScreenTesting.h"
+#include "screens/KeyReading.h"
 
 namespace Drobix {
 
@@ -53,7 +54,7 @@ void InstructionScreen::OnLeave(ScreenNumber nextScreen) {
 
 void InstructionScreen::Update(unsigned elapsedMs) {
     NonGameScreenBase::Update(elapsedMs);
-    if (AdvanceKeyGate(elapsedMs, keyTimer_) && IsKeyDown(VirtualKey::kEscape)) {
+    if (AdvanceKeyGate(elapsedMs, keyTimer_) && IsKeyActing(VirtualKey::kEscape)) {
         SwitchScreen(ScreenNumber::Intro);
     }
 }

@@ -12,6 +12,7 @@
 #include "input/Input.h"
 #include "resources/ResourceIds.h"
 #include "resources/Strings.h"
+#include "screens/KeyReading.h"
 #include "storage/Settings.h"
 
 namespace Drobix {
@@ -74,15 +75,15 @@ void IntroScreen::Update(unsigned elapsedMs) {
 }
 
 void IntroScreen::ReadKeys() {
-    if (IsKeyDown('1')) {
+    if (IsKeyActing('1')) {
         SwitchScreen(ScreenNumber::Instructions);
-    } else if (IsKeyDown('2')) {
+    } else if (IsKeyActing('2')) {
         SwitchScreen(ScreenNumber::Options);
-    } else if (IsKeyDown('3')) {
+    } else if (IsKeyActing('3')) {
         SwitchScreen(ScreenNumber::Game);
-    } else if (IsKeyDown('4')) {
+    } else if (IsKeyActing('4')) {
         SwitchScreen(ScreenNumber::Settings);
-    } else if (IsKeyDown(VirtualKey::kEscape)) {
+    } else if (IsKeyActing(VirtualKey::kEscape)) {
         RequestQuit();
     }
 }

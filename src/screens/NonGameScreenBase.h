@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "app/IScreen.h"
+#include "storage/Preferences.h"
 
 namespace Drobix {
 
@@ -25,10 +26,12 @@ protected:
     // A menu screen's frame for its key gate, after the base Update: the entry timer counts a
     // second time, so keys are read from 250 ms of real time after entering and the key that led
     // here does not act here; the screen's key timer counts once. True when keys may be read.
+    // The modern handling reads keys in every frame: each key paces itself, and the key that led
+    // here is held back until released.
     bool AdvanceKeyGate(unsigned elapsedMs, uint32_t& keyTimer) {
         entryTimer_ += elapsedMs;
         keyTimer += elapsedMs;
-        return entryTimer_ > kEntryKeyDelay && keyTimer > kKeyRepeatDelay;
+        return IsModernHandling() || (entryTimer_ > kEntryKeyDelay && keyTimer > kKeyRepeatDelay);
     }
 
 private:

@@ -10,6 +10,7 @@
 #include "graphics/Display.h"
 #include "graphics/Fonts.h"
 #include "input/Input.h"
+#include "screens/KeyReading.h"
 #include "storage/SavePoint.h"
 #include "storage/Settings.h"
 
@@ -177,13 +178,13 @@ void OptionsScreen::Update(unsigned elapsedMs) {
 
 void OptionsScreen::ReadKeys() {
     for (int digit = 1; digit <= kOptionCount; ++digit) {
-        if (IsKeyDown(VirtualKey::kDigit0 + digit)) {
+        if (IsKeyActing(VirtualKey::kDigit0 + digit)) {
             StepOption(*GetSettings(), digit);
             keyTimer_ = 0;
             return;
         }
     }
-    if (IsKeyDown(VirtualKey::kEscape)) {
+    if (IsKeyActing(VirtualKey::kEscape)) {
         SwitchScreen(ScreenNumber::Intro);
     }
 }

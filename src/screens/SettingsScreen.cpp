@@ -9,6 +9,7 @@
 #include "graphics/Display.h"
 #include "graphics/Fonts.h"
 #include "input/Input.h"
+#include "screens/KeyReading.h"
 #include "sound/Sound.h"
 #include "storage/PreferencesFile.h"
 
@@ -83,22 +84,22 @@ void SettingsScreen::Update(unsigned elapsedMs) {
 // other menus do not act here twice.
 void SettingsScreen::ReadKeys() {
     for (int line = 0; line < kLineCount; ++line) {
-        if (IsKeyboardKeyDown(VirtualKey::kDigit0 + line + 1)) {
+        if (IsKeyboardKeyActing(VirtualKey::kDigit0 + line + 1)) {
             selected_ = line;
             Change(line, 1);
             return;
         }
     }
-    if (IsKeyboardKeyDown(VirtualKey::kUp) || IsButtonDown(PadButton::DpadUp)) {
+    if (IsKeyboardKeyActing(VirtualKey::kUp) || IsButtonActing(PadButton::DpadUp)) {
         selected_ = (selected_ + kLineCount - 1) % kLineCount;
-    } else if (IsKeyboardKeyDown(VirtualKey::kDown) || IsButtonDown(PadButton::DpadDown)) {
+    } else if (IsKeyboardKeyActing(VirtualKey::kDown) || IsButtonActing(PadButton::DpadDown)) {
         selected_ = (selected_ + 1) % kLineCount;
-    } else if (IsKeyboardKeyDown(VirtualKey::kLeft) || IsButtonDown(PadButton::DpadLeft)) {
+    } else if (IsKeyboardKeyActing(VirtualKey::kLeft) || IsButtonActing(PadButton::DpadLeft)) {
         Change(selected_, -1);
-    } else if (IsKeyboardKeyDown(VirtualKey::kRight) || IsButtonDown(PadButton::DpadRight) ||
-               IsKeyboardKeyDown(VirtualKey::kEnter) || IsButtonDown(PadButton::A)) {
+    } else if (IsKeyboardKeyActing(VirtualKey::kRight) || IsButtonActing(PadButton::DpadRight) ||
+               IsKeyboardKeyActing(VirtualKey::kEnter) || IsButtonActing(PadButton::A)) {
         Change(selected_, 1);
-    } else if (IsKeyboardKeyDown(VirtualKey::kEscape) || IsButtonDown(PadButton::B)) {
+    } else if (IsKeyboardKeyActing(VirtualKey::kEscape) || IsButtonActing(PadButton::B)) {
         SwitchScreen(ScreenNumber::Intro);
         return;
     } else {

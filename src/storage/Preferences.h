@@ -49,4 +49,8 @@ struct Preferences {
 // The one record, defaults until changed; lives as long as the program.
 Preferences& GetPreferences();
 
+inline bool IsModernHandling() {
+    return GetPreferences().handling == Handling::Modern;
+}
+
 }  // namespace Drobix

@@ -24,6 +24,7 @@
 #include "platform/scripted/ClockScripted.h"
 #include "platform/scripted/KeyboardScripted.h"
 #include "screens/game/GameScreen.h"
+#include "storage/Preferences.h"
 
 namespace {
 
@@ -135,6 +136,7 @@ protected:
         Testing::SetApplicationActive(true);
     }
     void TearDown() override {
+        GetPreferences() = Preferences{};
         Scripted::ReleaseAllKeys();
         SwitchScreen(ScreenNumber::None);
         ShutdownGame();
@@ -262,6 +264,34 @@ TEST_F(FrameAllocationTest, GameFramesAfterTheFirstAllocateNothingInPlayPromptsA
     EXPECT_EQ(AllocatingFrames(kCountedFrames / 4), Frames{});
     Press(Key::kLetterA + ('N' - 'A'));
     EXPECT_EQ(Testing::GetCurrentScreenNumber(), ScreenNumber::Intro);
+}
+
+// The modern handling reads every key in every frame and types from the window system's text.
+TEST_F(FrameAllocationTest, ModernHandlingFramesAfterTheFirstAllocateNothing) {
+    GetPreferences().handling = Handling::Modern;
+    SwitchScreen(ScreenNumber::Game);
+    Frame();
+    for (const int key : {Key::kLeft, Key::kUp, Key::kRight, Key::kDown}) {
+        SCOPED_TRACE(key);
+        EXPECT_EQ(AllocatingFrames(kCountedFrames / 4, {key, Key::kUp}), Frames{});
+    }
+    EXPECT_EQ(AllocatingFramesUntilModeChanges({Key::kSpace}), Frames{});
+    ASSERT_EQ(GameMode(), GameScreen::Mode::NameEntry);
+    // Letters pressed one after another, to the name's full length and past it.
+    for (int letter = 0; letter < 30; ++letter) {
+        SCOPED_TRACE(letter);
+        EXPECT_EQ(AllocatingFrames(1, {Key::kLetterA + letter % Key::kLetterCount}), Frames{});
+        EXPECT_EQ(AllocatingFrames(1), Frames{});
+    }
+    const auto* game = static_cast<const GameScreen*>(GetScreen(ScreenNumber::Game));
+    EXPECT_EQ(game->GetNameEntry().GetName(), "abcdefghijklmnopqrst");
+    // Delete held for 60 frames of 16 ms: the press and 16 repeats (170 ms, then every 50 ms).
+    EXPECT_EQ(AllocatingFrames(1, {Key::kHome}), Frames{});
+    EXPECT_EQ(AllocatingFrames(kCountedFrames / 4, {Key::kDelete}), Frames{});
+    EXPECT_EQ(game->GetNameEntry().GetName(), "rst");
+    Frame({Key::kEnter});
+    ASSERT_EQ(GameMode(), GameScreen::Mode::GameOverPrompt);
+    EXPECT_EQ(AllocatingFrames(kCountedFrames / 4), Frames{});
 }
 
 }  // namespace

@@ -19,7 +19,11 @@
 //   state, board, highscores, settings, sounds   print what the program holds
 //   setting NAME VALUE     a preference beyond the data file's options, in memory only:
 //                          shadow on|off, patterns on|off, music 0..10, effects 0..10 (the sound
-//                          levels are applied to what is playing at once)
+//                          levels are applied to what is playing at once), handling
+//                          classic|modern, repeat_delay_ms 0..1000, repeat_interval_ms 10..1000
+//   type TEXT              TEXT (UTF-8, no spaces) arrives as an input method's typing would,
+//                          taken only while the name entry types in the modern handling; keys
+//                          that go down in a frame type too, in the order the frame names them
 //   shadow                 "shadow row=N column=N", where the landing shadow is drawn, or
 //                          "shadow none" while it is off or no block falls
 //   datafile               the data file's size and bytes as it stands on disk now
@@ -31,13 +35,14 @@
 //   memory                 "memory rss_kb=N peak_kb=N heap_kb=N": the process's resident
 //                          memory now and at its highest so far, and the heap in use
 //   preferences            the player's settings held now: window mode, sound levels, shadow,
-//                          patterns, then each action's keys by their names in the settings file
+//                          patterns, the handling's settings where not at their defaults, then
+//                          each action's keys by their names in the settings file
 //   settingsfile           the settings file's size and text as it stands on disk now
 //   loadsettings           reads the settings file again as start-up does, printing a line for
 //                          each fault (the configuration folder written as $XDG_CONFIG_HOME)
 //   # comment; blank lines are ignored
-// KEY: LEFT RIGHT UP DOWN SPACE ESC ENTER BACKSPACE HOME END SHIFT CAPSLOCK GRAVE PAUSE, A..Z,
-// 0..9, or 0xNN; a pad's buttons: PAD_A PAD_B PAD_X PAD_Y PAD_BACK PAD_START PAD_LB PAD_RB
+// KEY: LEFT RIGHT UP DOWN SPACE ESC ENTER BACKSPACE HOME END SHIFT CAPSLOCK GRAVE PAUSE DELETE,
+// A..Z, 0..9, or 0xNN; a pad's buttons: PAD_A PAD_B PAD_X PAD_Y PAD_BACK PAD_START PAD_LB PAD_RB
 // PAD_UP PAD_DOWN PAD_LEFT PAD_RIGHT (the last four the D-pad).
 // A run starts with the settings file read as the game reads it at start-up; its faults go to
 // standard error.
@@ -84,13 +89,14 @@ struct NamedKey {
 };
 
 constexpr NamedKey kNamedKeys[] = {
-    {"LEFT", Platform::VirtualKey::kLeft},   {"RIGHT", Platform::VirtualKey::kRight},
-    {"UP", Platform::VirtualKey::kUp},       {"DOWN", Platform::VirtualKey::kDown},
-    {"SPACE", Platform::VirtualKey::kSpace}, {"ESC", Platform::VirtualKey::kEscape},
-    {"ENTER", Platform::VirtualKey::kEnter}, {"BACKSPACE", Platform::VirtualKey::kBackspace},
-    {"HOME", Platform::VirtualKey::kHome},   {"END", Platform::VirtualKey::kEnd},
-    {"SHIFT", Platform::VirtualKey::kShift}, {"CAPSLOCK", Platform::VirtualKey::kCapsLock},
-    {"GRAVE", Platform::VirtualKey::kGrave}, {"PAUSE", Platform::VirtualKey::kPause},
+    {"LEFT", Platform::VirtualKey::kLeft},     {"RIGHT", Platform::VirtualKey::kRight},
+    {"UP", Platform::VirtualKey::kUp},         {"DOWN", Platform::VirtualKey::kDown},
+    {"SPACE", Platform::VirtualKey::kSpace},   {"ESC", Platform::VirtualKey::kEscape},
+    {"ENTER", Platform::VirtualKey::kEnter},   {"BACKSPACE", Platform::VirtualKey::kBackspace},
+    {"HOME", Platform::VirtualKey::kHome},     {"END", Platform::VirtualKey::kEnd},
+    {"SHIFT", Platform::VirtualKey::kShift},   {"CAPSLOCK", Platform::VirtualKey::kCapsLock},
+    {"GRAVE", Platform::VirtualKey::kGrave},   {"PAUSE", Platform::VirtualKey::kPause},
+    {"DELETE", Platform::VirtualKey::kDelete},
 };
 
 struct NamedButton {
@@ -325,6 +331,8 @@ private:
             Testing::SetApplicationActive(argument == "on");
         } else if (command == "pad" && (argument == "on" || argument == "off")) {
             Platform::Scripted::SetPadConnected(argument == "on");
+        } else if (command == "type") {
+            Platform::Scripted::TypeText(argument);
         } else {
             return Outcome::Malformed;
         }

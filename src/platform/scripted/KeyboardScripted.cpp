@@ -5,21 +5,27 @@
 // The scripted keyboard types as a US layout does, Num Lock on; its key states come from the
 // script.
 #include <bitset>
+#include <string>
 
 #include "platform/Gamepad.h"
 #include "platform/Keyboard.h"
 #include "platform/scripted/KeyboardScripted.h"
+#include "platform/shared/TypedText.h"
 
 namespace Drobix::Platform {
 
 namespace {
 
-// The keys the script holds down, and those it made dead keys.
+// The keys the script holds down, and those it made dead keys; the text typed while text input
+// is on, and the keys held back from typing (down when it started, until released).
 struct KeyboardState {
     std::bitset<kVirtualKeyCount> keysDown;
     std::bitset<kVirtualKeyCount> deadKeys;
     bool padConnected = false;
     GamepadState pad;
+    bool textInputOn = false;
+    std::string typed;
+    std::bitset<kVirtualKeyCount> heldBackFromText;
 };
 
 KeyboardState keyboard;
@@ -101,7 +107,37 @@ bool IsValidKey(int virtualKey) {
     return virtualKey >= 0 && virtualKey < kVirtualKeyCount;
 }
 
+// A key that went down types what it types with the keys now held, as a window system's text
+// input gives it: control characters (Enter, Backspace, Esc) are no text.
+void TypeOnPress(int virtualKey) {
+    if (!keyboard.textInputOn || keyboard.heldBackFromText[virtualKey]) {
+        return;
+    }
+    KeyboardSnapshot snapshot{};
+    GetKeyboardSnapshot(snapshot);
+    char typed = 0;
+    if (TranslateVirtualKey(virtualKey, VirtualKeyToScanCode(virtualKey), snapshot, typed) == 1) {
+        AppendTypedCodePoint(static_cast<unsigned char>(typed), keyboard.typed);
+    }
+}
+
 }  // namespace
+
+void StartTextInput() {
+    keyboard.textInputOn = true;
+    keyboard.typed.clear();
+    keyboard.heldBackFromText = keyboard.keysDown;
+}
+
+void StopTextInput() {
+    keyboard.textInputOn = false;
+    keyboard.typed.clear();
+}
+
+void TakeTextInput(std::string& text) {
+    text.append(keyboard.typed);
+    keyboard.typed.clear();
+}
 
 bool IsVirtualKeyDown(int virtualKey) {
     return IsValidKey(virtualKey) &&
@@ -170,20 +206,44 @@ int TranslateVirtualKey(int virtualKey, unsigned scanCode, const KeyboardSnapsho
 namespace Scripted {
 
 void SetKeysDown(std::span<const int> virtualKeys) {
-    ReleaseAllKeys();
+    const std::bitset<kVirtualKeyCount> before = keyboard.keysDown;
+    keyboard.keysDown.reset();
     for (const int key : virtualKeys) {
-        SetKeyDown(key, true);
+        if (IsValidKey(key)) {
+            keyboard.keysDown[key] = true;
+        }
+    }
+    keyboard.heldBackFromText &= keyboard.keysDown;
+    // Keys that went down type in the order given, each with every key of the frame held.
+    for (const int key : virtualKeys) {
+        if (IsValidKey(key) && !before[key]) {
+            TypeOnPress(key);
+        }
     }
 }
 
 void SetKeyDown(int virtualKey, bool down) {
-    if (IsValidKey(virtualKey)) {
-        keyboard.keysDown[virtualKey] = down;
+    if (!IsValidKey(virtualKey)) {
+        return;
+    }
+    const bool pressed = down && !keyboard.keysDown[virtualKey];
+    keyboard.keysDown[virtualKey] = down;
+    if (!down) {
+        keyboard.heldBackFromText[virtualKey] = false;
+    } else if (pressed) {
+        TypeOnPress(virtualKey);
     }
 }
 
 void ReleaseAllKeys() {
     keyboard.keysDown.reset();
+    keyboard.heldBackFromText.reset();
+}
+
+void TypeText(std::string_view utf8) {
+    if (keyboard.textInputOn) {
+        AppendTypedText(utf8, keyboard.typed);
+    }
 }
 
 void SetPadConnected(bool connected) {

@@ -103,6 +103,7 @@ Event Translate(const SDL_Event& event) {
             }
             Sdl::ObserveKeyboardEvent(event);
             return Event::None;
+        case SDL_KEYUP:
         case SDL_TEXTINPUT:
         case SDL_KEYMAPCHANGED:
             Sdl::ObserveKeyboardEvent(event);

@@ -13,12 +13,14 @@
 #include <cctype>
 #include <map>
 #include <optional>
+#include <string>
 #include <tuple>
 
 #include "platform/Gamepad.h"
 #include "platform/Keyboard.h"
 #include "platform/sdl/GamepadSdl.h"
 #include "platform/sdl/KeyboardSdl.h"
+#include "platform/shared/TypedText.h"
 
 namespace Drobix::Platform {
 
@@ -29,7 +31,6 @@ constexpr int kClear = 0x0C;
 constexpr int kPageUp = 0x21;
 constexpr int kPageDown = 0x22;
 constexpr int kInsert = 0x2D;
-constexpr int kDelete = 0x2E;
 constexpr int kControl = 0x11;
 constexpr int kAlt = 0x12;
 constexpr int kRightAlt = 0xA5;
@@ -54,7 +55,7 @@ constexpr KeypadKey kKeypadKeys[] = {
     {SDL_SCANCODE_KP_7, VirtualKey::kNumpad0 + 7, VirtualKey::kHome, '7'},
     {SDL_SCANCODE_KP_8, VirtualKey::kNumpad0 + 8, VirtualKey::kUp, '8'},
     {SDL_SCANCODE_KP_9, VirtualKey::kNumpad0 + 9, kPageUp, '9'},
-    {SDL_SCANCODE_KP_PERIOD, VirtualKey::kDecimal, kDelete, '.'},
+    {SDL_SCANCODE_KP_PERIOD, VirtualKey::kDecimal, VirtualKey::kDelete, '.'},
     {SDL_SCANCODE_KP_MULTIPLY, VirtualKey::kMultiply, VirtualKey::kMultiply, '*'},
     {SDL_SCANCODE_KP_PLUS, VirtualKey::kAdd, VirtualKey::kAdd, '+'},
     {SDL_SCANCODE_KP_COMMA, VirtualKey::kSeparator, VirtualKey::kSeparator, ','},
@@ -112,7 +113,7 @@ SDL_Scancode PositionalScancode(int virtualKey) {
             return SDL_SCANCODE_DOWN;
         case kInsert:
             return SDL_SCANCODE_INSERT;
-        case kDelete:
+        case VirtualKey::kDelete:
             return SDL_SCANCODE_DELETE;
         case 0xA0:
             return SDL_SCANCODE_LSHIFT;
@@ -183,6 +184,18 @@ struct KeyboardState {
 };
 
 KeyboardState keyboard;
+
+// The text typed while text input is on, and the keys held back from typing: those down when it
+// started, until released.
+struct TextInputState {
+    bool on = false;
+    std::string typed;
+    std::array<bool, SDL_NUM_SCANCODES> heldBack{};
+    // The last key press was of a held-back key: the text that follows it is its repeat.
+    bool dropNextText = false;
+};
+
+TextInputState textInput;
 
 bool IsLatinLetterKeycode(SDL_Keycode keycode) {
     return keycode >= SDLK_a && keycode <= SDLK_z;
@@ -440,12 +453,59 @@ int TranslateVirtualKey(int virtualKey, unsigned scanCode, const KeyboardSnapsho
     return 1;
 }
 
+void StartTextInput() {
+    // SDL starts with text input on, and the keyboard above learns from it; this only makes sure.
+    SDL_StartTextInput();
+    textInput.on = true;
+    textInput.typed.clear();
+    textInput.dropNextText = false;
+    int count = 0;
+    const Uint8* state = SDL_GetKeyboardState(&count);
+    for (size_t scancode = 0; scancode < textInput.heldBack.size(); ++scancode) {
+        textInput.heldBack[scancode] = static_cast<int>(scancode) < count && state[scancode] != 0;
+    }
+}
+
+void StopTextInput() {
+    textInput.on = false;
+    textInput.typed.clear();
+}
+
+void TakeTextInput(std::string& text) {
+    text.append(textInput.typed);
+    textInput.typed.clear();
+}
+
+namespace {
+
+void ObserveTextKey(const SDL_KeyboardEvent& key, bool down) {
+    const auto scancode = static_cast<size_t>(key.keysym.scancode);
+    const bool heldBack = scancode < textInput.heldBack.size() && textInput.heldBack[scancode];
+    if (down) {
+        textInput.dropNextText = heldBack;
+    } else if (heldBack) {
+        textInput.heldBack[scancode] = false;
+    }
+}
+
+void ObserveTypedText(const char* text) {
+    if (textInput.on && !textInput.dropNextText) {
+        AppendTypedText(text, textInput.typed);
+    }
+}
+
+}  // namespace
+
 namespace Sdl {
 
 void ObserveKeyboardEvent(const SDL_Event& event) {
-    if (event.type == SDL_KEYDOWN) {
-        ObserveKeyDown(event.key);
+    if (event.type == SDL_KEYDOWN || event.type == SDL_KEYUP) {
+        ObserveTextKey(event.key, event.type == SDL_KEYDOWN);
+        if (event.type == SDL_KEYDOWN) {
+            ObserveKeyDown(event.key);
+        }
     } else if (event.type == SDL_TEXTINPUT) {
+        ObserveTypedText(event.text.text);
         ObserveText(event.text.text);
     } else if (event.type == SDL_KEYMAPCHANGED) {
         // What the keys typed before belongs to the old layout.

@@ -9,7 +9,7 @@
 namespace Drobix::Platform::Sdl {
 
 // The event pump hands every keyboard and text event here, so that the keyboard learns what
-// each key types in the user's layout.
+// each key types in the user's layout and keeps the text typed.
 void ObserveKeyboardEvent(const SDL_Event& event);
 
 }  // namespace Drobix::Platform::Sdl

@@ -15,6 +15,7 @@
 #include "graphics/ImageResources.h"
 #include "input/GameActions.h"
 #include "input/Input.h"
+#include "input/KeyPresses.h"
 #include "resources/ResourceIds.h"
 #include "screens/game/DrawGrid.h"
 #include "screens/game/LandingShadow.h"
@@ -112,6 +113,7 @@ void GameScreen::OnEnter() {
 }
 
 void GameScreen::OnLeave(ScreenNumber) {
+    nameEntry_.Close();
     DestroyImage(background_);
     background_ = nullptr;
     DestroyAllBlocks();
@@ -122,7 +124,20 @@ void GameScreen::OnLeave(ScreenNumber) {
 
 void GameScreen::OnFocusLost() {
     if (mode_ == Mode::Playing) {
-        mode_ = Mode::Paused;
+        EnterMode(Mode::Paused);
+    }
+}
+
+// Every change of mode opens or closes a prompt: keys held across it act again only when pressed
+// again, and the name entry's typing runs only while it is open.
+void GameScreen::EnterMode(Mode mode) {
+    if (mode_ == Mode::NameEntry && mode != Mode::NameEntry) {
+        nameEntry_.Close();
+    }
+    mode_ = mode;
+    HoldBackHeldKeys();
+    if (mode == Mode::NameEntry) {
+        nameEntry_.Open();
     }
 }
 
@@ -130,7 +145,7 @@ void GameScreen::NewGame() {
     DestroyAllBlocks();
     fallingBlock_ = nullptr;
     nextBlock_ = nullptr;
-    mode_ = Mode::Playing;
+    EnterMode(Mode::Playing);
     modeBeforePrompt_ = Mode::Playing;
     nameEntry_.Reset();
     fallTimer_ = 0;
@@ -167,7 +182,7 @@ void GameScreen::Update(unsigned elapsedMs) {
     switch (mode_) {
         case Mode::Playing:
             if (pausePressed) {
-                mode_ = Mode::Paused;
+                EnterMode(Mode::Paused);
                 break;
             }
             scores_.StepPopups(elapsedMs);
@@ -184,7 +199,7 @@ void GameScreen::Update(unsigned elapsedMs) {
         case Mode::NameEntry:
             scores_.StepPopups(elapsedMs);
             if (nameEntry_.Update(elapsedMs, keyTimer_, scores_.GetScore())) {
-                mode_ = Mode::GameOverPrompt;
+                EnterMode(Mode::GameOverPrompt);
                 // The table is final for this game, with or without the new name.
                 SaveSettingsNow();
             }
@@ -205,19 +220,29 @@ bool GameScreen::TakePausePress() {
 
 void GameScreen::UpdatePaused(bool pausePressed) {
     if (pausePressed) {
-        mode_ = Mode::Playing;
-    } else if (keyTimer_ > kKeyGateMs && IsActionDown(GameAction::Leave)) {
+        EnterMode(Mode::Playing);
+    } else if (IsModernHandling() ? ActionActs(GameAction::Leave, Repeats::No)
+                                  : keyTimer_ > kKeyGateMs && IsActionDown(GameAction::Leave)) {
         OpenExitPrompt();
     }
 }
 
 void GameScreen::OpenExitPrompt() {
     modeBeforePrompt_ = mode_;
-    mode_ = Mode::ExitPrompt;
+    EnterMode(Mode::ExitPrompt);
     keyTimer_ = 0;
 }
 
 std::optional<bool> GameScreen::ReadPromptAnswer() {
+    if (IsModernHandling()) {
+        if (KeyActs('Y', Repeats::No)) {
+            return true;
+        }
+        if (KeyActs('N', Repeats::No) || KeyActs(VirtualKey::kEscape, Repeats::No)) {
+            return false;
+        }
+        return std::nullopt;
+    }
     if (keyTimer_ <= kKeyGateMs) {
         return std::nullopt;
     }
@@ -237,7 +262,7 @@ void GameScreen::UpdateExitPrompt() {
         if (*yes) {
             SwitchScreen(ScreenNumber::Intro);
         } else {
-            mode_ = modeBeforePrompt_;
+            EnterMode(modeBeforePrompt_);
         }
     }
 }
@@ -255,7 +280,8 @@ void GameScreen::UpdateGameOverPrompt() {
 void GameScreen::UpdatePlay(uint32_t elapsed) {
     timeSinceSpawn_ += elapsed;
     bool hardDrop = false;
-    if (keyTimer_ > kKeyGateMs && HandlePlayKeys(hardDrop)) {
+    if (IsModernHandling() ? HandleModernPlayKeys(hardDrop)
+                           : keyTimer_ > kKeyGateMs && HandlePlayKeys(hardDrop)) {
         return;
     }
     fallTimer_ += elapsed;
@@ -272,9 +298,9 @@ bool GameScreen::HandlePlayKeys(bool& hardDrop) {
     // A held key whose move does not fit still hides the keys after it and keeps the gate open.
     bool moved = false;
     if (IsActionDown(GameAction::Turn)) {
-        moved = TurnFallingBlock(TurnDirection::Anticlockwise);
+        moved = Rotate(board_, *fallingBlock_, position_);
     } else if (IsActionDown(GameAction::TurnClockwise)) {
-        moved = TurnFallingBlock(TurnDirection::Clockwise);
+        moved = RotateClockwise(board_, *fallingBlock_, position_);
     } else if (IsActionDown(GameAction::Left)) {
         moved = MoveLeft(board_, *fallingBlock_, position_);
     } else if (IsActionDown(GameAction::Right)) {
@@ -295,13 +321,34 @@ bool GameScreen::HandlePlayKeys(bool& hardDrop) {
     return false;
 }
 
-bool GameScreen::TurnFallingBlock(TurnDirection direction) {
-    if (GetPreferences().handling == Handling::Modern) {
-        return TurnWithKicks(board_, *fallingBlock_, position_, direction);
+// Each action read on its own, turns finding room where they can, so that a held key never hides
+// another; the drop comes after the frame's moves and needs no time in play. Leaving acts once per
+// press: the prompt it opens holds the key back anyway.
+bool GameScreen::HandleModernPlayKeys(bool& hardDrop) {
+    if (ActionActs(GameAction::Turn)) {
+        TurnWithKicks(board_, *fallingBlock_, position_, TurnDirection::Anticlockwise);
     }
-    return direction == TurnDirection::Clockwise
-               ? RotateClockwise(board_, *fallingBlock_, position_)
-               : Rotate(board_, *fallingBlock_, position_);
+    if (ActionActs(GameAction::TurnClockwise)) {
+        TurnWithKicks(board_, *fallingBlock_, position_, TurnDirection::Clockwise);
+    }
+    if (ActionActs(GameAction::Left)) {
+        MoveLeft(board_, *fallingBlock_, position_);
+    }
+    if (ActionActs(GameAction::Right)) {
+        MoveRight(board_, *fallingBlock_, position_);
+    }
+    if (ActionActs(GameAction::SoftDrop)) {
+        MoveDown(board_, *fallingBlock_, position_);
+    }
+    if (ActionActs(GameAction::Drop)) {
+        HardDrop(board_, *fallingBlock_, position_);
+        hardDrop = true;
+    }
+    if (ActionActs(GameAction::Leave, Repeats::No)) {
+        OpenExitPrompt();
+        return true;
+    }
+    return false;
 }
 
 void GameScreen::Land() {
@@ -336,7 +383,7 @@ void GameScreen::EndGame() {
     nextBlock_ = nullptr;
     // A tie with the lowest entry qualifies.
     const bool qualifies = scores_.GetScore() >= GetHighScore(kHighScoreCount - 1).score;
-    mode_ = qualifies ? Mode::NameEntry : Mode::GameOverPrompt;
+    EnterMode(qualifies ? Mode::NameEntry : Mode::GameOverPrompt);
     if (!qualifies) {
         SaveSettingsNow();
     }

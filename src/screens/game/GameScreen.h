@@ -59,6 +59,7 @@ public:
     std::optional<BlockPosition> GetShadowPosition() const;
 
 private:
+    void EnterMode(Mode mode);
     void NewGame();
     void SpawnBlock();
     // Y or N (Esc too) behind the key gate: true for Y, false for N, nothing when neither acted.
@@ -72,9 +73,8 @@ private:
     void UpdatePlay(uint32_t elapsed);
     // The first held key decides; true when the frame ends here (the exit prompt opened).
     bool HandlePlayKeys(bool& hardDrop);
-    // Turns the falling block as the handling setting says: about its top-left cell in place, or
-    // about the middle of its box, shifted where that makes room.
-    bool TurnFallingBlock(TurnDirection direction);
+    // Every action on its own, each as its keys act; true when the exit prompt opened.
+    bool HandleModernPlayKeys(bool& hardDrop);
     void Land();
     void EndGame();
     void PlayRowSound(size_t rowCount);

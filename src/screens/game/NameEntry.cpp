@@ -7,6 +7,8 @@
 #include "graphics/Display.h"
 #include "graphics/Fonts.h"
 #include "input/Input.h"
+#include "input/KeyPresses.h"
+#include "screens/KeyReading.h"
 #include "storage/Settings.h"
 
 namespace Drobix {
@@ -61,6 +63,7 @@ void NameEntry::Reset() {
     caretVisible_ = true;
     caretTimer_ = 0;
     picked_ = 0;
+    typed_.reserve(kTypedTextRoom);
 }
 
 bool NameEntry::Update(uint32_t elapsed, uint32_t& keyTimer, uint32_t score) {
@@ -70,10 +73,60 @@ bool NameEntry::Update(uint32_t elapsed, uint32_t& keyTimer, uint32_t score) {
         caretVisible_ = !caretVisible_;
     }
     bool closed = false;
-    if (keyTimer > kNameKeyGateMs && HandleKeys(score, closed)) {
+    if (IsModernHandling()) {
+        HandleModernKeys(score, closed);
+    } else if (keyTimer > kNameKeyGateMs && HandleKeys(score, closed)) {
         keyTimer = 0;
     }
     return closed;
+}
+
+void NameEntry::Open() {
+    if (IsModernHandling()) {
+        StartTyping();
+    }
+}
+
+void NameEntry::Close() {
+    StopTyping();
+}
+
+// Every key on its own, each press once and then as it repeats; the name's characters come from
+// the window system's typing, in the order typed, before Enter keeps them.
+void NameEntry::HandleModernKeys(uint32_t score, bool& closed) {
+    if (KeyboardKeyActs(VirtualKey::kLeft) && caret_ > 0) {
+        --caret_;
+    }
+    if (KeyboardKeyActs(VirtualKey::kRight) && caret_ < name_.size()) {
+        ++caret_;
+    }
+    if (KeyboardKeyActs(VirtualKey::kBackspace) && caret_ > 0) {
+        name_.erase(caret_ - 1, 1);
+        --caret_;
+    }
+    if (KeyboardKeyActs(VirtualKey::kDelete) && caret_ < name_.size()) {
+        name_.erase(caret_, 1);
+    }
+    if (KeyboardKeyActs(VirtualKey::kEnd, Repeats::No)) {
+        caret_ = name_.size();
+    }
+    if (KeyboardKeyActs(VirtualKey::kHome, Repeats::No)) {
+        caret_ = 0;
+    }
+    TakeTypedText(typed_);
+    for (const char character : typed_) {
+        InsertTyped(character);
+    }
+    HandlePad(score, closed);
+    if (closed) {
+        return;
+    }
+    if (KeyboardKeyActs(VirtualKey::kEnter, Repeats::No)) {
+        InsertHighScore({name_, score});
+        closed = true;
+    } else if (KeyboardKeyActs(VirtualKey::kEscape, Repeats::No)) {
+        closed = true;
+    }
 }
 
 bool NameEntry::HandleKeys(uint32_t score, bool& closed) {
@@ -113,27 +166,27 @@ bool NameEntry::HandleKeys(uint32_t score, bool& closed) {
 }
 
 bool NameEntry::HandlePad(uint32_t score, bool& closed) {
-    if (IsButtonDown(PadButton::DpadLeft)) {
+    if (IsButtonActing(PadButton::DpadLeft)) {
         picked_ = StepPicker(picked_, -1, 0);
-    } else if (IsButtonDown(PadButton::DpadRight)) {
+    } else if (IsButtonActing(PadButton::DpadRight)) {
         picked_ = StepPicker(picked_, 1, 0);
-    } else if (IsButtonDown(PadButton::DpadUp)) {
+    } else if (IsButtonActing(PadButton::DpadUp)) {
         picked_ = StepPicker(picked_, 0, -1);
-    } else if (IsButtonDown(PadButton::DpadDown)) {
+    } else if (IsButtonActing(PadButton::DpadDown)) {
         picked_ = StepPicker(picked_, 0, 1);
-    } else if (IsButtonDown(PadButton::A)) {
+    } else if (IsButtonActing(PadButton::A)) {
         if (name_.size() >= kMaxNameLength) {
             return false;
         }
         name_.insert(caret_, 1, GetPickedCharacter());
         ++caret_;
-    } else if (IsButtonDown(PadButton::B)) {
+    } else if (IsButtonActing(PadButton::B)) {
         if (caret_ == 0) {
             return false;
         }
         name_.erase(caret_ - 1, 1);
         --caret_;
-    } else if (IsButtonDown(PadButton::Start)) {
+    } else if (IsButtonActing(PadButton::Start)) {
         InsertHighScore({name_, score});
         closed = true;
     } else {
@@ -145,11 +198,14 @@ bool NameEntry::HandlePad(uint32_t score, bool& closed) {
 // Only characters the small font can draw enter a name, and no more than the limit.
 bool NameEntry::TypeCharacter() {
     char typed = 0;
-    if (name_.size() >= kMaxNameLength || !ReadTypedCharacter(&typed) ||
-        !FontHasGlyph(kNameFont, typed)) {
+    return name_.size() < kMaxNameLength && ReadTypedCharacter(&typed) && InsertTyped(typed);
+}
+
+bool NameEntry::InsertTyped(char character) {
+    if (name_.size() >= kMaxNameLength || !FontHasGlyph(kNameFont, character)) {
         return false;
     }
-    name_.insert(caret_, 1, typed);
+    name_.insert(caret_, 1, character);
     ++caret_;
     return true;
 }

@@ -14,6 +14,8 @@ namespace Drobix {
 struct ImageSurface;
 
 constexpr size_t kMaxNameLength = 20;
+// Room for the characters typed in one frame: as many as the platform keeps waiting.
+constexpr size_t kTypedTextRoom = 64;
 
 // The line editor that takes a new high scorer's name, and its panel. While a pad is plugged in,
 // a letter picker under the panel offers every character a name may hold: the D-pad or stick
@@ -23,9 +25,13 @@ public:
     // Empty name, caret at 0 and shown, blink timer 0: the state at every new game.
     void Reset();
 
-    // One frame of editing behind the shared key gate (more than 120 ms). True when Enter or Esc
-    // closed the entry; Enter has put the name into the table with the score.
+    // One frame of editing behind the shared key gate (more than 120 ms); in the modern handling
+    // each key paces itself and the name is typed through the window system's text input. True
+    // when Enter or Esc closed the entry; Enter has put the name into the table with the score.
     bool Update(uint32_t elapsed, uint32_t& keyTimer, uint32_t score);
+    // The entry opens and closes: the modern handling's typing runs only in between.
+    void Open();
+    void Close();
 
     // The panel over the dimmed field: the message naming the two best players, the name box and
     // the caret.
@@ -40,7 +46,10 @@ public:
 private:
     // False when no key acted.
     bool HandleKeys(uint32_t score, bool& closed);
+    void HandleModernKeys(uint32_t score, bool& closed);
     bool TypeCharacter();
+    // The character at the caret, when the font draws it and the name has room.
+    bool InsertTyped(char character);
     bool HandlePad(uint32_t score, bool& closed);
     void RenderPicker() const;
 
@@ -49,6 +58,8 @@ private:
     bool caretVisible_ = true;
     uint32_t caretTimer_ = 0;
     size_t picked_ = 0;
+    // What the modern handling's typing gave in a frame, kept so that frames do not allocate.
+    std::string typed_;
     // The message composed for drawing, kept so that frames do not allocate.
     mutable FrameText message_;
 };
