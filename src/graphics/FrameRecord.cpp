@@ -78,7 +78,7 @@ constexpr uint64_t kWordFactors[] = {
 // version counts its changes) and the rectangles and key.
 uint64_t HashOf(const DrawCommand& command) {
     const uint64_t words[] = {
-        Pack(command.image->serial, static_cast<int>(command.image->version)),
+        Pack(command.image->serial, static_cast<int>(command.image->Version())),
         Pack(command.source.left, command.source.top),
         Pack(command.source.right, command.source.bottom),
         Pack(command.target.left, command.target.top),
@@ -108,7 +108,7 @@ uint64_t HashOfParts(std::span<const PartCopy> parts) {
 }
 
 ConstPixelView SourceOf(const DrawCommand& command) {
-    return {command.image->surface.data(), command.image->width, command.image->height};
+    return {command.image->Pixels().data(), command.image->width, command.image->height};
 }
 
 Rect AreaOf(const DrawCommand& command) {
@@ -201,7 +201,7 @@ void FrameRecord::RecordParts(const ImageSurface* image, std::span<const PartCop
     if (backBuffer_.pixels == nullptr || image == nullptr) {
         return;
     }
-    const ConstPixelView from{image->surface.data(), image->width, image->height};
+    const ConstPixelView from{image->Pixels().data(), image->width, image->height};
     const Rect visible = Intersect(clip, kWholeScreen);
     const auto first = static_cast<uint32_t>(keptParts_.size());
     Rect box{};

@@ -66,12 +66,16 @@ protected:
         keyed_->colourKeyHigh = kKey;
         canvas_ = CreateBlankImage(kScreenWidth, kScreenHeight, nullptr);
         for (ImageSurface* image : {backgrounds_[0], backgrounds_[1], opaque_, keyed_}) {
-            fixed_.push_back({image, {image->surface, image->width, image->height}});
+            fixed_.push_back(
+                {image,
+                 {{image->Pixels().begin(), image->Pixels().end()}, image->width, image->height}});
         }
-        screen_ = {std::vector<uint16_t>(GetBackBufferPixels(),
-                                         GetBackBufferPixels() + Platform::kFramePixels),
-                   kScreenWidth, kScreenHeight};
-        canvasReference_ = {canvas_->surface, kScreenWidth, kScreenHeight};
+        CompleteFrame();
+        screen_ = {
+            std::vector<uint16_t>(BackBufferPixels(), BackBufferPixels() + Platform::kFramePixels),
+            kScreenWidth, kScreenHeight};
+        canvasReference_ = {
+            {canvas_->Pixels().begin(), canvas_->Pixels().end()}, kScreenWidth, kScreenHeight};
     }
 
     Rect RandomRect(int width, int height, int spill) {

@@ -17,7 +17,7 @@
 
 namespace Drobix {
 
-struct ImageSurface;
+class ImageSurface;
 struct Sound;
 
 // The screen on which a game is played. Every visit starts a new game.

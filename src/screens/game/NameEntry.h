@@ -11,7 +11,7 @@
 
 namespace Drobix {
 
-struct ImageSurface;
+class ImageSurface;
 
 constexpr size_t kMaxNameLength = 20;
 
