@@ -76,7 +76,7 @@ private:
     void EndGame();
     void PlayRowSound(size_t rowCount);
 
-    void DrawBoard();
+    void DrawBoard() const;
     void DrawShadow() const;
     void DrawPreview();
     void DrawPopups() const;
