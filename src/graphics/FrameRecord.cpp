@@ -9,6 +9,8 @@
 #include <iterator>
 #include <utility>
 
+#include "platform/Processor.h"
+
 namespace Drobix {
 
 namespace {
@@ -24,24 +26,30 @@ constexpr uint64_t kAllColumns = (uint64_t{1} << FrameRecord::kTileColumns) - 1;
 constexpr uint64_t kFoldFactor = (uint64_t{1} << 12) + (uint64_t{1} << 5) + 1;
 
 // Folds a draw's hash into count neighbouring tiles' hashes.
-[[gnu::target_clones("avx2", "default")]] void FoldInto(uint64_t* tiles, int count, uint64_t hash) {
+[[gnu::always_inline]] inline void FoldInto(uint64_t* tiles, int count, uint64_t hash) {
     for (int i = 0; i < count; ++i) {
         tiles[i] = (tiles[i] + hash) * kFoldFactor;
     }
 }
 
-// Most draws cover a tile or two of a row, for which the call to the version the processor
-// picked costs more than the folds.
+#if defined(__x86_64__)
+[[gnu::target("avx2")]] void FoldIntoAvx2(uint64_t* tiles, int count, uint64_t hash) {
+    FoldInto(tiles, count, hash);
+}
+#endif
+
+// Most draws cover a tile or two of a row, for which the call to the AVX2 loop costs more than
+// the folds.
 constexpr int kFoldsInline = 4;
 
 void FoldIntoTiles(uint64_t* tiles, int count, uint64_t hash) {
-    if (count > kFoldsInline) {
-        FoldInto(tiles, count, hash);
+#if defined(__x86_64__)
+    if (count > kFoldsInline && Platform::UseAvx2()) {
+        FoldIntoAvx2(tiles, count, hash);
         return;
     }
-    for (int i = 0; i < count; ++i) {
-        tiles[i] = (tiles[i] + hash) * kFoldFactor;
-    }
+#endif
+    FoldInto(tiles, count, hash);
 }
 
 // Bits first to last (inclusive) of a word set; none when last < first.
