@@ -9,8 +9,6 @@
 #include <iterator>
 #include <utility>
 
-#include "platform/Processor.h"
-
 namespace Drobix {
 
 namespace {
@@ -21,35 +19,15 @@ constexpr size_t kKeptParts = 4096;
 constexpr size_t kKeptPictures = 64;
 constexpr uint64_t kAllColumns = (uint64_t{1} << FrameRecord::kTileColumns) - 1;
 // Folding a draw into a tile's hash multiplies by this, so that the order of draws counts. It
-// is odd, so the fold loses nothing, and has three bits set, so that vector code makes the
-// product with shifts, four tiles at a time; the draws' hashes are what is well mixed.
+// is odd, so the fold loses nothing, and has three bits set, so that the product is two shifts
+// and two additions; the draws' hashes are what is well mixed.
 constexpr uint64_t kFoldFactor = (uint64_t{1} << 12) + (uint64_t{1} << 5) + 1;
 
 // Folds a draw's hash into count neighbouring tiles' hashes.
-[[gnu::always_inline]] inline void FoldInto(uint64_t* tiles, int count, uint64_t hash) {
+void FoldInto(uint64_t* tiles, int count, uint64_t hash) {
     for (int i = 0; i < count; ++i) {
         tiles[i] = (tiles[i] + hash) * kFoldFactor;
     }
-}
-
-#if defined(__x86_64__)
-[[gnu::target("avx2")]] void FoldIntoAvx2(uint64_t* tiles, int count, uint64_t hash) {
-    FoldInto(tiles, count, hash);
-}
-#endif
-
-// Most draws cover a tile or two of a row, for which the call to the AVX2 loop costs more than
-// the folds.
-constexpr int kFoldsInline = 4;
-
-void FoldIntoTiles(uint64_t* tiles, int count, uint64_t hash) {
-#if defined(__x86_64__)
-    if (count > kFoldsInline && Platform::UseAvx2()) {
-        FoldIntoAvx2(tiles, count, hash);
-        return;
-    }
-#endif
-    FoldInto(tiles, count, hash);
 }
 
 // Bits first to last (inclusive) of a word set; none when last < first.
@@ -247,8 +225,8 @@ void FrameRecord::Keep(const DrawCommand& command, const Rect& area, uint64_t ha
     const TileSpan tiles = TilesOf(area);
     const int columns = tiles.lastColumn - tiles.firstColumn + 1;
     for (int row = tiles.firstRow; row <= tiles.lastRow; ++row) {
-        FoldIntoTiles(&(*hashes_)[static_cast<size_t>(row) * kTileColumns + tiles.firstColumn],
-                      columns, hash);
+        FoldInto(&(*hashes_)[static_cast<size_t>(row) * kTileColumns + tiles.firstColumn], columns,
+                 hash);
     }
     KeepCommand(command);
 }
