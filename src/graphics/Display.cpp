@@ -180,6 +180,11 @@ void RealiseBlankImage(ImageSurface* image) {
     }
 }
 
+// The sizes a picture made by code may have: the same side limit as decoded pictures.
+bool IsPictureSize(int width, int height) {
+    return width > 0 && height > 0 && width <= kMaxPictureSide && height <= kMaxPictureSide;
+}
+
 Platform::IconPixels IconOf(const DecodedPicture& picture) {
     return {picture.width, picture.height, picture.rgba};
 }
@@ -264,8 +269,7 @@ void RestoreSurfaces() {
 ImageSurface* CreateBlankImage(int width, int height, std::function<void()> restoreCallback) {
     ImageSurface* image = CreateImageRecord();
     image->kind = ImageKind::Blank;
-    const bool sizeAccepted =
-        width > 0 && height > 0 && width <= kMaxPictureSide && height <= kMaxPictureSide;
+    const bool sizeAccepted = IsPictureSize(width, height);
     image->width = sizeAccepted ? width : 0;
     image->height = sizeAccepted ? height : 0;
     image->restoreCallback = std::move(restoreCallback);
@@ -277,7 +281,8 @@ void SetImagePixels(ImageSurface* image, int width, int height, std::span<const 
     if (image == nullptr) {
         return;
     }
-    PixelWriter::Resize(image, width, height);
+    const bool sizeAccepted = IsPictureSize(width, height);
+    PixelWriter::Resize(image, sizeAccepted ? width : 0, sizeAccepted ? height : 0);
     const PixelView to = PixelWriter::Open(image);
     const size_t count = std::min(pixels.size(), static_cast<size_t>(to.width) * to.height);
     std::copy_n(pixels.begin(), image->HasPixels() ? count : 0, to.pixels);

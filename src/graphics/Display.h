@@ -31,7 +31,8 @@ void RestoreSurfaces();
 // A black picture of that size (none of it when the size is not positive or too large).
 ImageSurface* CreateBlankImage(int width, int height, std::function<void()> restoreCallback);
 // Makes the picture width x height pixels, taken from pixels in rows top first (black where
-// too few are given): for pictures made by code rather than decoded.
+// too few are given; none when the size is not positive or too large): for pictures made by
+// code rather than decoded.
 void SetImagePixels(ImageSurface* image, int width, int height, std::span<const uint16_t> pixels);
 void DestroyImage(ImageSurface* image);
 // Decodes a resource picture (or fills a blank one) into its surface, creating the surface

@@ -283,6 +283,8 @@ TEST_F(DisplayTest, NewPixelsReachOnlyTheDrawsAfterThem) {
     SetImagePixels(picture, 2, 2, spots);
     EXPECT_EQ(PixelOf(picture, 1, 0), kWhite);
     EXPECT_EQ(PixelOf(picture, 1, 1), 0);
+    SetImagePixels(picture, 1, kMaxPictureSide + 1, spots);
+    EXPECT_FALSE(picture->HasPixels());
 }
 
 TEST_F(DisplayTest, LossRestoresEveryPictureAtTheNextBlit) {
