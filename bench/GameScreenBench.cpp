@@ -82,7 +82,8 @@ void RunGameFrames(benchmark::State& state, bool exitPrompt, bool redrawn) {
             }
             game.Update(0);
             game.Render();
-            benchmark::DoNotOptimize(GetBackBufferPixels());
+            CompleteFrame();
+            benchmark::DoNotOptimize(BackBufferPixels());
             benchmark::ClobberMemory();
         }
         game.OnLeave(ScreenNumber::Intro);

@@ -46,7 +46,8 @@ void RunMenuFrames(benchmark::State& state, bool redrawn) {
             }
             intro.Update(kFrameMs);
             intro.Render();
-            benchmark::DoNotOptimize(GetBackBufferPixels());
+            CompleteFrame();
+            benchmark::DoNotOptimize(BackBufferPixels());
             benchmark::ClobberMemory();
         }
         intro.OnLeave(ScreenNumber::None);

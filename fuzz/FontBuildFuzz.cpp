@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "graphics/Display.h"
 #include "graphics/Fonts.h"
@@ -32,14 +33,12 @@ ImageSurface PictureFrom(const uint8_t* data, size_t size) {
     const size_t width =
         1 + (static_cast<size_t>(data[0]) | static_cast<size_t>(data[1]) << 8) % kMaxWidth;
     const size_t pixels = (size - kHeaderBytes) / sizeof(uint16_t);
-    image.width = static_cast<int32_t>(width);
-    image.height = static_cast<int32_t>(pixels / width);
-    image.surface.resize(width * static_cast<size_t>(image.height));
-    if (!image.surface.empty()) {
-        std::memcpy(image.surface.data(), data + kHeaderBytes,
-                    image.surface.size() * sizeof(uint16_t));
+    const size_t height = pixels / width;
+    std::vector<uint16_t> values(width * height);
+    if (!values.empty()) {
+        std::memcpy(values.data(), data + kHeaderBytes, values.size() * sizeof(uint16_t));
     }
-    image.hasSurface = true;
+    SetImagePixels(&image, static_cast<int>(width), static_cast<int>(height), values);
     return image;
 }
 

@@ -22,6 +22,15 @@ namespace Drobix {
 static_assert(kScreenWidth == Platform::kFrameWidth && kScreenHeight == Platform::kFrameHeight,
               "the back buffer is the frame the platform presents");
 
+// The one way to a picture's pixels for writing: each change is announced to the frame record
+// first, which makes the draws it keeps from the picture's old pixels.
+class PixelWriter {
+public:
+    static PixelView Open(ImageSurface* picture);
+    // The picture becomes width x height black pixels (none when either is not positive).
+    static void Resize(ImageSurface* picture, int width, int height);
+};
+
 namespace {
 
 constexpr Rect kOnePixel{0, 0, 1, 1};
@@ -55,10 +64,10 @@ bool SurfacesReady() {
 }
 
 ConstPixelView SourceView(const ImageSurface* image) {
-    if (image == nullptr || !image->hasSurface) {
+    if (image == nullptr || !image->HasPixels()) {
         return {};
     }
-    return {image->surface.data(), image->width, image->height};
+    return {image->Pixels().data(), image->width, image->height};
 }
 
 PixelView TargetView(ImageSurface* dest) {
@@ -68,10 +77,10 @@ PixelView TargetView(ImageSurface* dest) {
         }
         return {display.backBuffer.data(), kScreenWidth, kScreenHeight};
     }
-    if (!dest->hasSurface) {
+    if (!dest->HasPixels()) {
         return {};
     }
-    return {dest->surface.data(), dest->width, dest->height};
+    return PixelWriter::Open(dest);
 }
 
 ColourKey KeyOf(const ImageSurface* image, Keying keying) {
@@ -99,14 +108,6 @@ void ForEachClip(ImageSurface* dest, PixelView target, Draw draw) {
     }
 }
 
-// The picture's pixels are about to change, or the picture to go (none for the back buffer).
-void PictureChanges(ImageSurface* picture) {
-    if (picture != nullptr) {
-        display.frame.BeforePictureChanges(picture);
-        ++picture->version;
-    }
-}
-
 // Calls draw (from, to, clip) once per clip rectangle that applies, when both pictures have
 // pixels and the surfaces are ready.
 template <typename Draw>
@@ -119,7 +120,6 @@ template <typename Draw>
     if (from.pixels == nullptr || to.pixels == nullptr) {
         return;
     }
-    PictureChanges(dest);
     ForEachClip(dest, to, [&](const Rect& clip) { draw(from, to, clip); });
 }
 
@@ -150,39 +150,39 @@ void Stretch(ImageSurface* image, const Rect& source, const Rect& target, ImageS
     }
 }
 
-void CreateSurface(ImageSurface* image) {
-    image->surface.assign(static_cast<size_t>(image->width) * image->height, 0);
-    image->hasSurface = image->width > 0 && image->height > 0;
-}
-
 void CopyDecodedPixels(const DecodedPicture& picture, ImageSurface* image) {
-    for (size_t i = 0; i < image->surface.size(); ++i) {
+    const PixelView to = PixelWriter::Open(image);
+    const size_t count = static_cast<size_t>(to.width) * to.height;
+    for (size_t i = 0; i < count; ++i) {
         const uint8_t* rgba = &picture.rgba[i * 4];
-        image->surface[i] = PackRgb565(rgba[0], rgba[1], rgba[2]);
+        to.pixels[i] = PackRgb565(rgba[0], rgba[1], rgba[2]);
     }
 }
 
 void RealiseResourceImage(ImageSurface* image) {
     const DecodedPicture picture = DecodePictureResource(image->resourceId, image->kind);
     const bool sizeChanged = picture.width != image->width || picture.height != image->height;
-    image->width = picture.width;
-    image->height = picture.height;
-    if (!image->hasSurface || sizeChanged) {
-        CreateSurface(image);
+    if (!image->HasPixels() || sizeChanged) {
+        PixelWriter::Resize(image, picture.width, picture.height);
     }
     CopyDecodedPixels(picture, image);
 }
 
 void RealiseBlankImage(ImageSurface* image) {
-    if (!image->hasSurface) {
-        CreateSurface(image);
+    if (!image->HasPixels()) {
+        PixelWriter::Resize(image, image->width, image->height);
     }
     const ConstPixelView fill = SourceView(display.fillImage);
-    if (image->hasSurface && fill.pixels != nullptr) {
+    if (image->HasPixels() && fill.pixels != nullptr) {
         const PixelView to = TargetView(image);
         const Rect whole{0, 0, image->width, image->height};
         StretchPixels(fill, kOnePixel, to, whole, whole, {});
     }
+}
+
+// The sizes a picture made by code may have: the same side limit as decoded pictures.
+bool IsPictureSize(int width, int height) {
+    return width > 0 && height > 0 && width <= kMaxPictureSide && height <= kMaxPictureSide;
 }
 
 Platform::IconPixels IconOf(const DecodedPicture& picture) {
@@ -190,6 +190,21 @@ Platform::IconPixels IconOf(const DecodedPicture& picture) {
 }
 
 }  // namespace
+
+PixelView PixelWriter::Open(ImageSurface* picture) {
+    display.frame.BeforePictureChanges(picture);
+    ++picture->version_;
+    return {picture->pixels_.data(), picture->width, picture->height};
+}
+
+void PixelWriter::Resize(ImageSurface* picture, int width, int height) {
+    display.frame.BeforePictureChanges(picture);
+    ++picture->version_;
+    picture->width = width;
+    picture->height = height;
+    const bool sized = width > 0 && height > 0;
+    picture->pixels_.assign(sized ? static_cast<size_t>(width) * height : 0, 0);
+}
 
 bool OpenDisplay() {
     if (display.opened) {
@@ -254,8 +269,7 @@ void RestoreSurfaces() {
 ImageSurface* CreateBlankImage(int width, int height, std::function<void()> restoreCallback) {
     ImageSurface* image = CreateImageRecord();
     image->kind = ImageKind::Blank;
-    const bool sizeAccepted =
-        width > 0 && height > 0 && width <= kMaxPictureSide && height <= kMaxPictureSide;
+    const bool sizeAccepted = IsPictureSize(width, height);
     image->width = sizeAccepted ? width : 0;
     image->height = sizeAccepted ? height : 0;
     image->restoreCallback = std::move(restoreCallback);
@@ -263,8 +277,19 @@ ImageSurface* CreateBlankImage(int width, int height, std::function<void()> rest
     return image;
 }
 
+void SetImagePixels(ImageSurface* image, int width, int height, std::span<const uint16_t> pixels) {
+    if (image == nullptr) {
+        return;
+    }
+    const bool sizeAccepted = IsPictureSize(width, height);
+    PixelWriter::Resize(image, sizeAccepted ? width : 0, sizeAccepted ? height : 0);
+    const PixelView to = PixelWriter::Open(image);
+    const size_t count = std::min(pixels.size(), static_cast<size_t>(to.width) * to.height);
+    std::copy_n(pixels.begin(), image->HasPixels() ? count : 0, to.pixels);
+}
+
 void DestroyImage(ImageSurface* image) {
-    PictureChanges(image);
+    display.frame.BeforePictureChanges(image);
     if (image == display.borderImage) {
         display.borderImage = nullptr;
     }
@@ -275,7 +300,6 @@ void DestroyImage(ImageSurface* image) {
 }
 
 void RealiseImage(ImageSurface* image) {
-    PictureChanges(image);
     switch (image->kind) {
         case ImageKind::Blank:
             RealiseBlankImage(image);
@@ -396,12 +420,14 @@ ImageSurface* FillImage() {
     return display.fillImage;
 }
 
-const uint16_t* GetBackBufferPixels() {
-    if (!display.opened) {
-        return nullptr;
+void CompleteFrame() {
+    if (display.opened) {
+        display.frame.Complete();
     }
-    display.frame.Complete();
-    return display.backBuffer.data();
+}
+
+const uint16_t* BackBufferPixels() {
+    return display.opened ? display.backBuffer.data() : nullptr;
 }
 
 namespace Testing {

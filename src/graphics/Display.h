@@ -30,6 +30,10 @@ void RestoreSurfaces();
 
 // A black picture of that size (none of it when the size is not positive or too large).
 ImageSurface* CreateBlankImage(int width, int height, std::function<void()> restoreCallback);
+// Makes the picture width x height pixels, taken from pixels in rows top first (black where
+// too few are given; none when the size is not positive or too large): for pictures made by
+// code rather than decoded.
+void SetImagePixels(ImageSurface* image, int width, int height, std::span<const uint16_t> pixels);
 void DestroyImage(ImageSurface* image);
 // Decodes a resource picture (or fills a blank one) into its surface, creating the surface
 // first if needed. Used by the picture loaders and the restore.
@@ -76,7 +80,11 @@ void DrawBorderedPanel(const Rect* r, ImageSurface* dest = nullptr);
 ImageSurface* BorderImage();
 ImageSurface* FillImage();
 
-// The back buffer's pixels: null while the display is closed.
-const uint16_t* GetBackBufferPixels();
+// Ends the frame being drawn: the draws kept for it are made, so that the back buffer holds all
+// that was drawn since the last present. FlipDisplay does this itself before it presents.
+void CompleteFrame();
+// The back buffer's pixels as they stand, which a frame's draws reach only once it is complete:
+// null while the display is closed.
+const uint16_t* BackBufferPixels();
 
 }  // namespace Drobix

@@ -45,10 +45,10 @@ std::map<FontId, std::unique_ptr<BitmapFont>> fontTable;
 
 // A picture pixel; outside the picture nothing matches a marker.
 bool PixelIs(const ImageSurface& image, int x, int y, uint16_t colour) {
-    if (!image.hasSurface || x < 0 || y < 0 || x >= image.width || y >= image.height) {
+    if (!image.HasPixels() || x < 0 || y < 0 || x >= image.width || y >= image.height) {
         return false;
     }
-    return image.surface[static_cast<size_t>(y) * image.width + x] == colour;
+    return image.Pixels()[static_cast<size_t>(y) * image.width + x] == colour;
 }
 
 uint16_t OtherMarker(uint16_t colour) {

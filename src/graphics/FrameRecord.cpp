@@ -19,26 +19,12 @@ constexpr size_t kKeptParts = 4096;
 constexpr size_t kKeptPictures = 64;
 constexpr uint64_t kAllColumns = (uint64_t{1} << FrameRecord::kTileColumns) - 1;
 // Folding a draw into a tile's hash multiplies by this, so that the order of draws counts. It
-// is odd, so the fold loses nothing, and has three bits set, so that vector code makes the
-// product with shifts, four tiles at a time; the draws' hashes are what is well mixed.
+// is odd, so the fold loses nothing, and has three bits set, so that the product is two shifts
+// and two additions; the draws' hashes are what is well mixed.
 constexpr uint64_t kFoldFactor = (uint64_t{1} << 12) + (uint64_t{1} << 5) + 1;
 
 // Folds a draw's hash into count neighbouring tiles' hashes.
-[[gnu::target_clones("avx2", "default")]] void FoldInto(uint64_t* tiles, int count, uint64_t hash) {
-    for (int i = 0; i < count; ++i) {
-        tiles[i] = (tiles[i] + hash) * kFoldFactor;
-    }
-}
-
-// Most draws cover a tile or two of a row, for which the call to the version the processor
-// picked costs more than the folds.
-constexpr int kFoldsInline = 4;
-
-void FoldIntoTiles(uint64_t* tiles, int count, uint64_t hash) {
-    if (count > kFoldsInline) {
-        FoldInto(tiles, count, hash);
-        return;
-    }
+void FoldInto(uint64_t* tiles, int count, uint64_t hash) {
     for (int i = 0; i < count; ++i) {
         tiles[i] = (tiles[i] + hash) * kFoldFactor;
     }
@@ -78,7 +64,7 @@ constexpr uint64_t kWordFactors[] = {
 // version counts its changes) and the rectangles and key.
 uint64_t HashOf(const DrawCommand& command) {
     const uint64_t words[] = {
-        Pack(command.image->serial, static_cast<int>(command.image->version)),
+        Pack(command.image->serial, static_cast<int>(command.image->Version())),
         Pack(command.source.left, command.source.top),
         Pack(command.source.right, command.source.bottom),
         Pack(command.target.left, command.target.top),
@@ -108,7 +94,7 @@ uint64_t HashOfParts(std::span<const PartCopy> parts) {
 }
 
 ConstPixelView SourceOf(const DrawCommand& command) {
-    return {command.image->surface.data(), command.image->width, command.image->height};
+    return {command.image->Pixels().data(), command.image->width, command.image->height};
 }
 
 Rect AreaOf(const DrawCommand& command) {
@@ -201,7 +187,7 @@ void FrameRecord::RecordParts(const ImageSurface* image, std::span<const PartCop
     if (backBuffer_.pixels == nullptr || image == nullptr) {
         return;
     }
-    const ConstPixelView from{image->surface.data(), image->width, image->height};
+    const ConstPixelView from{image->Pixels().data(), image->width, image->height};
     const Rect visible = Intersect(clip, kWholeScreen);
     const auto first = static_cast<uint32_t>(keptParts_.size());
     Rect box{};
@@ -239,8 +225,8 @@ void FrameRecord::Keep(const DrawCommand& command, const Rect& area, uint64_t ha
     const TileSpan tiles = TilesOf(area);
     const int columns = tiles.lastColumn - tiles.firstColumn + 1;
     for (int row = tiles.firstRow; row <= tiles.lastRow; ++row) {
-        FoldIntoTiles(&(*hashes_)[static_cast<size_t>(row) * kTileColumns + tiles.firstColumn],
-                      columns, hash);
+        FoldInto(&(*hashes_)[static_cast<size_t>(row) * kTileColumns + tiles.firstColumn], columns,
+                 hash);
     }
     KeepCommand(command);
 }

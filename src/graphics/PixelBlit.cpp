@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/Processor.h"
+
 #if defined(__x86_64__)
 #include <immintrin.h>
 #endif
@@ -93,8 +95,7 @@ template <size_t Bytes>
 // Panels, frames and rules are one-pixel pictures stretched: row after row of one value.
 void FillRow(uint16_t* target, int count, uint16_t value) {
 #if defined(__x86_64__)
-    static const bool hasAvx2 = __builtin_cpu_supports("avx2");
-    if (hasAvx2 && count >= 16) {
+    if (count >= 16 && Platform::UseAvx2()) {
         FillWideRowAvx2(target, count, value);
         return;
     }
@@ -105,8 +106,7 @@ void FillRow(uint16_t* target, int count, uint16_t value) {
 void CopyWideRows(const uint16_t* source, size_t sourceStride, uint16_t* target,
                   size_t targetStride, int count, int rows) {
 #if defined(__x86_64__)
-    static const bool hasAvx2 = __builtin_cpu_supports("avx2");
-    if (hasAvx2) {
+    if (Platform::UseAvx2()) {
         CopyWideRowsAvx2(source, sourceStride, target, targetStride, count, rows);
         return;
     }
@@ -170,13 +170,32 @@ void CopyRowsWithinPicture(const uint16_t* source, size_t sourceStride, uint16_t
 }
 
 // The keyed rows of a blit, made once for processors with 32-byte vectors and once for the rest.
-[[gnu::target_clones("avx2", "default")]] void CopyKeyedRows(const uint16_t* source,
-                                                             size_t sourceStride, uint16_t* target,
-                                                             size_t targetStride, int count,
-                                                             int rows, ColourKey key) {
+[[gnu::always_inline]] inline void CopyKeyedRowsPortable(const uint16_t* source,
+                                                         size_t sourceStride, uint16_t* target,
+                                                         size_t targetStride, int count, int rows,
+                                                         ColourKey key) {
     for (int row = 0; row < rows; ++row) {
         CopyRowKeyed(source + row * sourceStride, target + row * targetStride, count, key);
     }
+}
+
+#if defined(__x86_64__)
+[[gnu::target("avx2")]] void CopyKeyedRowsAvx2(const uint16_t* source, size_t sourceStride,
+                                               uint16_t* target, size_t targetStride, int count,
+                                               int rows, ColourKey key) {
+    CopyKeyedRowsPortable(source, sourceStride, target, targetStride, count, rows, key);
+}
+#endif
+
+void CopyKeyedRows(const uint16_t* source, size_t sourceStride, uint16_t* target,
+                   size_t targetStride, int count, int rows, ColourKey key) {
+#if defined(__x86_64__)
+    if (Platform::UseAvx2()) {
+        CopyKeyedRowsAvx2(source, sourceStride, target, targetStride, count, rows, key);
+        return;
+    }
+#endif
+    CopyKeyedRowsPortable(source, sourceStride, target, targetStride, count, rows, key);
 }
 
 void CopyRows(ConstPixelView from, int sourceLeft, int sourceTop, PixelView to, const Rect& visible,

@@ -9,7 +9,7 @@
 
 namespace Drobix {
 
-struct ImageSurface;
+class ImageSurface;
 
 namespace Testing {
 

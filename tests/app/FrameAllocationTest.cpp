@@ -226,6 +226,17 @@ TEST_F(FrameAllocationTest, MenuFramesAfterTheFirstAllocateNothing) {
     EXPECT_EQ(AllocatingFrames(kCountedFrames), Frames{});
 }
 
+// Drawing a game shows its falling block without touching the board.
+TEST_F(FrameAllocationTest, DrawingTheGameLeavesItsBoardAsItWas) {
+    SwitchScreen(ScreenNumber::Game);
+    Frame();
+    auto* game = static_cast<GameScreen*>(GetScreen(ScreenNumber::Game));
+    ASSERT_NE(game->GetFallingBlock(), nullptr);
+    const uint64_t revision = game->GetBoard().GetRevision();
+    game->Render();
+    EXPECT_EQ(game->GetBoard().GetRevision(), revision);
+}
+
 TEST_F(FrameAllocationTest, GameFramesAfterTheFirstAllocateNothingInPlayPromptsAndNameEntry) {
     SwitchScreen(ScreenNumber::Game);
     Frame();

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "game/BlockFactory.h"
+#include "game/BoardWithBlock.h"
 #include "game/GridText.h"
 #include "game/Random.h"
 #include "game/RulesTest.h"
@@ -155,6 +156,43 @@ TEST_F(BoardTest, RubbishChanceIsStrictAndUsesTheStoredFrequency) {
         }
         EXPECT_TRUE(sawLast && sawNext);
         DestroyAllBlocks();
+    }
+}
+
+// The view of the board with a block on it answers every question as the board with the block
+// placed does, and leaves the board as it was.
+TEST_F(BoardTest, ViewWithABlockIsTheBoardWithTheBlockPlaced) {
+    SeedRandom(7);
+    board_.AddRubbishRows(8, 0.6F);
+    for (int shape = 0; shape < kShapeCount; ++shape) {
+        SCOPED_TRACE(shape);
+        Block* block = CreateBlock(shape);
+        for (int row = 0; row < 20; ++row) {
+            for (int col = 0; col < 10; ++col) {
+                if (!board_.Fits(*block, row, col)) {
+                    continue;
+                }
+                const uint64_t revision = board_.GetRevision();
+                const BoardWithBlock view(board_, *block, row, col);
+                Board placed = board_;
+                placed.Place(*block, row, col);
+                for (unsigned i = 0; i < 20; ++i) {
+                    for (unsigned j = 0; j < 10; ++j) {
+                        ASSERT_EQ(view.IsCellFilled(i, j), placed.IsCellFilled(i, j));
+                        if (!placed.IsCellFilled(i, j)) {
+                            continue;
+                        }
+                        ASSERT_EQ(view.GetCellColour(i, j), placed.GetCellColour(i, j));
+                        ASSERT_EQ(view.GetCellShape(i, j), placed.GetCellShape(i, j));
+                        ASSERT_EQ(view.IsSameBlock(i, j, i, (j + 1) % 10),
+                                  placed.IsSameBlock(i, j, i, (j + 1) % 10));
+                        ASSERT_EQ(view.IsSameBlock(i, j, (i + 1) % 20, j),
+                                  placed.IsSameBlock(i, j, (i + 1) % 20, j));
+                    }
+                }
+                ASSERT_EQ(board_.GetRevision(), revision);
+            }
+        }
     }
 }
 

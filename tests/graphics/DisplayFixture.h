@@ -28,11 +28,13 @@ protected:
         CloseDisplay();
     }
 
+    // A pixel of the back buffer once the frame drawn so far is complete.
     static uint16_t Pixel(int x, int y) {
-        return GetBackBufferPixels()[static_cast<size_t>(y) * kScreenWidth + x];
+        CompleteFrame();
+        return BackBufferPixels()[static_cast<size_t>(y) * kScreenWidth + x];
     }
     static uint16_t PixelOf(const ImageSurface* image, int x, int y) {
-        return image->surface[static_cast<size_t>(y) * image->width + x];
+        return image->Pixels()[static_cast<size_t>(y) * image->width + x];
     }
 
     // A PNG picture whose pixels convert to exactly these 16-bit values, loaded.
@@ -56,9 +58,10 @@ protected:
 
     // How many back-buffer pixels differ from colour.
     static int CountOtherThan(uint16_t colour) {
+        CompleteFrame();
         int count = 0;
         for (int i = 0; i < Platform::kFramePixels; ++i) {
-            count += GetBackBufferPixels()[i] != colour ? 1 : 0;
+            count += BackBufferPixels()[i] != colour ? 1 : 0;
         }
         return count;
     }

@@ -144,13 +144,15 @@ TEST_F(DisplayTest, BatchOfPartsDrawsAsEachPartInTurn) {
         DrawImagePart(picture, &part.source, part.x, part.y);
     }
     ClearClip();
-    const std::vector<uint16_t> oneByOne(GetBackBufferPixels(),
-                                         GetBackBufferPixels() + Platform::kFramePixels);
+    CompleteFrame();
+    const std::vector<uint16_t> oneByOne(BackBufferPixels(),
+                                         BackBufferPixels() + Platform::kFramePixels);
     FillScreen(kBackground);
     SetClipRects(clips, 2);
     DrawImageParts(picture, parts);
     ClearClip();
-    EXPECT_TRUE(std::equal(oneByOne.begin(), oneByOne.end(), GetBackBufferPixels()));
+    CompleteFrame();
+    EXPECT_TRUE(std::equal(oneByOne.begin(), oneByOne.end(), BackBufferPixels()));
     EXPECT_EQ(Pixel(11, 10), 0x600);
     EXPECT_EQ(Pixel(12, 10), 0x700);
     EXPECT_EQ(Pixel(13, 11), 0x100);
@@ -253,12 +255,36 @@ TEST_F(DisplayTest, BlankPictureIsBlackAndOfItsSize) {
     EXPECT_EQ(blank->height, 270);
     EXPECT_EQ(blank->kind, ImageKind::Blank);
     EXPECT_EQ(blank->resourceId, 0);
-    ASSERT_EQ(blank->surface.size(), 710U * 270U);
-    EXPECT_EQ(std::count(blank->surface.begin(), blank->surface.end(), 0), 710 * 270);
-    EXPECT_FALSE(CreateBlankImage(-5, 10, nullptr)->hasSurface);
+    ASSERT_EQ(blank->Pixels().size(), 710U * 270U);
+    EXPECT_EQ(std::count(blank->Pixels().begin(), blank->Pixels().end(), 0), 710 * 270);
+    EXPECT_FALSE(CreateBlankImage(-5, 10, nullptr)->HasPixels());
     // The same side limit as decoded pictures.
-    EXPECT_TRUE(CreateBlankImage(1, kMaxPictureSide, nullptr)->hasSurface);
-    EXPECT_FALSE(CreateBlankImage(1, kMaxPictureSide + 1, nullptr)->hasSurface);
+    EXPECT_TRUE(CreateBlankImage(1, kMaxPictureSide, nullptr)->HasPixels());
+    EXPECT_FALSE(CreateBlankImage(1, kMaxPictureSide + 1, nullptr)->HasPixels());
+}
+
+// A draw kept for the end of the frame shows the pixels the picture had when it was drawn, and
+// a picture given new pixels in a frame shows them from its next draw on.
+TEST_F(DisplayTest, NewPixelsReachOnlyTheDrawsAfterThem) {
+    FillScreen(kBackground);
+    ImageSurface* picture = CreateBlankImage(2, 1, nullptr);
+    const std::vector<uint16_t> spots{kSpot, kWhite};
+    SetImagePixels(picture, 2, 1, spots);
+    DrawImage(picture, 10, 20);
+    const std::vector<uint16_t> greys{kGrey, kGrey, kGrey};
+    SetImagePixels(picture, 3, 1, greys);
+    DrawImage(picture, 10, 21);
+    EXPECT_EQ(Pixel(10, 20), kSpot);
+    EXPECT_EQ(Pixel(11, 20), kWhite);
+    EXPECT_EQ(Pixel(12, 20), kBackground);
+    EXPECT_EQ(Pixel(12, 21), kGrey);
+    EXPECT_EQ(picture->width, 3);
+    // Too few pixels leave the rest black.
+    SetImagePixels(picture, 2, 2, spots);
+    EXPECT_EQ(PixelOf(picture, 1, 0), kWhite);
+    EXPECT_EQ(PixelOf(picture, 1, 1), 0);
+    SetImagePixels(picture, 1, kMaxPictureSide + 1, spots);
+    EXPECT_FALSE(picture->HasPixels());
 }
 
 TEST_F(DisplayTest, LossRestoresEveryPictureAtTheNextBlit) {
@@ -333,7 +359,7 @@ TEST_F(DisplayTest, OpenAndCloseCoverWindowAndRegistry) {
     EXPECT_TRUE(Platform::Scripted::IsMainWindowOpen());
     EXPECT_EQ(Platform::Scripted::GetMainWindowTitle(), "Drobix");
     // Whole-vector stores into rows of the back buffer must not straddle cache lines.
-    EXPECT_EQ(reinterpret_cast<uintptr_t>(GetBackBufferPixels()) % 64, 0U);
+    EXPECT_EQ(reinterpret_cast<uintptr_t>(BackBufferPixels()) % 64, 0U);
     ASSERT_NE(BorderImage(), nullptr);
     EXPECT_EQ(PixelOf(BorderImage(), 0, 0), kGrey);
     EXPECT_EQ(PixelOf(FillImage(), 0, 0), 0);
@@ -341,7 +367,7 @@ TEST_F(DisplayTest, OpenAndCloseCoverWindowAndRegistry) {
     CloseDisplay();
     EXPECT_EQ(CountImages(), 0U);
     EXPECT_FALSE(Platform::Scripted::IsMainWindowOpen());
-    EXPECT_EQ(GetBackBufferPixels(), nullptr);
+    EXPECT_EQ(BackBufferPixels(), nullptr);
     // Drawing with the display closed is harmless.
     DrawImage(BorderImage(), 0, 0);
     FlipDisplay();

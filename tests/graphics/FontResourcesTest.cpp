@@ -39,7 +39,8 @@ protected:
     }
 
     static std::vector<uint16_t> Screen() {
-        const uint16_t* pixels = GetBackBufferPixels();
+        CompleteFrame();
+        const uint16_t* pixels = BackBufferPixels();
         return {pixels, pixels + Platform::kFramePixels};
     }
 
@@ -172,9 +173,9 @@ TEST_F(FontResourcesTest, TitledPanelFramesTitleAndRule) {
     const Rect rule{202, 238, 598, 240};
     StretchImage(BorderImage(), &one, &rule);
     EXPECT_EQ(drawn, Screen());
-    const uint16_t grey = GetBackBufferPixels()[238 * kScreenWidth + 202];
+    const uint16_t grey = BackBufferPixels()[238 * kScreenWidth + 202];
     EXPECT_NE(grey, 0);
-    EXPECT_EQ(GetBackBufferPixels()[196 * kScreenWidth + 200], grey);
+    EXPECT_EQ(BackBufferPixels()[196 * kScreenWidth + 200], grey);
 }
 
 // A scene to look at: a board of every shape, every colour joined and apart, a titled panel

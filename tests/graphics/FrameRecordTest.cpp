@@ -16,6 +16,7 @@
 #include <utility>
 #include <vector>
 
+#include "VectorPaths.h"
 #include "graphics/Display.h"
 #include "graphics/DisplayFixture.h"
 #include "graphics/PixelBlit.h"
@@ -49,9 +50,10 @@ struct Reference {
     PixelView Target() { return {pixels.data(), width, height}; }
 };
 
-class FrameRecordTest : public Testing::DisplayFixture {
+class FrameRecordTest : public Testing::DisplayFixture, public Testing::VectorPaths {
 protected:
     void SetUp() override {
+        ChoosePath(GetParam());
         DisplayFixture::SetUp();
         // Two backgrounds, an opaque and a keyed sprite sheet, and a blank picture that is drawn
         // on and used as a background too.
@@ -66,12 +68,21 @@ protected:
         keyed_->colourKeyHigh = kKey;
         canvas_ = CreateBlankImage(kScreenWidth, kScreenHeight, nullptr);
         for (ImageSurface* image : {backgrounds_[0], backgrounds_[1], opaque_, keyed_}) {
-            fixed_.push_back({image, {image->surface, image->width, image->height}});
+            fixed_.push_back(
+                {image,
+                 {{image->Pixels().begin(), image->Pixels().end()}, image->width, image->height}});
         }
-        screen_ = {std::vector<uint16_t>(GetBackBufferPixels(),
-                                         GetBackBufferPixels() + Platform::kFramePixels),
-                   kScreenWidth, kScreenHeight};
-        canvasReference_ = {canvas_->surface, kScreenWidth, kScreenHeight};
+        CompleteFrame();
+        screen_ = {
+            std::vector<uint16_t>(BackBufferPixels(), BackBufferPixels() + Platform::kFramePixels),
+            kScreenWidth, kScreenHeight};
+        canvasReference_ = {
+            {canvas_->Pixels().begin(), canvas_->Pixels().end()}, kScreenWidth, kScreenHeight};
+    }
+
+    void TearDown() override {
+        DisplayFixture::TearDown();
+        ChoosePath(false);
     }
 
     Rect RandomRect(int width, int height, int spill) {
@@ -235,7 +246,7 @@ protected:
     std::vector<Rect> clips_;
 };
 
-TEST_F(FrameRecordTest, FramesMatchDrawsMadeAtOnceAndSpanEveryChange) {
+TEST_P(FrameRecordTest, FramesMatchDrawsMadeAtOnceAndSpanEveryChange) {
     std::vector<uint16_t> presented;
     int64_t spanned = 0;
     std::mt19937 frameSeeds(99);
@@ -291,7 +302,7 @@ std::vector<std::tuple<int, int, int>> PresentedSpans() {
 
 // A frame drawn again as it was is not drawn at all; one sprite moved redraws the tiles it
 // left and the tiles it reached, and nothing else.
-TEST_F(FrameRecordTest, OnlyTilesWhoseDrawsDifferAreRedrawn) {
+TEST_P(FrameRecordTest, OnlyTilesWhoseDrawsDifferAreRedrawn) {
     const Rect sprite{0, 0, 60, 50};
     auto drawFrame = [&](int spriteX, int clipRight = kScreenWidth) {
         DrawImage(backgrounds_[0], 0, 0);
@@ -329,7 +340,7 @@ TEST_F(FrameRecordTest, OnlyTilesWhoseDrawsDifferAreRedrawn) {
 
 // A batch is redrawn when only where its parts land, or their order, changes: its box and the
 // parts themselves stay the same.
-TEST_F(FrameRecordTest, ABatchWhosePartsSwapPlacesOrOrderIsRedrawn) {
+TEST_P(FrameRecordTest, ABatchWhosePartsSwapPlacesOrOrderIsRedrawn) {
     const PartCopy first{{0, 0, 20, 20}, 100, 100};
     const PartCopy second{{40, 30, 60, 50}, 200, 100};
     const auto shownAt = [](int x, int y) {
@@ -359,7 +370,7 @@ TEST_F(FrameRecordTest, ABatchWhosePartsSwapPlacesOrOrderIsRedrawn) {
 
 // A background copied before a device reset shows as it was when copied, though the reset
 // rebuilds the picture (a blank one black) before the copy's restores are made.
-TEST_F(FrameRecordTest, ABackgroundCopiedBeforeAResetKeepsItsOldPixels) {
+TEST_P(FrameRecordTest, ABackgroundCopiedBeforeAResetKeepsItsOldPixels) {
     const Rect sprite{0, 0, 60, 50};
     DrawImage(opaque_, 0, 0, canvas_);
     DrawImage(canvas_, 0, 0);
@@ -376,6 +387,8 @@ TEST_F(FrameRecordTest, ABackgroundCopiedBeforeAResetKeepsItsOldPixels) {
         }
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(VectorPaths, FrameRecordTest, testing::Bool(), Testing::VectorPathName);
 
 }  // namespace
 }  // namespace Drobix

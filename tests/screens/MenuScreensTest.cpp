@@ -215,7 +215,7 @@ TEST_F(MenuScreensTest, CreditsMoveOnePixelPerFrameOfMoreThanTenMilliseconds) {
 TEST_F(MenuScreensTest, HelpTextIsDrawnAtEntryAgainAfterALossAndFreedAtLeaving) {
     auto inkOf = [] {
         const ImageSurface* help = Testing::GetHelpTextSurface();
-        return std::count_if(help->surface.begin(), help->surface.end(),
+        return std::count_if(help->Pixels().begin(), help->Pixels().end(),
                              [](uint16_t pixel) { return pixel != 0; });
     };
     instructions_.OnEnter();

@@ -51,13 +51,6 @@ public:
     void SleepNs(uint64_t duration) override {
         std::this_thread::sleep_for(std::chrono::nanoseconds(duration));
     }
-    // One more sleep, through to the deadline, rather than a spin. Wakes here come a few tens to
-    // a couple of hundred microseconds late, now and then milliseconds late (a virtual machine's
-    // processor taken away): while they stay within the pacer's steady spread a frame takes one
-    // sleep; after a wild one, two (this one the second) until it is forgotten.
-    void Yield(uint64_t remaining) override {
-        std::this_thread::sleep_for(std::chrono::nanoseconds(remaining));
-    }
 };
 
 // Tests only: how windows opened from now on take their route.

@@ -4,6 +4,8 @@
 
 #include "platform/Presenter.h"
 
+#include "platform/Processor.h"
+
 #if defined(__x86_64__)
 #include <immintrin.h>
 #endif
@@ -41,8 +43,7 @@ constexpr int kBlueToTop = 11;
 // Sixteen pixels at a time: the lanes (green << 8 | blue) and (0xFF << 8 | red) are interleaved
 // into 32-bit pixels. Interleaving works within 128-bit halves, so the source's middle quarters
 // are swapped first, which leaves the pixels in order.
-__attribute__((target("avx2"))) int ConvertAvx2(const uint16_t* source, uint32_t* target,
-                                                int count) {
+[[gnu::target("avx2")]] int ConvertAvx2(const uint16_t* source, uint32_t* target, int count) {
     constexpr int kLane = 16;
     constexpr int kMiddleQuartersSwapped = 0xD8;
     const __m256i redMask = _mm256_set1_epi16(kRedMask);
@@ -95,8 +96,7 @@ int ConvertSse2(const uint16_t* source, uint32_t* target, int count) {
 void ConvertRgb565ToXrgb8888(const uint16_t* source, uint32_t* target, int count) {
     int done = 0;
 #if defined(__x86_64__)
-    static const bool hasAvx2 = __builtin_cpu_supports("avx2");
-    done = hasAvx2 ? ConvertAvx2(source, target, count) : ConvertSse2(source, target, count);
+    done = UseAvx2() ? ConvertAvx2(source, target, count) : ConvertSse2(source, target, count);
 #endif
     ConvertScalar(source, target, done, count);
 }

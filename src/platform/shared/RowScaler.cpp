@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+#include "platform/Processor.h"
+
 #if defined(__x86_64__)
 #include <immintrin.h>
 #endif
@@ -28,11 +30,6 @@ namespace {
         _mm256_storeu_si256(reinterpret_cast<__m256i*>(target + first),
                             _mm256_permutevar8x32_epi32(pixels, offsets));
     }
-}
-
-bool HasAvx2() {
-    static const bool hasAvx2 = __builtin_cpu_supports("avx2");
-    return hasAvx2;
 }
 #endif
 
@@ -65,7 +62,7 @@ void RowScaler::Prepare(int sourceWidth, int targetWidth) {
 void RowScaler::Scale(const uint32_t* source, uint32_t* target) const {
     size_t done = 0;
 #if defined(__x86_64__)
-    if (HasAvx2()) {
+    if (UseAvx2()) {
         PermuteBlocksAvx2(source, sourceColumn_.data(), blockOffsets_.data(), target,
                           permutedBlocks_);
         done = static_cast<size_t>(permutedBlocks_) * kBlock;

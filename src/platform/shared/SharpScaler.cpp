@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/Processor.h"
+
 #if defined(__x86_64__)
 #include <immintrin.h>
 #endif
@@ -63,20 +65,19 @@ uint32_t Blend(uint32_t first, uint32_t second, uint32_t weight) {
     return kOpaque | redBlue | green;
 }
 
-// The two loops are written for the compiler to vectorise, and made for AVX2 too: no branch (a
-// weight of 0 blends to the first pixel exactly) and no aliasing.
-[[gnu::target_clones("avx2", "default")]] void ScaleColumns(
-    const uint32_t* __restrict source, const SharpScaler::Taps* __restrict taps,
-    uint32_t* __restrict target, int count) {
+// The two loops are written for the compiler to vectorise: no branch (a weight of 0 blends to the
+// first pixel exactly) and no aliasing. They are the portable code, and the AVX2 code's rest.
+[[gnu::always_inline]] inline void ScaleColumns(const uint32_t* __restrict source,
+                                                const SharpScaler::Taps* __restrict taps,
+                                                uint32_t* __restrict target, int count) {
     for (int x = 0; x < count; ++x) {
         target[x] = Blend(source[taps[x].first], source[taps[x].second], taps[x].weight);
     }
 }
 
-[[gnu::target_clones("avx2", "default")]] void BlendPixels(const uint32_t* __restrict first,
-                                                           const uint32_t* __restrict second,
-                                                           uint32_t weight,
-                                                           uint32_t* __restrict target, int width) {
+[[gnu::always_inline]] inline void BlendPixels(const uint32_t* __restrict first,
+                                               const uint32_t* __restrict second, uint32_t weight,
+                                               uint32_t* __restrict target, int width) {
     for (int x = 0; x < width; ++x) {
         target[x] = Blend(first[x], second[x], weight);
     }
@@ -86,8 +87,7 @@ uint32_t Blend(uint32_t first, uint32_t second, uint32_t weight) {
 // Eight pixels of left blended towards right by weight (256ths, in both 16-bit halves of each
 // word), with the same rounding as Blend: red and blue sit in the low bytes of a pixel's two
 // halves, then green and alpha, where each channel's products fit in 16 bits.
-__attribute__((target("avx2"))) inline __m256i BlendLanes(__m256i left, __m256i right,
-                                                          __m256i weight) {
+[[gnu::target("avx2")]] inline __m256i BlendLanes(__m256i left, __m256i right, __m256i weight) {
     const __m256i redBlueMask = _mm256_set1_epi32(static_cast<int>(kRedBlueMask));
     const __m256i greenMask = _mm256_set1_epi32(static_cast<int>(kGreenMask));
     const __m256i opaque = _mm256_set1_epi32(static_cast<int>(kOpaque));
@@ -112,10 +112,10 @@ __attribute__((target("avx2"))) inline __m256i BlendLanes(__m256i left, __m256i 
 // columns of the leftmost one, so two loads and two permutes fetch both neighbours of all eight
 // (a weight of 0 blends the second away, whatever it is). Returns the columns done; the rest
 // reach too far right for the loads.
-__attribute__((target("avx2"))) int ScaleColumnsUpAvx2(const uint32_t* source, int sourceWidth,
-                                                       const int32_t* firsts,
-                                                       const uint32_t* weightPairs,
-                                                       uint32_t* target, int count) {
+[[gnu::target("avx2")]] inline int ScaleColumnsUpInLanes(const uint32_t* source, int sourceWidth,
+                                                         const int32_t* firsts,
+                                                         const uint32_t* weightPairs,
+                                                         uint32_t* target, int count) {
     constexpr int kLane = 8;
     int x = 0;
     for (; x + kLane <= count; x += kLane) {
@@ -139,8 +139,9 @@ __attribute__((target("avx2"))) int ScaleColumnsUpAvx2(const uint32_t* source, i
 }
 
 // Two rows blended eight pixels at a time; returns the pixels done.
-__attribute__((target("avx2"))) int BlendPixelsAvx2(const uint32_t* first, const uint32_t* second,
-                                                    uint32_t weight, uint32_t* target, int width) {
+[[gnu::target("avx2")]] inline int BlendPixelsInLanes(const uint32_t* first, const uint32_t* second,
+                                                      uint32_t weight, uint32_t* target,
+                                                      int width) {
     constexpr int kLane = 8;
     const __m256i weights = _mm256_set1_epi16(static_cast<short>(weight));
     int x = 0;
@@ -151,6 +152,25 @@ __attribute__((target("avx2"))) int BlendPixelsAvx2(const uint32_t* first, const
                             BlendLanes(left, right, weights));
     }
     return x;
+}
+
+// A row's columns with AVX2: eight at a time where scaling up, the rest by the portable loop
+// made for AVX2.
+[[gnu::target("avx2")]] void ScaleColumnsAvx2(const uint32_t* source, int sourceWidth, bool up,
+                                              const int32_t* firsts, const uint32_t* weightPairs,
+                                              const SharpScaler::Taps* taps, uint32_t* target,
+                                              int count) {
+    const int done =
+        up ? ScaleColumnsUpInLanes(source, sourceWidth, firsts, weightPairs, target, count) : 0;
+    ScaleColumns(source, taps + done, target + done, count - done);
+}
+
+[[gnu::target("avx2")]] void BlendPixelsAvx2(const uint32_t* first, const uint32_t* second,
+                                             uint32_t weight, uint32_t* target, int width) {
+    const int done = weight <= SharpScaler::kWeightOne
+                         ? BlendPixelsInLanes(first, second, weight, target, width)
+                         : 0;
+    BlendPixels(first + done, second + done, weight, target + done, width - done);
 }
 #endif
 
@@ -210,27 +230,26 @@ void SharpScaler::ScaleRow(const uint32_t* source, uint32_t* target, int first, 
     if (begin >= end) {
         return;
     }
-    int done = 0;
 #if defined(__x86_64__)
-    static const bool hasAvx2 = __builtin_cpu_supports("avx2");
-    if (hasAvx2 && GetTargetWidth() >= sourceWidth_) {
-        done = ScaleColumnsUpAvx2(source, sourceWidth_, columnFirsts_.data() + begin,
-                                  columnWeightPairs_.data() + begin, target + begin, end - begin);
+    if (UseAvx2()) {
+        ScaleColumnsAvx2(source, sourceWidth_, GetTargetWidth() >= sourceWidth_,
+                         columnFirsts_.data() + begin, columnWeightPairs_.data() + begin,
+                         columns_.data() + begin, target + begin, end - begin);
+        return;
     }
 #endif
-    ScaleColumns(source, columns_.data() + begin + done, target + begin + done, end - begin - done);
+    ScaleColumns(source, columns_.data() + begin, target + begin, end - begin);
 }
 
 void SharpScaler::BlendRows(const uint32_t* first, const uint32_t* second, uint32_t weight,
                             uint32_t* target, int width) {
-    int done = 0;
 #if defined(__x86_64__)
-    static const bool hasAvx2 = __builtin_cpu_supports("avx2");
-    if (hasAvx2 && weight <= kWeightOne) {
-        done = BlendPixelsAvx2(first, second, weight, target, width);
+    if (UseAvx2()) {
+        BlendPixelsAvx2(first, second, weight, target, width);
+        return;
     }
 #endif
-    BlendPixels(first + done, second + done, weight, target + done, width - done);
+    BlendPixels(first, second, weight, target, width);
 }
 
 }  // namespace Drobix::Platform

@@ -9,6 +9,7 @@
 #include "app/MainLoop.h"
 #include "game/BlockFactory.h"
 #include "game/BoardLayout.h"
+#include "game/BoardWithBlock.h"
 #include "game/Random.h"
 #include "graphics/Display.h"
 #include "graphics/Fonts.h"
@@ -437,16 +438,15 @@ void GameScreen::DrawShadow() const {
     }
 }
 
-// The falling block is placed for the moment of drawing, so it joins like a landed block.
-void GameScreen::DrawBoard() {
+// The falling block is drawn as if placed on the board, so it joins like a landed block.
+void GameScreen::DrawBoard() const {
     DrawShadow();
     if (fallingBlock_ == nullptr) {
         DrawGrid(board_, kBoardLeft, kBoardTop);
         return;
     }
-    board_.Place(*fallingBlock_, position_.row, position_.column);
-    DrawGrid(board_, kBoardLeft, kBoardTop);
-    board_.Remove(*fallingBlock_, position_.row, position_.column);
+    DrawGrid(BoardWithBlock(board_, *fallingBlock_, position_.row, position_.column), kBoardLeft,
+             kBoardTop);
 }
 
 void GameScreen::DrawPreview() {

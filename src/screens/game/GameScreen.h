@@ -17,7 +17,7 @@
 
 namespace Drobix {
 
-struct ImageSurface;
+class ImageSurface;
 struct Sound;
 
 // The screen on which a game is played. Every visit starts a new game.
@@ -79,7 +79,7 @@ private:
     void EndGame();
     void PlayRowSound(size_t rowCount);
 
-    void DrawBoard();
+    void DrawBoard() const;
     void DrawShadow() const;
     void DrawPreview();
     void DrawPopups() const;

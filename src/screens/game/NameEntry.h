@@ -11,7 +11,7 @@
 
 namespace Drobix {
 
-struct ImageSurface;
+class ImageSurface;
 
 constexpr size_t kMaxNameLength = 20;
 // Room for the characters typed in one frame: as many as the platform keeps waiting.

@@ -6,14 +6,17 @@
 
 #include <vector>
 
+#include "VectorPaths.h"
 #include "platform/Presenter.h"
 
 namespace Drobix::Platform {
 namespace {
 
+class PresenterPixelsTest : public Drobix::Testing::VectorPathTest {};
+
 // Every 16-bit value, at every position of the vector lanes and in the scalar tail, becomes an
 // opaque pixel whose channels are the bit-replicated 5-6-5 channels.
-TEST(PresenterPixelsTest, ConvertsEveryValueWithBitReplication) {
+TEST_P(PresenterPixelsTest, ConvertsEveryValueWithBitReplication) {
     constexpr int kCount = 65536 + 13;
     std::vector<uint16_t> source(kCount);
     for (int i = 0; i < kCount; ++i) {
@@ -32,6 +35,9 @@ TEST(PresenterPixelsTest, ConvertsEveryValueWithBitReplication) {
     EXPECT_EQ(ExpandGreen(0x0400), 130);  // 100000b -> 10000010b
     EXPECT_EQ(ExpandBlue(0x0001), 8);     // 00001b -> 00001000b
 }
+
+INSTANTIATE_TEST_SUITE_P(VectorPaths, PresenterPixelsTest, testing::Bool(),
+                         Drobix::Testing::VectorPathName);
 
 }  // namespace
 }  // namespace Drobix::Platform

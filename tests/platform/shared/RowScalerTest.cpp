@@ -2,6 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "VectorPaths.h"
 #include "platform/shared/RowScaler.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +13,8 @@
 namespace Drobix::Platform {
 namespace {
 
+class RowScalerTest : public Drobix::Testing::VectorPathTest {};
+
 std::vector<uint32_t> Ramp(int count) {
     std::vector<uint32_t> pixels(static_cast<size_t>(count));
     for (int i = 0; i < count; ++i) {
@@ -20,7 +23,7 @@ std::vector<uint32_t> Ramp(int count) {
     return pixels;
 }
 
-TEST(RowScalerTest, EveryTargetPixelTakesItsNearestSourcePixel) {
+TEST_P(RowScalerTest, EveryTargetPixelTakesItsNearestSourcePixel) {
     // Widened by whole and broken factors, to a width that is no multiple of eight, narrowed,
     // and one pixel wider, where the last block would reach past the source row.
     for (const int width : {800, 1280, 1366, 1920, 801, 807, 3840, 640, 333, 1}) {
@@ -39,7 +42,7 @@ TEST(RowScalerTest, EveryTargetPixelTakesItsNearestSourcePixel) {
     }
 }
 
-TEST(RowScalerTest, EmptyWidthsScaleNothing) {
+TEST_P(RowScalerTest, EmptyWidthsScaleNothing) {
     RowScaler scaler;
     scaler.Prepare(800, 0);
     EXPECT_EQ(scaler.GetTargetWidth(), 0);
@@ -49,6 +52,9 @@ TEST(RowScalerTest, EmptyWidthsScaleNothing) {
     scaler.Scale(nullptr, &untouched);
     EXPECT_EQ(untouched, 7U);
 }
+
+INSTANTIATE_TEST_SUITE_P(VectorPaths, RowScalerTest, testing::Bool(),
+                         Drobix::Testing::VectorPathName);
 
 }  // namespace
 }  // namespace Drobix::Platform

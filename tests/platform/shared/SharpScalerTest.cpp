@@ -2,6 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "VectorPaths.h"
 #include "platform/shared/SharpScaler.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +16,8 @@
 
 namespace Drobix::Platform {
 namespace {
+
+class SharpScalerTest : public Drobix::Testing::VectorPathTest {};
 
 constexpr int kWidth = 800;
 constexpr int kHeight = 600;
@@ -77,7 +80,7 @@ double Reference(const Picture& source, int targetWidth, int targetHeight, int x
     return top * (1 - fy) + bottom * fy;
 }
 
-TEST(SharpScalerTest, WholeFactorCopiesEveryPixelExactly) {
+TEST_P(SharpScalerTest, WholeFactorCopiesEveryPixelExactly) {
     const Picture source = Noise(kWidth, kHeight);
     for (const int factor : {1, 2}) {
         SCOPED_TRACE(factor);
@@ -92,7 +95,7 @@ TEST(SharpScalerTest, WholeFactorCopiesEveryPixelExactly) {
     }
 }
 
-TEST(SharpScalerTest, BrokenFactorsMatchTheReferenceWithinRounding) {
+TEST_P(SharpScalerTest, BrokenFactorsMatchTheReferenceWithinRounding) {
     const Picture source = Noise(kWidth, kHeight);
     // 1.8x (1440 x 1080), 1.28x (1024 x 768) and 2.4x (1920 x 1440, enlarged twice first).
     for (const auto& [width, height] : {std::pair{1440, 1080}, {1024, 768}, {1920, 1440}}) {
@@ -113,7 +116,7 @@ TEST(SharpScalerTest, BrokenFactorsMatchTheReferenceWithinRounding) {
     }
 }
 
-TEST(SharpScalerTest, OnePixelStrokesComeOutEquallyStrongWhereverTheyFallAt1Point8) {
+TEST_P(SharpScalerTest, OnePixelStrokesComeOutEquallyStrongWhereverTheyFallAt1Point8) {
     // White columns one pixel wide, four apart, on black: at 1.8x they fall on every phase of
     // the target grid. Nearest neighbour would make them 1 or 2 pixels (255 or 510 in total);
     // smoothed, each carries 1.8 x 255 within 6 %, over at most 4 pixels.
@@ -153,7 +156,7 @@ uint32_t BlendedChannel(uint32_t first, uint32_t second, uint32_t weight, int sh
 
 // Each target column is its two source taps blended exactly, over any run of columns (the vector
 // loops' heads and tails included), scaling up, at a whole factor and down.
-TEST(SharpScalerTest, EveryColumnIsItsTapsBlendedExactly) {
+TEST_P(SharpScalerTest, EveryColumnIsItsTapsBlendedExactly) {
     const Picture source = Noise(kWidth, 1);
     for (const int targetWidth : {1024, 1440, 1920, 801, 1600, 640}) {
         SharpScaler scaler;
@@ -179,7 +182,7 @@ TEST(SharpScalerTest, EveryColumnIsItsTapsBlendedExactly) {
 
 // Two rows blend per channel with rounding, over the vector loop and its tail, at every weight
 // from copying the first to copying the second.
-TEST(SharpScalerTest, RowsBlendExactly) {
+TEST_P(SharpScalerTest, RowsBlendExactly) {
     const Picture upper = Noise(kWidth + 7, 1);
     const Picture lower = Noise(kWidth + 7, 2);
     for (const uint32_t weight : {0U, 1U, 100U, 128U, 255U, 256U}) {
@@ -199,7 +202,7 @@ TEST(SharpScalerTest, RowsBlendExactly) {
 
 // Every target row that reads a run of source rows is among those said to draw on it, so that a
 // presenter that scales only those misses no row that changed; and they are few.
-TEST(SharpScalerTest, TargetRowsHoldEveryRowThatReadsTheSourceRows) {
+TEST_P(SharpScalerTest, TargetRowsHoldEveryRowThatReadsTheSourceRows) {
     for (const int targetHeight : {600, 768, 1080, 1200}) {
         SharpScaler scaler;
         scaler.Prepare(kWidth, 600, kWidth, targetHeight);
@@ -222,7 +225,7 @@ TEST(SharpScalerTest, TargetRowsHoldEveryRowThatReadsTheSourceRows) {
 
 // The target columns said to draw on a run of source columns are exactly those whose taps reach
 // into it, at whole and broken factors; a row scaled over them alone agrees with the whole row.
-TEST(SharpScalerTest, TargetColumnsAreExactlyThoseThatDrawOnTheSourceColumns) {
+TEST_P(SharpScalerTest, TargetColumnsAreExactlyThoseThatDrawOnTheSourceColumns) {
     const Picture source = Noise(kWidth, 1);
     for (const int targetWidth : {800, 1024, 1440, 1600}) {
         SharpScaler scaler;
@@ -268,6 +271,9 @@ TEST(SharpScalerTest, TargetColumnsAreExactlyThoseThatDrawOnTheSourceColumns) {
         }
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(VectorPaths, SharpScalerTest, testing::Bool(),
+                         Drobix::Testing::VectorPathName);
 
 }  // namespace
 }  // namespace Drobix::Platform

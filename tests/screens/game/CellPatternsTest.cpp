@@ -214,8 +214,8 @@ protected:
 
     static std::vector<CellPicture> Pictures(const std::vector<std::pair<int, int>>& cells,
                                              Vision vision) {
-        // Taken once: asking for the back buffer settles the frame's record each time.
-        const uint16_t* screen = GetBackBufferPixels();
+        CompleteFrame();
+        const uint16_t* screen = BackBufferPixels();
         std::vector<CellPicture> pictures;
         for (const auto& [x, y] : cells) {
             pictures.push_back(PictureAt(screen, x, y, vision));

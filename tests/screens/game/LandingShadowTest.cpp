@@ -106,8 +106,8 @@ TEST_F(LandingShadowTest, OutlinesTheWholeBlockAndNothingElse) {
             FillScreen(kBackground);
             DrawLandingShadow(*block, kX, kY);
             const std::vector<bool> inside = Footprint(*block);
-            // Taken once: asking for the back buffer settles the frame's record each time.
-            const uint16_t* pixels = GetBackBufferPixels();
+            CompleteFrame();
+            const uint16_t* pixels = BackBufferPixels();
             int outline = 0;
             for (int py = -3; py < kSpan + 3; ++py) {
                 for (int px = -3; px < kSpan + 3; ++px) {
