@@ -145,18 +145,22 @@ e2e_panel_drawn() {
     done
 }
 
-# e2e_start_game PROGRAM [ARGUMENTS...]: the game on DISPLAY, its output in $e2e_work/game.log,
-# its process id in e2e_game_pid; returns once its window is up and it has presented a frame
-# there. Its presents are counted in the frame copy file (see e2e_presents).
+# e2e_start_game PROGRAM [ARGUMENTS...]: the game on DISPLAY, its output in e2e_game_log
+# (game.log in the scratch folder unless set before),
+# its process id in e2e_game_pid; returns once its window is up, it has presented frames there
+# and its main menu takes keys. Its presents are counted in the frame copy file (see
+# e2e_presents).
 e2e_start_game() {
     local program=$1
     shift
     export DROBIX_FRAME_COPY=$e2e_work/frame.$RANDOM
-    "$program" "$@" >"$e2e_work/game.log" 2>&1 &
+    e2e_game_log=${e2e_game_log:-$e2e_work/game.log}
+    "$program" "$@" >"$e2e_game_log" 2>&1 &
     e2e_game_pid=$!
     e2e_pids+=("$e2e_game_pid")
     e2e_wait_for_window
     e2e_wait_for_presents 2
+    e2e_wait_out_menu_entry
 }
 
 # e2e_wait_for_window: until the game's window is on DISPLAY; prints its id.
@@ -193,6 +197,8 @@ e2e_wait_for_presents() {
 # again; then the gate is waited out. What a frame later than the gate does is for the test to
 # allow for: it checks what happened, not how many frames it took.
 readonly E2E_FRAMES_HELD=2 E2E_KEY_GATE_SECONDS=0.2
+# A menu screen takes no keys for its first 500 ms of frames.
+readonly E2E_MENU_ENTRY_SECONDS=0.55
 
 # e2e_press KEY[+KEY...]: presses the keys (xdotool names, or X key codes of two digits or more)
 # together and releases them in reverse order, so that a modifier outlasts its key.
@@ -208,6 +214,20 @@ e2e_press() {
     e2e_wait_for_presents $((E2E_FRAMES_HELD + 1))
     xdotool "${up[@]}"
     sleep "$E2E_KEY_GATE_SECONDS"
+}
+
+# e2e_wait_out_menu_entry: after a menu screen was entered, until it takes keys. Its time runs
+# with the clock from frame to frame, so a wait on the clock and then a frame are enough.
+e2e_wait_out_menu_entry() {
+    sleep "$E2E_MENU_ENTRY_SECONDS"
+    e2e_wait_for_presents 1
+}
+
+# e2e_press_into_menu KEY: presses a key that opens a menu screen, and waits until that screen
+# takes keys.
+e2e_press_into_menu() {
+    e2e_press "$1"
+    e2e_wait_out_menu_entry
 }
 
 # e2e_hold KEY SECONDS: holds a key for a time the game's rules need (longer than a key gate, to
