@@ -158,7 +158,10 @@ e2e_start_game() {
     "$program" "$@" >"$e2e_game_log" 2>&1 &
     e2e_game_pid=$!
     e2e_pids+=("$e2e_game_pid")
-    e2e_wait_for_window
+    # On Wayland the window is the compositor's, not the X server's: its frames tell it is up.
+    if [ "${SDL_VIDEODRIVER:-}" != wayland ]; then
+        e2e_wait_for_window
+    fi
     e2e_wait_for_presents 2
     e2e_wait_out_menu_entry
 }
@@ -179,15 +182,23 @@ e2e_presents() {
     echo $((count / 2))
 }
 
+# Whether the game has presented TARGET frames in all; fails the test when it ended before.
 e2e_presents_reach() {
-    [ "$(e2e_presents)" -ge "$1" ]
+    [ "$(e2e_presents)" -ge "$1" ] && return 0
+    e2e_running "$e2e_game_pid" || e2e_fail "the game ended before its frame $1"
+    return 1
 }
 
-# e2e_wait_for_presents N: until the game has presented N more frames.
+# Whether the game has presented TARGET frames in all or has ended.
+e2e_presents_reach_or_end() {
+    [ "$(e2e_presents)" -ge "$1" ] || ! e2e_running "$e2e_game_pid"
+}
+
+# e2e_wait_for_presents N [PREDICATE]: until the game has presented N more frames.
 e2e_wait_for_presents() {
     local target=$(($(e2e_presents) + $1))
-    e2e_until "$E2E_TIMEOUT" "the game presented no frames ($(e2e_presents) of $target)" \
-        e2e_presents_reach "$target"
+    e2e_until "$E2E_TIMEOUT" "the game presented no frames up to $target" \
+        "${2:-e2e_presents_reach}" "$target"
 }
 
 # The game reads the keys once a frame and acts on a key only when its key gate (150 ms, 120 ms
@@ -211,7 +222,8 @@ e2e_press() {
         up=(keyup "${keys[i]}" "${up[@]}")
     done
     xdotool "${down[@]}"
-    e2e_wait_for_presents $((E2E_FRAMES_HELD + 1))
+    # A key may end the game, and then there are no more frames to wait for.
+    e2e_wait_for_presents $((E2E_FRAMES_HELD + 1)) e2e_presents_reach_or_end
     xdotool "${up[@]}"
     sleep "$E2E_KEY_GATE_SECONDS"
 }
