@@ -11,7 +11,7 @@ drobix_packages=(
     cmake g++ make ccache pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-dev clang-format clang-tidy
-    libsdl2-dev libx11-dev libxext-dev libxrandr-dev libpng-dev zlib1g-dev libjpeg-dev libvorbis-dev
+    libsdl2-dev libx11-dev libxext-dev libxrandr-dev libxtst-dev libpng-dev zlib1g-dev libjpeg-dev libvorbis-dev
     libogg-dev libtomlplusplus-dev
     libfreetype-dev fonts-dejavu-core
     xvfb xdotool x11-xkb-utils x11-utils x11-xserver-utils

@@ -61,17 +61,11 @@ expect_exit() {
     [ "$e2e_game_status" -eq 0 ] || e2e_fail "exit status $e2e_game_status: $1"
 }
 
-# Ends the program with SIGTERM, so that it writes the data file, and looks for the name there,
-# with its length in front.
+# Ends the program with SIGTERM, so that it writes the data file, and looks there for a name
+# matching PATTERN: each key once, or more often when a busy machine delivered its release late.
 expect_name() {
     e2e_stop_game
-    local name=$1
-    local length
-    length=$(printf '\\x%02x' "${#name}")
-    if ! LC_ALL=C grep -q -a -P "${length}\\x00\\x00\\x00\\Q$name\\E" "$data"; then
-        od -c "$data" | head -20
-        e2e_fail "the table does not hold the name $name"
-    fi
+    e2e_expect_name "$1"
 }
 
 e2e_start_x
@@ -96,7 +90,7 @@ case $case_name in
         e2e_press $KEY_KP_1
         e2e_press $KEY_ALTGR+$KEY_Q
         e2e_press $KEY_KP_ENTER
-        expect_name '"zy@'
+        expect_name '"+z+y+@+'
         ;;
     switch_to_us)
         use_layout ru
@@ -112,7 +106,7 @@ case $case_name in
         e2e_press $KEY_KP_1
         e2e_press $KEY_KP_MULTIPLY
         e2e_press $KEY_RETURN
-        expect_name 'yza1*'
+        expect_name 'y+z+a+1+\*+'
         ;;
     *)
         echo "unknown case $case_name"; exit 2

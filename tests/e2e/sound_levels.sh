@@ -12,9 +12,11 @@ set -euo pipefail
 game=$1
 source "$(dirname "$0")/lib/server.sh"
 export SDL_AUDIODRIVER=disk
+# How much of the game's output each recording holds: a span of sound, not a wait.
+readonly RECORD_SECONDS=3
 e2e_start_x
 
-# record NAME MUSIC EFFECTS [KEY]: the game's output for three seconds from its first frame, at
+# record NAME MUSIC EFFECTS [KEY]: the game's output for RECORD_SECONDS from its first frame, at
 # these levels; KEY, when given, is pressed then.
 record() {
     local name=$1 music=$2 effects=$3 key=${4:-}
@@ -26,7 +28,7 @@ record() {
     if [ -n "$key" ]; then
         e2e_press "$key"
     fi
-    sleep 3
+    sleep "$RECORD_SECONDS"
     e2e_stop_game
 }
 
