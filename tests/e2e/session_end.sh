@@ -22,7 +22,7 @@ level_offset=25
 lost_line='Drobix: the connection to the display was lost; saving and ending'
 # The name kim; on a busy machine a key may repeat, and the typing itself is
 # name_entry_typing.sh's to check.
-readonly NAME_PATTERN='k+i+m+'
+readonly KIM_PATTERN='k+i+m+'
 
 fail() {
     e2e_fail "$scenario: $*"
@@ -80,10 +80,10 @@ killed_after_name_entry() {
         e2e_press "$key"
     done
     # The table is saved as the name is confirmed, not at the end.
-    e2e_until "$E2E_TIMEOUT" "the name kim was not saved" e2e_table_holds "$NAME_PATTERN"
+    e2e_until "$E2E_TIMEOUT" "the name kim was not saved" e2e_table_holds "$KIM_PATTERN"
     kill -9 "$e2e_game_pid"
     wait "$e2e_game_pid" 2>/dev/null || true
-    e2e_expect_name "$NAME_PATTERN"
+    e2e_expect_name "$KIM_PATTERN"
 }
 
 case $scenario in

@@ -36,8 +36,7 @@ use_copy() {
 press_both() {
     local copy holds=()
     for copy in 0 1; do
-        DISPLAY=${displays[copy]} "$e2e_key_press" "${frame_copies[copy]}" "${games[copy]}" \
-            "$E2E_FRAMES_HELD" "$1" &
+        DISPLAY=${displays[copy]} "$e2e_key_press" "${frame_copies[copy]}" "${games[copy]}" "$1" &
         holds+=($!)
     done
     for copy in 0 1; do
