@@ -7,8 +7,10 @@
 // after the server took the press. It releases them, in reverse order, as soon as that frame has
 // drawn (and so has acted on them), before the next frame reads the keys again. The game acts on
 // a key again only once its key gate has run out, so a key is seen once however slowly frames
-// come, long frames (a switch to full screen) included. Waiting stops early when the game ends
-// (a key may end it).
+// come, long frames (a switch to full screen) included. To know which frame reads the press
+// first, the game is stopped (SIGSTOP) for the moment of the press where its next frame has not
+// read its keys yet: in the middle of a present, or asleep waiting for the next frame's time.
+// Waiting stops early when the game ends (a key may end it).
 //     drobix-key-press FRAME_COPY GAME_PID KEY...
 // FRAME_COPY is the game's DROBIX_FRAME_COPY file, whose first eight bytes count up once as a
 // frame is taken (odd while it is being presented) and once more when it has been shown. A KEY is
@@ -19,12 +21,16 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <csignal>
+
+#include <array>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -35,8 +41,15 @@ constexpr int kDecimal = 10;
 constexpr int kArgumentsBeforeKeys = 3;
 constexpr auto kPollInterval = std::chrono::milliseconds(1);
 constexpr auto kTimeLimit = std::chrono::seconds(30);
-// How long to look for a frame being presented before pressing without one.
-constexpr auto kAlignLimit = std::chrono::milliseconds(200);
+// How often to try to stop the game before a frame's reading of the keys, before pressing
+// without knowing where it is.
+constexpr int kStopAttempts = 100;
+constexpr auto kRetryInterval = std::chrono::milliseconds(3);
+// The system calls of a thread that sleeps (x86-64 numbers): nanosleep and clock_nanosleep.
+constexpr long kNanosleep = 35;
+constexpr long kClockNanosleep = 230;
+constexpr int kKeymapBytes = 32;
+constexpr unsigned kBitsPerByte = 8;
 constexpr int kStatusNoFrames = 1;
 constexpr int kStatusBadArguments = 2;
 
@@ -74,37 +87,98 @@ bool IsPresenting(uint64_t count) {
     return count % 2 == 1;
 }
 
-// Whether the process runs (one that ended but is not yet waited for does not).
-bool Running(const std::string& pid) {
-    std::ifstream stat("/proc/" + pid + "/stat");
+// The process's state letter (R, S, T, Z...); empty when there is no such process.
+std::string State(pid_t pid) {
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
     std::string number;
     std::string name;
     std::string state;
     stat >> number >> name >> state;
-    return stat && state != "Z";
+    return stat ? state : std::string();
 }
 
-// Until a frame is being presented: that frame read its keys before, and the next one reads
-// them after, whatever is pressed now. Looked for without pause, as a present is short.
-void WaitForAPresent(int file) {
-    const auto deadline = std::chrono::steady_clock::now() + kAlignLimit;
-    while (!IsPresenting(ReadCount(file)) && std::chrono::steady_clock::now() < deadline) {
+// Whether the process runs (one that ended but is not yet waited for does not).
+bool Running(pid_t pid) {
+    const std::string state = State(pid);
+    return !state.empty() && state != "Z";
+}
+
+// Whether the process's main thread sleeps in a system call (the game waiting for its next
+// frame's time, before that frame reads its keys).
+bool Asleep(pid_t pid) {
+    std::ifstream syscall("/proc/" + std::to_string(pid) + "/syscall");
+    long number = -1;
+    syscall >> number;
+    return syscall && (number == kNanosleep || number == kClockNanosleep);
+}
+
+// Stops the game and returns once it has stopped (or ended).
+void Stop(pid_t pid) {
+    kill(pid, SIGSTOP);
+    while (Running(pid) && State(pid) != "T") {
     }
 }
 
-// The count at which the first frame that surely read the keys pressed has drawn. `before` and
-// `after` are the counts read just before the press and just after the server took it.
-uint64_t CountOfTheReadingFrame(uint64_t before, uint64_t after) {
-    if (before == after && IsPresenting(before)) {
-        // Shown, then the next frame taken.
-        return before + 2;
+// Stops the game where its next frame has not read its keys yet; the count at which that frame
+// will have drawn, or nothing when the game was never caught there (and is left running).
+std::optional<uint64_t> StopBeforeAFrame(int file, pid_t pid) {
+    for (int attempt = 0; attempt < kStopAttempts && Running(pid); ++attempt) {
+        Stop(pid);
+        const uint64_t count = ReadCount(file);
+        if (IsPresenting(count)) {
+            // Shown, then the next frame taken.
+            return count + 2;
+        }
+        if (Asleep(pid)) {
+            return count + 1;
+        }
+        kill(pid, SIGCONT);
+        std::this_thread::sleep_for(kRetryInterval);
     }
-    // Unsure whether the frame under way read the keys before or after: the one after it.
-    return (after + 2) | 1U;
+    return std::nullopt;
+}
+
+// Whether the server holds every key of `codes` down (or every one up).
+bool ServerHolds(Display* display, const std::vector<KeyCode>& codes, bool down) {
+    std::array<char, kKeymapBytes> keymap{};
+    XQueryKeymap(display, keymap.data());
+    for (const KeyCode code : codes) {
+        const bool held = (static_cast<unsigned char>(keymap[code / kBitsPerByte]) &
+                           (1U << (code % kBitsPerByte))) != 0;
+        if (held != down) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Sends the keys' presses or releases, and returns once the server has taken them as input
+// (and so handed them to the focused window), not just received them.
+void SendKeys(Display* display, const std::vector<KeyCode>& codes, bool down) {
+    for (size_t i = 0; i < codes.size(); ++i) {
+        const KeyCode code = down ? codes[i] : codes[codes.size() - 1 - i];
+        XTestFakeKeyEvent(display, code, down ? True : False, CurrentTime);
+    }
+    const auto deadline = std::chrono::steady_clock::now() + kTimeLimit;
+    while (!ServerHolds(display, codes, down) && std::chrono::steady_clock::now() < deadline) {
+    }
+}
+
+// Presses the keys and returns the count at which the first frame that surely read them has
+// drawn.
+uint64_t Press(Display* display, const std::vector<KeyCode>& codes, int file, pid_t pid) {
+    if (const std::optional<uint64_t> drawn = StopBeforeAFrame(file, pid)) {
+        SendKeys(display, codes, true);
+        kill(pid, SIGCONT);
+        return *drawn;
+    }
+    // Unsure whether the frame under way reads the keys before or after: the one after it.
+    SendKeys(display, codes, true);
+    return (ReadCount(file) + 2) | 1U;
 }
 
 // Whether the count reached `target`, or the game ended, in the time limit.
-bool WaitForCount(int file, const std::string& pid, uint64_t target) {
+bool WaitForCount(int file, pid_t pid, uint64_t target) {
     const auto deadline = std::chrono::steady_clock::now() + kTimeLimit;
     while (ReadCount(file) < target && Running(pid)) {
         if (std::chrono::steady_clock::now() > deadline) {
@@ -113,15 +187,6 @@ bool WaitForCount(int file, const std::string& pid, uint64_t target) {
         std::this_thread::sleep_for(kPollInterval);
     }
     return true;
-}
-
-void SendKeys(Display* display, const std::vector<KeyCode>& codes, bool down) {
-    for (size_t i = 0; i < codes.size(); ++i) {
-        const KeyCode code = down ? codes[i] : codes[codes.size() - 1 - i];
-        XTestFakeKeyEvent(display, code, down ? True : False, CurrentTime);
-    }
-    // Back from the server only once it has taken the events.
-    XSync(display, False);
 }
 
 }  // namespace
@@ -137,7 +202,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "drobix-key-press: cannot open %s or the display\n", argv[1]);
         return kStatusBadArguments;
     }
-    const std::string pid = argv[2];
+    const auto pid = static_cast<pid_t>(std::strtol(argv[2], nullptr, kDecimal));
     std::vector<KeyCode> codes;
     for (int i = kArgumentsBeforeKeys; i < argc; ++i) {
         const KeyCode code = ToKeyCode(display, argv[i]);
@@ -147,11 +212,7 @@ int main(int argc, char** argv) {
         }
         codes.push_back(code);
     }
-    WaitForAPresent(file);
-    const uint64_t before = ReadCount(file);
-    SendKeys(display, codes, true);
-    const uint64_t after = ReadCount(file);
-    const bool presented = WaitForCount(file, pid, CountOfTheReadingFrame(before, after));
+    const bool presented = WaitForCount(file, pid, Press(display, codes, file, pid));
     SendKeys(display, codes, false);
     XCloseDisplay(display);
     close(file);
