@@ -4,9 +4,9 @@
 
 # What every end-to-end test (and tools/measure-frames.sh) runs the real game with, sourced by
 # it: a scratch folder, virtual display servers, the game itself, waits that poll for what they
-# need until a time limit, and keys pressed and held through XTEST. Everything started here is
-# stopped when the script ends, whatever its end. Needs Xvfb, xdpyinfo and xdotool; Weston for
-# e2e_start_weston.
+# need until a time limit, and keys pressed through XTEST until the game has read them. Everything
+# started here is stopped when the script ends, whatever its end. Needs Xvfb, xdpyinfo, xdotool
+# and drobix-key-press (tests/e2e/tools); Weston for e2e_start_weston.
 #
 # Sourcing it sets:
 #   e2e_work   the scratch folder, removed at the end
@@ -46,6 +46,7 @@ e2e_running() {
     [ -n "$state" ] && [ "$state" != Z ]
 }
 
+# At the end of the script: stops what it started, the game first, and keeps its exit status.
 e2e_end() {
     local status=$? i pid
     for ((i = ${#e2e_pids[@]} - 1; i >= 0; i--)); do
