@@ -12,7 +12,7 @@
 # run, and the game's processor use as a ratio to it.
 # On a virtual X server by default; with --weston, on SDL's Wayland driver under Weston (nested
 # in a virtual X server), where the compositor's processor use is printed too.
-# Usage: tools/measure-frames.sh [--weston] [PATH_TO_DROBIX] [DISPLAY_NUMBER]
+# Usage: tools/measure-frames.sh [--weston] [PATH_TO_DROBIX]
 set -euo pipefail
 server=x11
 if [ "${1:-}" = --weston ]; then
@@ -20,54 +20,26 @@ if [ "${1:-}" = --weston ]; then
     shift
 fi
 game=${1:-"$(dirname "$0")/../build/src/drobix"}
-display=${2:-120}
-minimal=$(dirname "$game")/../tools/minimal-present/drobix-minimal-present
+build=$(dirname "$game")/..
+minimal=$build/tools/minimal-present/drobix-minimal-present
 seconds=10
 settle=1
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    local pid
-    for pid in "${pids[@]}"; do
-        kill "$pid" 2>/dev/null || true
-    done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-Xvfb ":$display" -noreset -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-sleep 1
-export DISPLAY=":$display" XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config
-export SDL_AUDIODRIVER=dummy
+source "$(dirname "$0")/../tests/e2e/lib/server.sh"
+work=$e2e_work
+e2e_start_x 24 1024x768
 compositor=
 if [ "$server" = weston ]; then
-    export XDG_RUNTIME_DIR=$work/runtime
-    mkdir -m 700 "$XDG_RUNTIME_DIR"
-    weston --backend=x11-backend.so --socket=drobix-measure --width=1024 --height=768 \
-        --idle-time=0 >"$work/weston.log" 2>&1 &
-    compositor=$!
-    pids+=("$compositor")
-    for _ in $(seq 100); do
-        [ -S "$XDG_RUNTIME_DIR/drobix-measure" ] && break
-        sleep 0.1
-    done
-    sleep 1
-    export WAYLAND_DISPLAY=drobix-measure SDL_VIDEODRIVER=wayland
+    e2e_start_weston "$build/tests/drobix-screen-hash"
+    compositor=$e2e_compositor_pid
 fi
 # Processor time of every thread of the process, in nanoseconds (the scheduler's own account,
 # finer than the clock ticks of /proc/PID/stat), as a whole number of any size: mawk's %d stops at
 # 2^31 - 1, about 2 s of a long-running compositor.
 cpu_ns() { cat /proc/"$1"/task/*/schedstat | awk '{ sum += $1 } END { printf "%.0f", sum }'; }
 
-# Waits until the program has logged a few frames (its window is up).
-wait_for_frames() {
-    for _ in $(seq 200); do
-        [ -f "$1" ] && [ "$(wc -l <"$1")" -ge 10 ] && return 0
-        sleep 0.1
-    done
-    echo "no frames from the program" >&2
-    return 1
+# Whether the program has logged a few frames (its window is up).
+logged_frames() {
+    [ -f "$1" ] && [ "$(wc -l <"$1")" -ge 10 ]
 }
 
 # measure NAME PROGRAM [KEY]: one run of a program; KEY, when given, is pressed once its window
@@ -77,13 +49,14 @@ measure() {
     local log=$work/$name.frames
     DROBIX_FRAME_LOG=$log "$program" >"$work/$name.log" 2>&1 &
     local pid=$!
-    wait_for_frames "$log"
+    e2e_pids+=("$pid")
+    e2e_until "$E2E_TIMEOUT" "no frames from $program" logged_frames "$log"
     if [ -n "$key" ]; then
-        sleep 0.5
-        # Held for longer than the menus' key gate, which looks at the keys held now and then.
-        xdotool keydown "$key"
-        sleep 0.3
-        xdotool keyup "$key"
+        # Past the menu's first half second, which takes no keys; held for longer than its key
+        # gate, which looks at the keys held now and then. (No frame copy to count the frames
+        # by here: it would add to what is measured.)
+        sleep "$E2E_MENU_ENTRY_SECONDS"
+        e2e_hold "$key" 0.3
     fi
     sleep "$settle"
     local before after peak composited_before=0 composited_after=0

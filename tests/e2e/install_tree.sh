@@ -8,44 +8,29 @@
 # entry and the AppStream data validate, the latter without a single remark, the icon is a PNG of
 # each theme size, man finds the page, and the installed program starts on a virtual X server and
 # ends with status 0 when Esc is pressed on its main menu.
-# Usage: install_tree.sh BUILD_FOLDER DISPLAY_NUMBER
+# Usage: install_tree.sh BUILD_FOLDER
 set -euo pipefail
 build=$1
-display_number=$2
 app_id=org.quillbeam.drobix
-work=$(mktemp -d)
-prefix=$work/prefix
-source "$(dirname "$0")/scratch_home.sh"
-use_scratch_home "$work"
-xvfb_pid=
-# Keeps the script's own exit status, whatever the server's end returns.
-cleanup() {
-    local status=$?
-    if [ -n "$xvfb_pid" ]; then
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-    fi
-    rm -rf "$work"
-    exit "$status"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/lib/server.sh"
+prefix=$e2e_work/prefix
 fail() {
-    echo "$*"; exit 1
+    e2e_fail "$*"
 }
 
-cmake --install "$build" --prefix "$prefix" >"$work/install.log"
+cmake --install "$build" --prefix "$prefix" >"$e2e_work/install.log"
 
 desktop=$prefix/share/applications/$app_id.desktop
 metainfo=$prefix/share/metainfo/$app_id.metainfo.xml
 desktop-file-validate "$desktop"
-appstreamcli validate --pedantic --no-net "$metainfo" >"$work/appstream.log" ||
-    { cat "$work/appstream.log"; fail "the AppStream data does not validate"; }
+appstreamcli validate --pedantic --no-net "$metainfo" >"$e2e_work/appstream.log" ||
+    { cat "$e2e_work/appstream.log"; fail "the AppStream data does not validate"; }
 # Nothing to remark on, pedantry included. Debian 12's validator (AppStream 0.16) predates the
 # <developer> element that AppStream 1.0 puts in place of <developer_name>, and calls it an
 # unknown tag: that remark alone is let through.
-remarks=$(grep -E '^[EWIP]: ' "$work/appstream.log" |
+remarks=$(grep -E '^[EWIP]: ' "$e2e_work/appstream.log" |
     grep -vE '^I: [^ ]+: unknown-tag developer$' || true)
-[ -z "$remarks" ] || { cat "$work/appstream.log"; fail "the AppStream data draws remarks"; }
+[ -z "$remarks" ] || { cat "$e2e_work/appstream.log"; fail "the AppStream data draws remarks"; }
 grep -qx 'Categories=Game;BlocksGame;' "$desktop" || fail "the desktop entry's categories"
 grep -qx "Icon=$app_id" "$desktop" || fail "the desktop entry's icon"
 grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
@@ -68,29 +53,8 @@ page=$(MANPATH=$prefix/share/man man -w drobix)
 [ "$page" = "$prefix/share/man/man6/drobix.6.gz" ] || fail "man finds $page"
 zcat "$page" | grep -q '^\.SH GAMEPAD' || fail "the manual page has no gamepad section"
 
-Xvfb ":$display_number" -noreset -nolisten tcp -screen 0 1024x768x24 >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-export DISPLAY=":$display_number"
-for _ in $(seq 100); do
-    xkbcomp "$DISPLAY" - >/dev/null 2>&1 && break
-    sleep 0.1
-done
-"$prefix/bin/$exec_line" >"$work/game.log" 2>&1 &
-game_pid=$!
-if ! timeout 20 xdotool search --sync --name '^Drobix$' >/dev/null; then
-    kill -9 "$game_pid"; fail "the installed program showed no window"
-fi
-sleep 1
-xdotool keydown Escape
-sleep 0.1
-xdotool keyup Escape
-status=0
-for _ in $(seq 50); do
-    kill -0 "$game_pid" 2>/dev/null || break
-    sleep 0.1
-done
-if kill -0 "$game_pid" 2>/dev/null; then
-    kill -9 "$game_pid"; fail "the installed program did not end on Esc"
-fi
-wait "$game_pid" || status=$?
-[ "$status" -eq 0 ] || { cat "$work/game.log"; fail "the installed program ended with $status"; }
+e2e_start_x
+e2e_start_game "$prefix/bin/$exec_line"
+e2e_press Escape
+e2e_wait_for_game_end 5
+[ "$e2e_game_status" -eq 0 ] || fail "the installed program ended with $e2e_game_status"

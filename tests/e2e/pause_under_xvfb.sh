@@ -10,85 +10,62 @@
 # which is still paused when the focus comes back. Then a pause key bound in the settings file.
 # Usage: pause_under_xvfb.sh PATH_TO_DROBIX PATH_TO_DROBIX_SCREEN_HASH
 set -euo pipefail
-if [ -z "${DROBIX_UNDER_XVFB:-}" ]; then
-    DROBIX_UNDER_XVFB=1 exec xvfb-run -a -s "-noreset -screen 0 1024x768x24" "$0" "$@"
-fi
 game=$1
 screen_hash=$2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-source "$(dirname "$0")/scratch_home.sh"
-use_scratch_home "$work"
+source "$(dirname "$0")/lib/server.sh"
+# A block falls a row every 600 ms at level 0: a second of frames shows it moving.
+readonly FRAMES_TO_MOVE=60
 
-fail() {
-    echo "$1"
-    kill -9 "$pid" 2>/dev/null || true
-    exit 1
-}
-
-# Held for a few frames: the game reads the keys once a frame.
-press() {
-    xdotool keydown "$1"
-    sleep 0.1
-    xdotool keyup "$1"
-}
-
-# Whether the screen changes within the given seconds.
-moves_within() {
+# Whether the screen changes over the next FRAMES_TO_MOVE presents of the game: as many frames
+# take at least as long in the game's time, however slowly they come.
+moves() {
     local before
     before=$("$screen_hash")
-    sleep "$1"
+    e2e_wait_for_presents "$FRAMES_TO_MOVE"
     [ "$("$screen_hash")" != "$before" ]
 }
 
-"$game" >"$work/game.log" 2>&1 &
-pid=$!
-window=$(timeout 20 xdotool search --sync --name '^Drobix$' | head -n 1) || fail "no Drobix window"
-sleep 1
+# Whether the game has stopped presenting frames: it does not while it has no focus.
+presents_stopped() {
+    local before
+    before=$(e2e_presents)
+    sleep 0.3
+    [ "$(e2e_presents)" = "$before" ]
+}
+
+e2e_start_x
+e2e_start_game "$game"
+window=$e2e_window
 # The main menu's 3 starts a game.
-press 3
-sleep 0.5
-moves_within 1.5 || fail "the game does not move while it plays"
+e2e_press 3
+moves || e2e_fail "the game does not move while it plays"
 
 xdotool keydown p
-sleep 0.3
-moves_within 2 && fail "the game moves while it is paused, or a held P resumed it"
+e2e_wait_for_presents 3
+moves && e2e_fail "the game moves while it is paused, or a held P resumed it"
 xdotool keyup p
-moves_within 1.5 && fail "the game moves while it is paused"
-press p
-moves_within 1.5 || fail "P did not resume the game"
+moves && e2e_fail "the game moves while it is paused"
+e2e_press p
+moves || e2e_fail "P did not resume the game"
 
 # The focus goes to the root window, and comes back.
-root=$("$screen_hash" --root)
-xdotool windowfocus --sync "$root"
-sleep 0.5
+xdotool windowfocus --sync "$("$screen_hash" --root)"
+e2e_until "$E2E_TIMEOUT" "the game kept presenting frames without the focus" presents_stopped
 xdotool windowfocus --sync "$window"
-sleep 0.5
-moves_within 2 && fail "the game played on after the focus was lost"
-press p
-moves_within 1.5 || fail "P did not resume the game after the focus came back"
-
-# stop_game: ends the game as a desktop would, and fails on an exit status other than 0.
-stop_game() {
-    kill -TERM "$pid"
-    local status=0
-    wait "$pid" || status=$?
-    [ "$status" -eq 0 ] || { echo "exit status $status"; cat "$work/game.log"; exit 1; }
-}
-stop_game
+e2e_wait_for_presents 3
+moves && e2e_fail "the game played on after the focus was lost"
+e2e_press p
+moves || e2e_fail "P did not resume the game after the focus came back"
+e2e_stop_game
 
 # A key bound in the settings file acts in the real game, and the default key it replaced does
 # not: K pauses, P no longer does.
 mkdir -p "$XDG_CONFIG_HOME/drobix"
 printf '[keys]\npause = ["K"]\n' >"$XDG_CONFIG_HOME/drobix/settings.toml"
-"$game" >"$work/game.log" 2>&1 &
-pid=$!
-timeout 20 xdotool search --sync --name '^Drobix$' >/dev/null || fail "no Drobix window"
-sleep 1
-press 3
-sleep 0.5
-press p
-moves_within 1.5 || fail "P paused the game although the settings file binds pause to K"
-press k
-moves_within 1.5 && fail "K, bound to pause in the settings file, did not pause the game"
-stop_game
+e2e_start_game "$game"
+e2e_press 3
+e2e_press p
+moves || e2e_fail "P paused the game although the settings file binds pause to K"
+e2e_press k
+moves && e2e_fail "K, bound to pause in the settings file, did not pause the game"
+e2e_stop_game

@@ -9,40 +9,32 @@
 # game's start sound, with the music silenced, likewise at effects level 5 against 10.
 # Usage: sound_levels.sh PATH_TO_DROBIX
 set -euo pipefail
-if [ -z "${DROBIX_UNDER_XVFB:-}" ]; then
-    DROBIX_UNDER_XVFB=1 exec xvfb-run -a -s "-noreset -screen 0 1024x768x24" "$0" "$@"
-fi
 game=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-source "$(dirname "$0")/scratch_home.sh"
-use_scratch_home "$work"
+source "$(dirname "$0")/lib/server.sh"
 export SDL_AUDIODRIVER=disk
+# How much of the game's output each recording holds: a span of sound, not a wait.
+readonly RECORD_SECONDS=3
+e2e_start_x
 
-# record NAME MUSIC EFFECTS [KEY]: the game's output for three seconds, at these levels; KEY,
-# when given, is pressed once the window is up.
+# record NAME MUSIC EFFECTS [KEY]: the game's output for RECORD_SECONDS from its first frame, at
+# these levels; KEY, when given, is pressed then.
 record() {
     local name=$1 music=$2 effects=$3 key=${4:-}
     mkdir -p "$XDG_CONFIG_HOME/drobix"
     printf '[sound]\nmusic = %d\neffects = %d\n' "$music" "$effects" \
         >"$XDG_CONFIG_HOME/drobix/settings.toml"
-    SDL_DISKAUDIOFILE=$work/$name.raw "$game" >"$work/$name.log" 2>&1 &
-    local pid=$!
-    timeout 20 xdotool search --sync --name '^Drobix$' >/dev/null
+    export SDL_DISKAUDIOFILE=$e2e_work/$name.raw
+    e2e_start_game "$game"
     if [ -n "$key" ]; then
-        sleep 0.5
-        xdotool keydown "$key"
-        sleep 0.3
-        xdotool keyup "$key"
+        e2e_press "$key"
     fi
-    sleep 3
-    kill -TERM "$pid"
-    wait "$pid" || true
+    sleep "$RECORD_SECONDS"
+    e2e_stop_game
 }
 
 # The energy of a recording's 16-bit samples, as decibels of their root mean square.
 loudness_db() {
-    od -An -v -t d2 -w2 "$work/$1.raw" |
+    od -An -v -t d2 -w2 "$e2e_work/$1.raw" |
         awk '{ sum += $1 * $1 } END { if (NR == 0 || sum == 0) print "silent"; else printf "%.2f\n", 10 * log(sum / NR) / log(10) }'
 }
 
