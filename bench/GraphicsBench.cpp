@@ -20,8 +20,8 @@
 #include "graphics/ImageRegistry.h"
 #include "graphics/ImageResources.h"
 #include "platform/Presenter.h"
-#include "platform/shared/RowScaler.h"
-#include "platform/shared/SharpScaler.h"
+#include "platform/helpers/RowScaler.h"
+#include "platform/helpers/SharpScaler.h"
 #include "resources/ResourceIds.h"
 #include "screens/game/DrawGrid.h"
 

@@ -14,7 +14,7 @@
 
 #include "platform/Audio.h"
 #include "platform/Resources.h"
-#include "platform/shared/Mixer.h"
+#include "platform/helpers/Mixer.h"
 #include "resources/ResourceIds.h"
 #include "sound/OggDecoder.h"
 #include "sound/OggTestStream.h"

@@ -20,19 +20,19 @@ declare -A allowed=(
     [sound]="sound/|storage/|resources/|${platform_top}"
     [input]="input/|${platform_top}"
     [storage]="storage/|game/|input/GameActions\.h|${platform_top}"
-    [resources]="resources/|${platform_top}"
-    [screens]='screens/|game/|graphics/|sound/|input/|storage/|resources/|app/'
-    [app]="app/|screens/|game/|graphics/|sound/|input/|storage/|resources/|${platform_top}"
+    [strings]="strings/|${platform_top}"
+    [screens]='screens/|game/|graphics/|sound/|input/|storage/|strings/|resources/|app/'
+    [app]="app/|screens/|game/|graphics/|sound/|input/|storage/|strings/|resources/|${platform_top}"
     [platform]="${platform_top}"
-    [platform/shared]="platform/shared/|${platform_top}"
-    [platform/common]="platform/common/|platform/shared/|${platform_top}|ResourceTable\.h"
-    [platform/sdl]="platform/sdl/|platform/shared/|${platform_top}"
-    [platform/scripted]="platform/scripted/|platform/shared/|${platform_top}"
+    [platform/helpers]="platform/helpers/|${platform_top}"
+    [platform/common]="platform/common/|platform/helpers/|${platform_top}|ResourceTable\.h"
+    [platform/sdl]="platform/sdl/|platform/helpers/|${platform_top}"
+    [platform/scripted]="platform/scripted/|platform/helpers/|${platform_top}"
 )
 
 # Layers that wrap a platform interface keep it out of their own headers, so that what they
 # offer reads in the program's words; input/ alone passes on the key codes.
-declare -A private_platform=([graphics]=1 [sound]=1 [storage]=1 [resources]=1)
+declare -A private_platform=([graphics]=1 [sound]=1 [storage]=1 [strings]=1)
 
 # The rule for a file: that of its deepest folder with a rule of its own.
 rule_for() {

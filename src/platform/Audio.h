@@ -4,7 +4,7 @@
 
 #pragma once
 
-// The audio device. Backends: sdl/AudioSdl.cpp (a real device, mixed by shared/Mixer) and
+// The audio device. Backends: sdl/AudioSdl.cpp (a real device, mixed by helpers/Mixer) and
 // scripted/AudioScripted.cpp (records every start, stop and volume change).
 
 #include <cstdint>

@@ -85,7 +85,7 @@ void TakeTextInput(std::string& text);
 bool IsKeyboardKeyDown(int virtualKey);
 
 // The key's name as SDL names it ("Left", "Space", "Z", "Keypad 5"); empty for a key that has
-// none the player can bind. One table for both backends: shared/KeyNames.cpp.
+// none the player can bind. One table for both backends: helpers/KeyNames.cpp.
 std::string_view VirtualKeyName(int virtualKey);
 // The key a name names, as SDL's names are matched: letters' case ignored. Nothing for a name
 // of no key the program can read.

@@ -6,7 +6,7 @@
 
 // The main window and its frames. Backends: sdl/PresenterSdl.cpp and
 // scripted/PresenterScripted.cpp (frames kept in memory); the pixel conversion is shared, in
-// shared/PresenterPixels.cpp.
+// helpers/PresenterPixels.cpp.
 
 #include <array>
 #include <cstdint>

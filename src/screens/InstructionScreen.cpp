@@ -12,9 +12,9 @@
 #include "graphics/Fonts.h"
 #include "input/Input.h"
 #include "resources/ResourceIds.h"
-#include "resources/Strings.h"
 #include "screens/InstructionScreenTesting.h"
 #include "screens/KeyReading.h"
+#include "strings/Strings.h"
 
 namespace Drobix {
 

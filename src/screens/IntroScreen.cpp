@@ -11,9 +11,9 @@
 #include "graphics/Fonts.h"
 #include "input/Input.h"
 #include "resources/ResourceIds.h"
-#include "resources/Strings.h"
 #include "screens/KeyReading.h"
 #include "storage/Settings.h"
+#include "strings/Strings.h"
 
 namespace Drobix {
 

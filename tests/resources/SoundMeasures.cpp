@@ -10,8 +10,8 @@
 #include <numbers>
 
 #include "platform/Audio.h"
-#include "platform/shared/Mixer.h"
-#include "platform/shared/PcmBytes.h"
+#include "platform/helpers/Mixer.h"
+#include "platform/helpers/PcmBytes.h"
 
 namespace Drobix::Testing {
 

@@ -12,7 +12,7 @@
 #include "resources/MarkerLayout.h"
 #include "resources/PictureReader.h"
 #include "resources/ResourceIds.h"
-#include "resources/Strings.h"
+#include "strings/Strings.h"
 
 namespace Drobix {
 namespace {

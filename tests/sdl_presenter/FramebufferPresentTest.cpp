@@ -17,8 +17,8 @@
 #include <vector>
 
 #include "platform/Presenter.h"
+#include "platform/helpers/SharpScaler.h"
 #include "platform/sdl/PresenterSdlTesting.h"
-#include "platform/shared/SharpScaler.h"
 
 namespace Drobix::Platform {
 namespace {

@@ -9,8 +9,8 @@
 
 #include "platform/Gamepad.h"
 #include "platform/Keyboard.h"
+#include "platform/helpers/TypedText.h"
 #include "platform/scripted/KeyboardScripted.h"
-#include "platform/shared/TypedText.h"
 
 namespace Drobix::Platform {
 

@@ -7,7 +7,7 @@
 #include <span>
 #include <string_view>
 
-#include "platform/shared/GamepadMapping.h"
+#include "platform/helpers/GamepadMapping.h"
 
 // The script's hold on the scripted keyboard, which implements platform/Keyboard.h.
 namespace Drobix::Platform::Scripted {

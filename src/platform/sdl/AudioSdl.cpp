@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "platform/Audio.h"
-#include "platform/shared/Mixer.h"
+#include "platform/helpers/Mixer.h"
 
 namespace Drobix::Platform {
 

@@ -8,11 +8,11 @@
 
 #include "platform/Events.h"
 #include "platform/Presenter.h"
+#include "platform/helpers/EventPumpDecision.h"
 #include "platform/sdl/GamepadSdl.h"
 #include "platform/sdl/InputDeviceWatch.h"
 #include "platform/sdl/KeyboardSdl.h"
 #include "platform/sdl/PresenterSdl.h"
-#include "platform/shared/EventPumpDecision.h"
 
 namespace Drobix::Platform {
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "platform/Presenter.h"
-#include "platform/shared/FramePacer.h"
+#include "platform/helpers/FramePacer.h"
 
 namespace Drobix::Platform::Sdl {
 

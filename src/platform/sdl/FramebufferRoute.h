@@ -11,11 +11,11 @@
 #include <utility>
 #include <vector>
 
+#include "platform/helpers/FrameChanges.h"
+#include "platform/helpers/RowScaler.h"
+#include "platform/helpers/SharpScaler.h"
 #include "platform/sdl/FrameRoute.h"
 #include "platform/sdl/X11Window.h"
-#include "platform/shared/FrameChanges.h"
-#include "platform/shared/RowScaler.h"
-#include "platform/shared/SharpScaler.h"
 
 namespace Drobix::Platform::Sdl {
 

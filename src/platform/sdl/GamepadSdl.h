@@ -6,10 +6,10 @@
 
 #include <SDL.h>
 
-#include "platform/shared/GamepadMapping.h"
+#include "platform/helpers/GamepadMapping.h"
 
 // Gamepads through SDL's game-controller interface, plugged in and out while the game runs.
-// Their buttons hold virtual keys (platform/shared/GamepadMapping.h) beside the keyboard's.
+// Their buttons hold virtual keys (platform/helpers/GamepadMapping.h) beside the keyboard's.
 namespace Drobix::Platform::Sdl {
 
 // Brings up SDL's game-controller support once; the pads already present then arrive as

@@ -18,9 +18,9 @@
 
 #include "platform/Gamepad.h"
 #include "platform/Keyboard.h"
+#include "platform/helpers/TypedText.h"
 #include "platform/sdl/GamepadSdl.h"
 #include "platform/sdl/KeyboardSdl.h"
-#include "platform/shared/TypedText.h"
 
 namespace Drobix::Platform {
 

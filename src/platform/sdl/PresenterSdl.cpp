@@ -18,13 +18,13 @@
 
 #include "platform/Debug.h"
 #include "platform/Presenter.h"
+#include "platform/helpers/FramePacer.h"
 #include "platform/sdl/FrameCopy.h"
 #include "platform/sdl/FramebufferRoute.h"
 #include "platform/sdl/MainWindow.h"
 #include "platform/sdl/PresenterSdl.h"
 #include "platform/sdl/PresenterSdlTesting.h"
 #include "platform/sdl/TextureRoute.h"
-#include "platform/shared/FramePacer.h"
 
 namespace Drobix::Platform {
 

@@ -22,7 +22,7 @@
 #include <vector>
 
 #include "platform/Presenter.h"
-#include "platform/shared/SharpScaler.h"
+#include "platform/helpers/SharpScaler.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/shared/SharpScaler.h"
+#include "platform/helpers/SharpScaler.h"
 
 #include <algorithm>
 #include <cmath>

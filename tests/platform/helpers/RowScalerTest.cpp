@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "VectorPaths.h"
-#include "platform/shared/RowScaler.h"
+#include "platform/helpers/RowScaler.h"
 
 #include <gtest/gtest.h>
 

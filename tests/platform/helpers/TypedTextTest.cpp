@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // What the window system's text becomes in a name: Windows-1252's share of Unicode only.
-#include "platform/shared/TypedText.h"
+#include "platform/helpers/TypedText.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/shared/GamepadMapping.h"
+#include "platform/helpers/GamepadMapping.h"
 
 #include <algorithm>
 #include <cstdlib>

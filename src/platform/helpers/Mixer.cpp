@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/shared/Mixer.h"
+#include "platform/helpers/Mixer.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/shared/RowScaler.h"
+#include "platform/helpers/RowScaler.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "resources/Strings.h"
+#include "strings/Strings.h"
 
 #include "platform/Resources.h"
 

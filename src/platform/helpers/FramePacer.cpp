@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/shared/FramePacer.h"
+#include "platform/helpers/FramePacer.h"
 
 #include <cmath>
 

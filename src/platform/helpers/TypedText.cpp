@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/shared/TypedText.h"
+#include "platform/helpers/TypedText.h"
 
 namespace Drobix::Platform {
 

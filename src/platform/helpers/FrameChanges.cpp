@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/shared/FrameChanges.h"
+#include "platform/helpers/FrameChanges.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/shared/EventPumpDecision.h"
+#include "platform/helpers/EventPumpDecision.h"
 
 namespace Drobix::Platform {
 

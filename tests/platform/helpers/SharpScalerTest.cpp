@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "VectorPaths.h"
-#include "platform/shared/SharpScaler.h"
+#include "platform/helpers/SharpScaler.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/shared/Mixer.h"
+#include "platform/helpers/Mixer.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <numbers>
 
 #include "platform/Audio.h"
-#include "platform/shared/PcmBytes.h"
+#include "platform/helpers/PcmBytes.h"
 
 namespace Drobix::Platform {
 namespace {
