@@ -72,6 +72,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         DrawString(FontId::Large, text, pen[0], pen[1]);
     }
     MeasureText(FontId::Large, text);
+    // The display keeps draws for the end of the frame, and this picture ends with this input.
+    CompleteFrame();
     FreeFonts();
     return 0;
 }
