@@ -16,8 +16,8 @@
 #include <random>
 #include <vector>
 
+#include "SharpScaled.h"
 #include "platform/Presenter.h"
-#include "platform/helpers/SharpScaler.h"
 #include "platform/sdl/PresenterSdlTesting.h"
 
 namespace Drobix::Platform {
@@ -31,21 +31,7 @@ constexpr uint32_t kColourBits = 0x00FFFFFFU;
 std::vector<uint32_t> ScaledAfresh(const std::vector<uint16_t>& frame, int width, int height) {
     std::vector<uint32_t> converted(frame.size());
     ConvertRgb565ToXrgb8888(frame.data(), converted.data(), kFramePixels);
-    SharpScaler scaler;
-    scaler.Prepare(kFrameWidth, kFrameHeight, width, height);
-    std::vector<uint32_t> scaled(static_cast<size_t>(width) * height);
-    std::vector<uint32_t> upper(static_cast<size_t>(width));
-    std::vector<uint32_t> lower(upper.size());
-    for (int y = 0; y < height; ++y) {
-        const SharpScaler::Taps& taps = scaler.RowTaps(y);
-        scaler.ScaleRow(&converted[static_cast<size_t>(taps.first) * kFrameWidth], upper.data(), 0,
-                        width);
-        scaler.ScaleRow(&converted[static_cast<size_t>(taps.second) * kFrameWidth], lower.data(), 0,
-                        width);
-        SharpScaler::BlendRows(upper.data(), lower.data(), taps.weight,
-                               &scaled[static_cast<size_t>(y) * width], width);
-    }
-    return scaled;
+    return Drobix::Testing::SharpScaled(converted, kFrameWidth, kFrameHeight, width, height);
 }
 
 class FramebufferPresentTest : public ::testing::TestWithParam<bool> {

@@ -21,15 +21,14 @@
 #include <string>
 #include <vector>
 
+#include "SharpScaled.h"
 #include "platform/Presenter.h"
-#include "platform/helpers/SharpScaler.h"
 
 namespace {
 
 using Drobix::Platform::kFrameHeight;
 using Drobix::Platform::kFramePixels;
 using Drobix::Platform::kFrameWidth;
-using Drobix::Platform::SharpScaler;
 
 constexpr int kShown = 0;
 constexpr int kNotShown = 1;
@@ -152,20 +151,9 @@ std::optional<std::vector<uint16_t>> ReadFrameCopy(const std::string& path, uint
 Picture Scaled(const std::vector<uint16_t>& frame, int width, int height) {
     std::vector<uint32_t> converted(frame.size());
     Drobix::Platform::ConvertRgb565ToXrgb8888(frame.data(), converted.data(), kFramePixels);
-    SharpScaler scaler;
-    scaler.Prepare(kFrameWidth, kFrameHeight, width, height);
-    Picture scaled{width, height, std::vector<uint32_t>(static_cast<size_t>(width) * height)};
-    std::vector<uint32_t> upper(static_cast<size_t>(width));
-    std::vector<uint32_t> lower(upper.size());
-    for (int y = 0; y < height; ++y) {
-        const SharpScaler::Taps& taps = scaler.RowTaps(y);
-        scaler.ScaleRow(&converted[static_cast<size_t>(taps.first) * kFrameWidth], upper.data(), 0,
-                        width);
-        scaler.ScaleRow(&converted[static_cast<size_t>(taps.second) * kFrameWidth], lower.data(), 0,
-                        width);
-        SharpScaler::BlendRows(upper.data(), lower.data(), taps.weight,
-                               &scaled.pixels[static_cast<size_t>(y) * width], width);
-    }
+    Picture scaled{
+        width, height,
+        Drobix::Testing::SharpScaled(converted, kFrameWidth, kFrameHeight, width, height)};
     for (uint32_t& pixel : scaled.pixels) {
         pixel &= 0x00FFFFFFU;
     }

@@ -2,6 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "SharpScaled.h"
 #include "VectorPaths.h"
 #include "platform/helpers/SharpScaler.h"
 
@@ -38,21 +39,7 @@ Picture Noise(int width, int height) {
 // The whole picture scaled as the framebuffer presenter does it: each window row from its two
 // frame rows, each scaled across, then blended.
 Picture Scale(const Picture& source, int targetWidth, int targetHeight) {
-    SharpScaler scaler;
-    scaler.Prepare(kWidth, kHeight, targetWidth, targetHeight);
-    Picture target(static_cast<size_t>(targetWidth) * targetHeight);
-    std::vector<uint32_t> first(static_cast<size_t>(targetWidth));
-    std::vector<uint32_t> second(first.size());
-    for (int y = 0; y < targetHeight; ++y) {
-        const SharpScaler::Taps& taps = scaler.RowTaps(y);
-        scaler.ScaleRow(source.data() + static_cast<size_t>(taps.first) * kWidth, first.data(), 0,
-                        targetWidth);
-        scaler.ScaleRow(source.data() + static_cast<size_t>(taps.second) * kWidth, second.data(), 0,
-                        targetWidth);
-        SharpScaler::BlendRows(first.data(), second.data(), taps.weight,
-                               target.data() + static_cast<size_t>(y) * targetWidth, targetWidth);
-    }
-    return target;
+    return Drobix::Testing::SharpScaled(source, kWidth, kHeight, targetWidth, targetHeight);
 }
 
 // Sharp bilinear in floating point, straight from its definition: the target pixel's centre in
