@@ -46,7 +46,7 @@ fuzz_all() {
     printf '%s\0' build-fuzz/fuzz/fuzz_* | xargs -0 -n1 -P2 bash -c 'fuzz_briefly "$1"' fuzz
 }
 
-step dependencies drobix_install_deps
+step dependencies drobix_install_deps test
 step format tools/check-format.sh
 step layers tools/check-layers.sh
 step docs tools/check-docs.sh
