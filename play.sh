@@ -4,11 +4,13 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Installs what is missing, builds Drobix (Release, in build/) and starts the game.
+# Installs what building and running the game needs and is missing, builds the game alone
+# (Release, in build-play/, without the tests, benchmarks and tools) and starts it.
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/install-deps.sh
 
-drobix_install_deps
-drobix_build build -DCMAKE_BUILD_TYPE=Release
-exec build/src/drobix "$@"
+drobix_install_deps play
+drobix_configure build-play -DCMAKE_BUILD_TYPE=Release -DDROBIX_TESTS=OFF
+cmake --build build-play --target drobix -j"$(nproc)"
+exec build-play/src/drobix "$@"

@@ -4,10 +4,10 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Installs what is missing, checks the sources (format, layers, every file's licence, clang-tidy),
-# builds Drobix and runs every test: once in the Release build (build/), once with AddressSanitizer
-# and UndefinedBehaviorSanitizer (build-asan/), then a short run of each fuzz target (build-fuzz/,
-# clang).
+# Installs what is missing, checks the sources (format, layers, the names the architecture pages
+# give, every file's licence, clang-tidy), builds Drobix and runs every test: once in the Release
+# build (build/), once with AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/), then a
+# short run of each fuzz target (build-fuzz/, clang).
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/install-deps.sh
@@ -46,9 +46,10 @@ fuzz_all() {
     printf '%s\0' build-fuzz/fuzz/fuzz_* | xargs -0 -n1 -P2 bash -c 'fuzz_briefly "$1"' fuzz
 }
 
-step dependencies drobix_install_deps
+step dependencies drobix_install_deps test
 step format tools/check-format.sh
 step layers tools/check-layers.sh
+step docs tools/check-docs.sh
 step rights check_rights
 
 step release-build drobix_build build -DCMAKE_BUILD_TYPE=Release -DDROBIX_WERROR=ON

@@ -19,9 +19,11 @@ declare -A allowed=(
     [graphics]="graphics/|resources/|${platform_top}"
     [sound]="sound/|storage/|resources/|${platform_top}"
     [input]="input/|${platform_top}"
+    # The player's keys are kept in input's own types; no other header of input/.
     [storage]="storage/|game/|input/GameActions\.h|${platform_top}"
     [strings]="strings/|${platform_top}"
-    [screens]='screens/|game/|graphics/|sound/|input/|storage/|strings/|resources/|app/'
+    # From app/ only the screen interface, the loop's SwitchScreen and quit, and the window mode.
+    [screens]='screens/|game/|graphics/|sound/|input/|storage/|strings/|resources/|app/(IScreen|MainLoop|WindowModeChoice)\.h'
     [app]="app/|screens/|game/|graphics/|sound/|input/|storage/|strings/|resources/|${platform_top}"
     [platform]="${platform_top}"
     [platform/helpers]="platform/helpers/|${platform_top}"

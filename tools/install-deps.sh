@@ -4,25 +4,40 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Installs the Debian packages that Drobix needs to build, test and run, skipping those already
-# present. Sourced by play.sh and test.sh.
+# Installs the Debian packages that Drobix needs, skipping those already present. Sourced by
+# play.sh, which needs only what builds and runs the game, and test.sh, which needs everything.
 
-drobix_packages=(
+# Building and running the game: the compiler and build tools, the libraries it links, and what
+# the asset tool needs to make the desktop icons of an install.
+drobix_play_packages=(
     cmake g++ make ccache pkg-config
+    libsdl2-dev libx11-dev libxext-dev libxrandr-dev libpng-dev zlib1g-dev libjpeg-dev
+    libvorbis-dev libogg-dev libtomlplusplus-dev
+    libfreetype-dev fonts-dejavu-core
+)
+
+# Only for the tests, benchmarks, fuzzers, source checks and packaging checks: test-only
+# additions go here.
+drobix_test_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-dev clang-format clang-tidy
-    libsdl2-dev libx11-dev libxext-dev libxrandr-dev libxtst-dev libpng-dev zlib1g-dev libjpeg-dev libvorbis-dev
-    libogg-dev libtomlplusplus-dev
-    libfreetype-dev fonts-dejavu-core
-    xvfb xdotool x11-xkb-utils x11-utils x11-xserver-utils
+    libxtst-dev xvfb xdotool x11-xkb-utils x11-utils x11-xserver-utils
     weston libgl1-mesa-dri libegl1 libegl-mesa0
     desktop-file-utils appstream man-db dpkg-dev lintian reuse
 )
 
+# How long apt may wait for another package manager to let go of its lock, in seconds.
+drobix_apt_lock_wait=600
+
+# drobix_install_deps play|test: the packages of play.sh, or those of play.sh and test.sh.
 drobix_install_deps() {
+    local wanted=("${drobix_play_packages[@]}")
+    if [ "${1:-test}" = test ]; then
+        wanted+=("${drobix_test_packages[@]}")
+    fi
     local missing=()
     local package
-    for package in "${drobix_packages[@]}"; do
+    for package in "${wanted[@]}"; do
         if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
             missing+=("$package")
         fi
@@ -35,16 +50,22 @@ drobix_install_deps() {
     if [ "$(id -u)" -ne 0 ]; then
         sudo=(sudo)
     fi
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends \
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get \
+        -o DPkg::Lock::Timeout="$drobix_apt_lock_wait" install -y --no-install-recommends \
         "${missing[@]}"
 }
 
-# Configures (once) and builds one build folder: drobix_build DIR [CMAKE OPTIONS...]
-drobix_build() {
+# Configures one build folder, once: drobix_configure DIR [CMAKE OPTIONS...]
+drobix_configure() {
     local dir=$1
     shift
     if [ ! -f "$dir/CMakeCache.txt" ]; then
         cmake -S . -B "$dir" "$@"
     fi
-    cmake --build "$dir" -j2
+}
+
+# Configures (once) and builds everything in one build folder: drobix_build DIR [CMAKE OPTIONS...]
+drobix_build() {
+    drobix_configure "$@"
+    cmake --build "$1" -j2
 }

@@ -70,7 +70,7 @@ struct Pen {
 };
 
 void NewLine(const BitmapFont& font, Pen& pen, int left) {
-    pen = {left, pen.y + font.lineHeight + font.spacing};
+    pen = {left, pen.y + font.LineAdvance()};
 }
 
 // The glyphs of a string, drawn together as one batch of keyed copies: the frame record then
@@ -200,6 +200,11 @@ void DrawString(FontId fontId, std::string_view text, int x, int y, ImageSurface
         }
     }
     glyphs.Draw();
+}
+
+int TextLineTop(FontId fontId, int top, int line) {
+    const BitmapFont* font = GetFont(fontId);
+    return font == nullptr ? top : top + line * font->LineAdvance();
 }
 
 void DrawStringScaled(FontId fontId, std::string_view text, int x, int y, float scale,

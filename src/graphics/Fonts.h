@@ -29,6 +29,9 @@ struct BitmapFont {
     int32_t lineHeight = 0;
     int32_t spacing = 0;
 
+    // How far a line feed moves the pen down.
+    int32_t LineAdvance() const { return lineHeight + spacing; }
+
     // The glyph's rectangle, or the empty rectangle for a byte without a glyph.
     Rect GetGlyph(char ch) const { return glyphs[static_cast<uint8_t>(ch)].value_or(Rect{}); }
 };
@@ -48,6 +51,9 @@ bool FontHasGlyph(FontId fontId, char ch);
 void DrawString(FontId fontId, std::string_view text, int x, int y, ImageSurface* dest = nullptr);
 void DrawStringScaled(FontId fontId, std::string_view text, int x, int y, float scale,
                       ImageSurface* dest = nullptr);
+// The top of line `line` (0 the first) of a text drawn from top: where DrawString's line feeds
+// put it, for whatever is placed beside a line; top itself for a font not built.
+int TextLineTop(FontId fontId, int top, int line);
 // Word-wrapped at box->right; words are never split and the bottom does not limit it.
 void DrawStringWrapped(FontId fontId, std::string_view text, const Rect* box,
                        ImageSurface* dest = nullptr);

@@ -11,6 +11,7 @@
 #include "graphics/Fonts.h"
 #include "input/Input.h"
 #include "screens/KeyReading.h"
+#include "screens/LineMarker.h"
 #include "storage/Preferences.h"
 #include "storage/PreferencesFile.h"
 
@@ -24,9 +25,9 @@ constexpr int kKeyCount = 256;
 
 constexpr int kPanelHalfWidth = 170;
 constexpr int kPanelTop = 252;
-constexpr int kPanelExtra = 40;
-constexpr int kTextTop = 272;
-constexpr int kMarkerGap = 14;
+// Between the panel's edges and the text, on every side.
+constexpr int kTextMargin = 20;
+constexpr int kTextTop = kPanelTop + kTextMargin;
 
 void ComposeControlsText(const KeyBindings& bindings, FrameText& text) {
     text.Clear();
@@ -201,16 +202,16 @@ void ControlsScreen::Render() {
     // The message's line is there even when empty, so the panel keeps its size.
     text_ << "\n\n" << message_ << " ";
     const std::string& text = text_.Str();
-    const BitmapFont* font = GetFont(FontId::Small);
-    const int lineHeight = font != nullptr ? font->lineHeight : 0;
-    const auto lines = static_cast<int>(std::count(text.begin(), text.end(), '\n')) + 1;
+    const auto lastLine = static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+    // The panel ends below the last line where the text puts it, the message's included.
+    const int textBottom =
+        TextLineTop(FontId::Small, kTextTop, lastLine) + MeasureText(FontId::Small, " ").height;
     const int centre = kScreenWidth / 2;
-    const int left = centre - kPanelHalfWidth + kPanelExtra / 2;
+    const int left = centre - kPanelHalfWidth + kTextMargin;
     const Rect body{centre - kPanelHalfWidth, kPanelTop, centre + kPanelHalfWidth,
-                    kPanelTop + kPanelExtra + lines * lineHeight};
+                    textBottom + kTextMargin};
     DrawTitledPanel(&body, "Controls");
-    DrawString(FontId::Small, text, left, kTextTop);
-    DrawString(FontId::Small, ">", left - kMarkerGap, kTextTop + selected_ * lineHeight);
+    DrawLinesWithMarker(text, left, kTextTop, selected_);
 }
 
 }  // namespace Drobix

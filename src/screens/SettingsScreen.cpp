@@ -10,6 +10,7 @@
 #include "graphics/Fonts.h"
 #include "input/Input.h"
 #include "screens/KeyReading.h"
+#include "screens/LineMarker.h"
 #include "sound/Sound.h"
 #include "storage/PreferencesFile.h"
 
@@ -31,7 +32,6 @@ constexpr int kPanelHalfWidth = 150;
 constexpr int kPanelTop = 260;
 constexpr int kPanelExtra = 40;
 constexpr int kTextTop = 280;
-constexpr int kMarkerGap = 14;
 
 std::string_view OnOff(bool on) {
     return on ? "On" : "Off";
@@ -156,11 +156,7 @@ void SettingsScreen::Render() {
     const Rect body{centre - kPanelHalfWidth, kPanelTop, centre + kPanelHalfWidth,
                     kPanelTop + kPanelExtra + size.height};
     DrawTitledPanel(&body, "Settings");
-    DrawString(FontId::Small, text, left, kTextTop);
-    const BitmapFont* font = GetFont(FontId::Small);
-    if (font != nullptr) {
-        DrawString(FontId::Small, ">", left - kMarkerGap, kTextTop + selected_ * font->lineHeight);
-    }
+    DrawLinesWithMarker(text, left, kTextTop, selected_);
 }
 
 }  // namespace Drobix

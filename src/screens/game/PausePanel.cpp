@@ -20,10 +20,10 @@ constexpr FontId kHintFont = FontId::Small;
 constexpr int kLineGap = 12;
 
 // The first key bound to pause, or nothing when every place is empty.
-std::string PauseKeyName() {
+std::string_view PauseKeyName() {
     for (const int key : GetKeyBindings()[static_cast<size_t>(GameAction::Pause)]) {
         if (key != kNoKey) {
-            return std::string(KeyName(key));
+            return KeyName(key);
         }
     }
     return {};
@@ -35,25 +35,35 @@ void DrawCentred(FontId font, const std::string& text, int centreX, int top) {
 
 }  // namespace
 
+PauseHints PauseHintsFor(std::string_view pauseKey, bool padConnected) {
+    if (pauseKey.empty()) {
+        return {{}, "Press Start on a pad to resume"};
+    }
+    PauseHints hints{"Press " + std::string(pauseKey) + " to resume", {}};
+    if (padConnected) {
+        hints.pad = "or Start on a pad";
+    }
+    return hints;
+}
+
 void DrawPausePanel(const Rect& well, const Rect& preview) {
     DrawBorderedPanel(&well);
     DrawBorderedPanel(&preview);
-    const std::string key = PauseKeyName();
-    const std::string keyLine = key.empty() ? std::string() : "Press " + key + " to resume";
-    const std::string padLine =
-        key.empty() ? "Press Start on a pad to resume" : "or Start on a pad";
+    const PauseHints hints = PauseHintsFor(PauseKeyName(), IsPadPresent());
+    const int lineCount = (hints.key.empty() ? 0 : 1) + (hints.pad.empty() ? 0 : 1);
     const int titleHeight = MeasureText(kTitleFont, "Paused").height;
-    const int hintHeight = MeasureText(kHintFont, padLine).height;
-    const int height = titleHeight + 2 * (kLineGap + hintHeight);
+    const int hintHeight = MeasureText(kHintFont, "P").height;
+    const int height = titleHeight + lineCount * (kLineGap + hintHeight);
     const int centreX = (well.left + well.right) / 2;
     int top = (well.top + well.bottom) / 2 - height / 2;
     DrawCentred(kTitleFont, "Paused", centreX, top);
     top += titleHeight + kLineGap;
-    if (!keyLine.empty()) {
-        DrawCentred(kHintFont, keyLine, centreX, top);
-        top += hintHeight + kLineGap;
+    for (const std::string* line : {&hints.key, &hints.pad}) {
+        if (!line->empty()) {
+            DrawCentred(kHintFont, *line, centreX, top);
+            top += hintHeight + kLineGap;
+        }
     }
-    DrawCentred(kHintFont, padLine, centreX, top);
 }
 
 }  // namespace Drobix
