@@ -134,8 +134,8 @@ TEST_F(MainLoopTest, QuitEndsTheSessionThenLeavesTheCurrentScreenForNone) {
     Pass(10);
     RequestQuit();
     EXPECT_FALSE(RunMainLoopPass());
-    const std::vector<std::string> expected{"intro update 0", "intro render",
-                                            "intro session end", "intro leave 0"};
+    const std::vector<std::string> expected{"intro update 0", "intro render", "intro session end",
+                                            "intro leave 0"};
     EXPECT_EQ(log_, expected);
 }
 
