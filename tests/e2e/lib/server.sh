@@ -283,7 +283,7 @@ e2e_scored_entry() {
     NAME_PATTERN=$1 perl -0777 -ne '
         # The options before the table: the version, the sound byte and six four-byte fields.
         my $at = 29;
-        for (1 .. 5) {
+        for my $entry (1 .. 5) {
             last if $at + 8 > length;
             my ($score, $length) = unpack("VV", substr($_, $at, 8));
             my $name = substr($_, $at + 8, $length);
