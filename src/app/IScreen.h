@@ -31,6 +31,12 @@ public:
     // that runs against the clock stops here, so that nothing goes on under the player's hands
     // when the focus returns.
     virtual void OnFocusLost() {}
+    // The session ends now, by a quit (the window closed, a signal) or because the display is
+    // gone: whatever the player has earned on this screen and not yet put into the settings
+    // record goes there, for the save that follows. Runs before OnLeave on a quit, and alone when
+    // the display is lost, which may be noticed inside any call to the window system: so it
+    // changes nothing but the record and the screen's own state.
+    virtual void OnSessionEnd() {}
     virtual void Render() = 0;
     virtual void Update(unsigned elapsedMs) = 0;
 };

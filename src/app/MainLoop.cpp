@@ -66,6 +66,7 @@ void SetActive(bool active) {
 bool HandleEvent(Platform::Event event) {
     switch (event) {
         case Platform::Event::Quit:
+            EndSession();
             if (IScreen* screen = CurrentScreen()) {
                 screen->OnLeave(ScreenNumber::None);
             }
@@ -185,6 +186,12 @@ bool RunMainLoopPass() {
 
 void RunMainLoop() {
     while (RunMainLoopPass()) {
+    }
+}
+
+void EndSession() {
+    if (IScreen* screen = CurrentScreen()) {
+        screen->OnSessionEnd();
     }
 }
 

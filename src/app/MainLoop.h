@@ -27,6 +27,9 @@ void SwitchScreen(ScreenNumber screenNumber);
 void RunMainLoop();
 // One pass of the loop: false once the quit event has ended it.
 bool RunMainLoopPass();
+// The current screen puts what the player has earned into the settings record before the
+// session's save: the quit event runs it, and so does the save when the display is lost.
+void EndSession();
 // Posts the quit event: the loop ends at its next pass, as when the window is closed.
 void RequestQuit();
 

@@ -60,6 +60,12 @@ bool CheckDirectXVersion() {
     return true;
 }
 
+// The display is gone and no shutdown will run: what the session earned is kept, then saved.
+void SaveAsTheDisplayGoes() {
+    EndSession();
+    SaveSettings();
+}
+
 }  // namespace
 
 bool InitialiseGame() {
@@ -71,13 +77,14 @@ bool InitialiseGame() {
         return false;
     }
     // The save at exit, also when the display goes away and no shutdown can run.
-    Platform::SetEmergencySaveHandler(SaveSettings);
+    Platform::SetEmergencySaveHandler(SaveAsTheDisplayGoes);
     BuildFonts();
     InitSound();
     if (!InitInput()) {
         return false;
     }
     LoadSettings();
+    RemoveDataFileLeftovers();
     AddScreen(ScreenNumber::Intro, std::make_unique<IntroScreen>());
     AddScreen(ScreenNumber::Options, std::make_unique<OptionsScreen>());
     AddScreen(ScreenNumber::Instructions, std::make_unique<InstructionScreen>());

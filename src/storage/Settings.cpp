@@ -9,6 +9,8 @@
 #include <system_error>
 
 #include "platform/DataFolder.h"
+#include "platform/SaveLock.h"
+#include "storage/LeftoverSaves.h"
 #include "storage/SettingsFile.h"
 
 namespace Drobix {
@@ -36,9 +38,21 @@ bool LoadSettings() {
 void SaveSettings() {
     std::string path;
     if (settings && GetDataFilePath(path)) {
+        // Held through the save, so that no copy starting now takes its temporary file for
+        // debris, and two copies' saves of the table follow one another. A lock that cannot be
+        // had does not stop the save.
+        const Platform::SaveLock lock(std::filesystem::path(path).parent_path().string(),
+                                      Platform::SaveLock::Wait::UntilFree);
         SaveDataFile(path, *settings);
     }
     settings.reset();
+}
+
+void RemoveDataFileLeftovers() {
+    std::string path;
+    if (GetDataFilePath(path)) {
+        RemoveLeftoverSaves(path);
+    }
 }
 
 Settings* GetSettings() {

@@ -50,6 +50,9 @@ struct Settings {
 bool LoadSettings();
 // Writes the record to the data file if it was loaded, then destroys it.
 void SaveSettings();
+// Removes what saves of the data file that were killed part-way left in its folder, unless
+// another copy of the game is saving it now.
+void RemoveDataFileLeftovers();
 // The one record, valid between LoadSettings and SaveSettings.
 Settings* GetSettings();
 

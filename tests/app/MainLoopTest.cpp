@@ -33,6 +33,7 @@ public:
         log_.push_back(name_ + " leave " + std::to_string(static_cast<int>(next)));
     }
     void OnFocusLost() override { log_.push_back(name_ + " focus lost"); }
+    void OnSessionEnd() override { log_.push_back(name_ + " session end"); }
     void Render() override { log_.push_back(name_ + " render"); }
     void Update(unsigned elapsed) override {
         log_.push_back(name_ + " update " + std::to_string(elapsed));
@@ -128,12 +129,14 @@ TEST_F(MainLoopTest, ScreenSwitchedDuringUpdateIsEnteredAndRenderedInTheSamePass
     EXPECT_EQ(Testing::GetCurrentScreenNumber(), ScreenNumber::Game);
 }
 
-TEST_F(MainLoopTest, QuitLeavesTheCurrentScreenForNone) {
+// The screen keeps what the session earned before it is left, so the shutdown's save holds it.
+TEST_F(MainLoopTest, QuitEndsTheSessionThenLeavesTheCurrentScreenForNone) {
     Pass(10);
     RequestQuit();
     EXPECT_FALSE(RunMainLoopPass());
-    EXPECT_EQ(log_.back(), "intro leave 0");
-    EXPECT_EQ(log_.size(), 3U);
+    const std::vector<std::string> expected{"intro update 0", "intro render", "intro session end",
+                                            "intro leave 0"};
+    EXPECT_EQ(log_, expected);
 }
 
 TEST_F(MainLoopTest, FpsKeyTogglesAtMostOncePerGate) {

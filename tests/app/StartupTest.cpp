@@ -47,5 +47,19 @@ TEST(StartupTest, ALostDisplaySavesAsTheExitWouldWithoutAShutdown) {
     EXPECT_EQ(ReadBytes(dataHome.DataFile()), saved);
 }
 
+// A copy killed during a save left its temporary file; the next start clears it away, and only
+// it.
+TEST(StartupTest, TheStartRemovesWhatAKilledSaveLeft) {
+    Testing::TempDataHome dataHome;
+    const std::filesystem::path folder = dataHome.DataFile().parent_path();
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder / "Drobix.dat.k9Xq2M") << "half a save";
+    std::ofstream(folder / "Drobix.dat.notes") << "the player's";
+    ASSERT_TRUE(InitialiseGame());
+    EXPECT_FALSE(std::filesystem::exists(folder / "Drobix.dat.k9Xq2M"));
+    EXPECT_TRUE(std::filesystem::exists(folder / "Drobix.dat.notes"));
+    ShutdownGame();
+}
+
 }  // namespace
 }  // namespace Drobix

@@ -5,7 +5,8 @@
 # Runs one replay script with its own data folder and compares standard output with the
 # expected file. NAME.dat, when present, is the data file the program starts with; NAME.status,
 # when present, holds the expected exit status (0 otherwise); NAME.toml, when present, is the
-# settings file it starts with.
+# settings file it starts with; NAME.end.dat, when present, is the data file the run must leave
+# behind, byte for byte.
 get_filename_component(name ${SCRIPT} NAME_WE)
 get_filename_component(folder ${SCRIPT} DIRECTORY)
 set(data_home ${WORK_DIR}/${name}-data)
@@ -36,4 +37,18 @@ if(NOT status STREQUAL expected_status)
 endif()
 if(NOT actual STREQUAL expected)
     message(FATAL_ERROR "output differs\n--- expected\n${expected}--- actual\n${actual}")
+endif()
+set(end_data ${folder}/${name}.end.dat)
+if(EXISTS ${end_data})
+    set(left ${data_home}/Quillbeam/Drobix/Drobix.dat)
+    execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${end_data} ${left}
+        RESULT_VARIABLE differs OUTPUT_QUIET ERROR_QUIET)
+    if(differs)
+        file(READ ${end_data} wanted HEX)
+        set(found "none")
+        if(EXISTS ${left})
+            file(READ ${left} found HEX)
+        endif()
+        message(FATAL_ERROR "the data file differs\n--- expected\n${wanted}\n--- left\n${found}")
+    endif()
 endif()

@@ -4,10 +4,12 @@
 
 #include "ReplayPreferences.h"
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <system_error>
 
 #include "platform/DataFolder.h"
 #include "platform/Keyboard.h"
@@ -70,8 +72,18 @@ void PrintPreferences(std::ostream& out) {
 
 void PrintPreferencesFile(std::ostream& out) {
     const auto path = PreferencesFilePath();
+    std::error_code error;
+    const auto type =
+        path ? std::filesystem::status(*path, error).type() : std::filesystem::file_type::not_found;
+    // Looked at before it is opened: a FIFO would hang the open, a folder fail the reading.
+    if (type != std::filesystem::file_type::regular && type != std::filesystem::file_type::none &&
+        type != std::filesystem::file_type::not_found) {
+        out << "settingsfile " << WithPortableFolder(*path)
+            << ": the file: is not a regular file\n";
+        return;
+    }
     std::ifstream file;
-    if (path) {
+    if (type == std::filesystem::file_type::regular) {
         file.open(*path, std::ios::binary);
     }
     if (!file) {

@@ -28,6 +28,9 @@
 //                          "shadow none" while it is off or no block falls
 //   datafile               the data file's size and bytes as it stands on disk now
 //   quit                   the quit event; the loop ends and shutdown runs
+//   displaylost            the display goes away: the program saves as it does before it ends
+//                          at once, and the script ends there (shutdown runs, as the test
+//                          process must go on)
 //   startup                one pass of 16 ms, then the start-up figure: the time from process
 //                          start to that first presented frame, the time that decoding every
 //                          picture and sound loaded by then takes on its own, and their ratio
@@ -37,7 +40,9 @@
 //   preferences            the player's settings held now: window mode, sound levels, shadow,
 //                          patterns, the handling's settings where not at their defaults, then
 //                          each action's keys by their names in the settings file
-//   settingsfile           the settings file's size and text as it stands on disk now
+//   settingsfile           the settings file's size and text as it stands on disk now;
+//                          "settingsfile PATH: the file: is not a regular file" for a folder,
+//                          a FIFO or the like, which is never opened
 //   loadsettings           reads the settings file again as start-up does, printing a line for
 //                          each fault (the configuration folder written as $XDG_CONFIG_HOME)
 //   # comment; blank lines are ignored
@@ -66,6 +71,7 @@
 #include "platform/Events.h"
 #include "platform/Keyboard.h"
 #include "platform/scripted/ClockScripted.h"
+#include "platform/scripted/DisplayLossScripted.h"
 #include "platform/scripted/KeyboardScripted.h"
 #include "platform/scripted/PresenterScripted.h"
 #include "sound/Sound.h"
@@ -344,6 +350,10 @@ private:
             Platform::PostQuit();
             while (RunMainLoopPass()) {
             }
+            return Outcome::Ended;
+        }
+        if (command == "displaylost") {
+            Platform::Scripted::LoseDisplay();
             return Outcome::Ended;
         }
         if (command == "startup") {

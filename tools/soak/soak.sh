@@ -7,8 +7,7 @@
 # Random play through drobix-replay: runs of the real program, one after another, each playing a
 # script from generate.awk and quitting; the data file is carried from each run to the next. Fails
 # when a run ends with an error status or prints a sanitizer report, when its high scores are not
-# ranked, or when a run's peak heap at its end lies above its peak after its first game by more
-# than a small slack.
+# ranked, or when the heap on a screen grows past its settled figure by more than a small slack.
 # Usage: tools/soak/soak.sh REPLAY FRAMES [SEED [FRAMES PER RUN]]
 set -euo pipefail
 replay=$1
@@ -17,7 +16,8 @@ seed=${3:-1}
 run_frames=${4:-50000}
 # Passes between two "state" and "memory" lines.
 mark=1000
-# The peak heap may rise this much past the first game's: a screen first seen later.
+# A screen's heap may rise this much past its settled figure: the menus' music stream and
+# backdrop hold a little more or less from one mark to the next.
 slack_kb=${SOAK_MEMORY_SLACK_KB:-1024}
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
@@ -61,23 +61,34 @@ while [ "$played" -lt "$frames" ]; do
         echo "run $run: the high scores are not ranked:"; grep -E '^[0-4] ' "$work/run.out"
         exit 1
     fi
-    # The reference is the peak at the first mark after a game has ended (the middle mark when
-    # none has), so the first game's memory is in it.
-    # Peak heap in use over the marks up to the first one after a game has ended (the middle
-    # mark when none has), against the peak over every mark: a run must not need more memory
-    # as it goes on.
-    read -r first last < <(awk -F'heap_kb=' '
+    # The heap is compared screen by screen: the menus hold their music and backdrop, megabytes
+    # that the game screen does not, so a figure on one screen says nothing of a leak on another.
+    # Each screen's reference is its first figure after the heap has settled: from the first mark
+    # after a game has ended (every picture and sound of play loaded by then; the middle mark
+    # when no game ended). No later figure of that screen may lie above it by more than the slack.
+    read -r growth screen first < <(awk '
         /mode=(game-over|name-entry)/ { ended = 1 }
+        /^screen=/ { screen = substr($1, 8) }
         /^memory / {
-            heap = $2 + 0; peaks[++n] = (heap > peak ? heap : peak); peak = peaks[n]
-            if (ended && !first) first = peak
+            heap[++n] = substr($0, index($0, "heap_kb=") + 8) + 0
+            on[n] = screen
+            if (ended && !settled) settled = n
         }
-        END { if (!first) first = peaks[int((n + 1) / 2)]; print first + 0, peaks[n] + 0 }' \
-        "$work/run.out")
-    if [ "$marks" -gt 1 ] && [ "$last" -gt $((first + slack_kb)) ]; then
-        echo "run $run: peak heap grew from $first kB after the first game to $last kB"
+        END {
+            if (!settled) settled = int((n + 1) / 2)
+            growth = 0; worst = "-"; reference = 0
+            for (i = settled; i <= n; i++) {
+                if (!(on[i] in base)) base[on[i]] = heap[i]
+                if (heap[i] - base[on[i]] > growth) {
+                    growth = heap[i] - base[on[i]]; worst = on[i]; reference = base[on[i]]
+                }
+            }
+            print growth, worst, reference
+        }' "$work/run.out")
+    if [ "$marks" -gt 1 ] && [ "$growth" -gt "$slack_kb" ]; then
+        echo "run $run: the heap on screen $screen grew by $growth kB from $first kB once settled"
         exit 1
     fi
-    echo "run $run: $marks marks, peak heap $first kB after the first game, $last kB at the end"
+    echo "run $run: $marks marks, the heap at most $growth kB above each screen's settled figure"
 done
 echo "soak: $played passes in $run runs, $((SECONDS - start)) s, no error"

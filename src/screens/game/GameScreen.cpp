@@ -123,6 +123,10 @@ void GameScreen::OnLeave(ScreenNumber) {
     scores_.ClearPopups();
 }
 
+void GameScreen::OnSessionEnd() {
+    nameEntry_.KeepPendingScore();
+}
+
 void GameScreen::OnFocusLost() {
     if (mode_ == Mode::Playing) {
         EnterMode(Mode::Paused);
@@ -138,7 +142,7 @@ void GameScreen::EnterMode(Mode mode) {
     mode_ = mode;
     HoldBackHeldKeys();
     if (mode == Mode::NameEntry) {
-        nameEntry_.Open();
+        nameEntry_.Open(scores_.GetScore());
     }
 }
 
@@ -199,7 +203,7 @@ void GameScreen::Update(unsigned elapsedMs) {
             break;
         case Mode::NameEntry:
             scores_.StepPopups(elapsedMs);
-            if (nameEntry_.Update(elapsedMs, keyTimer_, scores_.GetScore())) {
+            if (nameEntry_.Update(elapsedMs, keyTimer_)) {
                 EnterMode(Mode::GameOverPrompt);
                 // The table is final for this game, with or without the new name.
                 SaveSettingsNow();

@@ -41,6 +41,8 @@ public:
 
     void OnEnter() override;
     void OnLeave(ScreenNumber nextScreen) override;
+    // A score whose name is being typed goes into the table with the name as typed so far.
+    void OnSessionEnd() override;
     // Play pauses; the player resumes it.
     void OnFocusLost() override;
     void Render() override;

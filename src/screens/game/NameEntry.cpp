@@ -64,9 +64,10 @@ void NameEntry::Reset() {
     caretTimer_ = 0;
     picked_ = 0;
     typed_.reserve(kTypedTextRoom);
+    pendingScore_.reset();
 }
 
-bool NameEntry::Update(uint32_t elapsed, uint32_t& keyTimer, uint32_t score) {
+bool NameEntry::Update(uint32_t elapsed, uint32_t& keyTimer) {
     caretTimer_ += elapsed;
     if (caretTimer_ > kCaretBlinkMs) {
         caretTimer_ = 0;
@@ -74,14 +75,15 @@ bool NameEntry::Update(uint32_t elapsed, uint32_t& keyTimer, uint32_t score) {
     }
     bool closed = false;
     if (IsModernHandling()) {
-        HandleModernKeys(score, closed);
-    } else if (keyTimer > kNameKeyGateMs && HandleKeys(score, closed)) {
+        HandleModernKeys(closed);
+    } else if (keyTimer > kNameKeyGateMs && HandleKeys(closed)) {
         keyTimer = 0;
     }
     return closed;
 }
 
-void NameEntry::Open() {
+void NameEntry::Open(uint32_t score) {
+    pendingScore_ = score;
     if (IsModernHandling()) {
         StartTyping();
     }
@@ -91,9 +93,19 @@ void NameEntry::Close() {
     StopTyping();
 }
 
+void NameEntry::KeepPendingScore() {
+    if (!pendingScore_) {
+        return;
+    }
+    // Cleared first: the entry is in the table once, however the session's end comes about.
+    const uint32_t score = *pendingScore_;
+    pendingScore_.reset();
+    InsertHighScore({name_, score});
+}
+
 // Every key on its own, each press once and then as it repeats; the name's characters come from
 // the window system's typing, in the order typed, before Enter keeps them.
-void NameEntry::HandleModernKeys(uint32_t score, bool& closed) {
+void NameEntry::HandleModernKeys(bool& closed) {
     if (KeyboardKeyActs(VirtualKey::kLeft) && caret_ > 0) {
         --caret_;
     }
@@ -117,19 +129,20 @@ void NameEntry::HandleModernKeys(uint32_t score, bool& closed) {
     for (const char character : typed_) {
         InsertTyped(character);
     }
-    HandlePad(score, closed);
+    HandlePad(closed);
     if (closed) {
         return;
     }
     if (KeyboardKeyActs(VirtualKey::kEnter, Repeats::No)) {
-        InsertHighScore({name_, score});
+        KeepPendingScore();
         closed = true;
     } else if (KeyboardKeyActs(VirtualKey::kEscape, Repeats::No)) {
+        pendingScore_.reset();
         closed = true;
     }
 }
 
-bool NameEntry::HandleKeys(uint32_t score, bool& closed) {
+bool NameEntry::HandleKeys(bool& closed) {
     // The keyboard's own keys: a pad's buttons also hold Enter and Esc, and mean else here.
     // Editing keys whose condition fails let the later keys be looked at.
     if (IsKeyboardKeyDown(VirtualKey::kLeft) && caret_ > 0) {
@@ -154,18 +167,19 @@ bool NameEntry::HandleKeys(uint32_t score, bool& closed) {
         return true;
     }
     if (IsKeyboardKeyDown(VirtualKey::kEnter)) {
-        InsertHighScore({name_, score});
+        KeepPendingScore();
         closed = true;
         return true;
     }
     if (IsKeyboardKeyDown(VirtualKey::kEscape)) {
+        pendingScore_.reset();
         closed = true;
         return true;
     }
-    return TypeCharacter() || HandlePad(score, closed);
+    return TypeCharacter() || HandlePad(closed);
 }
 
-bool NameEntry::HandlePad(uint32_t score, bool& closed) {
+bool NameEntry::HandlePad(bool& closed) {
     if (IsButtonActing(PadButton::DpadLeft)) {
         picked_ = StepPicker(picked_, -1, 0);
     } else if (IsButtonActing(PadButton::DpadRight)) {
@@ -187,7 +201,7 @@ bool NameEntry::HandlePad(uint32_t score, bool& closed) {
         name_.erase(caret_ - 1, 1);
         --caret_;
     } else if (IsButtonActing(PadButton::Start)) {
-        InsertHighScore({name_, score});
+        KeepPendingScore();
         closed = true;
     } else {
         return false;

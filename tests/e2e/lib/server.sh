@@ -275,6 +275,24 @@ e2e_table_holds() {
         END { exit !$found }' "$data"
 }
 
+# e2e_scored_entry NAME_PATTERN: whether the data file's table, read entry by entry, holds a
+# score above zero under a name (empty too) that matches the Perl regular expression
+# NAME_PATTERN whole.
+e2e_scored_entry() {
+    [ -f "$data" ] || return 1
+    NAME_PATTERN=$1 perl -0777 -ne '
+        # The options before the table: the version, the sound byte and six four-byte fields.
+        my $at = 29;
+        for my $entry (1 .. 5) {
+            last if $at + 8 > length;
+            my ($score, $length) = unpack("VV", substr($_, $at, 8));
+            my $name = substr($_, $at + 8, $length);
+            $at += 8 + $length;
+            exit 0 if $score > 0 && $name =~ /^(?:$ENV{NAME_PATTERN})$/;
+        }
+        exit 1' "$data"
+}
+
 # e2e_expect_name NAME_PATTERN: fails the test unless the table holds such a name.
 e2e_expect_name() {
     e2e_table_holds "$1" && return 0
