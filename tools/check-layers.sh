@@ -28,6 +28,7 @@ declare -A allowed=(
     [platform/common]="platform/common/|platform/helpers/|${platform_top}|ResourceTable\.h"
     [platform/sdl]="platform/sdl/|platform/helpers/|${platform_top}"
     [platform/scripted]="platform/scripted/|platform/helpers/|${platform_top}"
+    [platform/posix]="platform/posix/|platform/helpers/|${platform_top}"
 )
 
 # Layers that wrap a platform interface keep it out of their own headers, so that what they

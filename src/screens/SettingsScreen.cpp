@@ -32,6 +32,8 @@ constexpr int kPanelTop = 260;
 constexpr int kPanelExtra = 40;
 constexpr int kTextTop = 280;
 constexpr int kMarkerGap = 14;
+// Why changes are not saved, when they are not: below the panel.
+constexpr int kProblemGap = 12;
 
 std::string_view OnOff(bool on) {
     return on ? "On" : "Off";
@@ -160,6 +162,11 @@ void SettingsScreen::Render() {
     const BitmapFont* font = GetFont(FontId::Small);
     if (font != nullptr) {
         DrawString(FontId::Small, ">", left - kMarkerGap, kTextTop + selected_ * font->lineHeight);
+    }
+    const std::string problem = PreferencesFileProblem();
+    if (!problem.empty()) {
+        const int width = MeasureText(FontId::Small, problem).width;
+        DrawString(FontId::Small, problem, centre - width / 2, body.bottom + kProblemGap);
     }
 }
 
