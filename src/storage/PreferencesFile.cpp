@@ -183,9 +183,9 @@ std::string TypeWord(const toml::node& node) {
     return word.str();
 }
 
-// The message of a line that is no TOML on its own. One that runs into the end of the line
-// opened something there that it does not close; the parser, given the line alone, calls that
-// the end of the file.
+// The message of a line that is no TOML on its own. One that runs past the end of its line opened
+// something there (a list) that it does not close; the parser, given the line alone, calls that
+// the end of the file, which would name a place the fault is not.
 std::string LineFault(const toml::parse_error& error) {
     const std::string description(error.description());
     constexpr std::string_view kEndOfFile = "encountered end-of-file";
@@ -238,7 +238,10 @@ private:
         std::string path = context_;
         const toml::table* table = &piece;
         while (table->size() == 1) {
-            const auto& [key, node] = *table->begin();
+            // The iterator holds what it points at, so it stays while they are used.
+            const auto only = table->begin();
+            const toml::key& key = only->first;
+            const toml::node& node = only->second;
             const std::string next = Step(path, key.str());
             const toml::table* inner = node.as_table();
             const auto found = shapes_.find(next);
@@ -264,7 +267,10 @@ private:
         std::string path;
         const toml::table* table = &piece;
         while (table->size() == 1) {
-            const auto& [key, node] = *table->begin();
+            // The iterator holds what it points at, so it stays while they are used.
+            const auto only = table->begin();
+            const toml::key& key = only->first;
+            const toml::node& node = only->second;
             const std::string next = Step(path, key.str());
             const toml::table* inner = node.as_table();
             const auto found = shapes_.find(next);
@@ -345,7 +351,8 @@ ReadDocument ParseSkippingDamagedLines(std::string_view text, std::string_view f
         }
         ++saying;
         try {
-            pieces[index] = toml::parse(lines[index]);
+            // With its line end, as it stands in the file: only what runs past that is unclosed.
+            pieces[index] = toml::parse(lines[index] + "\n");
             ++read;
         } catch (const toml::parse_error& error) {
             report("line " + std::to_string(index + 1), LineFault(error), "; the line is skipped");

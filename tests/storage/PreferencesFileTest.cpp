@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -20,6 +21,7 @@
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "TempDataHome.h"
 #include "input/GameActions.h"
@@ -52,7 +54,7 @@ right = ["L"]
 turn = ["I", "Keypad 8"]
 turn_clockwise = ["O"]
 soft_drop = ["K"]
-drop = ["Space", "Return"]
+drop = ["Space", "Keypad 0"]
 pause = ["F1"]
 leave = ["Escape"]
 )";
@@ -72,7 +74,7 @@ Preferences ChangedPreferences() {
     p.keys[static_cast<size_t>(GameAction::Turn)] = {'I', VirtualKey::kNumpad0 + 8};
     p.keys[static_cast<size_t>(GameAction::TurnClockwise)] = {'O', kNoKey};
     p.keys[static_cast<size_t>(GameAction::SoftDrop)] = {'K', kNoKey};
-    p.keys[static_cast<size_t>(GameAction::Drop)] = {VirtualKey::kSpace, VirtualKey::kEnter};
+    p.keys[static_cast<size_t>(GameAction::Drop)] = {VirtualKey::kSpace, VirtualKey::kNumpad0};
     p.keys[static_cast<size_t>(GameAction::Pause)] = {0x70, kNoKey};
     p.keys[static_cast<size_t>(GameAction::Leave)] = {VirtualKey::kEscape, kNoKey};
     return p;
@@ -227,9 +229,10 @@ TEST(PreferencesFileTest, EachFaultCostsOnlyItsEntry) {
 }
 
 TEST(PreferencesFileTest, AKeyIsNeverBoundToTwoActions) {
-    // Entries are read in name order; a later one that takes a key already bound is refused.
+    // Entries are read in the file's order; a later one that takes a key already bound is
+    // refused, and the line names both in that order.
     const Parsed taken = Parse("[keys]\ndrop = [\"Up\"]\nturn = [\"Up\", \"X\"]\n");
-    EXPECT_EQ(taken.faults, "F: keys.turn: \"Up\" is bound to drop; the default stands\n");
+    EXPECT_EQ(taken.faults, "F: keys.turn: \"Up\" is bound to drop before turn; the default stands\n");
     const KeyBindings& keys = taken.preferences.keys;
     EXPECT_EQ(keys[static_cast<size_t>(GameAction::Drop)], (ActionKeys{VirtualKey::kUp, kNoKey}));
     // The defaults of the actions not given lose the keys the file gave elsewhere: turn keeps
@@ -254,7 +257,8 @@ TEST(PreferencesFileTest, DamagedTextCostsItsLinesOnly) {
               "skipped\n"
               "F: line 4: Error while parsing boolean: expected 'true', saw 'tru\\n'; the line is "
               "skipped\n"
-              "F: line 8: Error while parsing array: encountered end-of-file; the line is skipped\n"
+              "F: line 8: Error while parsing array: it is not closed on this line; the line is "
+              "skipped\n"
               "F: music: is not a setting; it is ignored\n");
     // The rest is read: a music level that lost its table lands outside any, where it is no
     // setting.
@@ -291,6 +295,16 @@ protected:
     static void Write(const fs::path& path, const std::string& text) {
         fs::create_directories(path.parent_path());
         std::ofstream(path, std::ios::binary) << text;
+    }
+    // The names in the settings folder, in order: the file and the lock beside it, and nothing
+    // a save left half-done.
+    std::vector<std::string> Entries() const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(Folder())) {
+            names.push_back(entry.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
     }
     static std::string Read(const fs::path& path) {
         std::ifstream in(path, std::ios::binary);
@@ -356,7 +370,7 @@ TEST_F(PreferencesFileOnDiskTest, TheFileIsLoadedBoundAndSavedOnlyWhenAsked) {
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     EXPECT_EQ(Load(), "");
     EXPECT_EQ(GetPreferences().musicLevel, 7);
-    EXPECT_EQ(std::distance(fs::directory_iterator(Folder()), fs::directory_iterator()), 1);
+    EXPECT_EQ(Entries(), (std::vector<std::string>{"settings.toml", "settings.toml.lock"}));
 }
 
 TEST_F(PreferencesFileOnDiskTest, TheOldWindowModeFileIsCarriedOverOnce) {
@@ -386,7 +400,7 @@ TEST_F(PreferencesFileOnDiskTest, WhatIsNotARegularFileIsNeitherReadNorReplaced)
     fs::create_directories(File());
     EXPECT_EQ(Load(),
               "~/drobix/settings.toml: the file: is not a regular file; every setting takes its "
-              "default\n");
+              "default, and the file is not written over\n");
     GetPreferences().shadow = true;
     EXPECT_FALSE(SavePreferences());
     EXPECT_TRUE(fs::is_directory(File()));
@@ -396,7 +410,7 @@ TEST_F(PreferencesFileOnDiskTest, WhatIsNotARegularFileIsNeitherReadNorReplaced)
     ::alarm(kHangSeconds);
     EXPECT_EQ(Load(),
               "~/drobix/settings.toml: the file: is not a regular file; every setting takes its "
-              "default\n");
+              "default, and the file is not written over\n");
     EXPECT_FALSE(SavePreferences());
     ::alarm(0);
     EXPECT_TRUE(fs::is_fifo(File()));
@@ -418,7 +432,7 @@ TEST_F(PreferencesFileOnDiskTest, WhatIsNotARegularFileIsNeitherReadNorReplaced)
     fs::create_symlink("settings.toml", File());
     EXPECT_EQ(Load(),
               "~/drobix/settings.toml: the file: its links loop or cannot be read; every setting "
-              "takes its default\n");
+              "takes its default, and the file is not written over\n");
     EXPECT_FALSE(SavePreferences());
 }
 
@@ -435,14 +449,14 @@ TEST_F(PreferencesFileOnDiskTest, AReadOnlyFileIsReadButNotReplaced) {
         }
     }));
     EXPECT_EQ(Read(File()), kChangedText);
-    EXPECT_EQ(std::distance(fs::directory_iterator(Folder()), fs::directory_iterator()), 1);
+    EXPECT_EQ(Entries(), (std::vector<std::string>{"settings.toml", "settings.toml.lock"}));
 }
 
 TEST_F(PreferencesFileOnDiskTest, AnOversizedFileIsNotRead) {
     Write(File(), std::string(64 * 1024 + 1, '#'));
     EXPECT_EQ(Load(),
               "~/drobix/settings.toml: the file: is larger than 64 KiB; every setting takes its "
-              "default\n");
+              "default, and the file is not written over\n");
     ExpectSame(GetPreferences(), Preferences{});
 }
 
