@@ -4,6 +4,7 @@
 
 #include "storage/PreferencesEdit.h"
 
+#include <toml++/toml.h>
 #include <algorithm>
 #include <optional>
 #include <unordered_set>
@@ -137,6 +138,17 @@ Span ScanValue(std::string_view text, size_t pos) {
         --end;
     }
     return {end, end > pos};
+}
+
+// Whether the value is TOML, so that a damaged one (shadow = tru) is left as the person wrote
+// it. Asked only of the few values an edit would replace.
+bool IsWholeValue(std::string_view value) {
+    try {
+        static_cast<void>(toml::parse("v = " + std::string(value) + "\n"));
+        return true;
+    } catch (const toml::parse_error&) {
+        return false;
+    }
 }
 
 // Whether only blanks and a comment follow pos on its line.
@@ -291,7 +303,8 @@ private:
             }
             // The table's name either in the header or before a dot in the key.
             const std::string& table = table_.empty() ? key.front() : table_.front();
-            if (edit.table.empty() || table == edit.table) {
+            if ((edit.table.empty() || table == edit.table) &&
+                IsWholeValue(text_.substr(value.start, value.end - value.start))) {
                 spans_[index] = value;
             }
         }
