@@ -18,6 +18,7 @@
 #include "platform/FileAccess.h"
 #include "storage/PreferencesEdit.h"
 #include "storage/SettingsFile.h"
+#include "storage/TomlLine.h"
 
 namespace Drobix {
 
@@ -186,11 +187,10 @@ std::string TypeWord(const toml::node& node) {
 // The message of a line that is no TOML on its own. One that runs past the end of its line opened
 // something there (a list) that it does not close; the parser, given the line alone, calls that
 // the end of the file, which would name a place the fault is not.
-std::string LineFault(const toml::parse_error& error) {
-    const std::string description(error.description());
+std::string LineFault(std::string_view description) {
     constexpr std::string_view kEndOfFile = "encountered end-of-file";
     if (description.ends_with(kEndOfFile)) {
-        return description.substr(0, description.size() - kEndOfFile.size()) +
+        return std::string(description.substr(0, description.size() - kEndOfFile.size())) +
                "it is not closed on this line";
     }
     return OnOneLine(description);
@@ -350,12 +350,13 @@ ReadDocument ParseSkippingDamagedLines(std::string_view text, std::string_view f
             continue;
         }
         ++saying;
-        try {
-            // With its line end, as it stands in the file: only what runs past that is unclosed.
-            pieces[index] = toml::parse(lines[index] + "\n");
+        TomlLine line = ReadTomlLine(lines[index]);
+        if (line.table) {
+            pieces[index] = std::move(line.table);
             ++read;
-        } catch (const toml::parse_error& error) {
-            report("line " + std::to_string(index + 1), LineFault(error), "; the line is skipped");
+        } else {
+            report("line " + std::to_string(index + 1), LineFault(line.fault),
+                   "; the line is skipped");
             lines[index].clear();
         }
     }
