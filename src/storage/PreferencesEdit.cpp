@@ -29,8 +29,8 @@ bool IsSpace(char c) {
 }
 
 bool IsBareKeyCharacter(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
-           c == '_' || c == '-';
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' ||
+           c == '-';
 }
 
 size_t SkipSpaces(std::string_view text, size_t pos) {
@@ -246,8 +246,8 @@ private:
     void ReadHeader(size_t pos) {
         const bool arrayOfTables = pos < text_.size() && text_[pos] == '[';
         auto path = arrayOfTables ? std::nullopt : ReadKey(text_, pos);
-        const bool whole = path && pos < text_.size() && text_[pos] == ']' &&
-                           RestOfLineIsBlank(text_, pos + 1);
+        const bool whole =
+            path && pos < text_.size() && text_[pos] == ']' && RestOfLineIsBlank(text_, pos + 1);
         // A damaged header, a table given twice or a list of tables: what follows is no
         // table of ours, and nothing is matched or added there.
         if (!whole || !headers_.insert(Joined(*path)).second) {

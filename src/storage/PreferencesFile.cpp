@@ -6,16 +6,16 @@
 
 #include <toml++/toml.h>
 #include <algorithm>
-#include <cstdio>
 #include <cstdint>
+#include <cstdio>
 #include <ostream>
-#include <unordered_map>
 #include <sstream>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/DataFolder.h"
-#include "platform/Keyboard.h"
 #include "platform/FileAccess.h"
+#include "platform/Keyboard.h"
 #include "storage/PreferencesEdit.h"
 #include "storage/SettingsFile.h"
 #include "storage/TomlLine.h"
@@ -246,8 +246,8 @@ private:
             const toml::table* inner = node.as_table();
             const auto found = shapes_.find(next);
             const bool leaf = inner == nullptr || inner->is_inline();
-            if (found != shapes_.end() &&
-                (leaf || found->second.kind == Kind::Value || found->second.kind == Kind::TableList)) {
+            if (found != shapes_.end() && (leaf || found->second.kind == Kind::Value ||
+                                           found->second.kind == Kind::TableList)) {
                 return Clash("key-value pair", found->second, key.str());
             }
             if (leaf) {
@@ -292,8 +292,9 @@ private:
                                            std::unordered_map<std::string, Shape>::iterator found,
                                            std::string_view key, bool list) {
         if (found == shapes_.end()) {
-            found = shapes_.emplace(path, Shape{list ? Kind::TableList : Kind::HeaderTable,
-                                                list ? "array" : "table", 0})
+            found = shapes_
+                        .emplace(path, Shape{list ? Kind::TableList : Kind::HeaderTable,
+                                             list ? "array" : "table", 0})
                         .first;
         } else if (list ? found->second.kind != Kind::TableList
                         : found->second.kind != Kind::Table) {
@@ -395,8 +396,9 @@ ReadDocument ParseSkippingDamagedLines(std::string_view text, std::string_view f
 // A word of the file's in any case: "Modern" is "modern".
 std::string LowerCase(std::string_view text) {
     std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+    std::transform(lower.begin(), lower.end(), lower.begin(), [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    });
     return lower;
 }
 
@@ -540,8 +542,7 @@ std::optional<ActionKeys> ReadActionKeys(const toml::node& node, GameAction acti
 
 // The table's entries in the order the file gives them, which decides who keeps a key that two
 // actions name.
-std::vector<std::pair<const toml::key*, const toml::node*>> InFileOrder(
-    const toml::table& table) {
+std::vector<std::pair<const toml::key*, const toml::node*>> InFileOrder(const toml::table& table) {
     std::vector<std::pair<const toml::key*, const toml::node*>> entries;
     for (const auto& [key, node] : table) {
         entries.emplace_back(&key, &node);
@@ -706,7 +707,8 @@ std::string RefusalOf(const Platform::FileReadResult& read) {
 
 void Refuse(const FaultReport& report, const std::string& reason) {
     State().refusal = reason;
-    report("the file", reason, "; every setting takes its default, and the file is not written over");
+    report("the file", reason,
+           "; every setting takes its default, and the file is not written over");
 }
 
 void LoadFromFile(const std::string& path, std::ostream& faults) {
@@ -870,8 +872,8 @@ Preferences ParsePreferencesText(std::string_view text, std::string_view fileNam
     }
     for (const GameAction action : KeepLeaveAndPauseBound(result.keys)) {
         const int key = result.keys[static_cast<size_t>(action)][0];
-        report("keys." + std::string(GameActionName(action)), "would leave no key to " +
-                   std::string(GameActionName(action)),
+        report("keys." + std::string(GameActionName(action)),
+               "would leave no key to " + std::string(GameActionName(action)),
                "; it takes " + Quoted(Platform::VirtualKeyName(key)));
     }
     return result;

@@ -68,8 +68,8 @@ TEST(PreferencesEditTest, MissingEntriesGoAtTheEndOfTheirTable) {
               "patterns = true\n");
     EXPECT_EQ(Edit("", {{"sound", "music", "1"}}), "[sound]\nmusic = 1\n");
     // Written as dotted keys at the top, or as a quoted key, an entry is still found.
-    EXPECT_EQ(Edit("sound.music = 3\n\"window\" = \"window\"\n", {{"sound", "music", "4"},
-                                                                  {"", "window", "\"w\""}}),
+    EXPECT_EQ(Edit("sound.music = 3\n\"window\" = \"window\"\n",
+                   {{"sound", "music", "4"}, {"", "window", "\"w\""}}),
               "sound.music = 4\n\"window\" = \"w\"\n");
 }
 

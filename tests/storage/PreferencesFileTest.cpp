@@ -16,11 +16,11 @@
 #include <algorithm>
 #include <array>
 #include <csignal>
-#include <iostream>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iostream>
 #include <iterator>
 #include <sstream>
 #include <string>
@@ -235,7 +235,8 @@ TEST(PreferencesFileTest, AKeyIsNeverBoundToTwoActions) {
     // Entries are read in the file's order; a later one that takes a key already bound is
     // refused, and the line names both in that order.
     const Parsed taken = Parse("[keys]\ndrop = [\"Up\"]\nturn = [\"Up\", \"X\"]\n");
-    EXPECT_EQ(taken.faults, "F: keys.turn: \"Up\" is bound to drop before turn; the default stands\n");
+    EXPECT_EQ(taken.faults,
+              "F: keys.turn: \"Up\" is bound to drop before turn; the default stands\n");
     const KeyBindings& keys = taken.preferences.keys;
     EXPECT_EQ(keys[static_cast<size_t>(GameAction::Drop)], (ActionKeys{VirtualKey::kUp, kNoKey}));
     // The defaults of the actions not given lose the keys the file gave elsewhere: turn keeps
@@ -286,16 +287,17 @@ TEST(PreferencesFileTest, LeaveAndPauseAlwaysKeepAKey) {
     EXPECT_EQ(empty.preferences.keys[static_cast<size_t>(GameAction::Leave)],
               (ActionKeys{VirtualKey::kEscape, kNoKey}));
 
-    const Parsed taken =
-        Parse("[keys]\nleft = [\"P\", \"Escape\"]\nright = [\"Pause\"]\n");
+    const Parsed taken = Parse("[keys]\nleft = [\"P\", \"Escape\"]\nright = [\"Pause\"]\n");
     EXPECT_EQ(taken.faults,
               "F: keys.leave: would leave no key to leave; it takes \"Escape\"\n"
               "F: keys.pause: would leave no key to pause; it takes \"P\"\n");
     const KeyBindings& keys = taken.preferences.keys;
     EXPECT_EQ(keys[static_cast<size_t>(GameAction::Left)], (ActionKeys{kNoKey, kNoKey}));
-    EXPECT_EQ(keys[static_cast<size_t>(GameAction::Right)], (ActionKeys{VirtualKey::kPause, kNoKey}));
+    EXPECT_EQ(keys[static_cast<size_t>(GameAction::Right)],
+              (ActionKeys{VirtualKey::kPause, kNoKey}));
     EXPECT_EQ(keys[static_cast<size_t>(GameAction::Pause)], (ActionKeys{'P', kNoKey}));
-    EXPECT_EQ(keys[static_cast<size_t>(GameAction::Leave)], (ActionKeys{VirtualKey::kEscape, kNoKey}));
+    EXPECT_EQ(keys[static_cast<size_t>(GameAction::Leave)],
+              (ActionKeys{VirtualKey::kEscape, kNoKey}));
 }
 
 // The keys the game keeps for itself are never a play action's; Leave never takes the answers
@@ -578,22 +580,26 @@ TEST_F(PreferencesFileOnDiskTest, ARefusedFileIsNeverWrittenOver) {
     std::ostringstream told;
     Testing::SetPreferencesSaveReport(&told);
     const std::string large = "# " + std::string(64 * 1024, 'x') + "\n[play]\nshadow = true\n";
-    const std::string notSettings = "root:x:0:0:root:/root:/bin/bash\n\x7F" "ELF\x02\x01\n";
+    const std::string notSettings =
+        "root:x:0:0:root:/root:/bin/bash\n\x7F"
+        "ELF\x02\x01\n";
     for (const std::string& text : {large, notSettings}) {
         SCOPED_TRACE(text.substr(0, 8));
         Write(Folder() / "elsewhere", text);
         fs::remove(File());
         fs::create_symlink("elsewhere", File());
         const std::string said = Load();
-        EXPECT_NE(said.find("; every setting takes its default, and the file is not written over\n"),
-                  std::string::npos)
+        EXPECT_NE(
+            said.find("; every setting takes its default, and the file is not written over\n"),
+            std::string::npos)
             << said;
         EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
         GetPreferences().shadow = !GetPreferences().shadow;
         EXPECT_FALSE(SavePreferences());
         EXPECT_FALSE(SavePreferences());
         EXPECT_EQ(Read(Folder() / "elsewhere"), text);
-        EXPECT_EQ(PreferencesFileProblem(), "The settings file was not read: changes last this run");
+        EXPECT_EQ(PreferencesFileProblem(),
+                  "The settings file was not read: changes last this run");
     }
     EXPECT_EQ(told.str(), "");
     Testing::SetPreferencesSaveReport(nullptr);
@@ -635,10 +641,9 @@ TEST_F(PreferencesFileOnDiskTest, AKilledSaveLeavesNothingBehind) {
     }
     fs::create_directory(Folder() / "settings.toml.Zz9Zz9");
     Load();
-    EXPECT_EQ(Entries(),
-              (std::vector<std::string>{"other.toml.Ab3xY9", "settings.toml", "settings.toml.Ab3xY",
-                                        "settings.toml.Zz9Zz9", "settings.toml.bak",
-                                        "settings.toml.lock"}));
+    EXPECT_EQ(Entries(), (std::vector<std::string>{"other.toml.Ab3xY9", "settings.toml",
+                                                   "settings.toml.Ab3xY", "settings.toml.Zz9Zz9",
+                                                   "settings.toml.bak", "settings.toml.lock"}));
 
     // Saves killed at any moment: nothing of theirs is left once the game starts again.
     constexpr int kKills = 25;
@@ -742,12 +747,11 @@ protected:
         EXPECT_EQ(musicLost, 0);
         EXPECT_EQ(effectsLost, 0);
         const int last = kChanges % (kMaxSoundLevel + 1);
-        EXPECT_EQ(Read(File()), "# shared by two copies\n[sound]\nmusic = " +
-                                    std::to_string(last) + "\neffects = " + std::to_string(last) +
-                                    "\n");
-        std::cout << (inTurn ? "in turn" : "at once") << ": music kept "
-                  << kChanges - musicLost << " of " << kChanges << ", effects kept "
-                  << kChanges - effectsLost << " of " << kChanges << "\n";
+        EXPECT_EQ(Read(File()), "# shared by two copies\n[sound]\nmusic = " + std::to_string(last) +
+                                    "\neffects = " + std::to_string(last) + "\n");
+        std::cout << (inTurn ? "in turn" : "at once") << ": music kept " << kChanges - musicLost
+                  << " of " << kChanges << ", effects kept " << kChanges - effectsLost << " of "
+                  << kChanges << "\n";
     }
 };
 

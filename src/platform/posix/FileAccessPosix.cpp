@@ -128,8 +128,8 @@ std::optional<std::string> NameUnnamedFile(int fd, const std::string& path) {
 // name while it is written where the system offers that, so a kill then leaves nothing.
 std::optional<std::string> WriteTemporary(const std::string& path, mode_t mode,
                                           std::string_view bytes, std::string& name) {
-    Descriptor unnamed(::open(FolderOf(path).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC,
-                              kNewFileMode));
+    Descriptor unnamed(
+        ::open(FolderOf(path).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, kNewFileMode));
     if (unnamed.Get() >= 0) {
         if (auto failure = FillFile(unnamed.Get(), mode, bytes)) {
             return failure;
@@ -173,9 +173,9 @@ FileReadResult ReadRegularFile(const std::string& path, size_t maxBytes) {
         const int error = errno;
         // A FIFO with no writer opens; a path that cannot be opened may still be no file.
         const bool exists = ::stat(path.c_str(), &info) == 0;
-        result.status = error == ENOENT ? FileReadStatus::Missing
+        result.status = error == ENOENT                    ? FileReadStatus::Missing
                         : exists && !S_ISREG(info.st_mode) ? FileReadStatus::NotRegular
-                                                            : FileReadStatus::Failed;
+                                                           : FileReadStatus::Failed;
         result.reason = SystemReason(error);
         return result;
     }
