@@ -144,7 +144,7 @@ void SettingsScreen::Change(int line, int direction) {
         default:
             return;
     }
-    // A file that cannot be written only costs the choice at the next start.
+    // A save that fails says why, below the panel (see Render), until one succeeds.
     SavePreferences();
 }
 
