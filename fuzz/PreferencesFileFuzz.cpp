@@ -3,14 +3,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Feeds arbitrary text to the settings-file reader and checks that it never throws, that what it
-// accepts is in range with no key bound to two actions, that every fault takes exactly one line,
-// and that the preferences written back read again unchanged and without a fault.
+// accepts is in range with no key bound to two actions and Leave and Pause never without a key,
+// that every fault takes exactly one line, and that the preferences written back read again
+// unchanged and without a fault. The same text is edited as a change on screen edits the file:
+// an edit of nothing changes nothing, and a file read without a fault reads, once edited, with
+// the new values. Inputs run up to 64 KiB, the most the game reads (-max_len=65536).
 #include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <sstream>
 #include <string_view>
+#include <vector>
 
+#include "storage/PreferencesEdit.h"
 #include "storage/PreferencesFile.h"
 
 namespace {
@@ -30,7 +35,30 @@ bool InRange(const Drobix::Preferences& p) {
             }
         }
     }
-    return true;
+    const auto bound = [&p](Drobix::GameAction action) {
+        return p.keys[static_cast<size_t>(action)][0] != Drobix::kNoKey;
+    };
+    return bound(Drobix::GameAction::Leave) && bound(Drobix::GameAction::Pause);
+}
+
+// Edits the text as a change of the music level, the handling and the drop keys would.
+void CheckEdits(std::string_view text, const Drobix::Preferences& read, bool clean) {
+    if (Drobix::EditSettingsText(text, {}) != text) {
+        std::abort();
+    }
+    const std::vector<Drobix::EntryEdit> edits{{"sound", "music", "3"},
+                                               {"play", "handling", "\"modern\""},
+                                               {"keys", "drop", "[ \"Keypad 5\" ]"}};
+    const std::string edited = Drobix::EditSettingsText(text, edits);
+    std::ostringstream faults;
+    const Drobix::Preferences again = Drobix::ParsePreferences(edited, "F", faults);
+    // Only a file the reader took whole is sure to take the edits whole: in a damaged one a
+    // table may stand where no table may.
+    if (clean && faults.str().empty() &&
+        (again.musicLevel != 3 || again.handling != Drobix::Handling::Modern ||
+         again.effectsLevel != read.effectsLevel || again.shadow != read.shadow)) {
+        std::abort();
+    }
 }
 
 bool Same(const Drobix::Preferences& a, const Drobix::Preferences& b) {
@@ -63,5 +91,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!again.str().empty() || !Same(read, reread)) {
         std::abort();
     }
+    CheckEdits(text, read, said.empty());
     return 0;
 }

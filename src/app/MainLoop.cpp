@@ -9,6 +9,7 @@
 #include <map>
 
 #include "app/MainLoopTesting.h"
+#include "app/WindowModeChoice.h"
 #include "graphics/Display.h"
 #include "graphics/Fonts.h"
 #include "input/Input.h"
@@ -170,6 +171,8 @@ bool RunMainLoopPass() {
     }
     frame.lastUpdateTime = now;
     ToggleFpsOnKey(elapsed);
+    // A switch by Alt+Enter or F11 is written at once, as another copy may write the file next.
+    RememberWindowMode();
     const uint32_t renderElapsed = now - frame.lastRenderTime;
     // Looked up again: a screen that switched during its Update is already replaced.
     if (IScreen* screen = CurrentScreen()) {

@@ -27,9 +27,12 @@ void ChooseStartWindowMode(std::optional<Platform::WindowMode> forThisRun) {
 }
 
 void RememberWindowMode() {
-    if (Platform::WasWindowModeSwitched()) {
-        GetPreferences().windowMode = ToPreferred(Platform::GetWindowMode());
-        // A file that cannot be written only costs the choice; play has ended anyway.
+    if (!Platform::WasWindowModeSwitched()) {
+        return;
+    }
+    const PreferredWindowMode mode = ToPreferred(Platform::GetWindowMode());
+    if (mode != GetPreferences().windowMode) {
+        GetPreferences().windowMode = mode;
         SavePreferences();
     }
 }

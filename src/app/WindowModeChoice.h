@@ -15,8 +15,9 @@ namespace Drobix {
 // last (kept in the settings file), else full screen.
 void ChooseStartWindowMode(std::optional<Platform::WindowMode> forThisRun);
 
-// Remembers the window's mode for the next run when the player switched it during this one.
-// Called while the window is still open.
+// Remembers the window's mode for the next run, written to the settings file at once, when the
+// player switched it during this one and it differs from the mode remembered. Called on every
+// pass of the main loop while the window is open.
 void RememberWindowMode();
 
 // The mode the window is in now.

@@ -54,10 +54,17 @@ bool IsAnyKeyboardKeyDown() {
     return false;
 }
 
-void KeepBindings(const KeyBindings& bindings) {
+// Keeps the bindings, Leave and Pause never without a key; false, with the reason in message,
+// when they could not be saved.
+bool KeepBindings(KeyBindings bindings, std::string& message) {
+    KeepLeaveAndPauseBound(bindings);
     GetPreferences().keys = bindings;
     SetKeyBindings(bindings);
-    SavePreferences();
+    if (SavePreferences()) {
+        return true;
+    }
+    message = PreferencesFileProblem();
+    return message.empty();
 }
 
 }  // namespace
@@ -135,8 +142,9 @@ void ControlsScreen::ReadKeys() {
         }
     }
     if (IsKeyboardKeyActing(VirtualKey::kDigit0)) {
-        KeepBindings(DefaultKeyBindings());
-        message_ = "Every key is as it was at first.";
+        if (KeepBindings(DefaultKeyBindings(), message_)) {
+            message_ = "Every key is as it was at first.";
+        }
     } else if (IsKeyboardKeyActing(VirtualKey::kUp) || IsButtonActing(PadButton::DpadUp)) {
         selected_ = (selected_ + kActionCount - 1) % kActionCount;
     } else if (IsKeyboardKeyActing(VirtualKey::kDown) || IsButtonActing(PadButton::DpadDown)) {
@@ -184,14 +192,19 @@ void ControlsScreen::ReadNewKey() {
             message_.clear();
             return;
         }
+        if (const std::string_view reason = ReservedKeyReason(action, key); !reason.empty()) {
+            message_.assign(KeyName(key)).append(" ").append(reason).append(".");
+            return;
+        }
         KeyBindings bindings = GetKeyBindings();
         if (const auto owner = BindKey(bindings, action, key)) {
             message_.assign(KeyName(key)).append(" is the key of ").append(ActionTitle(*owner));
             message_.append(" already.");
             return;
         }
-        KeepBindings(bindings);
-        message_.assign(ActionTitle(action)).append(": ").append(KeyName(key));
+        if (KeepBindings(bindings, message_)) {
+            message_.assign(ActionTitle(action)).append(": ").append(KeyName(key));
+        }
         return;
     }
 }

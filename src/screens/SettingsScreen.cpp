@@ -32,6 +32,8 @@ constexpr int kPanelHalfWidth = 150;
 constexpr int kPanelTop = 260;
 constexpr int kPanelExtra = 40;
 constexpr int kTextTop = 280;
+// Why changes are not saved, when they are not: below the panel.
+constexpr int kProblemGap = 12;
 
 std::string_view OnOff(bool on) {
     return on ? "On" : "Off";
@@ -142,7 +144,7 @@ void SettingsScreen::Change(int line, int direction) {
         default:
             return;
     }
-    // A file that cannot be written only costs the choice at the next start.
+    // A save that fails says why, below the panel (see Render), until one succeeds.
     SavePreferences();
 }
 
@@ -157,6 +159,11 @@ void SettingsScreen::Render() {
                     kPanelTop + kPanelExtra + size.height};
     DrawTitledPanel(&body, "Settings");
     DrawLinesWithMarker(text, left, kTextTop, selected_);
+    const std::string problem = PreferencesFileProblem();
+    if (!problem.empty()) {
+        const int width = MeasureText(FontId::Small, problem).width;
+        DrawString(FontId::Small, problem, centre - width / 2, body.bottom + kProblemGap);
+    }
 }
 
 }  // namespace Drobix

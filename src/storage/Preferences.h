@@ -4,6 +4,9 @@
 
 #pragma once
 
+#include <string_view>
+#include <vector>
+
 #include "input/GameActions.h"
 
 namespace Drobix {
@@ -45,6 +48,16 @@ struct Preferences {
     int repeatDelayMs = kDefaultRepeatDelayMs;
     int repeatIntervalMs = kDefaultRepeatIntervalMs;
 };
+
+// Why a key may not be bound to an action: the game keeps it for itself (F11 and Alt+Enter
+// switch the window, the key left of 1 shows the frame rate), or, for Leave, it answers the
+// question Leave asks (Y, N). Empty when the key may be bound.
+std::string_view ReservedKeyReason(GameAction action, int key);
+
+// Gives Leave and Pause, where either has no key, its first default key, taken from whichever
+// action has it, so that a keyboard player can always pause and leave. The actions that got a
+// key, in that order.
+std::vector<GameAction> KeepLeaveAndPauseBound(KeyBindings& bindings);
 
 // The one record, defaults until changed; lives as long as the program.
 Preferences& GetPreferences();

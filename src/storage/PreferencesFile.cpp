@@ -4,21 +4,21 @@
 
 #include "storage/PreferencesFile.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <toml++/toml.h>
 #include <algorithm>
-#include <cerrno>
 #include <cstdint>
+#include <cstdio>
 #include <ostream>
-#include <span>
 #include <sstream>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/DataFolder.h"
+#include "platform/FileAccess.h"
 #include "platform/Keyboard.h"
+#include "storage/PreferencesEdit.h"
 #include "storage/SettingsFile.h"
+#include "storage/TomlLine.h"
 
 namespace Drobix {
 
@@ -31,7 +31,6 @@ constexpr std::string_view kOldWindowModeFileName = "/window-mode";
 constexpr size_t kMaxOldWindowModeBytes = 16;
 // A settings file is a few hundred bytes; a larger one is not ours.
 constexpr size_t kMaxFileBytes = 64 * 1024;
-constexpr mode_t kFolderMode = 0700;
 
 constexpr std::string_view kFullscreenText = "fullscreen";
 constexpr std::string_view kWindowText = "window";
@@ -173,10 +172,162 @@ std::string OnOneLine(std::string_view text) {
     return line;
 }
 
+// What a line holds, as far as reading a damaged file line by line goes.
+bool HoldsNothing(std::string_view line) {
+    const size_t first = line.find_first_not_of(" \t\r");
+    return first == std::string_view::npos || line[first] == '#';
+}
+
+std::string TypeWord(const toml::node& node) {
+    std::ostringstream word;
+    word << node.type();
+    return word.str();
+}
+
+// The message of a line that is no TOML on its own. One that runs past the end of its line opened
+// something there (a list) that it does not close; the parser, given the line alone, calls that
+// the end of the file, which would name a place the fault is not.
+std::string LineFault(std::string_view description) {
+    constexpr std::string_view kEndOfFile = "encountered end-of-file";
+    if (description.ends_with(kEndOfFile)) {
+        return std::string(description.substr(0, description.size() - kEndOfFile.size())) +
+               "it is not closed on this line";
+    }
+    return OnOneLine(description);
+}
+
+// The shapes the lines read so far gave the document, by path, so that a line that clashes
+// with an earlier one (an entry or a table given twice) is found as it is read, without reading
+// the document again for each.
+class DocumentShape {
+public:
+    // Nothing when the line's piece (the line parsed alone) fits; otherwise what clashes.
+    std::optional<std::string> Add(std::string_view line, const toml::table& piece) {
+        const size_t first = line.find_first_not_of(" \t");
+        if (line[first] != '[') {
+            return AddEntry(piece);
+        }
+        return AddHeader(piece, line.substr(first).starts_with("[["));
+    }
+
+private:
+    enum class Kind { Table, HeaderTable, Value, TableList };
+    struct Shape {
+        Kind kind = Kind::Table;
+        std::string type;
+        size_t count = 0;
+    };
+
+    static std::string Step(const std::string& path, std::string_view key) {
+        std::string next = path;
+        next.append(key).push_back('\n');
+        return next;
+    }
+
+    static std::string Clash(std::string_view what, const Shape& shape, std::string_view key) {
+        return "Error while parsing " + std::string(what) + ": cannot redefine existing " +
+               shape.type + " '" + OnOneLine(key) + "'";
+    }
+
+    // The path of the table a step leads into: a list of tables leads into its last one.
+    static std::string Into(const std::string& path, const Shape& shape) {
+        return shape.kind == Kind::TableList ? path + std::to_string(shape.count) + "\n" : path;
+    }
+
+    std::optional<std::string> AddEntry(const toml::table& piece) {
+        std::string path = context_;
+        const toml::table* table = &piece;
+        while (table->size() == 1) {
+            // The iterator holds what it points at, so it stays while they are used.
+            const auto only = table->begin();
+            const toml::key& key = only->first;
+            const toml::node& node = only->second;
+            const std::string next = Step(path, key.str());
+            const toml::table* inner = node.as_table();
+            const auto found = shapes_.find(next);
+            const bool leaf = inner == nullptr || inner->is_inline();
+            if (found != shapes_.end() && (leaf || found->second.kind == Kind::Value ||
+                                           found->second.kind == Kind::TableList)) {
+                return Clash("key-value pair", found->second, key.str());
+            }
+            if (leaf) {
+                shapes_.emplace(next, Shape{Kind::Value, TypeWord(node), 0});
+                return std::nullopt;
+            }
+            if (found == shapes_.end()) {
+                shapes_.emplace(next, Shape{Kind::Table, "table", 0});
+            }
+            path = next;
+            table = inner;
+        }
+        return std::nullopt;
+    }
+
+    std::optional<std::string> AddHeader(const toml::table& piece, bool list) {
+        std::string path;
+        const toml::table* table = &piece;
+        while (table->size() == 1) {
+            // The iterator holds what it points at, so it stays while they are used.
+            const auto only = table->begin();
+            const toml::key& key = only->first;
+            const toml::node& node = only->second;
+            const std::string next = Step(path, key.str());
+            const toml::table* inner = node.as_table();
+            const auto found = shapes_.find(next);
+            if (inner == nullptr || (inner->empty() && !list)) {
+                return AddLastPart(next, found, key.str(), list);
+            }
+            if (found == shapes_.end()) {
+                shapes_.emplace(next, Shape{Kind::Table, "table", 0});
+            } else if (found->second.kind == Kind::Value) {
+                return Clash("table header", found->second, key.str());
+            }
+            path = found == shapes_.end() ? next : Into(next, found->second);
+            table = inner;
+        }
+        return std::nullopt;
+    }
+
+    std::optional<std::string> AddLastPart(const std::string& path,
+                                           std::unordered_map<std::string, Shape>::iterator found,
+                                           std::string_view key, bool list) {
+        if (found == shapes_.end()) {
+            found = shapes_
+                        .emplace(path, Shape{list ? Kind::TableList : Kind::HeaderTable,
+                                             list ? "array" : "table", 0})
+                        .first;
+        } else if (list ? found->second.kind != Kind::TableList
+                        : found->second.kind != Kind::Table) {
+            return Clash("table header", found->second, key);
+        } else if (!list) {
+            found->second.kind = Kind::HeaderTable;
+        }
+        if (list) {
+            ++found->second.count;
+        }
+        context_ = Into(path, found->second);
+        return std::nullopt;
+    }
+
+    std::unordered_map<std::string, Shape> shapes_;
+    std::string context_;
+};
+
+// A damaged document was read line by line this many times at most after its clashes were
+// taken out; what the shapes above do not foresee costs one more reading each.
+constexpr size_t kMaxRereadings = 8;
+
+struct ReadDocument {
+    toml::table table;
+    // False when the text had something to say and not one line of it was TOML: no settings
+    // file at all.
+    bool isSettings = true;
+};
+
 // The document, each line that is not UTF-8 or not TOML left out, so that a damaged line costs
-// only the entries on it.
-toml::table ParseSkippingDamagedLines(std::string_view text, std::string_view fileName,
-                                      const FaultReport& report) {
+// only the entries on it. Each line is read once on its own, and the whole once more.
+ReadDocument ParseSkippingDamagedLines(std::string_view text, std::string_view fileName,
+                                       const FaultReport& report) {
     std::vector<std::string> lines = SplitLines(text);
     for (size_t index = 0; index < lines.size(); ++index) {
         if (!IsUtf8(lines[index])) {
@@ -186,35 +337,53 @@ toml::table ParseSkippingDamagedLines(std::string_view text, std::string_view fi
         }
     }
     try {
-        return toml::parse(JoinLines(lines), fileName);
+        return {toml::parse(JoinLines(lines), fileName), true};
     } catch (const toml::parse_error&) {
         // Damaged: each line is looked at on its own, below.
     }
     // A line that is no TOML even on its own is damaged wherever it stands. (A list spread over
     // several lines is lost with it: only a damaged file is read line by line.)
+    std::vector<std::optional<toml::table>> pieces(lines.size());
+    size_t saying = 0;
+    size_t read = 0;
     for (size_t index = 0; index < lines.size(); ++index) {
-        try {
-            static_cast<void>(toml::parse(JoinLines({lines[index]}), fileName));
-        } catch (const toml::parse_error& error) {
-            report("line " + std::to_string(index + 1), OnOneLine(error.description()),
+        if (HoldsNothing(lines[index])) {
+            continue;
+        }
+        ++saying;
+        TomlLine line = ReadTomlLine(lines[index]);
+        if (line.table) {
+            pieces[index] = std::move(line.table);
+            ++read;
+        } else {
+            report("line " + std::to_string(index + 1), LineFault(line.fault),
                    "; the line is skipped");
             lines[index].clear();
         }
     }
+    if (saying > 0 && read == 0) {
+        return {{}, false};
+    }
     // What is left fails only where lines clash, such as an entry given twice.
-    for (size_t attempt = 0; attempt <= lines.size(); ++attempt) {
+    DocumentShape shape;
+    for (size_t index = 0; index < lines.size(); ++index) {
+        if (!pieces[index]) {
+            continue;
+        }
+        if (const auto clash = shape.Add(lines[index], *pieces[index])) {
+            report("line " + std::to_string(index + 1), *clash, "; the line is skipped");
+            lines[index].clear();
+        }
+    }
+    for (size_t attempt = 0; attempt <= kMaxRereadings; ++attempt) {
         try {
-            return toml::parse(JoinLines(lines), fileName);
+            return {toml::parse(JoinLines(lines), fileName), true};
         } catch (const toml::parse_error& error) {
-            size_t line = error.source().begin.line;
-            if (line == 0 || line > lines.size()) {
+            const size_t line = error.source().begin.line;
+            if (line == 0 || line > lines.size() || attempt == kMaxRereadings) {
                 report("the file", OnOneLine(error.description()),
                        "; every setting takes its default");
                 return {};
-            }
-            // A fault found at the end of a line already left out lies on the next one.
-            while (line < lines.size() && lines[line - 1].empty()) {
-                ++line;
             }
             report("line " + std::to_string(line), OnOneLine(error.description()),
                    "; the line is skipped");
@@ -224,13 +393,23 @@ toml::table ParseSkippingDamagedLines(std::string_view text, std::string_view fi
     return {};
 }
 
+// A word of the file's in any case: "Modern" is "modern".
+std::string LowerCase(std::string_view text) {
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(), [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    });
+    return lower;
+}
+
 void ReadWindowMode(const toml::node& node, const FaultReport& report, Preferences& result) {
     const auto text = node.value<std::string>();
+    const std::string word = text ? LowerCase(*text) : std::string();
     if (!text) {
         report("window", std::string(TypeName(node)) + " instead of \"fullscreen\" or \"window\"");
-    } else if (*text == kFullscreenText) {
+    } else if (word == kFullscreenText) {
         result.windowMode = PreferredWindowMode::Fullscreen;
-    } else if (*text == kWindowText) {
+    } else if (word == kWindowText) {
         result.windowMode = PreferredWindowMode::Window;
     } else {
         report("window", Quoted(*text) + " is neither \"fullscreen\" nor \"window\"");
@@ -261,11 +440,12 @@ void ReadLevel(const toml::node& node, const std::string& entry, const FaultRepo
 void ReadHandling(const toml::node& node, const std::string& entry, const FaultReport& report,
                   Handling& handling) {
     const auto text = node.value<std::string>();
+    const std::string word = text ? LowerCase(*text) : std::string();
     if (!text) {
         report(entry, std::string(TypeName(node)) + " instead of \"classic\" or \"modern\"");
-    } else if (*text == kClassicText) {
+    } else if (word == kClassicText) {
         handling = Handling::Classic;
-    } else if (*text == kModernText) {
+    } else if (word == kModernText) {
         handling = Handling::Modern;
     } else {
         report(entry, Quoted(*text) + " is neither \"classic\" nor \"modern\"");
@@ -319,7 +499,8 @@ void ReadPlay(const toml::table& table, const FaultReport& report, Preferences& 
 using KeyOwners = std::array<std::optional<GameAction>, Platform::kVirtualKeyCount>;
 
 // One action's keys from its list; nothing, after telling why, when the list is not one of up
-// to two names of keys that no other action has.
+// to two names of keys that no action before it in the file has and that the game does not keep
+// for itself.
 std::optional<ActionKeys> ReadActionKeys(const toml::node& node, GameAction action,
                                          const std::string& entry, const KeyOwners& owners,
                                          const FaultReport& report) {
@@ -342,9 +523,14 @@ std::optional<ActionKeys> ReadActionKeys(const toml::node& node, GameAction acti
             report(entry, "no key is named " + Quoted(*name));
             return std::nullopt;
         }
+        if (const std::string_view reason = ReservedKeyReason(action, *key); !reason.empty()) {
+            report(entry, Quoted(*name) + " " + std::string(reason));
+            return std::nullopt;
+        }
         const auto owner = owners[static_cast<size_t>(*key)];
         if (owner && *owner != action) {
-            report(entry, Quoted(*name) + " is bound to " + std::string(GameActionName(*owner)));
+            report(entry, Quoted(*name) + " is bound to " + std::string(GameActionName(*owner)) +
+                              " before " + std::string(GameActionName(action)));
             return std::nullopt;
         }
         if (count == 0 || keys[0] != *key) {
@@ -354,17 +540,31 @@ std::optional<ActionKeys> ReadActionKeys(const toml::node& node, GameAction acti
     return keys;
 }
 
+// The table's entries in the order the file gives them, which decides who keeps a key that two
+// actions name.
+std::vector<std::pair<const toml::key*, const toml::node*>> InFileOrder(const toml::table& table) {
+    std::vector<std::pair<const toml::key*, const toml::node*>> entries;
+    for (const auto& [key, node] : table) {
+        entries.emplace_back(&key, &node);
+    }
+    std::stable_sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
+        return a.first->source().begin < b.first->source().begin;
+    });
+    return entries;
+}
+
 void ReadKeys(const toml::table& table, const FaultReport& report, Preferences& result) {
     KeyOwners owners{};
     std::array<bool, kGameActionCount> given{};
-    for (const auto& [key, node] : table) {
-        const std::string entry = "keys." + std::string(key.str());
-        const auto action = GameActionNamed(key.str());
+    for (const auto& [key, node] : InFileOrder(table)) {
+        const std::string_view name = key->str();
+        const std::string entry = "keys." + std::string(name);
+        const auto action = GameActionNamed(name);
         if (!action) {
             report(entry, "is not an action", "; it is ignored");
             continue;
         }
-        const auto keys = ReadActionKeys(node, *action, entry, owners, report);
+        const auto keys = ReadActionKeys(*node, *action, entry, owners, report);
         if (!keys) {
             continue;
         }
@@ -432,51 +632,113 @@ std::optional<PreferredWindowMode> ParseOldWindowMode(std::string text) {
     return std::nullopt;
 }
 
+// What this copy of the game knows of its settings file.
+struct FileState {
+    // The values as this copy last read or wrote them: a save writes only what differs, so that
+    // another copy's changes in between stay.
+    Preferences known;
+    // Why the file is never written over in this run; empty while it may be.
+    std::string refusal;
+    // The system's reason the last save failed; empty once one succeeds.
+    std::string saveFailure;
+    // Where a failed save is told; standard error when none.
+    std::ostream* sink = nullptr;
+};
+
+FileState& State() {
+    static FileState state;
+    return state;
+}
+
+void Say(const std::string& line) {
+    if (State().sink != nullptr) {
+        *State().sink << line;
+    } else {
+        std::fputs(line.c_str(), stderr);
+    }
+}
+
 // The window mode the older file remembers, moved into the settings file once. The old file
 // goes only when the new one is written, so no choice is lost.
 void CarryOverOldWindowMode(const std::string& folder) {
     const std::string oldPath = Joined(folder, kOldWindowModeFileName);
-    const auto bytes = ReadFileBounded(oldPath, kMaxOldWindowModeBytes + 1);
-    if (!bytes) {
+    const auto read = Platform::ReadRegularFile(oldPath, kMaxOldWindowModeBytes);
+    if (read.status != Platform::FileReadStatus::Read) {
         return;
     }
-    const auto mode = ParseOldWindowMode(std::string(bytes->begin(), bytes->end()));
+    const auto mode = ParseOldWindowMode(read.bytes);
     if (mode) {
         GetPreferences().windowMode = *mode;
     }
     if (SavePreferences()) {
-        ::unlink(oldPath.c_str());
+        Platform::RemoveFile(oldPath);
     }
+}
+
+// Why a file of this text is no settings file the game may write over; empty when it is one.
+// Faults of one that is go to faults.
+std::string ReadSettingsText(const std::string& text, std::string_view fileName,
+                             std::ostream& faults, Preferences& preferences) {
+    std::ostringstream said;
+    bool isSettings = true;
+    preferences = ParsePreferencesText(text, fileName, said, isSettings);
+    if (!isSettings) {
+        return "is no settings file: not one of its lines is TOML";
+    }
+    faults << said.str();
+    return {};
+}
+
+// Why the file as read may not be written over; empty when it may.
+std::string RefusalOf(const Platform::FileReadResult& read) {
+    switch (read.status) {
+        case Platform::FileReadStatus::NotRegular:
+            return "is not a regular file";
+        case Platform::FileReadStatus::TooLarge:
+            return "is larger than 64 KiB";
+        case Platform::FileReadStatus::Failed:
+            return "cannot be read (" + read.reason + ")";
+        case Platform::FileReadStatus::Read:
+        case Platform::FileReadStatus::Missing:
+            break;
+    }
+    return {};
+}
+
+void Refuse(const FaultReport& report, const std::string& reason) {
+    State().refusal = reason;
+    report("the file", reason,
+           "; every setting takes its default, and the file is not written over");
 }
 
 void LoadFromFile(const std::string& path, std::ostream& faults) {
     const FaultReport report(path, faults);
     const auto target = ResolveSymbolicLinks(path);
-    struct stat info {};
     if (!target) {
-        report("the file", "its links loop or cannot be read", "; every setting takes its default");
+        Refuse(report, "its links loop or cannot be read");
         return;
     }
-    if (::stat(target->c_str(), &info) != 0) {
-        if (errno == ENOENT) {
-            CarryOverOldWindowMode(path.substr(0, path.size() - kFileName.size()));
-        } else {
-            report("the file", "cannot be looked at", "; every setting takes its default");
-        }
+    auto read = Platform::ReadRegularFile(*target, kMaxFileBytes);
+    if (read.status == Platform::FileReadStatus::Missing) {
+        CarryOverOldWindowMode(path.substr(0, path.size() - kFileName.size()));
         return;
     }
-    if (!S_ISREG(info.st_mode)) {
-        report("the file", "is not a regular file", "; every setting takes its default");
+    if (const std::string refusal = RefusalOf(read); !refusal.empty()) {
+        Refuse(report, refusal);
         return;
     }
-    const auto bytes = ReadFileBounded(*target, kMaxFileBytes + 1);
-    if (!bytes || bytes->size() > kMaxFileBytes) {
-        report("the file", bytes ? "is larger than 64 KiB" : "cannot be read",
-               "; every setting takes its default");
+    Preferences preferences;
+    if (const std::string refusal = ReadSettingsText(read.bytes, path, faults, preferences);
+        !refusal.empty()) {
+        Refuse(report, refusal);
         return;
     }
-    const std::string text(bytes->begin(), bytes->end());
-    GetPreferences() = ParsePreferences(text, path, faults);
+    GetPreferences() = preferences;
+    // What a save killed half-way left is removed, unless another copy is saving now.
+    const Platform::FileLock lock(*target);
+    if (!lock.Failure()) {
+        Platform::RemoveUnfinishedReplacements(*target);
+    }
 }
 
 // The play section; the handling's entries only where they differ from the defaults, so that a
@@ -497,6 +759,91 @@ toml::table PlayTable(const Preferences& preferences) {
     return play;
 }
 
+std::string Word(std::string_view word) {
+    std::string quoted;
+    quoted.reserve(word.size() + 2);
+    quoted.append(1, '"').append(word).append(1, '"');
+    return quoted;
+}
+
+std::string Flag(bool on) {
+    return on ? "true" : "false";
+}
+
+// An action's keys as the file writes them: [ "Up", "Z" ].
+std::string KeyList(const ActionKeys& keys) {
+    std::string list = "[";
+    const char* separator = " ";
+    for (const int key : keys) {
+        if (key != kNoKey) {
+            list.append(separator).append(Word(Platform::VirtualKeyName(key)));
+            separator = ", ";
+        }
+    }
+    return list + (list.size() > 1 ? " ]" : "]");
+}
+
+// The entries whose values this copy changed since it last read or wrote the file.
+std::vector<EntryEdit> ChangedEntries(const Preferences& known, const Preferences& now) {
+    std::vector<EntryEdit> edits;
+    const auto compare = [&edits](bool changed, std::string_view table, std::string_view key,
+                                  const std::string& value) {
+        if (changed) {
+            edits.push_back({std::string(table), std::string(key), value});
+        }
+    };
+    compare(known.windowMode != now.windowMode, "", "window",
+            Word(now.windowMode == PreferredWindowMode::Window ? kWindowText : kFullscreenText));
+    compare(known.musicLevel != now.musicLevel, "sound", "music", std::to_string(now.musicLevel));
+    compare(known.effectsLevel != now.effectsLevel, "sound", "effects",
+            std::to_string(now.effectsLevel));
+    compare(known.shadow != now.shadow, "play", "shadow", Flag(now.shadow));
+    compare(known.patterns != now.patterns, "play", "patterns", Flag(now.patterns));
+    compare(known.handling != now.handling, "play", kHandlingKey,
+            Word(now.handling == Handling::Modern ? kModernText : kClassicText));
+    compare(known.repeatDelayMs != now.repeatDelayMs, "play", kRepeatDelayKey,
+            std::to_string(now.repeatDelayMs));
+    compare(known.repeatIntervalMs != now.repeatIntervalMs, "play", kRepeatIntervalKey,
+            std::to_string(now.repeatIntervalMs));
+    for (size_t index = 0; index < kGameActionCount; ++index) {
+        compare(known.keys[index] != now.keys[index], "keys",
+                GameActionName(static_cast<GameAction>(index)), KeyList(now.keys[index]));
+    }
+    return edits;
+}
+
+bool FailToSave(const std::string& path, const std::string& reason) {
+    State().saveFailure = reason;
+    Say(path + ": could not save the settings: " + reason + "\n");
+    return false;
+}
+
+// The file as it should be after this copy's changes: the text read just now with them made
+// in it, or every setting where there is no file. Nothing, after telling why, when the file
+// may not be written.
+std::optional<std::string> NewFileText(const std::string& path, const std::string& target) {
+    const auto read = Platform::ReadRegularFile(target, kMaxFileBytes);
+    if (read.status == Platform::FileReadStatus::Missing) {
+        return WritePreferences(GetPreferences());
+    }
+    if (read.status == Platform::FileReadStatus::Failed) {
+        FailToSave(path, read.reason);
+        return std::nullopt;
+    }
+    std::string refusal = RefusalOf(read);
+    std::ostringstream ignored;
+    Preferences unused;
+    if (refusal.empty()) {
+        refusal = ReadSettingsText(read.bytes, path, ignored, unused);
+    }
+    if (!refusal.empty()) {
+        State().refusal = refusal;
+        Say(path + ": the file: " + refusal + "; it is not written over\n");
+        return std::nullopt;
+    }
+    return EditSettingsText(read.bytes, ChangedEntries(State().known, GetPreferences()));
+}
+
 }  // namespace
 
 std::optional<std::string> PreferencesFilePath() {
@@ -507,12 +854,13 @@ std::optional<std::string> PreferencesFilePath() {
     return Joined(*folder, kFileName);
 }
 
-Preferences ParsePreferences(std::string_view text, std::string_view fileName,
-                             std::ostream& faults) {
+Preferences ParsePreferencesText(std::string_view text, std::string_view fileName,
+                                 std::ostream& faults, bool& isSettings) {
     const FaultReport report(fileName, faults);
     Preferences result;
-    const toml::table table = ParseSkippingDamagedLines(text, fileName, report);
-    for (const auto& [key, node] : table) {
+    const ReadDocument document = ParseSkippingDamagedLines(text, fileName, report);
+    isSettings = document.isSettings;
+    for (const auto& [key, node] : document.table) {
         const std::string_view name = key.str();
         if (name == "window") {
             ReadWindowMode(node, report, result);
@@ -522,7 +870,19 @@ Preferences ParsePreferences(std::string_view text, std::string_view fileName,
             report(name, "is not a setting", "; it is ignored");
         }
     }
+    for (const GameAction action : KeepLeaveAndPauseBound(result.keys)) {
+        const int key = result.keys[static_cast<size_t>(action)][0];
+        report("keys." + std::string(GameActionName(action)),
+               "would leave no key to " + std::string(GameActionName(action)),
+               "; it takes " + Quoted(Platform::VirtualKeyName(key)));
+    }
     return result;
+}
+
+Preferences ParsePreferences(std::string_view text, std::string_view fileName,
+                             std::ostream& faults) {
+    bool isSettings = true;
+    return ParsePreferencesText(text, fileName, faults, isSettings);
 }
 
 std::string WritePreferences(const Preferences& preferences) {
@@ -553,28 +913,69 @@ std::string WritePreferences(const Preferences& preferences) {
 
 void LoadPreferences(std::ostream& faults) {
     GetPreferences() = Preferences{};
+    FileState& state = State();
+    state.refusal.clear();
+    state.saveFailure.clear();
+    state.known = Preferences{};
     if (const auto path = PreferencesFilePath()) {
         LoadFromFile(*path, faults);
     }
+    state.known = GetPreferences();
     SetKeyBindings(GetPreferences().keys);
 }
 
 bool SavePreferences() {
     const auto config = Platform::GetConfigFolder();
     const auto folder = DrobixConfigFolder();
-    if (!config || !folder) {
+    if (!config || !folder || !State().refusal.empty()) {
         return false;
     }
+    const std::string path = Joined(*folder, kFileName);
     // The configuration folder itself may be missing on a fresh account.
-    ::mkdir(config->c_str(), kFolderMode);
-    ::mkdir(folder->c_str(), kFolderMode);
-    const auto target = ResolveSymbolicLinks(Joined(*folder, kFileName));
+    for (const std::string& made : {*config, *folder}) {
+        if (const auto failure = Platform::MakeFolder(made)) {
+            return FailToSave(path, *failure);
+        }
+    }
+    const auto target = ResolveSymbolicLinks(path);
     if (!target) {
+        return FailToSave(path, "its links loop or cannot be read");
+    }
+    // Another copy's save runs wholly before or after this one, and what it wrote is read here.
+    const Platform::FileLock lock(*target);
+    if (lock.Failure()) {
+        return FailToSave(path, *lock.Failure());
+    }
+    Platform::RemoveUnfinishedReplacements(*target);
+    const auto text = NewFileText(path, *target);
+    if (!text) {
         return false;
     }
-    const std::string text = WritePreferences(GetPreferences());
-    const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
-    return ReplaceFile(*target, std::span(bytes, text.size()));
+    if (const auto failure = Platform::ReplaceFileAtomically(*target, *text)) {
+        return FailToSave(path, *failure);
+    }
+    State().known = GetPreferences();
+    State().saveFailure.clear();
+    return true;
 }
+
+std::string PreferencesFileProblem() {
+    const FileState& state = State();
+    if (!state.refusal.empty()) {
+        return "The settings file was not read: changes last this run";
+    }
+    if (!state.saveFailure.empty()) {
+        return "Could not save the settings: " + state.saveFailure;
+    }
+    return {};
+}
+
+namespace Testing {
+
+void SetPreferencesSaveReport(std::ostream* sink) {
+    State().sink = sink;
+}
+
+}  // namespace Testing
 
 }  // namespace Drobix

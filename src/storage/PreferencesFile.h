@@ -23,18 +23,37 @@ std::optional<std::string> PreferencesFilePath();
 Preferences ParsePreferences(std::string_view text, std::string_view fileName,
                              std::ostream& faults);
 
-// The settings file's text for the preferences.
+// As ParsePreferences; isSettings is false when the text says something and not one line of it
+// is TOML: then it is no settings file at all, and every line it cost was left unsaid.
+Preferences ParsePreferencesText(std::string_view text, std::string_view fileName,
+                                 std::ostream& faults, bool& isSettings);
+
+// The settings file's text for the preferences: every setting, for a new file.
 std::string WritePreferences(const Preferences& preferences);
 
 // Reads the file into GetPreferences () and binds its keys; a missing file means the defaults.
-// Where there is no settings file yet, the window mode of the older one-word file is carried
+// A file that is refused as a whole (larger than 64 KiB, no TOML at all, not a regular file
+// where its links lead) means the defaults too, and is never written over in this run. Where
+// there is no settings file yet, the window mode of the older one-word file is carried
 // over into a new settings file, and the old file removed once that is written. Faults go to
 // faults, one line each.
 void LoadPreferences(std::ostream& faults);
 
-// Writes GetPreferences () to the file as the data file is written: a temporary file renamed
-// over it, its mode kept, a read-only file or anything but a regular file left alone. False
-// when nothing was written.
+// Writes this copy's changes since it last read or wrote the file into the file as it stands
+// now, under a lock that other copies take too: only the changed entries' values change, and
+// the file is replaced at once, its mode kept (see EditSettingsText). A read-only file, or one
+// refused at loading, is left alone. A failure is told on standard error, naming the file and
+// the system's reason, and PreferencesFileProblem says it until a save succeeds. False when
+// nothing was written.
 bool SavePreferences();
+
+// The line the settings and controls screens show about the file: why changes are not saved.
+// Empty while they are.
+std::string PreferencesFileProblem();
+
+namespace Testing {
+// Where a failed save is told; nullptr for standard error.
+void SetPreferencesSaveReport(std::ostream* sink);
+}  // namespace Testing
 
 }  // namespace Drobix

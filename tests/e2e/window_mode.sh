@@ -7,7 +7,8 @@
 # The command line and the window mode of the real game under a virtual X server: --help,
 # --version (and -h, -v) and an unknown option give their output and exit codes; --window opens a
 # window smaller than the screen and asks for no less than 400 x 300, Alt+Enter makes it cover the
-# screen, and the mode last switched to is where the next run starts (kept in the settings file);
+# screen, and the mode last switched to is where the next run starts (written to the settings file
+# as it changes);
 # a damaged entry gives full screen; the older one-word mode file is carried over into the
 # settings file once; the settings screen switches the mode too.
 # Usage: window_mode.sh PATH_TO_DROBIX
@@ -19,6 +20,15 @@ old_mode_file=$XDG_CONFIG_HOME/drobix/window-mode
 saved_mode() { sed -n 's/^window = "\(.*\)"$/\1/p' "$settings_file"; }
 
 fail() { e2e_fail "$*"; }
+
+# expect_saved_mode MODE WHAT: until the settings file remembers MODE.
+expect_saved_mode() {
+    local deadline=$((SECONDS + E2E_TIMEOUT))
+    until [ -f "$settings_file" ] && [ "$(saved_mode)" = "$1" ]; do
+        [ "$SECONDS" -lt "$deadline" ] || fail "$2 leaves the settings file without $1"
+        sleep 0.05
+    done
+}
 
 check_command_line() {
     local status=0
@@ -93,6 +103,8 @@ expect_minimum "1 by 1" "full screen"
 e2e_press F11
 expect_size 800x600 "F11 back"
 expect_minimum "400 by 300" "F11 back"
+# Written when it changes, not at the end: another copy may write the file before then.
+expect_saved_mode window "F11 back"
 e2e_press F11
 expect_size "$screen" "F11 again"
 e2e_stop_game

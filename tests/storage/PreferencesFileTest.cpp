@@ -13,13 +13,18 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iostream>
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "TempDataHome.h"
 #include "input/GameActions.h"
@@ -52,7 +57,7 @@ right = ["L"]
 turn = ["I", "Keypad 8"]
 turn_clockwise = ["O"]
 soft_drop = ["K"]
-drop = ["Space", "Return"]
+drop = ["Space", "Keypad 0"]
 pause = ["F1"]
 leave = ["Escape"]
 )";
@@ -72,7 +77,7 @@ Preferences ChangedPreferences() {
     p.keys[static_cast<size_t>(GameAction::Turn)] = {'I', VirtualKey::kNumpad0 + 8};
     p.keys[static_cast<size_t>(GameAction::TurnClockwise)] = {'O', kNoKey};
     p.keys[static_cast<size_t>(GameAction::SoftDrop)] = {'K', kNoKey};
-    p.keys[static_cast<size_t>(GameAction::Drop)] = {VirtualKey::kSpace, VirtualKey::kEnter};
+    p.keys[static_cast<size_t>(GameAction::Drop)] = {VirtualKey::kSpace, VirtualKey::kNumpad0};
     p.keys[static_cast<size_t>(GameAction::Pause)] = {0x70, kNoKey};
     p.keys[static_cast<size_t>(GameAction::Leave)] = {VirtualKey::kEscape, kNoKey};
     return p;
@@ -227,9 +232,11 @@ TEST(PreferencesFileTest, EachFaultCostsOnlyItsEntry) {
 }
 
 TEST(PreferencesFileTest, AKeyIsNeverBoundToTwoActions) {
-    // Entries are read in name order; a later one that takes a key already bound is refused.
+    // Entries are read in the file's order; a later one that takes a key already bound is
+    // refused, and the line names both in that order.
     const Parsed taken = Parse("[keys]\ndrop = [\"Up\"]\nturn = [\"Up\", \"X\"]\n");
-    EXPECT_EQ(taken.faults, "F: keys.turn: \"Up\" is bound to drop; the default stands\n");
+    EXPECT_EQ(taken.faults,
+              "F: keys.turn: \"Up\" is bound to drop before turn; the default stands\n");
     const KeyBindings& keys = taken.preferences.keys;
     EXPECT_EQ(keys[static_cast<size_t>(GameAction::Drop)], (ActionKeys{VirtualKey::kUp, kNoKey}));
     // The defaults of the actions not given lose the keys the file gave elsewhere: turn keeps
@@ -254,7 +261,8 @@ TEST(PreferencesFileTest, DamagedTextCostsItsLinesOnly) {
               "skipped\n"
               "F: line 4: Error while parsing boolean: expected 'true', saw 'tru\\n'; the line is "
               "skipped\n"
-              "F: line 8: Error while parsing array: encountered end-of-file; the line is skipped\n"
+              "F: line 8: Error while parsing array: it is not closed on this line; the line is "
+              "skipped\n"
               "F: music: is not a setting; it is ignored\n");
     // The rest is read: a music level that lost its table lands outside any, where it is no
     // setting.
@@ -265,6 +273,85 @@ TEST(PreferencesFileTest, DamagedTextCostsItsLinesOnly) {
               (ActionKeys{'D', kNoKey}));
     EXPECT_EQ(parsed.preferences.keys[static_cast<size_t>(GameAction::Left)],
               (ActionKeys{VirtualKey::kLeft, kNoKey}));
+}
+
+// Leave and Pause always keep a key: an empty list, or every default given to other actions,
+// gives back the first default, taken from whoever had it, with one line naming the entry.
+TEST(PreferencesFileTest, LeaveAndPauseAlwaysKeepAKey) {
+    const Parsed empty = Parse("[keys]\npause = []\nleave = []\n");
+    EXPECT_EQ(empty.faults,
+              "F: keys.leave: would leave no key to leave; it takes \"Escape\"\n"
+              "F: keys.pause: would leave no key to pause; it takes \"P\"\n");
+    EXPECT_EQ(empty.preferences.keys[static_cast<size_t>(GameAction::Pause)],
+              (ActionKeys{'P', kNoKey}));
+    EXPECT_EQ(empty.preferences.keys[static_cast<size_t>(GameAction::Leave)],
+              (ActionKeys{VirtualKey::kEscape, kNoKey}));
+
+    const Parsed taken = Parse("[keys]\nleft = [\"P\", \"Escape\"]\nright = [\"Pause\"]\n");
+    EXPECT_EQ(taken.faults,
+              "F: keys.leave: would leave no key to leave; it takes \"Escape\"\n"
+              "F: keys.pause: would leave no key to pause; it takes \"P\"\n");
+    const KeyBindings& keys = taken.preferences.keys;
+    EXPECT_EQ(keys[static_cast<size_t>(GameAction::Left)], (ActionKeys{kNoKey, kNoKey}));
+    EXPECT_EQ(keys[static_cast<size_t>(GameAction::Right)],
+              (ActionKeys{VirtualKey::kPause, kNoKey}));
+    EXPECT_EQ(keys[static_cast<size_t>(GameAction::Pause)], (ActionKeys{'P', kNoKey}));
+    EXPECT_EQ(keys[static_cast<size_t>(GameAction::Leave)],
+              (ActionKeys{VirtualKey::kEscape, kNoKey}));
+}
+
+// The keys the game keeps for itself are never a play action's; Leave never takes the answers
+// to its own question.
+TEST(PreferencesFileTest, TheGameOwnKeysAreRefused) {
+    const Parsed parsed = Parse(
+        "[keys]\ndrop = [\"F11\"]\nturn = [\"Return\"]\nleft = [\"`\"]\nleave = [\"Y\"]\n"
+        "pause = [\"n\"]\n");
+    EXPECT_EQ(parsed.faults,
+              "F: keys.drop: \"F11\" is the game's own key; the default stands\n"
+              "F: keys.turn: \"Return\" is the game's own key; the default stands\n"
+              "F: keys.left: \"`\" is the game's own key; the default stands\n"
+              "F: keys.leave: \"Y\" answers the game's questions; the default stands\n");
+    ExpectSame(parsed.preferences, [] {
+        Preferences expected;
+        expected.keys[static_cast<size_t>(GameAction::Pause)] = {'N', kNoKey};
+        return expected;
+    }());
+}
+
+// Words are words whatever their letters' case, as key names are.
+TEST(PreferencesFileTest, WordsAreReadInAnyCase) {
+    const Parsed parsed = Parse("window = \"Window\"\n[play]\nhandling = \"MODERN\"\n");
+    EXPECT_EQ(parsed.faults, "");
+    EXPECT_EQ(parsed.preferences.windowMode, PreferredWindowMode::Window);
+    EXPECT_EQ(parsed.preferences.handling, Handling::Modern);
+}
+
+// A file with many clashing lines is read in one pass: each clash costs its own line, the first
+// of each entry stands.
+TEST(PreferencesFileTest, ManyClashesEachCostTheirLine) {
+    std::string text = "[sound]\n";
+    for (int copy = 0; copy < 1000; ++copy) {
+        text += "music = " + std::to_string(copy % 10) + "\n";
+    }
+    text += "[sound]\neffects = 3\n[play]\nshadow = true\n";
+    const Parsed parsed = Parse(text);
+    std::istringstream lines(parsed.faults);
+    std::string line;
+    std::vector<std::string> said;
+    while (std::getline(lines, line)) {
+        said.push_back(line);
+    }
+    ASSERT_EQ(said.size(), 1000U);
+    EXPECT_EQ(said[0],
+              "F: line 3: Error while parsing key-value pair: cannot redefine existing integer "
+              "'music'; the line is skipped");
+    EXPECT_EQ(said[999],
+              "F: line 1002: Error while parsing table header: cannot redefine existing table "
+              "'sound'; the line is skipped");
+    EXPECT_EQ(parsed.preferences.musicLevel, 0);
+    // The header given twice is skipped, so its entry falls into the first [sound].
+    EXPECT_EQ(parsed.preferences.effectsLevel, 3);
+    EXPECT_TRUE(parsed.preferences.shadow);
 }
 
 // Points XDG_CONFIG_HOME at a fresh folder for the test's lifetime.
@@ -291,6 +378,16 @@ protected:
     static void Write(const fs::path& path, const std::string& text) {
         fs::create_directories(path.parent_path());
         std::ofstream(path, std::ios::binary) << text;
+    }
+    // The names in the settings folder, in order: the file and the lock beside it, and nothing
+    // a save left half-done.
+    std::vector<std::string> Entries() const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(Folder())) {
+            names.push_back(entry.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
     }
     static std::string Read(const fs::path& path) {
         std::ifstream in(path, std::ios::binary);
@@ -356,7 +453,7 @@ TEST_F(PreferencesFileOnDiskTest, TheFileIsLoadedBoundAndSavedOnlyWhenAsked) {
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     EXPECT_EQ(Load(), "");
     EXPECT_EQ(GetPreferences().musicLevel, 7);
-    EXPECT_EQ(std::distance(fs::directory_iterator(Folder()), fs::directory_iterator()), 1);
+    EXPECT_EQ(Entries(), (std::vector<std::string>{"settings.toml", "settings.toml.lock"}));
 }
 
 TEST_F(PreferencesFileOnDiskTest, TheOldWindowModeFileIsCarriedOverOnce) {
@@ -386,7 +483,7 @@ TEST_F(PreferencesFileOnDiskTest, WhatIsNotARegularFileIsNeitherReadNorReplaced)
     fs::create_directories(File());
     EXPECT_EQ(Load(),
               "~/drobix/settings.toml: the file: is not a regular file; every setting takes its "
-              "default\n");
+              "default, and the file is not written over\n");
     GetPreferences().shadow = true;
     EXPECT_FALSE(SavePreferences());
     EXPECT_TRUE(fs::is_directory(File()));
@@ -396,7 +493,7 @@ TEST_F(PreferencesFileOnDiskTest, WhatIsNotARegularFileIsNeitherReadNorReplaced)
     ::alarm(kHangSeconds);
     EXPECT_EQ(Load(),
               "~/drobix/settings.toml: the file: is not a regular file; every setting takes its "
-              "default\n");
+              "default, and the file is not written over\n");
     EXPECT_FALSE(SavePreferences());
     ::alarm(0);
     EXPECT_TRUE(fs::is_fifo(File()));
@@ -418,7 +515,7 @@ TEST_F(PreferencesFileOnDiskTest, WhatIsNotARegularFileIsNeitherReadNorReplaced)
     fs::create_symlink("settings.toml", File());
     EXPECT_EQ(Load(),
               "~/drobix/settings.toml: the file: its links loop or cannot be read; every setting "
-              "takes its default\n");
+              "takes its default, and the file is not written over\n");
     EXPECT_FALSE(SavePreferences());
 }
 
@@ -435,15 +532,235 @@ TEST_F(PreferencesFileOnDiskTest, AReadOnlyFileIsReadButNotReplaced) {
         }
     }));
     EXPECT_EQ(Read(File()), kChangedText);
-    EXPECT_EQ(std::distance(fs::directory_iterator(Folder()), fs::directory_iterator()), 1);
+    EXPECT_EQ(Entries(), (std::vector<std::string>{"settings.toml", "settings.toml.lock"}));
 }
 
 TEST_F(PreferencesFileOnDiskTest, AnOversizedFileIsNotRead) {
     Write(File(), std::string(64 * 1024 + 1, '#'));
     EXPECT_EQ(Load(),
               "~/drobix/settings.toml: the file: is larger than 64 KiB; every setting takes its "
-              "default\n");
+              "default, and the file is not written over\n");
     ExpectSame(GetPreferences(), Preferences{});
+}
+
+// A change writes back the file as the person left it, with only that value changed; a link
+// to it is followed and its target changed.
+TEST_F(PreferencesFileOnDiskTest, AChangeEditsTheFileAsThePersonLeftIt) {
+    const std::string text =
+        "# Mine: do not lose this comment.\n\n[play]\nshadow = tru  # damaged\npatterns = true\n"
+        "[sound]\nmusic = 4   # evenings\nvolume = 3\n";
+    Write(Folder() / "dotfiles" / "drobix.toml", text);
+    fs::create_symlink("dotfiles/drobix.toml", File());
+    Load();
+    GetPreferences().musicLevel = 6;
+    ASSERT_TRUE(SavePreferences());
+    EXPECT_TRUE(fs::is_symlink(File()));
+    std::string expected = text;
+    expected.replace(expected.find("music = 4"), 9, "music = 6");
+    EXPECT_EQ(Read(Folder() / "dotfiles" / "drobix.toml"), expected);
+
+    // A setting that was not there is added to its table; a table that was not, at the end.
+    GetPreferences().shadow = true;
+    GetPreferences().keys[static_cast<size_t>(GameAction::Drop)] = {'B', kNoKey};
+    ASSERT_TRUE(SavePreferences());
+    EXPECT_EQ(Read(File()),
+              "# Mine: do not lose this comment.\n\n[play]\nshadow = tru  # damaged\n"
+              "patterns = true\nshadow = true\n[sound]\nmusic = 6   # evenings\nvolume = 3\n\n"
+              "[keys]\ndrop = [ \"B\" ]\n");
+    EXPECT_EQ(Load(),
+              "~/drobix/settings.toml: line 4: Error while parsing boolean: expected 'true', saw "
+              "'tru '; the line is skipped\n"
+              "~/drobix/settings.toml: sound.volume: is not a setting; it is ignored\n");
+    EXPECT_TRUE(GetPreferences().shadow);
+}
+
+// A file the game refused as a whole stays as it is, whatever changes on screen; the game says
+// so once, and the screens say so.
+TEST_F(PreferencesFileOnDiskTest, ARefusedFileIsNeverWrittenOver) {
+    std::ostringstream told;
+    Testing::SetPreferencesSaveReport(&told);
+    const std::string large = "# " + std::string(64 * 1024, 'x') + "\n[play]\nshadow = true\n";
+    const std::string notSettings =
+        "root:x:0:0:root:/root:/bin/bash\n\x7F"
+        "ELF\x02\x01\n";
+    for (const std::string& text : {large, notSettings}) {
+        SCOPED_TRACE(text.substr(0, 8));
+        Write(Folder() / "elsewhere", text);
+        fs::remove(File());
+        fs::create_symlink("elsewhere", File());
+        const std::string said = Load();
+        EXPECT_NE(
+            said.find("; every setting takes its default, and the file is not written over\n"),
+            std::string::npos)
+            << said;
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+        GetPreferences().shadow = !GetPreferences().shadow;
+        EXPECT_FALSE(SavePreferences());
+        EXPECT_FALSE(SavePreferences());
+        EXPECT_EQ(Read(Folder() / "elsewhere"), text);
+        EXPECT_EQ(PreferencesFileProblem(),
+                  "The settings file was not read: changes last this run");
+    }
+    EXPECT_EQ(told.str(), "");
+    Testing::SetPreferencesSaveReport(nullptr);
+}
+
+// A failed save says why on standard error, naming the file, and on the screens until a save
+// succeeds.
+TEST_F(PreferencesFileOnDiskTest, AFailedSaveIsToldUntilOneSucceeds) {
+    Write(File(), kChangedText);
+    ASSERT_EQ(::chmod(File().c_str(), 0444), 0);
+    const std::string path = File().string();
+    EXPECT_TRUE(RunUnprivileged([&path, this] {
+        std::ostringstream told;
+        Testing::SetPreferencesSaveReport(&told);
+        Load();
+        GetPreferences().musicLevel = 9;
+        const bool failed = !SavePreferences();
+        const bool said = told.str() == path + ": could not save the settings: Permission denied\n";
+        const bool shown =
+            PreferencesFileProblem() == "Could not save the settings: Permission denied";
+        ::chmod(path.c_str(), 0644);
+        const bool saved = SavePreferences();
+        if (!failed || !said || !shown || !saved || !PreferencesFileProblem().empty()) {
+            ::_exit(1);
+        }
+    }));
+    std::string expected = kChangedText;
+    expected.replace(expected.find("music = 5"), 9, "music = 9");
+    EXPECT_EQ(Read(File()), expected);
+}
+
+// What a save killed half-way left is removed at the next start: only the game's own pattern
+// beside the file, never another name.
+TEST_F(PreferencesFileOnDiskTest, AKilledSaveLeavesNothingBehind) {
+    Write(File(), "[play]\nshadow = true\n");
+    for (const char* name : {"settings.toml.Ab3xY9", "settings.toml.bak", "settings.toml.Ab3xY",
+                             "other.toml.Ab3xY9"}) {
+        Write(Folder() / name, "left");
+    }
+    fs::create_directory(Folder() / "settings.toml.Zz9Zz9");
+    Load();
+    EXPECT_EQ(Entries(), (std::vector<std::string>{"other.toml.Ab3xY9", "settings.toml",
+                                                   "settings.toml.Ab3xY", "settings.toml.Zz9Zz9",
+                                                   "settings.toml.bak", "settings.toml.lock"}));
+
+    // Saves killed at any moment: nothing of theirs is left once the game starts again.
+    constexpr int kKills = 25;
+    int leftAtOnce = 0;
+    for (int kill = 0; kill < kKills; ++kill) {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            for (int level = 0;; level = (level + 1) % (kMaxSoundLevel + 1)) {
+                GetPreferences().musicLevel = level;
+                SavePreferences();
+            }
+        }
+        ::usleep(2000 + 1000 * (kill % 7));
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+        leftAtOnce += static_cast<int>(Entries().size()) - 6;
+    }
+    Load();
+    EXPECT_EQ(Entries().size(), 6U);
+    std::cout << "kills " << kKills << ", files left at once " << leftAtOnce
+              << ", after the next start " << Entries().size() - 6 << "\n";
+}
+
+// Two copies changing different settings: each writes only its own changes into the file as the
+// other left it, so no change of either is lost, in turn or at once.
+class TwoCopiesTest : public PreferencesFileOnDiskTest {
+protected:
+    static constexpr int kChanges = 200;
+
+    // One copy: loads the file, then changes its level kChanges times, checking before each
+    // change that the file still holds its last one. Waits on turns, when given, before each
+    // change and passes the turn on after it. Exits with the changes it found lost.
+    static void RunCopy(bool music, int waitTurn, int passTurn) {
+        std::ostringstream faults;
+        LoadPreferences(faults);
+        int lost = 0;
+        int last = music ? GetPreferences().musicLevel : GetPreferences().effectsLevel;
+        for (int change = 1; change <= kChanges; ++change) {
+            char turn = 0;
+            if (waitTurn >= 0 && ::read(waitTurn, &turn, 1) != 1) {
+                ::_exit(255);
+            }
+            std::ostringstream ignored;
+            const Preferences stored = ParsePreferences(ReadFile(), "F", ignored);
+            lost += (music ? stored.musicLevel : stored.effectsLevel) != last ? 1 : 0;
+            last = change % (kMaxSoundLevel + 1);
+            (music ? GetPreferences().musicLevel : GetPreferences().effectsLevel) = last;
+            if (!SavePreferences()) {
+                ::_exit(254);
+            }
+            if (passTurn >= 0 && ::write(passTurn, &turn, 1) != 1) {
+                ::_exit(253);
+            }
+        }
+        ::_exit(std::min(lost, 200));
+    }
+
+    static std::string ReadFile() {
+        const auto path = PreferencesFilePath();
+        return path ? Read(*path) : std::string();
+    }
+
+    static int Status(pid_t child) {
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    // Runs the two copies, in turn or at once; what each found lost.
+    std::pair<int, int> Run(bool inTurn) {
+        std::array<int, 2> toMusic{-1, -1};
+        std::array<int, 2> toEffects{-1, -1};
+        if (inTurn) {
+            EXPECT_EQ(::pipe(toMusic.data()), 0);
+            EXPECT_EQ(::pipe(toEffects.data()), 0);
+        }
+        const pid_t music = ::fork();
+        if (music == 0) {
+            RunCopy(true, toMusic[0], toEffects[1]);
+        }
+        const pid_t effects = ::fork();
+        if (effects == 0) {
+            RunCopy(false, toEffects[0], toMusic[1]);
+        }
+        if (inTurn) {
+            const char turn = 1;
+            EXPECT_EQ(::write(toMusic[1], &turn, 1), 1);
+        }
+        const std::pair<int, int> lost{Status(music), Status(effects)};
+        for (const int fd : {toMusic[0], toMusic[1], toEffects[0], toEffects[1]}) {
+            if (fd >= 0) {
+                ::close(fd);
+            }
+        }
+        return lost;
+    }
+
+    void ExpectEveryChangeKept(bool inTurn) {
+        Write(File(), "# shared by two copies\n[sound]\nmusic = 0\neffects = 0\n");
+        const auto [musicLost, effectsLost] = Run(inTurn);
+        EXPECT_EQ(musicLost, 0);
+        EXPECT_EQ(effectsLost, 0);
+        const int last = kChanges % (kMaxSoundLevel + 1);
+        EXPECT_EQ(Read(File()), "# shared by two copies\n[sound]\nmusic = " + std::to_string(last) +
+                                    "\neffects = " + std::to_string(last) + "\n");
+        std::cout << (inTurn ? "in turn" : "at once") << ": music kept " << kChanges - musicLost
+                  << " of " << kChanges << ", effects kept " << kChanges - effectsLost << " of "
+                  << kChanges << "\n";
+    }
+};
+
+TEST_F(TwoCopiesTest, ChangesInTurnAreAllKept) {
+    ExpectEveryChangeKept(true);
+}
+
+TEST_F(TwoCopiesTest, ChangesAtOnceAreAllKept) {
+    ExpectEveryChangeKept(false);
 }
 
 }  // namespace

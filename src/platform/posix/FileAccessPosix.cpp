@@ -1,0 +1,289 @@
+// SPDX-FileCopyrightText: 2026 The Drobix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "platform/FileAccess.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <random>
+
+namespace Drobix::Platform {
+
+namespace {
+
+constexpr mode_t kPermissionBits = 07777;
+constexpr mode_t kNewFileMode = 0600;
+constexpr mode_t kFolderMode = 0700;
+constexpr std::string_view kLockSuffix = ".lock";
+// mkstemp's pattern: the name, a dot and six letters or digits.
+constexpr std::string_view kTemporarySuffix = ".XXXXXX";
+constexpr size_t kTemporaryLetters = 6;
+constexpr int kNameAttempts = 100;
+constexpr std::string_view kNameLetters =
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+
+std::string SystemReason(int error) {
+    return std::strerror(error);
+}
+
+// Closes a descriptor when it goes out of scope.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int Get() const { return fd_; }
+    // Closes now, so that a failing close is seen.
+    bool Close() {
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int fd_;
+};
+
+std::string FolderOf(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string NameOf(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::optional<std::string> WriteAll(int fd, std::string_view bytes) {
+    size_t written = 0;
+    while (written < bytes.size()) {
+        const ssize_t result = ::write(fd, bytes.data() + written, bytes.size() - written);
+        if (result < 0 && errno == EINTR) {
+            continue;
+        }
+        if (result <= 0) {
+            return SystemReason(result < 0 ? errno : ENOSPC);
+        }
+        written += static_cast<size_t>(result);
+    }
+    return std::nullopt;
+}
+
+// The bytes, the mode and the flush of a new file's contents.
+std::optional<std::string> FillFile(int fd, mode_t mode, std::string_view bytes) {
+    if (::fchmod(fd, mode) != 0) {
+        return SystemReason(errno);
+    }
+    if (auto failure = WriteAll(fd, bytes)) {
+        return failure;
+    }
+    if (::fsync(fd) != 0) {
+        return SystemReason(errno);
+    }
+    return std::nullopt;
+}
+
+std::string RandomTemporaryName(const std::string& path) {
+    static std::mt19937 generator{std::random_device{}()};
+    std::uniform_int_distribution<size_t> pick(0, kNameLetters.size() - 1);
+    std::string name = path + ".";
+    for (size_t i = 0; i < kTemporaryLetters; ++i) {
+        name += kNameLetters[pick(generator)];
+    }
+    return name;
+}
+
+// Gives an unnamed file (O_TMPFILE) a temporary name beside path; nothing when it cannot.
+std::optional<std::string> NameUnnamedFile(int fd, const std::string& path) {
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+        std::string name = RandomTemporaryName(path);
+        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+            return name;
+        }
+        if (errno != EEXIST) {
+            return std::nullopt;
+        }
+    }
+    return std::nullopt;
+}
+
+// The new contents under a temporary name beside path, or the system's reason. The file has no
+// name while it is written where the system offers that, so a kill then leaves nothing.
+std::optional<std::string> WriteTemporary(const std::string& path, mode_t mode,
+                                          std::string_view bytes, std::string& name) {
+    Descriptor unnamed(
+        ::open(FolderOf(path).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, kNewFileMode));
+    if (unnamed.Get() >= 0) {
+        if (auto failure = FillFile(unnamed.Get(), mode, bytes)) {
+            return failure;
+        }
+        if (auto named = NameUnnamedFile(unnamed.Get(), path)) {
+            name = *named;
+            return std::nullopt;
+        }
+    }
+    // A file system without unnamed files: a named one from the start.
+    name = path + std::string(kTemporarySuffix);
+    Descriptor named(::mkstemp(name.data()));
+    if (named.Get() < 0) {
+        return SystemReason(errno);
+    }
+    auto failure = FillFile(named.Get(), mode, bytes);
+    if (!failure && !named.Close()) {
+        failure = SystemReason(errno);
+    }
+    if (failure) {
+        ::unlink(name.c_str());
+    }
+    return failure;
+}
+
+bool IsTemporaryName(std::string_view entry, std::string_view name) {
+    if (entry.size() != name.size() + 1 + kTemporaryLetters || !entry.starts_with(name) ||
+        entry[name.size()] != '.') {
+        return false;
+    }
+    return entry.substr(name.size() + 1).find_first_not_of(kNameLetters) == std::string::npos;
+}
+
+}  // namespace
+
+FileReadResult ReadRegularFile(const std::string& path, size_t maxBytes) {
+    FileReadResult result;
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    struct stat info {};
+    if (fd.Get() < 0) {
+        const int error = errno;
+        // A FIFO with no writer opens; a path that cannot be opened may still be no file.
+        const bool exists = ::stat(path.c_str(), &info) == 0;
+        result.status = error == ENOENT                    ? FileReadStatus::Missing
+                        : exists && !S_ISREG(info.st_mode) ? FileReadStatus::NotRegular
+                                                           : FileReadStatus::Failed;
+        result.reason = SystemReason(error);
+        return result;
+    }
+    if (::fstat(fd.Get(), &info) != 0) {
+        result.reason = SystemReason(errno);
+        return result;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        result.status = FileReadStatus::NotRegular;
+        return result;
+    }
+    std::string bytes(maxBytes + 1, '\0');
+    size_t count = 0;
+    while (count < bytes.size()) {
+        const ssize_t got = ::read(fd.Get(), bytes.data() + count, bytes.size() - count);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            result.reason = SystemReason(errno);
+            return result;
+        }
+        if (got == 0) {
+            break;
+        }
+        count += static_cast<size_t>(got);
+    }
+    bytes.resize(count);
+    result.status = count > maxBytes ? FileReadStatus::TooLarge : FileReadStatus::Read;
+    result.bytes = std::move(bytes);
+    return result;
+}
+
+FileLock::FileLock(const std::string& guardedPath) {
+    const std::string lockPath = guardedPath + std::string(kLockSuffix);
+    handle_ = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_NOCTTY | O_CLOEXEC, kNewFileMode);
+    if (handle_ < 0) {
+        failure_ = SystemReason(errno);
+        return;
+    }
+    while (::flock(handle_, LOCK_EX) != 0) {
+        if (errno != EINTR) {
+            failure_ = SystemReason(errno);
+            return;
+        }
+    }
+}
+
+FileLock::~FileLock() {
+    if (handle_ >= 0) {
+        // Closing lets go of the lock.
+        ::close(handle_);
+    }
+}
+
+std::optional<std::string> ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
+    struct stat existing {};
+    mode_t mode = kNewFileMode;
+    if (::stat(path.c_str(), &existing) == 0) {
+        if (!S_ISREG(existing.st_mode)) {
+            return std::string("it is not a regular file");
+        }
+        // Renaming needs only the folder's permission; the file's own is the player's word.
+        if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0) {
+            return SystemReason(errno);
+        }
+        mode = existing.st_mode & kPermissionBits;
+    }
+    std::string temporary;
+    if (auto failure = WriteTemporary(path, mode, bytes, temporary)) {
+        return failure;
+    }
+    if (::rename(temporary.c_str(), path.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(temporary.c_str());
+        return SystemReason(error);
+    }
+    return std::nullopt;
+}
+
+void RemoveUnfinishedReplacements(const std::string& path) {
+    const std::string folder = FolderOf(path);
+    const std::string name = NameOf(path);
+    DIR* entries = ::opendir(folder.c_str());
+    if (entries == nullptr) {
+        return;
+    }
+    while (const dirent* entry = ::readdir(entries)) {
+        struct stat info {};
+        const std::string found = folder + "/" + entry->d_name;
+        // Only regular files of our own pattern: never a link, a folder or anything else.
+        if (IsTemporaryName(entry->d_name, name) && ::lstat(found.c_str(), &info) == 0 &&
+            S_ISREG(info.st_mode)) {
+            ::unlink(found.c_str());
+        }
+    }
+    ::closedir(entries);
+}
+
+std::optional<std::string> MakeFolder(const std::string& path) {
+    if (::mkdir(path.c_str(), kFolderMode) == 0 || errno == EEXIST) {
+        return std::nullopt;
+    }
+    return SystemReason(errno);
+}
+
+void RemoveFile(const std::string& path) {
+    ::unlink(path.c_str());
+}
+
+}  // namespace Drobix::Platform
