@@ -86,7 +86,8 @@ void PrintPreferencesFile(std::ostream& out) {
     if (type == std::filesystem::file_type::regular) {
         file.open(*path, std::ios::binary);
     }
-    if (!file) {
+    // A stream never opened does not count as failed: a missing file is told here.
+    if (type != std::filesystem::file_type::regular || !file) {
         out << "settingsfile none\n";
         return;
     }
