@@ -255,6 +255,7 @@ void FlipDisplay() {
 }
 
 void RestoreSurfaces() {
+    Platform::TakeSurfacesLost();
     display.restoring = true;
     for (ImageSurface* image = NextImageAfter(0); image != nullptr;
          image = NextImageAfter(image->serial)) {

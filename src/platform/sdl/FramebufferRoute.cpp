@@ -74,7 +74,7 @@ FramebufferRoute::~FramebufferRoute() {
     x11Window_.Detach();
 }
 
-void FramebufferRoute::DeviceReset() {
+void FramebufferRoute::ForgetPresentedFrame() {
     frameChanges_.Invalidate();
     repaintWholeWindow_ = true;
 }

@@ -37,9 +37,11 @@ public:
 
     void Present(const uint16_t* frame, const ChangedSpans& changed) override;
     void WindowChanged() override { repaintWholeWindow_ = true; }
-    // Also what was presented before is forgotten: the next frame is drawn whole.
-    void DeviceReset() override;
+    void ForgetPresentedFrame() override;
+    // Nothing of this route is kept on a rendering device: the next frame is drawn whole.
+    void DeviceReset() override { ForgetPresentedFrame(); }
     PresentSync GetPresentSync() const override { return PresentSync::Immediate; }
+    SDL_Point DrawnSize() const override { return {scaledWidth_, scaledHeight_}; }
     std::string Describe() const override;
 
     // The window's pixels (null when it has none now) and where in them the frame is shown.
