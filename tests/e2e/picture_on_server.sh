@@ -11,8 +11,8 @@
 # must then take the game to full screen, with the same check; there the game runs with
 # --verbose, which must tell its progress lines and the presenter's choice.
 # Usage: picture_on_server.sh CASE PATH_TO_DROBIX PATH_TO_SCREEN_CHECK PATH_TO_SCREEN_HASH
-#   CASE: x11_16, x11_16_window, x11_24, x11_30, x11_24_accelerated, wayland_fullscreen or
-#   wayland_window.
+#   CASE: x11_16, x11_16_window, x11_24, x11_30, x11_24_accelerated, x11_24_accelerated_reset,
+#   wayland_fullscreen or wayland_window.
 # Screenshots are kept in $DROBIX_SCREENSHOTS when it names a folder.
 set -euo pipefail
 case_name=$1 game=$2 check=$3 screen_hash=$4
@@ -93,6 +93,21 @@ case $case_name in
         grep -q "^Presenting through a texture, scaled by the opengl.*renderer" "$log" ||
             fail "not the accelerated texture route: $(grep Presenting "$log")"
         check_picture "$case_name" 800 600
+        ;;
+    x11_24_accelerated_reset)
+        # The same route through a reset of its rendering device, as a driver reports one
+        # (pushed here by a signal that only this variable turns on): the renderer and its
+        # textures are made again, every picture is rebuilt, and the screen shows the game's
+        # frame again.
+        e2e_start_x 24 "${screen_width}x$screen_height"
+        DROBIX_ACCELERATED_ROUTE=1 DROBIX_TEST_RESET_SIGNAL=1 run_game --window --verbose
+        check_picture "${case_name}_before" 800 600
+        kill -USR1 "$e2e_game_pid"
+        e2e_wait_for_line "$log" "^Rendering device reset: renderer and textures made again$"
+        grep -q "^Surfaces lost: every picture made again$" "$log" ||
+            fail "the pictures were not rebuilt"
+        e2e_wait_for_presents 2
+        check_picture "${case_name}_after" 800 600
         ;;
     wayland_fullscreen)
         e2e_start_x 24 "${screen_width}x$screen_height"
