@@ -62,16 +62,19 @@ RowSpan Union(RowSpan first, RowSpan second) {
 
 }  // namespace
 
-FramebufferRoute::FramebufferRoute(SDL_Window* window, bool onX11, bool shareMemory)
+FramebufferRoute::FramebufferRoute(SDL_Window* window, WindowSystem system, bool shareMemory)
     : window_(window) {
-    if (onX11) {
+    if (system == WindowSystem::X11) {
         x11Window_.Attach(window, shareMemory);
+    } else if (system == WindowSystem::Wayland) {
+        canvas_.Attach(window);
     }
 }
 
 FramebufferRoute::~FramebufferRoute() {
     FreeStaging();
     x11Window_.Detach();
+    canvas_.Detach();
 }
 
 void FramebufferRoute::ForgetPresentedFrame() {
@@ -80,6 +83,11 @@ void FramebufferRoute::ForgetPresentedFrame() {
 }
 
 std::string FramebufferRoute::Describe() const {
+    if (canvas_.IsAttached()) {
+        return "the window's framebuffer, scaled by the processor, through a streaming texture "
+               "of the " +
+               canvas_.RendererName() + " renderer";
+    }
     if (!x11Window_.IsAttached()) {
         return "the window's framebuffer, scaled by the processor, through SDL's window surface";
     }
@@ -87,15 +95,17 @@ std::string FramebufferRoute::Describe() const {
            (x11Window_.SharesMemory() ? "through shared memory" : "through the connection");
 }
 
-// The X11 window's own pixels when the sender is attached; SDL's window surface otherwise.
+// The X11 window's own pixels when the sender is attached, the canvas's when it is; SDL's
+// window surface otherwise.
 SDL_Surface* FramebufferRoute::WindowPixels() {
-    if (!x11Window_.IsAttached()) {
+    if (!x11Window_.IsAttached() && !canvas_.IsAttached()) {
         return SDL_GetWindowSurface(window_);
     }
     int width = 0;
     int height = 0;
     SDL_GetWindowSizeInPixels(window_, &width, &height);
-    return x11Window_.Pixels(width, height);
+    return x11Window_.IsAttached() ? x11Window_.Pixels(width, height)
+                                   : canvas_.Pixels(width, height);
 }
 
 void FramebufferRoute::FreeStaging() {
@@ -274,10 +284,13 @@ void FramebufferRoute::ConvertStaged(SDL_Surface* window, bool wholeWindow) {
 }
 
 void FramebufferRoute::SendToWindow(SDL_Surface* window, bool wholeWindow) {
+    const SDL_Rect all{0, 0, window->w, window->h};
+    const auto rects = wholeWindow ? std::span<const SDL_Rect>(&all, 1)
+                                   : std::span<const SDL_Rect>(changedRects_);
     if (x11Window_.IsAttached()) {
-        const SDL_Rect all{0, 0, window->w, window->h};
-        x11Window_.Put(wholeWindow ? std::span<const SDL_Rect>(&all, 1)
-                                   : std::span<const SDL_Rect>(changedRects_));
+        x11Window_.Put(rects);
+    } else if (canvas_.IsAttached()) {
+        canvas_.Put(rects);
     } else if (wholeWindow) {
         SDL_UpdateWindowSurface(window_);
     } else if (!changedRects_.empty()) {

@@ -15,6 +15,7 @@
 #include "platform/helpers/RowScaler.h"
 #include "platform/helpers/SharpScaler.h"
 #include "platform/sdl/FrameRoute.h"
+#include "platform/sdl/RendererCanvas.h"
 #include "platform/sdl/X11Window.h"
 
 namespace Drobix::Platform::Sdl {
@@ -22,15 +23,23 @@ namespace Drobix::Platform::Sdl {
 // Frames scaled by our own code straight into the window's pixels: where OpenGL would only be
 // emulated on the processor, a fraction of the cost of an emulated renderer. Only what changed
 // is drawn and sent. On an X server the pixels go to the server by an X11Window of our own
-// (nothing waits for the server); elsewhere through SDL's window surface. The window's pixels
+// (nothing waits for the server); on Wayland through a RendererCanvas at the window's real size
+// in pixels; elsewhere through SDL's window surface. The window's pixels
 // may be in any format: 0x00RRGGBB words are drawn into directly, an unscaled frame is copied
 // as it is into RGB565, and everything else is drawn into a staging surface that SDL's blitter
 // converts.
 class FramebufferRoute : public FrameRoute {
 public:
-    // onX11: the window is an X11 window (then the pixels go to the server by our own sender,
-    // in memory shared with it where shareMemory allows).
-    FramebufferRoute(SDL_Window* window, bool onX11, bool shareMemory);
+    // Where the window is, which decides how its pixels travel.
+    enum class WindowSystem {
+        // By our own sender to the X server, in memory shared with it where allowed.
+        X11,
+        // Through a renderer of our own, at the window's real size in pixels.
+        Wayland,
+        // Through SDL's window surface.
+        Other,
+    };
+    FramebufferRoute(SDL_Window* window, WindowSystem system, bool shareMemory);
     FramebufferRoute(const FramebufferRoute&) = delete;
     FramebufferRoute& operator=(const FramebufferRoute&) = delete;
     ~FramebufferRoute() override;
@@ -68,6 +77,7 @@ private:
 
     SDL_Window* window_;
     X11Window x11Window_;
+    RendererCanvas canvas_;
     // The scaling as made for this window surface and size.
     SDL_Surface* scaledFor_ = nullptr;
     int scaledWidth_ = 0;

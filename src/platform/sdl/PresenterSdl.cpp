@@ -124,8 +124,11 @@ std::unique_ptr<Sdl::FrameRoute> ChooseRoute(SDL_Window* window, std::string& wh
         }
     }
     why = whyNot;
-    const bool onX11 = presenter.window.IsOnX11();
-    return std::make_unique<Sdl::FramebufferRoute>(window, onX11,
+    using WindowSystem = Sdl::FramebufferRoute::WindowSystem;
+    const WindowSystem system = presenter.window.IsOnX11()       ? WindowSystem::X11
+                                : presenter.window.IsOnWayland() ? WindowSystem::Wayland
+                                                                 : WindowSystem::Other;
+    return std::make_unique<Sdl::FramebufferRoute>(window, system,
                                                    routeRequests.shareMemoryWithServer);
 }
 
