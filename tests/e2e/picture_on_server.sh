@@ -22,8 +22,8 @@ screen_width=1024 screen_height=768
 source "$(dirname "$0")/lib/server.sh"
 shots=${DROBIX_SCREENSHOTS:-$e2e_work}
 # The server (and the compositor) show what they were handed a little later: how long a check
-# may wait for that.
-readonly SHOW_SECONDS=5
+# may wait for that. A compositor with a large output nested in a virtual X server takes longer.
+show_seconds=5
 
 fail() { e2e_fail "$case_name: $*"; }
 
@@ -42,30 +42,34 @@ presenting() {
     [ $(($(od -An -t u8 -N 8 "$DROBIX_FRAME_COPY" | tr -d ' ') % 2)) = 1 ]
 }
 
-# Stops the game between two presents (a present can take long on a busy machine, or where the
-# compositor holds the frames back, as a large output nested in a virtual X server does: it is
-# waited out, not stopped in; the gaps between presents may then be short).
+# Stops the game, between two presents where it can within a second (a present can take long on
+# a busy machine, or where the compositor holds the frames back, as a large output nested in a
+# virtual X server does; the gaps between presents are short then).
 stop_between_presents() {
-    local deadline=$((SECONDS + E2E_TIMEOUT))
-    while [ "$SECONDS" -lt "$deadline" ]; do
+    local attempt
+    for attempt in $(seq 100); do
         kill -STOP "$e2e_game_pid"
         presenting || return 0
         kill -CONT "$e2e_game_pid"
         sleep 0.00$((RANDOM % 9 + 1))
     done
-    fail "the game was always in the middle of a present"
+    kill -STOP "$e2e_game_pid"
 }
 
-# check_picture NAME WIDTH HEIGHT: the game stopped between two presents, the server's screen
-# must show its last frame at WIDTH x HEIGHT.
+# check_picture NAME WIDTH HEIGHT: the game stopped, the server's screen must show its last frame
+# at WIDTH x HEIGHT. Stopped in the middle of a present, the screen may show the frame before:
+# then it is let go on and stopped again.
 check_picture() {
-    local name=$1 width=$2 height=$3
-    stop_between_presents
-    local deadline=$((SECONDS + SHOW_SECONDS))
-    until shown "$name" "$width" "$height" || [ "$SECONDS" -ge "$deadline" ]; do
-        sleep 0.1
+    local name=$1 width=$2 height=$3 deadline=$((SECONDS + E2E_TIMEOUT)) shown_by
+    while :; do
+        stop_between_presents
+        shown_by=$((SECONDS + show_seconds))
+        until shown "$name" "$width" "$height" || [ "$SECONDS" -ge "$shown_by" ]; do
+            sleep 0.1
+        done
+        kill -CONT "$e2e_game_pid"
+        [ "$check_status" = 3 ] && [ "$SECONDS" -lt "$deadline" ] || break
     done
-    kill -CONT "$e2e_game_pid"
     [ "$check_status" = 0 ] || fail "$name: the server's screen does not show the game's frame"
 }
 
@@ -167,6 +171,7 @@ case $case_name in
         # An output of twice the density, as on most high-density laptop screens: the frame is
         # drawn at the output's real pixel size, sharp, full screen and in a window, which is
         # 800 x 600 in the compositor's units.
+        show_seconds=20
         e2e_start_x 24 "$((2 * screen_width))x$((2 * screen_height))"
         e2e_start_weston "$screen_hash" 2
         if [ "$case_name" = wayland_scale2_fullscreen ]; then

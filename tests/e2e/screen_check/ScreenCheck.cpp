@@ -7,7 +7,8 @@
 // given size somewhere on the screen, every channel within the rounding of the server's depth.
 // Usage: drobix_screen_check FRAME_COPY SCREENSHOT_PNG WIDTH HEIGHT
 // Exit status: 0 shown, 1 not shown, 2 cannot tell (bad arguments, no server), 3 the game was
-// stopped in the middle of a present (to be stopped again and asked again).
+// stopped in the middle of a present and the screen does not show its frame yet (to be stopped
+// again and asked again).
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <png.h>
@@ -206,9 +207,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot write %s\n", argv[2]);
         return kCannotTell;
     }
-    if (count % 2 != 0 || count == 0) {
+    if (count == 0) {
         return kMidPresent;
     }
+    // In the middle of a present the screen may still show the frame before; where it already
+    // shows this one, it was handed over whole.
+    const bool midPresent = count % 2 != 0;
     // A channel of n bits is within half a step of n bits of the 8-bit value, and the server
     // may truncate instead of round.
     const int tolerance = fewestBits >= 8 ? 1 : (1 << (8 - fewestBits));
@@ -228,6 +232,9 @@ int main(int argc, char** argv) {
                 return kShown;
             }
         }
+    }
+    if (midPresent) {
+        return kMidPresent;
     }
     std::printf("the frame is not shown at %dx%d anywhere on the screen\n", width, height);
     return kNotShown;
