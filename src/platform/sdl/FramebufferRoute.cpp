@@ -285,8 +285,8 @@ void FramebufferRoute::ConvertStaged(SDL_Surface* window, bool wholeWindow) {
 
 void FramebufferRoute::SendToWindow(SDL_Surface* window, bool wholeWindow) {
     const SDL_Rect all{0, 0, window->w, window->h};
-    const auto rects = wholeWindow ? std::span<const SDL_Rect>(&all, 1)
-                                   : std::span<const SDL_Rect>(changedRects_);
+    const auto rects =
+        wholeWindow ? std::span<const SDL_Rect>(&all, 1) : std::span<const SDL_Rect>(changedRects_);
     if (x11Window_.IsAttached()) {
         x11Window_.Put(rects);
     } else if (canvas_.IsAttached()) {
