@@ -18,8 +18,8 @@
 
 #include "VectorPaths.h"
 #include "graphics/Display.h"
-#include "graphics/DisplayTesting.h"
 #include "graphics/DisplayFixture.h"
+#include "graphics/DisplayTesting.h"
 #include "graphics/PixelBlit.h"
 #include "platform/Presenter.h"
 #include "platform/scripted/PresenterScripted.h"
