@@ -63,8 +63,7 @@ enum class Keying { kOpaque, kKeyed };
 constexpr int kCompareBlockPixels = 32;
 
 // The columns of [left, right) where row now differs from row before: empty when none does.
-Platform::RowSpan DifferingPart(const uint16_t* now, const uint16_t* before, int left,
-                                int right) {
+Platform::RowSpan DifferingPart(const uint16_t* now, const uint16_t* before, int left, int right) {
     constexpr size_t kBlockBytes = kCompareBlockPixels * sizeof(uint16_t);
     while (left + kCompareBlockPixels <= right &&
            std::memcmp(now + left, before + left, kBlockBytes) == 0) {
