@@ -177,11 +177,13 @@ bool FramebufferRoute::TakeWholeWindowRepaint(SDL_Surface* window, SDL_Surface* 
 const uint32_t* FramebufferRoute::ScaledFrameRow(const uint16_t* frame, int sourceY) {
     for (size_t slot = 0; slot < cachedSource_.size(); ++slot) {
         if (cachedSource_[slot] == sourceY && cachedColumns_[slot] == redrawnColumns_) {
+            lastUsedSlot_ = static_cast<int>(slot);
             return cachedRow_[slot].data();
         }
     }
-    const auto slot = static_cast<size_t>(nextCacheSlot_);
-    nextCacheSlot_ = 1 - nextCacheSlot_;
+    // The row returned last may be the upper of the two a window row blends: it stays.
+    const auto slot = static_cast<size_t>(1 - lastUsedSlot_);
+    lastUsedSlot_ = static_cast<int>(slot);
     cachedSource_[slot] = sourceY;
     cachedColumns_[slot] = redrawnColumns_;
     const uint16_t* row = frame + static_cast<size_t>(sourceY) * kFrameWidth;

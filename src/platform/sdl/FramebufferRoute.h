@@ -93,7 +93,8 @@ private:
     std::array<int, 2> cachedSource_{-1, -1};
     std::array<std::pair<int, int>, 2> cachedColumns_;
     std::array<std::vector<uint32_t>, 2> cachedRow_;
-    int nextCacheSlot_ = 0;
+    // The slot of the row returned last; a row scaled anew goes into the other.
+    int lastUsedSlot_ = 1;
     // The window columns of the scaled area that the row being presented redraws, [first, last).
     std::pair<int, int> redrawnColumns_;
     FrameChanges frameChanges_;

@@ -185,6 +185,27 @@ int Mismatches(const Picture& screen, const Picture& expected, int left, int top
     return count;
 }
 
+// Says where the picture placed at (left, top) first differs, and how many pixels do.
+void FirstMismatch(const Picture& screen, const Picture& expected, int left, int top,
+                   int tolerance) {
+    int count = 0;
+    int firstX = -1;
+    int firstY = -1;
+    for (int y = 0; y < expected.height; ++y) {
+        for (int x = 0; x < expected.width; ++x) {
+            if (!Near(screen.At(left + x, top + y), expected.At(x, y), tolerance)) {
+                if (count++ == 0) {
+                    firstX = x;
+                    firstY = y;
+                }
+            }
+        }
+    }
+    std::printf("placed at %d,%d: %d pixels differ, the first at %d,%d (%06x, not %06x)\n", left,
+                top, count, firstX, firstY, screen.At(left + firstX, top + firstY),
+                expected.At(firstX, firstY));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -226,6 +247,9 @@ int main(int argc, char** argv) {
                 continue;
             }
             const int wrong = Mismatches(*screen, expected, left, top, tolerance, 1);
+            if (wrong != 0 && midPresent == false) {
+                FirstMismatch(*screen, expected, left, top, tolerance);
+            }
             if (wrong == 0) {
                 std::printf("the frame is shown at %d,%d, %dx%d, within %d\n", left, top, width,
                             height, tolerance);
