@@ -15,6 +15,7 @@
 #include "input/Input.h"
 #include "input/KeyPresses.h"
 #include "platform/Clock.h"
+#include "platform/Debug.h"
 #include "platform/Events.h"
 #include "storage/Preferences.h"
 
@@ -63,7 +64,8 @@ void SetActive(bool active) {
     }
 }
 
-// Stands in for the window procedure: the quit event ends the loop, focus decides activity.
+// Stands in for the window procedure: the quit event ends the loop, focus decides activity, a
+// loss of the surfaces rebuilds every picture.
 bool HandleEvent(Platform::Event event) {
     switch (event) {
         case Platform::Event::Quit:
@@ -79,6 +81,11 @@ bool HandleEvent(Platform::Event event) {
             SetActive(false);
             break;
         case Platform::Event::SurfacesLost:
+            // Before this pass draws, so that its frame is drawn whole from the rebuilt
+            // pictures.
+            Platform::DebugOutput("Surfaces lost: every picture made again");
+            RestoreSurfaces();
+            break;
         case Platform::Event::None:
             break;
     }

@@ -5,6 +5,7 @@
 #include "graphics/Display.h"
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "graphics/AlignedPixels.h"
@@ -41,6 +42,12 @@ struct DisplayState {
     AlignedPixels backBuffer;
     FrameRecord frame;
     Platform::ChangedSpans changedSpans;
+    // The frame as last presented. The record redraws whole tiles of 8 rows, of which a line of
+    // text scrolled by a pixel changes a few; the presenter scales every pixel it is handed, so
+    // it is handed only those that differ from this.
+    AlignedPixels presented;
+    // The spans of the tiles the record redrew for the last present (tests).
+    Platform::ChangedSpans redrawnSpans;
     ImageSurface* borderImage = nullptr;
     ImageSurface* fillImage = nullptr;
     bool clipSet = false;
@@ -52,6 +59,29 @@ struct DisplayState {
 DisplayState display;
 
 enum class Keying { kOpaque, kKeyed };
+
+constexpr int kCompareBlockPixels = 32;
+
+// The columns of [left, right) where row now differs from row before: empty when none does.
+Platform::RowSpan DifferingPart(const uint16_t* now, const uint16_t* before, int left, int right) {
+    constexpr size_t kBlockBytes = kCompareBlockPixels * sizeof(uint16_t);
+    while (left + kCompareBlockPixels <= right &&
+           std::memcmp(now + left, before + left, kBlockBytes) == 0) {
+        left += kCompareBlockPixels;
+    }
+    while (left < right && now[left] == before[left]) {
+        ++left;
+    }
+    while (right - kCompareBlockPixels >= left &&
+           std::memcmp(now + right - kCompareBlockPixels, before + right - kCompareBlockPixels,
+                       kBlockBytes) == 0) {
+        right -= kCompareBlockPixels;
+    }
+    while (right > left && now[right - 1] == before[right - 1]) {
+        --right;
+    }
+    return left < right ? Platform::RowSpan{left, right} : Platform::RowSpan{};
+}
 
 // True when the surfaces may be drawn on; a pending loss is restored instead, and the blit
 // that noticed it is dropped.
@@ -215,6 +245,8 @@ bool OpenDisplay() {
         return false;
     }
     display.backBuffer.assign(static_cast<size_t>(Platform::kFramePixels), 0);
+    // The window shows black before the first present.
+    display.presented.assign(static_cast<size_t>(Platform::kFramePixels), 0);
     display.frame.Reset({display.backBuffer.data(), kScreenWidth, kScreenHeight});
     display.opened = true;
     // A loss reported before there was anything to lose means nothing.
@@ -235,6 +267,8 @@ void CloseDisplay() {
     display.clipRects.clear();
     display.backBuffer.clear();
     display.backBuffer.shrink_to_fit();
+    display.presented.clear();
+    display.presented.shrink_to_fit();
     if (display.opened) {
         Platform::CloseMainWindow();
     }
@@ -246,15 +280,26 @@ void FlipDisplay() {
         return;
     }
     display.frame.Complete();
+    const uint16_t* now = display.backBuffer.data();
+    uint16_t* presented = display.presented.data();
     for (int y = 0; y < kScreenHeight; ++y) {
         const Rect changed = display.frame.ChangedPart(y);
-        display.changedSpans[static_cast<size_t>(y)] = {changed.left, changed.right};
+        const auto row = static_cast<size_t>(y) * kScreenWidth;
+        display.redrawnSpans[static_cast<size_t>(y)] = {changed.left, changed.right};
+        display.changedSpans[static_cast<size_t>(y)] =
+            DifferingPart(now + row, presented + row, changed.left, changed.right);
     }
-    Platform::PresentFrame(display.backBuffer.data(), display.changedSpans);
+    Platform::PresentFrame(now, display.changedSpans);
+    for (int y = 0; y < kScreenHeight; ++y) {
+        const Platform::RowSpan span = display.changedSpans[static_cast<size_t>(y)];
+        const auto row = static_cast<size_t>(y) * kScreenWidth;
+        std::copy(now + row + span.left, now + row + span.right, presented + row + span.left);
+    }
     display.frame.ClearChanges();
 }
 
 void RestoreSurfaces() {
+    Platform::TakeSurfacesLost();
     display.restoring = true;
     for (ImageSurface* image = NextImageAfter(0); image != nullptr;
          image = NextImageAfter(image->serial)) {
@@ -431,6 +476,14 @@ const uint16_t* BackBufferPixels() {
 }
 
 namespace Testing {
+
+Rect GetRedrawnPart(int y) {
+    if (y < 0 || y >= kScreenHeight) {
+        return {};
+    }
+    const Platform::RowSpan span = display.redrawnSpans[static_cast<size_t>(y)];
+    return {span.left, y, span.right, y + 1};
+}
 
 void RedrawWholeFrameNext() {
     if (display.opened) {

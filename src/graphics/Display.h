@@ -25,7 +25,8 @@ void CloseDisplay();
 // Presents the back buffer; after a surface loss it restores instead.
 void FlipDisplay();
 // Rebuilds every picture in ascending serial order: resource pictures are decoded again, blank
-// pictures filled black and then redrawn by their callback.
+// pictures filled black and then redrawn by their callback. A loss the platform reported is
+// thereby dealt with.
 void RestoreSurfaces();
 
 // A black picture of that size (none of it when the size is not positive or too large).

@@ -6,7 +6,14 @@
 
 // Only tests and benchmarks use this.
 
+#include "graphics/Rect.h"
+
 namespace Drobix::Testing {
+
+// The part of row y in the tiles the frame record redrew for the last present (empty when
+// none); the spans presented are narrowed from them to the pixels that differ from the frame
+// presented before.
+Rect GetRedrawnPart(int y);
 
 // The next frame is drawn in full, as if the frame before were unknown: what a frame costs
 // when all of it changes.

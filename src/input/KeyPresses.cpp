@@ -75,10 +75,12 @@ void TrackKeyPresses(uint32_t elapsedMs, KeyRepeat repeat) {
     if (repeat.intervalMs == 0) {
         repeat.intervalMs = 1;
     }
+    Platform::KeySet keyboardDown;
+    Platform::KeySet anyDown;
+    Platform::ReadKeysDown(keyboardDown, anyDown);
     for (size_t key = 0; key < state.keys.size(); ++key) {
-        const int virtualKey = static_cast<int>(key);
-        Step(state.keys[key], IsKeyDown(virtualKey), elapsedMs, repeat);
-        Step(state.keyboardKeys[key], IsKeyboardKeyDown(virtualKey), elapsedMs, repeat);
+        Step(state.keys[key], anyDown[key], elapsedMs, repeat);
+        Step(state.keyboardKeys[key], keyboardDown[key], elapsedMs, repeat);
     }
     for (size_t button = 0; button < state.buttons.size(); ++button) {
         Step(state.buttons[button], IsButtonDown(static_cast<PadButton>(button)), elapsedMs,

@@ -8,6 +8,7 @@
 // scripted/KeyboardScripted.cpp (a US layout, keys held as the script says).
 
 #include <array>
+#include <bitset>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -83,6 +84,11 @@ void TakeTextInput(std::string& text);
 
 // Whether the key is down now on the keyboard alone, whatever a gamepad holds.
 bool IsKeyboardKeyDown(int virtualKey);
+
+// Every virtual key at once, as IsKeyboardKeyDown (keyboard) and IsVirtualKeyDown (anyDevice)
+// tell of them one by one: for a caller that looks at all of them every frame.
+using KeySet = std::bitset<kVirtualKeyCount>;
+void ReadKeysDown(KeySet& keyboard, KeySet& anyDevice);
 
 // The key's name as SDL names it ("Left", "Space", "Z", "Keypad 5"); empty for a key that has
 // none the player can bind. One table for both backends: helpers/KeyNames.cpp.

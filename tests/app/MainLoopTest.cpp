@@ -16,6 +16,7 @@
 #include "platform/scripted/ClockScripted.h"
 #include "platform/scripted/EventsScripted.h"
 #include "platform/scripted/KeyboardScripted.h"
+#include "platform/scripted/PresenterScripted.h"
 
 namespace Drobix {
 namespace {
@@ -34,7 +35,12 @@ public:
     }
     void OnFocusLost() override { log_.push_back(name_ + " focus lost"); }
     void OnSessionEnd() override { log_.push_back(name_ + " session end"); }
-    void Render() override { log_.push_back(name_ + " render"); }
+    void Render() override {
+        log_.push_back(name_ + " render");
+        if (picture_ != nullptr) {
+            DrawImage(picture_, 0, 0);
+        }
+    }
     void Update(unsigned elapsed) override {
         log_.push_back(name_ + " update " + std::to_string(elapsed));
         if (switchOnUpdate_ != ScreenNumber::None) {
@@ -44,6 +50,8 @@ public:
     }
 
     ScreenNumber switchOnUpdate_ = ScreenNumber::None;
+    // Drawn at the top left by every Render, when set.
+    ImageSurface* picture_ = nullptr;
 
 private:
     std::string name_;
@@ -165,6 +173,38 @@ TEST_F(MainLoopTest, FpsFigureAppearsOnceMoreThanHalfASecondIsCounted) {
     }
     Pass(20);
     EXPECT_EQ(Testing::GetFpsText(), "37.2 FPS");  // 19 frames in 511 ms
+}
+
+// A lost rendering device, as the window system reports it, has every picture rebuilt before the
+// pass draws: the frame of that very pass is drawn whole from the rebuilt pictures and presented.
+TEST_F(MainLoopTest, LostSurfacesRebuildEveryPictureBeforeThePassDraws) {
+    const uint16_t grey = BorderImage()->Pixels()[0];
+    const Rect one{0, 0, 1, 1};
+    const Rect all{0, 0, 8, 8};
+    int rebuilt = 0;
+    ImageSurface* picture = nullptr;
+    picture = CreateBlankImage(8, 8, [&] {
+        ++rebuilt;
+        StretchImage(BorderImage(), &one, &all, picture);
+    });
+    StretchImage(BorderImage(), &one, &all, picture);
+    intro_->picture_ = picture;
+    Pass(16);
+    ASSERT_EQ(Scripted::GetLastFrame()[0], grey);
+    // What the device held is gone.
+    StretchImage(FillImage(), &one, &all, picture);
+    const uint64_t presents = Scripted::GetPresentCount();
+    log_.clear();
+
+    Scripted::PushEvent(Platform::Event::SurfacesLost);
+    Pass(16);
+    EXPECT_EQ(rebuilt, 1);
+    EXPECT_EQ(log_, (std::vector<std::string>{"intro update 16", "intro render"}));
+    EXPECT_EQ(Scripted::GetPresentCount(), presents + 1);
+    EXPECT_EQ(Scripted::GetLastFrame()[0], grey);
+    EXPECT_EQ(Scripted::GetLastFrame()[7 * Platform::kFrameWidth + 7], grey);
+    intro_->picture_ = nullptr;
+    DestroyImage(picture);
 }
 
 }  // namespace

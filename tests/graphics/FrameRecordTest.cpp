@@ -19,6 +19,7 @@
 #include "VectorPaths.h"
 #include "graphics/Display.h"
 #include "graphics/DisplayFixture.h"
+#include "graphics/DisplayTesting.h"
 #include "graphics/PixelBlit.h"
 #include "platform/Presenter.h"
 #include "platform/scripted/PresenterScripted.h"
@@ -279,6 +280,14 @@ TEST_P(FrameRecordTest, FramesMatchDrawsMadeAtOnceAndSpanEveryChange) {
                 ASSERT_TRUE(shown[at] == presented[at] || (x >= span.left && x < span.right))
                     << "frame " << frame << " at " << x << "," << y;
             }
+            // Narrowed to the pixels that differ: each end of a span is one.
+            if (span.left < span.right && !presented.empty()) {
+                const size_t row = static_cast<size_t>(y) * kScreenWidth;
+                ASSERT_NE(shown[row + span.left], presented[row + span.left])
+                    << "frame " << frame << " row " << y;
+                ASSERT_NE(shown[row + span.right - 1], presented[row + span.right - 1])
+                    << "frame " << frame << " row " << y;
+            }
             spanned += span.right - span.left;
         }
         presented.assign(shown.begin(), shown.end());
@@ -287,14 +296,14 @@ TEST_P(FrameRecordTest, FramesMatchDrawsMadeAtOnceAndSpanEveryChange) {
     EXPECT_LT(spanned, int64_t{400} * Platform::kFramePixels * 9 / 10);
 }
 
-// Spans of every row of the last present, as (row, left, right) for the rows that have one.
-std::vector<std::tuple<int, int, int>> PresentedSpans() {
+// The tiles the record redrew for the last present, as (row, left, right) for the rows that
+// have any.
+std::vector<std::tuple<int, int, int>> RedrawnSpans() {
     std::vector<std::tuple<int, int, int>> spans;
-    const Platform::ChangedSpans& all = Platform::Scripted::GetLastChangedSpans();
     for (int y = 0; y < kScreenHeight; ++y) {
-        const Platform::RowSpan span = all[static_cast<size_t>(y)];
-        if (span.left < span.right) {
-            spans.emplace_back(y, span.left, span.right);
+        const Rect part = Testing::GetRedrawnPart(y);
+        if (part.left < part.right) {
+            spans.emplace_back(y, part.left, part.right);
         }
     }
     return spans;
@@ -315,7 +324,7 @@ TEST_P(FrameRecordTest, OnlyTilesWhoseDrawsDifferAreRedrawn) {
     };
     drawFrame(400);
     drawFrame(400);
-    EXPECT_TRUE(PresentedSpans().empty());
+    EXPECT_TRUE(RedrawnSpans().empty());
     drawFrame(464);
     // Tiles are 16 x 8: the sprite covered columns 400-459 and rows 300-349, now 464-523, so
     // the tile columns 400-527 of tile rows 296-351 are redrawn.
@@ -323,19 +332,19 @@ TEST_P(FrameRecordTest, OnlyTilesWhoseDrawsDifferAreRedrawn) {
     for (int y = 296; y < 352; ++y) {
         expected.emplace_back(y, 400, 528);
     }
-    EXPECT_EQ(PresentedSpans(), expected);
+    EXPECT_EQ(RedrawnSpans(), expected);
     // Only the clip's right edge differs: the sprite's tiles, columns 464-527, are redrawn.
     drawFrame(464, 500);
     expected.clear();
     for (int y = 296; y < 352; ++y) {
         expected.emplace_back(y, 464, 528);
     }
-    EXPECT_EQ(PresentedSpans(), expected);
+    EXPECT_EQ(RedrawnSpans(), expected);
     // The picture under the sprite changes: every tile it lies on is drawn again.
     const Rect patch{0, 0, 4, 4};
     DrawImagePart(keyed_, &patch, 0, 0, backgrounds_[0]);
     drawFrame(464);
-    EXPECT_EQ(PresentedSpans().size(), static_cast<size_t>(kScreenHeight));
+    EXPECT_EQ(RedrawnSpans().size(), static_cast<size_t>(kScreenHeight));
 }
 
 // A batch is redrawn when only where its parts land, or their order, changes: its box and the

@@ -60,8 +60,19 @@ TEST_P(FramebufferPresentTest, WindowShowsTheWholeFrameAfterFramesThatChangedOnl
     // Not a whole factor, so that rows and columns are blended from two.
     ASSERT_NE(area.w % kFrameWidth, 0) << area.w;
     for (int present = 0; present < 30; ++present) {
-        // A few rectangles of new pixels, each row's span reaching over the rectangles in it.
+        // A few rectangles of new pixels, each row's span reaching over the rectangles in it;
+        // every other present, a band of rows each changed over columns of its own, as a line
+        // of text scrolled by a pixel changes them.
         ChangedSpans spans{};
+        const int bandTop = static_cast<int>(random() % (kFrameHeight - 40));
+        for (int y = bandTop; y < bandTop + 40 && present % 2 == 1; ++y) {
+            const int left = static_cast<int>(random() % kFrameWidth);
+            const int right = std::min(kFrameWidth, left + 1 + static_cast<int>(random() % 300));
+            spans[static_cast<size_t>(y)] = {left, right};
+            for (int x = left; x < right; ++x) {
+                frame[static_cast<size_t>(y) * kFrameWidth + x] = static_cast<uint16_t>(random());
+            }
+        }
         for (int change = 0; change < 3; ++change) {
             const int left = static_cast<int>(random() % kFrameWidth);
             const int top = static_cast<int>(random() % kFrameHeight);

@@ -3,7 +3,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The texture route hands the frame to its texture band by band; shown through SDL's software
-// renderer in a window of the frame's own size, every pixel of every band must arrive converted.
+// renderer in a window of the frame's own size, every pixel of every band must arrive converted,
+// also after a reset of the rendering device.
 #include <SDL.h>
 #include <gtest/gtest.h>
 
@@ -34,7 +35,9 @@ protected:
     }
 };
 
-TEST_F(TexturePresentTest, EveryBandOfEveryFrameReachesTheWindow) {
+// Every band of three random frames reaches the window; with resetDevice, the rendering device is
+// reset before the second, and the route's renderer and textures made again then.
+void ExpectEveryBandOfEveryFrame(bool resetDevice) {
     ASSERT_TRUE(OpenMainWindow("Drobix", {}));
     std::mt19937 random(5);
     std::vector<uint16_t> frame(kFramePixels);
@@ -42,6 +45,10 @@ TEST_F(TexturePresentTest, EveryBandOfEveryFrameReachesTheWindow) {
     for (int present = 0; present < 3; ++present) {
         for (uint16_t& pixel : frame) {
             pixel = static_cast<uint16_t>(random());
+        }
+        if (resetDevice && present == 1) {
+            MarkSurfacesLost();
+            EXPECT_TRUE(TakeSurfacesLost());
         }
         PresentFrame(frame.data(), ChangedSpans{});
         SDL_Surface* surface = Testing::GetTextureRouteSurface();
@@ -60,6 +67,14 @@ TEST_F(TexturePresentTest, EveryBandOfEveryFrameReachesTheWindow) {
             }
         }
     }
+}
+
+TEST_F(TexturePresentTest, EveryBandOfEveryFrameReachesTheWindow) {
+    ExpectEveryBandOfEveryFrame(false);
+}
+
+TEST_F(TexturePresentTest, AfterADeviceResetTheFramesReachTheWindowWhole) {
+    ExpectEveryBandOfEveryFrame(true);
 }
 
 }  // namespace

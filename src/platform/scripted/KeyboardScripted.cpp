@@ -157,6 +157,13 @@ bool IsKeyboardKeyDown(int virtualKey) {
     return IsValidKey(virtualKey) && keyboard.keysDown[virtualKey];
 }
 
+void ReadKeysDown(KeySet& keyboard, KeySet& anyDevice) {
+    for (int key = 0; key < kVirtualKeyCount; ++key) {
+        keyboard[static_cast<size_t>(key)] = IsKeyboardKeyDown(key);
+        anyDevice[static_cast<size_t>(key)] = IsVirtualKeyDown(key);
+    }
+}
+
 bool GetKeyboardSnapshot(KeyboardSnapshot& snapshot) {
     for (int key = 0; key < kVirtualKeyCount; ++key) {
         snapshot[key] = keyboard.keysDown[key] ? kKeyDownBit : 0;

@@ -5,6 +5,7 @@
 #include <SDL.h>
 
 #include <csignal>
+#include <string_view>
 
 #include "platform/Events.h"
 #include "platform/Presenter.h"
@@ -28,6 +29,17 @@ struct QuitSignals {
 
 QuitSignals quitSignals;
 
+// Tests only: with this set to 1, SIGUSR1 pushes a render-device reset, as a driver that lost its
+// device would, so that the rebuild is tested where no device is ever lost.
+constexpr const char* kResetSignalVariable = "DROBIX_TEST_RESET_SIGNAL";
+
+struct ResetSignal {
+    bool checked = false;
+    volatile std::sig_atomic_t received = 0;
+};
+
+ResetSignal resetSignal;
+
 // When SDL's event pump runs, and what it goes by besides the window system.
 struct EventPumping {
     EventPumpDecision decision;
@@ -39,6 +51,35 @@ EventPumping pumping;
 
 void NoteQuitSignal(int) {
     quitSignals.received = 1;
+}
+
+void NoteResetSignal(int) {
+    resetSignal.received = 1;
+}
+
+void CatchResetSignalForTests() {
+    if (resetSignal.checked) {
+        return;
+    }
+    resetSignal.checked = true;
+    const char* value = SDL_getenv(kResetSignalVariable);
+    if (value == nullptr || std::string_view(value) != "1") {
+        return;
+    }
+    struct sigaction action {};
+    action.sa_handler = NoteResetSignal;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGUSR1, &action, nullptr);
+}
+
+void PushResetWhenSignalled() {
+    if (resetSignal.received == 0) {
+        return;
+    }
+    resetSignal.received = 0;
+    SDL_Event reset{};
+    reset.type = SDL_RENDER_DEVICE_RESET;
+    SDL_PushEvent(&reset);
 }
 
 void CatchQuitSignals() {
@@ -96,6 +137,9 @@ Event Translate(const SDL_Event& event) {
             return Event::None;
         case SDL_RENDER_TARGETS_RESET:
         case SDL_RENDER_DEVICE_RESET:
+            // The frame route makes its renderer and textures again; the main loop rebuilds
+            // the pictures.
+            MarkSurfacesLost();
             return Event::SurfacesLost;
         case SDL_KEYDOWN:
             if (IsWindowModeKey(event.key)) {
@@ -123,6 +167,8 @@ Event Translate(const SDL_Event& event) {
 // never hold up the one event a pass handles.
 Event PollEvent() {
     CatchQuitSignals();
+    CatchResetSignalForTests();
+    PushResetWhenSignalled();
     Sdl::StartGamepads();
     if (quitSignals.received != 0) {
         quitSignals.received = 0;

@@ -62,24 +62,32 @@ RowSpan Union(RowSpan first, RowSpan second) {
 
 }  // namespace
 
-FramebufferRoute::FramebufferRoute(SDL_Window* window, bool onX11, bool shareMemory)
+FramebufferRoute::FramebufferRoute(SDL_Window* window, WindowSystem system, bool shareMemory)
     : window_(window) {
-    if (onX11) {
+    if (system == WindowSystem::X11) {
         x11Window_.Attach(window, shareMemory);
+    } else if (system == WindowSystem::Wayland) {
+        canvas_.Attach(window);
     }
 }
 
 FramebufferRoute::~FramebufferRoute() {
     FreeStaging();
     x11Window_.Detach();
+    canvas_.Detach();
 }
 
-void FramebufferRoute::DeviceReset() {
+void FramebufferRoute::ForgetPresentedFrame() {
     frameChanges_.Invalidate();
     repaintWholeWindow_ = true;
 }
 
 std::string FramebufferRoute::Describe() const {
+    if (canvas_.IsAttached()) {
+        return "the window's framebuffer, scaled by the processor, through a streaming texture "
+               "of the " +
+               canvas_.RendererName() + " renderer";
+    }
     if (!x11Window_.IsAttached()) {
         return "the window's framebuffer, scaled by the processor, through SDL's window surface";
     }
@@ -87,15 +95,17 @@ std::string FramebufferRoute::Describe() const {
            (x11Window_.SharesMemory() ? "through shared memory" : "through the connection");
 }
 
-// The X11 window's own pixels when the sender is attached; SDL's window surface otherwise.
+// The X11 window's own pixels when the sender is attached, the canvas's when it is; SDL's
+// window surface otherwise.
 SDL_Surface* FramebufferRoute::WindowPixels() {
-    if (!x11Window_.IsAttached()) {
+    if (!x11Window_.IsAttached() && !canvas_.IsAttached()) {
         return SDL_GetWindowSurface(window_);
     }
     int width = 0;
     int height = 0;
     SDL_GetWindowSizeInPixels(window_, &width, &height);
-    return x11Window_.Pixels(width, height);
+    return x11Window_.IsAttached() ? x11Window_.Pixels(width, height)
+                                   : canvas_.Pixels(width, height);
 }
 
 void FramebufferRoute::FreeStaging() {
@@ -167,11 +177,13 @@ bool FramebufferRoute::TakeWholeWindowRepaint(SDL_Surface* window, SDL_Surface* 
 const uint32_t* FramebufferRoute::ScaledFrameRow(const uint16_t* frame, int sourceY) {
     for (size_t slot = 0; slot < cachedSource_.size(); ++slot) {
         if (cachedSource_[slot] == sourceY && cachedColumns_[slot] == redrawnColumns_) {
+            lastUsedSlot_ = static_cast<int>(slot);
             return cachedRow_[slot].data();
         }
     }
-    const auto slot = static_cast<size_t>(nextCacheSlot_);
-    nextCacheSlot_ = 1 - nextCacheSlot_;
+    // The row returned last may be the upper of the two a window row blends: it stays.
+    const auto slot = static_cast<size_t>(1 - lastUsedSlot_);
+    lastUsedSlot_ = static_cast<int>(slot);
     cachedSource_[slot] = sourceY;
     cachedColumns_[slot] = redrawnColumns_;
     const uint16_t* row = frame + static_cast<size_t>(sourceY) * kFrameWidth;
@@ -274,10 +286,13 @@ void FramebufferRoute::ConvertStaged(SDL_Surface* window, bool wholeWindow) {
 }
 
 void FramebufferRoute::SendToWindow(SDL_Surface* window, bool wholeWindow) {
+    const SDL_Rect all{0, 0, window->w, window->h};
+    const auto rects =
+        wholeWindow ? std::span<const SDL_Rect>(&all, 1) : std::span<const SDL_Rect>(changedRects_);
     if (x11Window_.IsAttached()) {
-        const SDL_Rect all{0, 0, window->w, window->h};
-        x11Window_.Put(wholeWindow ? std::span<const SDL_Rect>(&all, 1)
-                                   : std::span<const SDL_Rect>(changedRects_));
+        x11Window_.Put(rects);
+    } else if (canvas_.IsAttached()) {
+        canvas_.Put(rects);
     } else if (wholeWindow) {
         SDL_UpdateWindowSurface(window_);
     } else if (!changedRects_.empty()) {

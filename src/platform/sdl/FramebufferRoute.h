@@ -15,6 +15,7 @@
 #include "platform/helpers/RowScaler.h"
 #include "platform/helpers/SharpScaler.h"
 #include "platform/sdl/FrameRoute.h"
+#include "platform/sdl/RendererCanvas.h"
 #include "platform/sdl/X11Window.h"
 
 namespace Drobix::Platform::Sdl {
@@ -22,24 +23,34 @@ namespace Drobix::Platform::Sdl {
 // Frames scaled by our own code straight into the window's pixels: where OpenGL would only be
 // emulated on the processor, a fraction of the cost of an emulated renderer. Only what changed
 // is drawn and sent. On an X server the pixels go to the server by an X11Window of our own
-// (nothing waits for the server); elsewhere through SDL's window surface. The window's pixels
+// (nothing waits for the server); on Wayland through a RendererCanvas at the window's real size
+// in pixels; elsewhere through SDL's window surface. The window's pixels
 // may be in any format: 0x00RRGGBB words are drawn into directly, an unscaled frame is copied
 // as it is into RGB565, and everything else is drawn into a staging surface that SDL's blitter
 // converts.
 class FramebufferRoute : public FrameRoute {
 public:
-    // onX11: the window is an X11 window (then the pixels go to the server by our own sender,
-    // in memory shared with it where shareMemory allows).
-    FramebufferRoute(SDL_Window* window, bool onX11, bool shareMemory);
+    // Where the window is, which decides how its pixels travel.
+    enum class WindowSystem {
+        // By our own sender to the X server, in memory shared with it where allowed.
+        X11,
+        // Through a renderer of our own, at the window's real size in pixels.
+        Wayland,
+        // Through SDL's window surface.
+        Other,
+    };
+    FramebufferRoute(SDL_Window* window, WindowSystem system, bool shareMemory);
     FramebufferRoute(const FramebufferRoute&) = delete;
     FramebufferRoute& operator=(const FramebufferRoute&) = delete;
     ~FramebufferRoute() override;
 
     void Present(const uint16_t* frame, const ChangedSpans& changed) override;
     void WindowChanged() override { repaintWholeWindow_ = true; }
-    // Also what was presented before is forgotten: the next frame is drawn whole.
-    void DeviceReset() override;
+    void ForgetPresentedFrame() override;
+    // Nothing of this route is kept on a rendering device: the next frame is drawn whole.
+    void DeviceReset() override { ForgetPresentedFrame(); }
     PresentSync GetPresentSync() const override { return PresentSync::Immediate; }
+    SDL_Point DrawnSize() const override { return {scaledWidth_, scaledHeight_}; }
     std::string Describe() const override;
 
     // The window's pixels (null when it has none now) and where in them the frame is shown.
@@ -66,6 +77,7 @@ private:
 
     SDL_Window* window_;
     X11Window x11Window_;
+    RendererCanvas canvas_;
     // The scaling as made for this window surface and size.
     SDL_Surface* scaledFor_ = nullptr;
     int scaledWidth_ = 0;
@@ -81,7 +93,8 @@ private:
     std::array<int, 2> cachedSource_{-1, -1};
     std::array<std::pair<int, int>, 2> cachedColumns_;
     std::array<std::vector<uint32_t>, 2> cachedRow_;
-    int nextCacheSlot_ = 0;
+    // The slot of the row returned last; a row scaled anew goes into the other.
+    int lastUsedSlot_ = 1;
     // The window columns of the scaled area that the row being presented redraws, [first, last).
     std::pair<int, int> redrawnColumns_;
     FrameChanges frameChanges_;

@@ -399,6 +399,23 @@ bool IsKeyboardKeyDown(int virtualKey) {
     return IsScancodeDown(scancode) || IsKeypadKeyDown(virtualKey);
 }
 
+// Where no key of the keyboard is down, as in nearly every frame, no virtual key is: the look-ups
+// of each key through the layout are then left out.
+void ReadKeysDown(KeySet& keyboard, KeySet& anyDevice) {
+    int count = 0;
+    const Uint8* state = SDL_GetKeyboardState(&count);
+    keyboard.reset();
+    if (std::any_of(state, state + count, [](Uint8 down) { return down != 0; })) {
+        for (int key = 0; key < kVirtualKeyCount; ++key) {
+            keyboard[static_cast<size_t>(key)] = IsKeyboardKeyDown(key);
+        }
+    }
+    anyDevice = keyboard;
+    if (Sdl::HasOpenGamepads()) {
+        anyDevice |= Sdl::GamepadKeysDown();
+    }
+}
+
 bool IsVirtualKeyDown(int virtualKey) {
     return IsKeyboardKeyDown(virtualKey) || Sdl::IsGamepadKeyDown(virtualKey);
 }

@@ -44,6 +44,15 @@ bool HasRealDisplay() {
     return requested != nullptr && name == requested;
 }
 
+SDL_SYSWM_TYPE WindowSystemOf(SDL_Window* window) {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (window == nullptr || SDL_GetWindowWMInfo(window, &info) != SDL_TRUE) {
+        return SDL_SYSWM_UNKNOWN;
+    }
+    return info.subsystem;
+}
+
 void SetMinimumSizeFor(SDL_Window* window, WindowMode mode) {
     if (mode == WindowMode::Window) {
         SDL_SetWindowMinimumSize(window, kMinimumWindowWidth, kMinimumWindowHeight);
@@ -90,7 +99,9 @@ bool MainWindow::Open(std::string_view title, const IconPixels& icon, WindowMode
     const bool fullscreen = mode == WindowMode::Fullscreen;
     const SDL_Rect desktop = DesktopBounds();
     const SDL_Point windowed = WindowedSize();
-    const uint32_t flags = SDL_WINDOW_RESIZABLE |
+    // On an output of high density the window's pixels are the output's own, not the
+    // compositor's units magnified.
+    const uint32_t flags = SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI |
                            (fullscreen ? static_cast<uint32_t>(SDL_WINDOW_FULLSCREEN_DESKTOP) : 0U);
     window_ = SDL_CreateWindow(name.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                fullscreen ? desktop.w : windowed.x,
@@ -128,10 +139,11 @@ void MainWindow::SwitchMode() {
 }
 
 bool MainWindow::IsOnX11() const {
-    SDL_SysWMinfo info;
-    SDL_VERSION(&info.version);
-    return window_ != nullptr && SDL_GetWindowWMInfo(window_, &info) == SDL_TRUE &&
-           info.subsystem == SDL_SYSWM_X11;
+    return WindowSystemOf(window_) == SDL_SYSWM_X11;
+}
+
+bool MainWindow::IsOnWayland() const {
+    return WindowSystemOf(window_) == SDL_SYSWM_WAYLAND;
 }
 
 double MainWindow::RefreshRate() const {
@@ -157,12 +169,16 @@ void MainWindow::ApplyMode() {
         SDL_SetWindowSize(window_, size.x, size.y);
         SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
     } else {
-        // Placed over the whole desktop first, so that it covers the screen even where no window
-        // manager makes it full screen (a bare X server).
-        const SDL_Rect desktop = DesktopBounds();
         SetMinimumSizeFor(window_, mode_);
-        SDL_SetWindowPosition(window_, desktop.x, desktop.y);
-        SDL_SetWindowSize(window_, desktop.w, desktop.h);
+        // On an X server it is placed over the whole desktop first, so that it covers the screen
+        // even where no window manager makes it full screen (a bare X server). A compositor
+        // sizes a full-screen window itself, and a window resized on the way would be shown
+        // at that size for a while.
+        if (IsOnX11()) {
+            const SDL_Rect desktop = DesktopBounds();
+            SDL_SetWindowPosition(window_, desktop.x, desktop.y);
+            SDL_SetWindowSize(window_, desktop.w, desktop.h);
+        }
         SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
     }
     ShowPointerFor(mode_);

@@ -37,6 +37,8 @@ public:
 
     // Whether SDL's window really is an X11 window (SDL_GetWindowWMInfo says so).
     bool IsOnX11() const;
+    // Whether SDL's window is a Wayland surface.
+    bool IsOnWayland() const;
     // The refresh rate of the display the window is on: exactly, where the X server says; else
     // as SDL has it (whole hertz); 0 when the system does not know it.
     double RefreshRate() const;

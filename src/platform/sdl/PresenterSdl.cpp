@@ -65,6 +65,8 @@ struct PresenterState {
     WindowMode startMode = WindowMode::Fullscreen;
     Sdl::MainWindow window;
     std::unique_ptr<Sdl::FrameRoute> route;
+    // The window's pixels as --verbose last told them.
+    SDL_Point reportedSize{};
     bool surfacesLost = false;
     // Measuring only (tools/measure-frames.sh): the time each frame started, one line each.
     std::FILE* frameLog = nullptr;
@@ -122,8 +124,11 @@ std::unique_ptr<Sdl::FrameRoute> ChooseRoute(SDL_Window* window, std::string& wh
         }
     }
     why = whyNot;
-    const bool onX11 = presenter.window.IsOnX11();
-    return std::make_unique<Sdl::FramebufferRoute>(window, onX11,
+    using WindowSystem = Sdl::FramebufferRoute::WindowSystem;
+    const WindowSystem system = presenter.window.IsOnX11()       ? WindowSystem::X11
+                                : presenter.window.IsOnWayland() ? WindowSystem::Wayland
+                                                                 : WindowSystem::Other;
+    return std::make_unique<Sdl::FramebufferRoute>(window, system,
                                                    routeRequests.shareMemoryWithServer);
 }
 
@@ -134,6 +139,25 @@ void TakeRefreshRate() {
     char line[64];
     std::snprintf(line, sizeof line, "Refresh rate: %.3f Hz%s", hertz,
                   hertz > 0.0 ? "" : " unknown, paced at 60 Hz");
+    DebugOutput(line);
+}
+
+// Tells, with --verbose, the window's pixels that a present drew into whenever they change (a
+// switch of the window's mode, a resize, another output's density): tests wait for this.
+void ReportDrawnSize() {
+    const SDL_Point drawn = presenter.route->DrawnSize();
+    if (drawn.x == presenter.reportedSize.x && drawn.y == presenter.reportedSize.y) {
+        return;
+    }
+    presenter.reportedSize = drawn;
+    int width = 0;
+    int height = 0;
+    SDL_GetWindowSize(presenter.window.Get(), &width, &height);
+    char line[96];
+    std::snprintf(
+        line, sizeof line, "Drawing into %dx%d pixels (a window of %dx%d, %s)", drawn.x, drawn.y,
+        width, height,
+        presenter.window.GetMode() == WindowMode::Fullscreen ? "full screen" : "windowed");
     DebugOutput(line);
 }
 
@@ -182,7 +206,7 @@ bool OpenMainWindow(std::string_view title, const IconPixels& icon) {
     // frames, only once it has a picture. The first frame of the game is then drawn whole.
     const std::vector<uint16_t> black(kFramePixels);
     PresentFrame(black.data(), ChangedSpans{});
-    presenter.route->DeviceReset();
+    presenter.route->ForgetPresentedFrame();
     // After the first present, which settles how the pixels travel.
     DebugOutput("Presenting through " + presenter.route->Describe() + ": " + why);
     return true;
@@ -200,6 +224,7 @@ void CloseMainWindow() {
     }
     presenter.frameLog = nullptr;
     presenter.surfacesLost = false;
+    presenter.reportedSize = {};
 }
 
 void PresentFrame(const uint16_t* frame, const ChangedSpans& changed) {
@@ -209,6 +234,7 @@ void PresentFrame(const uint16_t* frame, const ChangedSpans& changed) {
     presenter.frameCopy.Begin(frame);
     presenter.route->Present(frame, changed);
     presenter.frameCopy.End();
+    ReportDrawnSize();
     // A present that waits for the display has taken its interval already; one that does not
     // (virtual servers, some drivers) is held until the next frame's time.
     pacer.WaitForNextFrame(presenter.route->GetPresentSync());

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/Debug.h"
+
 namespace Drobix::Platform::Sdl {
 
 namespace {
@@ -51,44 +53,64 @@ std::string Refusal(const SDL_RendererInfo& info, TextureRoute::Renderer wanted)
 
 std::unique_ptr<TextureRoute> TextureRoute::Create(SDL_Window* window, Renderer renderer,
                                                    std::string& whyNot) {
-    std::unique_ptr<TextureRoute> route(new TextureRoute());
-    const uint32_t flags = renderer == Renderer::Software
-                               ? SDL_RENDERER_SOFTWARE
-                               : SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC;
-    route->renderer_ = SDL_CreateRenderer(window, -1, flags);
-    if (route->renderer_ == nullptr) {
-        whyNot = std::string("no renderer: ") + SDL_GetError();
-        return nullptr;
-    }
-    SDL_RendererInfo info{};
-    if (SDL_GetRendererInfo(route->renderer_, &info) != 0) {
-        whyNot = "the renderer does not describe itself";
-        return nullptr;
-    }
-    whyNot = Refusal(info, renderer);
-    if (!whyNot.empty()) {
-        return nullptr;
-    }
-    route->rendererName_ = info.name;
-    route->sync_ = (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0 ? PresentSync::WaitsForRefresh
-                                                                 : PresentSync::Immediate;
-    SDL_RenderSetLogicalSize(route->renderer_, kFrameWidth, kFrameHeight);
-    route->texture_ = route->CreateFrameTexture();
-    if (route->texture_ == nullptr) {
-        whyNot = "no streaming texture";
-        return nullptr;
-    }
-    return route;
+    std::unique_ptr<TextureRoute> route(new TextureRoute(window, renderer));
+    whyNot = route->MakeRendererAndTexture();
+    return whyNot.empty() ? std::move(route) : nullptr;
 }
 
 TextureRoute::~TextureRoute() {
+    DestroyRendererAndTextures();
+}
+
+// The renderer and the frame's texture; why not, when they cannot be had or will not do.
+std::string TextureRoute::MakeRendererAndTexture() {
+    const uint32_t flags = wanted_ == Renderer::Software
+                               ? SDL_RENDERER_SOFTWARE
+                               : SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC;
+    renderer_ = SDL_CreateRenderer(window_, -1, flags);
+    if (renderer_ == nullptr) {
+        return std::string("no renderer: ") + SDL_GetError();
+    }
+    SDL_RendererInfo info{};
+    if (SDL_GetRendererInfo(renderer_, &info) != 0) {
+        return "the renderer does not describe itself";
+    }
+    std::string refusal = Refusal(info, wanted_);
+    if (!refusal.empty()) {
+        return refusal;
+    }
+    rendererName_ = info.name;
+    sync_ = (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0 ? PresentSync::WaitsForRefresh
+                                                          : PresentSync::Immediate;
+    SDL_RenderSetLogicalSize(renderer_, kFrameWidth, kFrameHeight);
+    texture_ = CreateFrameTexture();
+    if (texture_ == nullptr) {
+        return "no streaming texture";
+    }
+    return {};
+}
+
+void TextureRoute::DestroyRendererAndTextures() {
     DestroyEnlargedFrame();
     if (texture_ != nullptr) {
         SDL_DestroyTexture(texture_);
     }
+    texture_ = nullptr;
     if (renderer_ != nullptr) {
         SDL_DestroyRenderer(renderer_);
     }
+    renderer_ = nullptr;
+}
+
+// After a reset nothing made on the old device is trusted: the renderer and its textures are
+// made afresh, and the frame then goes to them whole, as every present sends it.
+void TextureRoute::MakeAgainAfterReset() {
+    DestroyRendererAndTextures();
+    const std::string whyNot = MakeRendererAndTexture();
+    DebugOutput(whyNot.empty() ? "Rendering device reset: renderer and textures made again"
+                               : "Rendering device reset: no renderer yet, " + whyNot);
+    // Tried again at the next present until it works.
+    deviceReset_ = !whyNot.empty();
 }
 
 std::string TextureRoute::Describe() const {
@@ -120,11 +142,12 @@ void TextureRoute::DestroyEnlargedFrame() {
 // the frame itself is shown, pixel for pixel. The frame itself when the enlarged texture cannot
 // be had.
 SDL_Texture* TextureRoute::EnlargedFrame() {
-    int width = 0;
-    int height = 0;
-    if (SDL_GetRendererOutputSize(renderer_, &width, &height) != 0) {
+    if (SDL_GetRendererOutputSize(renderer_, &drawnSize_.x, &drawnSize_.y) != 0) {
+        drawnSize_ = {};
         return texture_;
     }
+    const int width = drawnSize_.x;
+    const int height = drawnSize_.y;
     const int factor = std::max(1, std::min(width / kFrameWidth, height / kFrameHeight));
     // The frame fills the window's width or its height, whichever is reached first.
     const int shownWidth = std::min(width, height * kFrameWidth / kFrameHeight);
@@ -169,15 +192,10 @@ bool TextureRoute::UploadFrame(const uint16_t* frame) {
 }
 
 void TextureRoute::Present(const uint16_t* frame, const ChangedSpans& /*changed*/) {
-    if (texturesReset_) {
-        texturesReset_ = false;
-        DestroyEnlargedFrame();
-        if (texture_ != nullptr) {
-            SDL_DestroyTexture(texture_);
-        }
-        texture_ = CreateFrameTexture();
+    if (deviceReset_) {
+        MakeAgainAfterReset();
     }
-    if (!UploadFrame(frame)) {
+    if (renderer_ == nullptr || !UploadFrame(frame)) {
         return;
     }
     SDL_Texture* shown = EnlargedFrame();

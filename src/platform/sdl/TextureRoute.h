@@ -41,17 +41,25 @@ public:
     void Present(const uint16_t* frame, const ChangedSpans& changed) override;
     // Every present draws the whole window.
     void WindowChanged() override {}
-    void DeviceReset() override { texturesReset_ = true; }
+    void ForgetPresentedFrame() override {}
+    // The renderer and its textures are made again at the next present.
+    void DeviceReset() override { deviceReset_ = true; }
     PresentSync GetPresentSync() const override { return sync_; }
+    SDL_Point DrawnSize() const override { return drawnSize_; }
     std::string Describe() const override;
 
 private:
-    TextureRoute() = default;
+    TextureRoute(SDL_Window* window, Renderer wanted) : window_(window), wanted_(wanted) {}
+    std::string MakeRendererAndTexture();
+    void DestroyRendererAndTextures();
+    void MakeAgainAfterReset();
     SDL_Texture* CreateFrameTexture();
     bool UploadFrame(const uint16_t* frame);
     SDL_Texture* EnlargedFrame();
     void DestroyEnlargedFrame();
 
+    SDL_Window* window_;
+    Renderer wanted_;
     SDL_Renderer* renderer_ = nullptr;
     SDL_Texture* texture_ = nullptr;
     std::string rendererName_;
@@ -61,8 +69,9 @@ private:
     // The frame enlarged by the whole factor, at a broken scale; none at a whole factor.
     SDL_Texture* enlarged_ = nullptr;
     int enlargedFactor_ = 0;
-    // The textures are to be made again (the renderer's device or targets were reset).
-    bool texturesReset_ = false;
+    SDL_Point drawnSize_{};
+    // The renderer and its textures are to be made again (its device or targets were reset).
+    bool deviceReset_ = false;
 };
 
 }  // namespace Drobix::Platform::Sdl

@@ -114,23 +114,32 @@ e2e_x_answers() {
     xdpyinfo >/dev/null 2>&1
 }
 
-# e2e_start_weston SCREEN_HASH_PROGRAM: Weston on the X server of DISPLAY (its X11 backend, at
-# the server's size), exported as WAYLAND_DISPLAY with SDL's Wayland driver chosen; its process
-# id in e2e_compositor_pid. Returns once its desktop shell has drawn its panel and fade-in, so
-# that a window that comes later is placed beside the panel. The pointer is put over the panel,
-# where it never covers a window (a window shows it).
+# e2e_start_weston SCREEN_HASH_PROGRAM [SCALE]: Weston on the X server of DISPLAY (its X11
+# backend, filling the server's screen with an output of that scale, 1 unless told), exported as
+# WAYLAND_DISPLAY with SDL's Wayland driver chosen; its process id in e2e_compositor_pid, the
+# first screen row below its panel in e2e_panel_bottom. Returns once its desktop shell has drawn
+# its panel and fade-in, so that a window that comes later is placed beside the panel. The
+# pointer is put over the panel, where it never covers a window (a window shows it).
 e2e_start_weston() {
-    local screen_hash=$1 width height
+    local screen_hash=$1 scale=${2:-1} width height
     read -r width height < <(xdotool getdisplaygeometry)
     export XDG_RUNTIME_DIR=$e2e_work/runtime
     mkdir -p -m 700 "$XDG_RUNTIME_DIR"
-    weston --backend=x11-backend.so --socket=drobix --width="$width" --height="$height" \
-        --idle-time=0 >"$e2e_work/weston.log" 2>&1 &
+    weston --backend=x11-backend.so --socket=drobix --width=$((width / scale)) \
+        --height=$((height / scale)) --scale="$scale" --idle-time=0 >"$e2e_work/weston.log" 2>&1 &
     e2e_compositor_pid=$!
     e2e_pids+=("$e2e_compositor_pid")
     e2e_until "$E2E_TIMEOUT" "Weston did not start" test -S "$XDG_RUNTIME_DIR/drobix"
     xdotool mousemove 0 0
     e2e_until "$E2E_TIMEOUT" "Weston's desktop shell drew no panel" e2e_panel_drawn "$screen_hash"
+    # The panel is one colour across its middle, down to its bottom edge.
+    local middle=$((width / 2)) panel
+    panel=$("$screen_hash" --pixel "$middle" 1)
+    e2e_panel_bottom=1
+    while [ "$e2e_panel_bottom" -lt "$height" ] &&
+        [ "$("$screen_hash" --pixel "$middle" "$e2e_panel_bottom")" = "$panel" ]; do
+        e2e_panel_bottom=$((e2e_panel_bottom + 1))
+    done
     export WAYLAND_DISPLAY=drobix SDL_VIDEODRIVER=wayland
 }
 
@@ -165,6 +174,21 @@ e2e_start_game() {
     fi
     e2e_wait_for_presents 2
     e2e_wait_out_menu_entry
+}
+
+# Whether the game, run with --verbose, last told that it draws into WIDTH x HEIGHT pixels in
+# MODE ("full screen" or "windowed").
+e2e_drawing_into() {
+    grep '^Drawing into ' "$e2e_game_log" | tail -n 1 |
+        grep -q "^Drawing into $1x$2 pixels (.*, $3)$"
+}
+
+# e2e_wait_for_drawing WIDTH HEIGHT MODE: until the game, run with --verbose, tells that it draws
+# into WIDTH x HEIGHT pixels in MODE: the size the window system gave it after a switch or a
+# resize, however long the window system took.
+e2e_wait_for_drawing() {
+    e2e_until "$E2E_TIMEOUT" "the game does not draw into $1x$2 pixels $3" \
+        e2e_drawing_into "$@"
 }
 
 # e2e_wait_for_window: until the game's window is on DISPLAY; prints its id.

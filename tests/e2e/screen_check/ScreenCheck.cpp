@@ -7,7 +7,8 @@
 // given size somewhere on the screen, every channel within the rounding of the server's depth.
 // Usage: drobix_screen_check FRAME_COPY SCREENSHOT_PNG WIDTH HEIGHT
 // Exit status: 0 shown, 1 not shown, 2 cannot tell (bad arguments, no server), 3 the game was
-// stopped in the middle of a present (to be stopped again and asked again).
+// stopped in the middle of a present and the screen does not show its frame yet (to be stopped
+// again and asked again).
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <png.h>
@@ -184,6 +185,27 @@ int Mismatches(const Picture& screen, const Picture& expected, int left, int top
     return count;
 }
 
+// Says where the picture placed at (left, top) first differs, and how many pixels do.
+void FirstMismatch(const Picture& screen, const Picture& expected, int left, int top,
+                   int tolerance) {
+    int count = 0;
+    int firstX = -1;
+    int firstY = -1;
+    for (int y = 0; y < expected.height; ++y) {
+        for (int x = 0; x < expected.width; ++x) {
+            if (!Near(screen.At(left + x, top + y), expected.At(x, y), tolerance)) {
+                if (count++ == 0) {
+                    firstX = x;
+                    firstY = y;
+                }
+            }
+        }
+    }
+    std::printf("placed at %d,%d: %d pixels differ, the first at %d,%d (%06x, not %06x)\n", left,
+                top, count, firstX, firstY, screen.At(left + firstX, top + firstY),
+                expected.At(firstX, firstY));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -206,9 +228,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot write %s\n", argv[2]);
         return kCannotTell;
     }
-    if (count % 2 != 0 || count == 0) {
+    if (count == 0) {
         return kMidPresent;
     }
+    // In the middle of a present the screen may still show the frame before; where it already
+    // shows this one, it was handed over whole.
+    const bool midPresent = count % 2 != 0;
     // A channel of n bits is within half a step of n bits of the 8-bit value, and the server
     // may truncate instead of round.
     const int tolerance = fewestBits >= 8 ? 1 : (1 << (8 - fewestBits));
@@ -222,12 +247,18 @@ int main(int argc, char** argv) {
                 continue;
             }
             const int wrong = Mismatches(*screen, expected, left, top, tolerance, 1);
+            if (wrong != 0 && midPresent == false) {
+                FirstMismatch(*screen, expected, left, top, tolerance);
+            }
             if (wrong == 0) {
                 std::printf("the frame is shown at %d,%d, %dx%d, within %d\n", left, top, width,
                             height, tolerance);
                 return kShown;
             }
         }
+    }
+    if (midPresent) {
+        return kMidPresent;
     }
     std::printf("the frame is not shown at %dx%d anywhere on the screen\n", width, height);
     return kNotShown;
