@@ -300,7 +300,7 @@ TextSize MeasureText(FontId fontId, std::string_view text) {
     return {static_cast<int>(width), static_cast<int>(height)};
 }
 
-void DrawTitledPanel(const Rect* body, const std::string& title, ImageSurface* dest) {
+void DrawTitledPanel(const Rect* body, std::string_view title, ImageSurface* dest) {
     if (body == nullptr) {
         return;
     }

@@ -63,6 +63,6 @@ struct TextSize {
 TextSize MeasureText(FontId fontId, std::string_view text);
 
 // A bordered panel grown upwards by a title line in the large font and a grey rule under it.
-void DrawTitledPanel(const Rect* body, const std::string& title, ImageSurface* dest = nullptr);
+void DrawTitledPanel(const Rect* body, std::string_view title, ImageSurface* dest = nullptr);
 
 }  // namespace Drobix

@@ -11,6 +11,7 @@
 #include "graphics/Fonts.h"
 #include "input/Input.h"
 #include "screens/KeyReading.h"
+#include "strings/Texts.h"
 #include "storage/Preferences.h"
 #include "storage/PreferencesFile.h"
 
@@ -36,12 +37,12 @@ void ComposeControlsText(const KeyBindings& bindings, FrameText& text) {
         const char* separator = " ";
         for (const int key : bindings[static_cast<size_t>(index)]) {
             if (key != kNoKey) {
-                text << separator << KeyName(key);
+                text << separator << KeyLabel(key);
                 separator = ", ";
             }
         }
     }
-    text << "\n\n0) Restore the defaults\n(Esc) Back to settings";
+    text << "\n\n0) " << Text(TextId::ControlsRestore) << '\n' << Text(TextId::ControlsBack);
 }
 
 bool IsAnyKeyboardKeyDown() {
@@ -64,25 +65,57 @@ void KeepBindings(const KeyBindings& bindings) {
 std::string_view ActionTitle(GameAction action) {
     switch (action) {
         case GameAction::Left:
-            return "Left";
+            return Text(TextId::ActionLeft);
         case GameAction::Right:
-            return "Right";
+            return Text(TextId::ActionRight);
         case GameAction::Turn:
-            return "Turn";
+            return Text(TextId::ActionTurn);
         case GameAction::TurnClockwise:
-            return "Turn Clockwise";
+            return Text(TextId::ActionTurnClockwise);
         case GameAction::SoftDrop:
-            return "Soft Drop";
+            return Text(TextId::ActionSoftDrop);
         case GameAction::Drop:
-            return "Drop";
+            return Text(TextId::ActionDrop);
         case GameAction::Pause:
-            return "Pause";
+            return Text(TextId::ActionPause);
         case GameAction::Leave:
-            return "Leave";
+            return Text(TextId::ActionLeave);
         case GameAction::Count:
             break;
     }
     return {};
+}
+
+std::string KeyLabel(int virtualKey) {
+    struct NamedKey {
+        std::string_view name;
+        TextId text;
+    };
+    static constexpr NamedKey kNamedKeys[] = {
+        {"Backspace", TextId::KeyBackspace},   {"Tab", TextId::KeyTab},
+        {"Return", TextId::KeyReturn},         {"Pause", TextId::KeyPause},
+        {"CapsLock", TextId::KeyCapsLock},     {"Escape", TextId::KeyEscape},
+        {"Space", TextId::KeySpace},           {"PageUp", TextId::KeyPageUp},
+        {"PageDown", TextId::KeyPageDown},     {"End", TextId::KeyEnd},
+        {"Home", TextId::KeyHome},             {"Left", TextId::KeyLeft},
+        {"Up", TextId::KeyUp},                 {"Right", TextId::KeyRight},
+        {"Down", TextId::KeyDown},             {"Insert", TextId::KeyInsert},
+        {"Delete", TextId::KeyDelete},         {"Left Shift", TextId::KeyLeftShift},
+        {"Right Shift", TextId::KeyRightShift}, {"Left Ctrl", TextId::KeyLeftCtrl},
+        {"Right Ctrl", TextId::KeyRightCtrl},  {"Left Alt", TextId::KeyLeftAlt},
+        {"Right Alt", TextId::KeyRightAlt},
+    };
+    constexpr std::string_view kKeypad = "Keypad ";
+    const std::string_view name = KeyName(virtualKey);
+    for (const NamedKey& key : kNamedKeys) {
+        if (key.name == name) {
+            return std::string(Text(key.text));
+        }
+    }
+    if (name.starts_with(kKeypad)) {
+        return FormatText(TextId::KeyKeypad, {name.substr(kKeypad.size())});
+    }
+    return std::string(name);
 }
 
 std::string BuildControlsText(const KeyBindings& bindings) {
@@ -135,7 +168,7 @@ void ControlsScreen::ReadKeys() {
     }
     if (IsKeyboardKeyActing(VirtualKey::kDigit0)) {
         KeepBindings(DefaultKeyBindings());
-        message_ = "Every key is as it was at first.";
+        message_ = Text(TextId::ControlsRestored);
     } else if (IsKeyboardKeyActing(VirtualKey::kUp) || IsButtonActing(PadButton::DpadUp)) {
         selected_ = (selected_ + kActionCount - 1) % kActionCount;
     } else if (IsKeyboardKeyActing(VirtualKey::kDown) || IsButtonActing(PadButton::DpadDown)) {
@@ -155,8 +188,7 @@ void ControlsScreen::WaitForKey(GameAction action) {
     waiting_ = action;
     keysReleased_ = false;
     keyTimer_ = 0;
-    message_ = "Press a key for ";
-    message_.append(ActionTitle(action)).append(" (Esc: keep it as it is)");
+    message_ = FormatText(TextId::ControlsPressKey, {ActionTitle(action)});
 }
 
 void ControlsScreen::ReadNewKey() {
@@ -185,12 +217,11 @@ void ControlsScreen::ReadNewKey() {
         }
         KeyBindings bindings = GetKeyBindings();
         if (const auto owner = BindKey(bindings, action, key)) {
-            message_.assign(KeyName(key)).append(" is the key of ").append(ActionTitle(*owner));
-            message_.append(" already.");
+            message_ = FormatText(TextId::ControlsKeyTaken, {KeyLabel(key), ActionTitle(*owner)});
             return;
         }
         KeepBindings(bindings);
-        message_.assign(ActionTitle(action)).append(": ").append(KeyName(key));
+        message_ = FormatText(TextId::ControlsBound, {ActionTitle(action), KeyLabel(key)});
         return;
     }
 }
@@ -208,7 +239,7 @@ void ControlsScreen::Render() {
     const int left = centre - kPanelHalfWidth + kPanelExtra / 2;
     const Rect body{centre - kPanelHalfWidth, kPanelTop, centre + kPanelHalfWidth,
                     kPanelTop + kPanelExtra + lines * lineHeight};
-    DrawTitledPanel(&body, "Controls");
+    DrawTitledPanel(&body, Text(TextId::ControlsTitle));
     DrawString(FontId::Small, text, left, kTextTop);
     DrawString(FontId::Small, ">", left - kMarkerGap, kTextTop + selected_ * lineHeight);
 }

@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include <string>
+
 #include "input/GameActions.h"
 
 namespace Drobix {
@@ -27,6 +29,9 @@ constexpr int kMinRepeatIntervalMs = 10;
 constexpr int kMaxRepeatIntervalMs = 1000;
 constexpr int kDefaultRepeatIntervalMs = 50;
 
+// The language setting that follows the system's (the environment's locale).
+inline constexpr const char* kAutomaticLanguage = "auto";
+
 // How the game's window is shown.
 enum class PreferredWindowMode { Fullscreen, Window };
 
@@ -44,6 +49,8 @@ struct Preferences {
     Handling handling = Handling::Classic;
     int repeatDelayMs = kDefaultRepeatDelayMs;
     int repeatIntervalMs = kDefaultRepeatIntervalMs;
+    // kAutomaticLanguage, or a language's code such as "de" or "pt_BR" ("en": English).
+    std::string language = kAutomaticLanguage;
 };
 
 // The one record, defaults until changed; lives as long as the program.

@@ -4,8 +4,10 @@
 
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 // Every text the player reads on screen, by id: its English words as the game draws them and a
@@ -416,6 +418,41 @@ inline constexpr std::array<TextEntry, kTextCount> kTextTable{{
      "The letter picker's cell for the space character. Small font, at most 26 px."},
 }};
 // NOLINTEND(bugprone-suspicious-missing-comma)
+
+// The small font's special bytes and the characters their glyphs show, as the catalogues write
+// them: arrows left, right, up and down, and the copyright sign.
+struct SpecialGlyphByte {
+    char byte;
+    char32_t codePoint;
+    std::string_view utf8;
+};
+inline constexpr std::array<SpecialGlyphByte, 5> kSpecialGlyphBytes{{
+    {'\xAB', U'\u2190', "\xE2\x86\x90"},
+    {'\xBB', U'\u2192', "\xE2\x86\x92"},
+    {'\xBC', U'\u2191', "\xE2\x86\x91"},
+    {'\xA1', U'\u2193', "\xE2\x86\x93"},
+    {'\xEF', U'\u00A9', "\xC2\xA9"},
+}};
+
+// The English bytes as the catalogues write them (UTF-8, the special bytes as the characters
+// their glyphs show), with the context before them as gettext keys it: the key of the entry's
+// translation in a compiled catalogue.
+inline std::string CatalogueKey(const TextEntry& entry) {
+    std::string key;
+    if (!entry.context.empty()) {
+        key.append(entry.context).push_back('\x04');
+    }
+    for (const char ch : entry.english) {
+        const auto* special = std::find_if(kSpecialGlyphBytes.begin(), kSpecialGlyphBytes.end(),
+                                           [ch](const SpecialGlyphByte& s) { return s.byte == ch; });
+        if (special != kSpecialGlyphBytes.end()) {
+            key.append(special->utf8);
+        } else {
+            key.push_back(ch);
+        }
+    }
+    return key;
+}
 
 // True when every entry sits at its own id's place, which the lookups rely on.
 constexpr bool TextTableInOrder() {

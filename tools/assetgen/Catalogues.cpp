@@ -14,19 +14,6 @@ namespace Drobix::AssetGen {
 
 namespace {
 
-// The small font's special bytes and the characters their glyphs show.
-struct SpecialByte {
-    char byte;
-    std::string_view utf8;
-};
-constexpr std::array<SpecialByte, 5> kSpecialBytes{{
-    {'\xAB', "\xE2\x86\x90"},  // left arrow
-    {'\xBB', "\xE2\x86\x92"},  // right arrow
-    {'\xBC', "\xE2\x86\x91"},  // up arrow
-    {'\xA1', "\xE2\x86\x93"},  // down arrow
-    {'\xEF', "\xC2\xA9"},      // copyright sign
-}};
-
 // The texts outside the game, in the desktop entry and the software centre's description, as
 // packaging/ writes them in English.
 constexpr std::array<TextEntry, 7> kPackagingTexts{{
@@ -94,24 +81,6 @@ std::string Escaped(std::string_view text) {
     return out;
 }
 
-// The English bytes as UTF-8: the special bytes become the characters their glyphs show.
-std::string TemplateText(std::string_view english) {
-    std::string out;
-    for (const char ch : english) {
-        bool special = false;
-        for (const SpecialByte& entry : kSpecialBytes) {
-            if (entry.byte == ch) {
-                out += entry.utf8;
-                special = true;
-            }
-        }
-        if (!special) {
-            out += ch;
-        }
-    }
-    return out;
-}
-
 std::string Field(std::string_view keyword, std::string_view text) {
     const std::string escaped = Escaped(text);
     std::string out(keyword);
@@ -158,9 +127,9 @@ std::string Note(std::string_view note) {
 }
 
 std::string Entry(const TextEntry& entry) {
-    const std::string english = TemplateText(entry.english);
     std::string out = "\n";
     out += Note(entry.note);
+    const std::string english = CatalogueKey({entry.id, "", entry.english, ""});
     if (english.find('%') != std::string::npos) {
         out += "#, c-format\n";
     }

@@ -2,6 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "app/LanguageChoice.h"
 #include "ReplayPreferences.h"
 
 #include <fstream>
@@ -88,6 +89,7 @@ void PrintPreferencesFile(std::ostream& out) {
 void ReloadPreferences(std::ostream& out) {
     std::ostringstream faults;
     LoadPreferences(faults);
+    ApplyLanguageChoice();
     out << WithPortableFolder(faults.str());
 }
 

@@ -46,6 +46,7 @@
 // PAD_UP PAD_DOWN PAD_LEFT PAD_RIGHT (the last four the D-pad).
 // A run starts with the settings file read as the game reads it at start-up; its faults go to
 // standard error.
+#include "app/LanguageChoice.h"
 #include "ReplayScript.h"
 
 #include <charconv>
@@ -406,6 +407,8 @@ int RunScript(std::istream& script, std::ostream& out, std::ostream& errors) {
     Platform::Scripted::SetTimeMs(kStartTimeMs);
     RecordDecodedSounds();
     LoadPreferences(errors);
+    // Replays do not read the environment: the language is the settings file's, else English.
+    ApplyLanguageChoice(nullptr);
     if (!InitialiseGame()) {
         errors << "drobix-replay: start-up failed\n";
         ShutdownGame();

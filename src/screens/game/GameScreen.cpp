@@ -26,6 +26,7 @@
 #include "storage/Preferences.h"
 #include "storage/SavePoint.h"
 #include "storage/Settings.h"
+#include "strings/Texts.h"
 
 namespace Drobix {
 
@@ -70,7 +71,7 @@ constexpr uint32_t kWhite = 0xFFFFFF;
 constexpr uint32_t kBlack = 0x000000;
 
 struct Figure {
-    const char* label;
+    TextId label;
     int labelY;
     int valueY;
 };
@@ -408,7 +409,7 @@ void GameScreen::Render() {
                 DrawPausePanel(kWellCover, kPreviewCover);
             }
             DrawOverlay();
-            DrawPrompt("Exit game - are you sure? (Y)/(N)");
+            DrawPrompt(Text(TextId::ExitPrompt));
             break;
         case Mode::NameEntry:
             DrawOverlay();
@@ -416,7 +417,7 @@ void GameScreen::Render() {
             break;
         case Mode::GameOverPrompt:
             DrawOverlay();
-            DrawPrompt("Game over - new game? (Y)/(N)");
+            DrawPrompt(Text(TextId::GameOverPrompt));
             break;
     }
 }
@@ -474,10 +475,12 @@ void GameScreen::DrawPopups() const {
 }
 
 void GameScreen::DrawFigures() const {
-    const Figure figures[] = {{"Level", 317, 347}, {"Score", 399, 429}, {"Lines", 481, 511}};
+    const Figure figures[] = {{TextId::FigureLevel, 317, 347},
+                              {TextId::FigureScore, 399, 429},
+                              {TextId::FigureLines, 481, 511}};
     const uint32_t values[] = {scores_.GetLevel(), scores_.GetScore(), scores_.GetLines()};
     for (size_t i = 0; i < std::size(figures); ++i) {
-        DrawString(kFiguresFont, figures[i].label, kFigureLabelX, figures[i].labelY);
+        DrawString(kFiguresFont, Text(figures[i].label), kFigureLabelX, figures[i].labelY);
         DrawString(kFiguresFont, std::to_string(values[i]), kFigureValueX, figures[i].valueY);
     }
 }
@@ -491,7 +494,7 @@ void GameScreen::DrawOverlay() const {
     }
 }
 
-void GameScreen::DrawPrompt(const char* text) const {
+void GameScreen::DrawPrompt(std::string_view text) const {
     const TextSize size = MeasureText(kPromptFont, text);
     const int textLeft = kScreenCentreX - size.width / 2;
     const int textTop = kScreenCentreY - size.height / 2;

@@ -10,6 +10,8 @@
 #include "graphics/Fonts.h"
 #include "input/GameActions.h"
 #include "input/Input.h"
+#include "screens/ControlsScreen.h"
+#include "strings/Texts.h"
 
 namespace Drobix {
 
@@ -23,13 +25,13 @@ constexpr int kLineGap = 12;
 std::string PauseKeyName() {
     for (const int key : GetKeyBindings()[static_cast<size_t>(GameAction::Pause)]) {
         if (key != kNoKey) {
-            return std::string(KeyName(key));
+            return KeyLabel(key);
         }
     }
     return {};
 }
 
-void DrawCentred(FontId font, const std::string& text, int centreX, int top) {
+void DrawCentred(FontId font, std::string_view text, int centreX, int top) {
     DrawString(font, text, centreX - MeasureText(font, text).width / 2, top);
 }
 
@@ -39,15 +41,17 @@ void DrawPausePanel(const Rect& well, const Rect& preview) {
     DrawBorderedPanel(&well);
     DrawBorderedPanel(&preview);
     const std::string key = PauseKeyName();
-    const std::string keyLine = key.empty() ? std::string() : "Press " + key + " to resume";
-    const std::string padLine =
-        key.empty() ? "Press Start on a pad to resume" : "or Start on a pad";
-    const int titleHeight = MeasureText(kTitleFont, "Paused").height;
+    const std::string keyLine =
+        key.empty() ? std::string() : FormatText(TextId::PauseResumeKey, {key});
+    const std::string padLine(
+        Text(key.empty() ? TextId::PauseResumePad : TextId::PauseResumePadToo));
+    const std::string_view title = Text(TextId::PausedTitle);
+    const int titleHeight = MeasureText(kTitleFont, title).height;
     const int hintHeight = MeasureText(kHintFont, padLine).height;
     const int height = titleHeight + 2 * (kLineGap + hintHeight);
     const int centreX = (well.left + well.right) / 2;
     int top = (well.top + well.bottom) / 2 - height / 2;
-    DrawCentred(kTitleFont, "Paused", centreX, top);
+    DrawCentred(kTitleFont, title, centreX, top);
     top += titleHeight + kLineGap;
     if (!keyLine.empty()) {
         DrawCentred(kHintFont, keyLine, centreX, top);
