@@ -11,9 +11,9 @@
 #include "graphics/Fonts.h"
 #include "input/Input.h"
 #include "screens/KeyReading.h"
-#include "strings/Texts.h"
 #include "storage/Preferences.h"
 #include "storage/PreferencesFile.h"
+#include "strings/Texts.h"
 
 namespace Drobix {
 
@@ -92,17 +92,28 @@ std::string KeyLabel(int virtualKey) {
         TextId text;
     };
     static constexpr NamedKey kNamedKeys[] = {
-        {"Backspace", TextId::KeyBackspace},   {"Tab", TextId::KeyTab},
-        {"Return", TextId::KeyReturn},         {"Pause", TextId::KeyPause},
-        {"CapsLock", TextId::KeyCapsLock},     {"Escape", TextId::KeyEscape},
-        {"Space", TextId::KeySpace},           {"PageUp", TextId::KeyPageUp},
-        {"PageDown", TextId::KeyPageDown},     {"End", TextId::KeyEnd},
-        {"Home", TextId::KeyHome},             {"Left", TextId::KeyLeft},
-        {"Up", TextId::KeyUp},                 {"Right", TextId::KeyRight},
-        {"Down", TextId::KeyDown},             {"Insert", TextId::KeyInsert},
-        {"Delete", TextId::KeyDelete},         {"Left Shift", TextId::KeyLeftShift},
-        {"Right Shift", TextId::KeyRightShift}, {"Left Ctrl", TextId::KeyLeftCtrl},
-        {"Right Ctrl", TextId::KeyRightCtrl},  {"Left Alt", TextId::KeyLeftAlt},
+        {"Backspace", TextId::KeyBackspace},
+        {"Tab", TextId::KeyTab},
+        {"Return", TextId::KeyReturn},
+        {"Pause", TextId::KeyPause},
+        {"CapsLock", TextId::KeyCapsLock},
+        {"Escape", TextId::KeyEscape},
+        {"Space", TextId::KeySpace},
+        {"PageUp", TextId::KeyPageUp},
+        {"PageDown", TextId::KeyPageDown},
+        {"End", TextId::KeyEnd},
+        {"Home", TextId::KeyHome},
+        {"Left", TextId::KeyLeft},
+        {"Up", TextId::KeyUp},
+        {"Right", TextId::KeyRight},
+        {"Down", TextId::KeyDown},
+        {"Insert", TextId::KeyInsert},
+        {"Delete", TextId::KeyDelete},
+        {"Left Shift", TextId::KeyLeftShift},
+        {"Right Shift", TextId::KeyRightShift},
+        {"Left Ctrl", TextId::KeyLeftCtrl},
+        {"Right Ctrl", TextId::KeyRightCtrl},
+        {"Left Alt", TextId::KeyLeftAlt},
         {"Right Alt", TextId::KeyRightAlt},
     };
     constexpr std::string_view kKeypad = "Keypad ";

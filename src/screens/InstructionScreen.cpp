@@ -33,9 +33,9 @@ ImageSurface* helpTextSurface = nullptr;
 // The paragraphs with a blank line between them: in English, the help text resource's bytes.
 std::string HelpText() {
     std::string text;
-    for (const TextId paragraph : {TextId::HelpParagraph1, TextId::HelpParagraph2,
-                                   TextId::HelpParagraph3, TextId::HelpParagraph4,
-                                   TextId::HelpParagraph5, TextId::HelpParagraph6}) {
+    for (const TextId paragraph :
+         {TextId::HelpParagraph1, TextId::HelpParagraph2, TextId::HelpParagraph3,
+          TextId::HelpParagraph4, TextId::HelpParagraph5, TextId::HelpParagraph6}) {
         text.append(text.empty() ? "" : "\n\n").append(Text(paragraph));
     }
     return text;

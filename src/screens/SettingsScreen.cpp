@@ -4,16 +4,16 @@
 
 #include "screens/SettingsScreen.h"
 
+#include "app/LanguageChoice.h"
 #include "app/MainLoop.h"
 #include "app/WindowModeChoice.h"
-#include "app/LanguageChoice.h"
 #include "graphics/Display.h"
 #include "graphics/Fonts.h"
 #include "input/Input.h"
 #include "screens/KeyReading.h"
 #include "sound/Sound.h"
-#include "strings/Texts.h"
 #include "storage/PreferencesFile.h"
+#include "strings/Texts.h"
 
 namespace Drobix {
 

@@ -280,7 +280,8 @@ bool IsLanguageSetting(std::string_view text) {
     if (text == kAutomaticLanguage) {
         return true;
     }
-    const std::size_t letters = text.find('_') == std::string_view::npos ? text.size() : text.find('_');
+    const std::size_t letters =
+        text.find('_') == std::string_view::npos ? text.size() : text.find('_');
     const auto lower = [](char c) { return c >= 'a' && c <= 'z'; };
     const auto upper = [](char c) { return c >= 'A' && c <= 'Z'; };
     if (letters < 2 || letters > 3 || !std::all_of(text.begin(), text.begin() + letters, lower)) {
@@ -301,7 +302,8 @@ void ReadDisplay(const toml::table& table, const FaultReport& report, Preference
         if (!text) {
             report(entry, std::string(TypeName(node)) + " instead of \"auto\" or a language code");
         } else if (!IsLanguageSetting(*text)) {
-            report(entry, Quoted(*text) + " is neither \"auto\" nor a language code such as \"de\"");
+            report(entry,
+                   Quoted(*text) + " is neither \"auto\" nor a language code such as \"de\"");
         } else {
             result.language = *text;
         }

@@ -443,8 +443,9 @@ inline std::string CatalogueKey(const TextEntry& entry) {
         key.append(entry.context).push_back('\x04');
     }
     for (const char ch : entry.english) {
-        const auto* special = std::find_if(kSpecialGlyphBytes.begin(), kSpecialGlyphBytes.end(),
-                                           [ch](const SpecialGlyphByte& s) { return s.byte == ch; });
+        const auto* special =
+            std::find_if(kSpecialGlyphBytes.begin(), kSpecialGlyphBytes.end(),
+                         [ch](const SpecialGlyphByte& s) { return s.byte == ch; });
         if (special != kSpecialGlyphBytes.end()) {
             key.append(special->utf8);
         } else {

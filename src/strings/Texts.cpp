@@ -42,7 +42,8 @@ uint32_t ReadWord(std::span<const uint8_t> bytes, std::size_t at) {
         return 0;
     }
     return static_cast<uint32_t>(bytes[at]) | static_cast<uint32_t>(bytes[at + 1]) << 8U |
-           static_cast<uint32_t>(bytes[at + 2]) << 16U | static_cast<uint32_t>(bytes[at + 3]) << 24U;
+           static_cast<uint32_t>(bytes[at + 2]) << 16U |
+           static_cast<uint32_t>(bytes[at + 3]) << 24U;
 }
 
 // The string of a .mo table's entry: its length and offset; empty where it leaves the file.
@@ -91,7 +92,8 @@ Catalogues ReadCatalogues() {
     Catalogues catalogues;
     const auto list = Platform::FindResource(ResourceId::kLanguageList, "STRING");
     std::string_view codes(reinterpret_cast<const char*>(list.data()), list.size());
-    const std::string nameKey = CatalogueKey(kTextTable[static_cast<std::size_t>(TextId::LanguageName)]);
+    const std::string nameKey =
+        CatalogueKey(kTextTable[static_cast<std::size_t>(TextId::LanguageName)]);
     int id = ResourceId::kFirstCatalogue;
     while (!codes.empty()) {
         const std::size_t end = std::min(codes.find(' '), codes.size());
@@ -100,7 +102,8 @@ Catalogues ReadCatalogues() {
         if (code.empty()) {
             continue;
         }
-        Catalogue catalogue{{std::string(code), std::string(code)}, Platform::FindResource(id++, "MO")};
+        Catalogue catalogue{{std::string(code), std::string(code)},
+                            Platform::FindResource(id++, "MO")};
         const std::string_view name = Translate(catalogue.file, nameKey);
         if (!name.empty()) {
             catalogue.language.name = std::string(name);
@@ -208,8 +211,9 @@ std::string CatalogueFor(std::string_view locale) {
     const std::string_view base = language.substr(0, language.find_first_of("_-"));
     const std::vector<Language>& languages = AvailableLanguages();
     for (const std::string_view wanted : {language, base}) {
-        const auto found = std::find_if(languages.begin(), languages.end(),
-                                        [&](const Language& l) { return SameCode(l.code, wanted); });
+        const auto found = std::find_if(languages.begin(), languages.end(), [&](const Language& l) {
+            return SameCode(l.code, wanted);
+        });
         if (found != languages.end()) {
             return found->code;
         }

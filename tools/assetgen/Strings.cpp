@@ -24,9 +24,9 @@ std::string_view English(TextId id) {
 // The game's English texts, with the small font's key symbols as its single bytes.
 std::string HelpText() {
     std::string text;
-    for (const TextId paragraph : {TextId::HelpParagraph1, TextId::HelpParagraph2,
-                                   TextId::HelpParagraph3, TextId::HelpParagraph4,
-                                   TextId::HelpParagraph5, TextId::HelpParagraph6}) {
+    for (const TextId paragraph :
+         {TextId::HelpParagraph1, TextId::HelpParagraph2, TextId::HelpParagraph3,
+          TextId::HelpParagraph4, TextId::HelpParagraph5, TextId::HelpParagraph6}) {
         text.append(text.empty() ? "" : "\n\n").append(English(paragraph));
     }
     return text;

@@ -2,8 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/LanguageChoice.h"
 #include "ReplayPreferences.h"
+#include "app/LanguageChoice.h"
 
 #include <fstream>
 #include <iterator>

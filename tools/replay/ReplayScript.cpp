@@ -46,8 +46,8 @@
 // PAD_UP PAD_DOWN PAD_LEFT PAD_RIGHT (the last four the D-pad).
 // A run starts with the settings file read as the game reads it at start-up; its faults go to
 // standard error.
-#include "app/LanguageChoice.h"
 #include "ReplayScript.h"
+#include "app/LanguageChoice.h"
 
 #include <charconv>
 #include <chrono>

@@ -255,8 +255,9 @@ void NameEntry::RenderPicker() const {
             DrawBorderedPanel(&cell);
         }
         const char character = kPickerCharacters[index];
-        const std::string_view label =
-            character == ' ' ? Text(TextId::PadSpace) : std::string_view(&kPickerCharacters[index], 1);
+        const std::string_view label = character == ' '
+                                           ? Text(TextId::PadSpace)
+                                           : std::string_view(&kPickerCharacters[index], 1);
         const int labelWidth = MeasureText(kNameFont, label).width;
         DrawString(kNameFont, label, cellLeft + (kPickerCellWidth - labelWidth) / 2,
                    cellTop + kPickerCellPadding);
