@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "graphics/ExtraGlyphs.h"
+
 // Every text the player reads on screen, by id: its English words as the game draws them and a
 // note for translators on where it shows and how wide it may be. The asset tool writes the
 // translation template from this table and compiles each language's catalogue in its order, so
@@ -418,21 +420,6 @@ inline constexpr std::array<TextEntry, kTextCount> kTextTable{{
      "The letter picker's cell for the space character. Small font, at most 26 px."},
 }};
 // NOLINTEND(bugprone-suspicious-missing-comma)
-
-// The small font's special bytes and the characters their glyphs show, as the catalogues write
-// them: arrows left, right, up and down, and the copyright sign.
-struct SpecialGlyphByte {
-    char byte;
-    char32_t codePoint;
-    std::string_view utf8;
-};
-inline constexpr std::array<SpecialGlyphByte, 5> kSpecialGlyphBytes{{
-    {'\xAB', U'\u2190', "\xE2\x86\x90"},
-    {'\xBB', U'\u2192', "\xE2\x86\x92"},
-    {'\xBC', U'\u2191', "\xE2\x86\x91"},
-    {'\xA1', U'\u2193', "\xE2\x86\x93"},
-    {'\xEF', U'\u00A9', "\xC2\xA9"},
-}};
 
 // The English bytes as the catalogues write them (UTF-8, the special bytes as the characters
 // their glyphs show), with the context before them as gettext keys it: the key of the entry's

@@ -45,6 +45,9 @@ void PrintHandling(const Preferences& preferences, std::ostream& out) {
     if (preferences.repeatIntervalMs != defaults.repeatIntervalMs) {
         out << " repeat_interval_ms=" << preferences.repeatIntervalMs;
     }
+    if (preferences.language != defaults.language) {
+        out << " language=" << preferences.language;
+    }
 }
 
 }  // namespace

@@ -20,7 +20,9 @@
 //   setting NAME VALUE     a preference beyond the data file's options, in memory only:
 //                          shadow on|off, patterns on|off, music 0..10, effects 0..10 (the sound
 //                          levels are applied to what is playing at once), handling
-//                          classic|modern, repeat_delay_ms 0..1000, repeat_interval_ms 10..1000
+//                          classic|modern, repeat_delay_ms 0..1000, repeat_interval_ms 10..1000,
+//                          language auto|en|CODE (a catalogue's code such as de; another code
+//                          gives English), applied at once
 //   type TEXT              TEXT (UTF-8, no spaces) arrives as an input method's typing would,
 //                          taken only while the name entry types in the modern handling; keys
 //                          that go down in a frame type too, in the order the frame names them
@@ -197,6 +199,9 @@ std::vector<std::string> SplitWords(const std::string& line) {
     return words;
 }
 
+// "auto", "en", or a catalogue's code such as "pt_BR".
+constexpr size_t kLongestLanguageSetting = 8;
+
 std::optional<bool> ParseSwitch(std::string_view text) {
     if (text == "on" || text == "off") {
         return text == "on";
@@ -243,6 +248,14 @@ bool SetHandlingPreference(std::string_view name, std::string_view value) {
 // The settings a script may change, by the names the settings screen and file use.
 bool SetPreference(std::string_view name, std::string_view value) {
     Preferences& preferences = GetPreferences();
+    if (name == "language") {
+        if (value.empty() || value.size() > kLongestLanguageSetting) {
+            return false;
+        }
+        preferences.language = value;
+        ApplyLanguageChoice();
+        return true;
+    }
     if (name == "shadow" || name == "patterns") {
         const std::optional<bool> on = ParseSwitch(value);
         if (!on) {
