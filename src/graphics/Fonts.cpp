@@ -13,6 +13,7 @@
 #include "graphics/Display.h"
 #include "graphics/ExtraGlyphs.h"
 #include "graphics/ImageResources.h"
+#include "graphics/LayoutRecord.h"
 #include "graphics/PixelBlit.h"
 #include "resources/ResourceIds.h"
 
@@ -21,6 +22,8 @@ namespace Drobix {
 namespace {
 
 constexpr uint32_t kBlackKey = 0;
+// How near 1 a scale must be for its glyphs to be drawn pixel for pixel.
+constexpr float kWholeScale = 1e-6f;
 
 constexpr char kLargeGlyphOrder[] =
     "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz\n"
@@ -145,6 +148,52 @@ GlyphPick PickGlyph(const BitmapFont& font, char32_t c) {
     return {font.image, font.glyphs['?'].value_or(Rect{})};
 }
 
+// The lit pixels of a glyph placed at (x, y): the smallest rectangle around them, empty for
+// none. Only for the layout record.
+Rect GlyphInk(const GlyphPick& glyph, int x, int y) {
+    const ImageSurface* image = glyph.image;
+    if (image == nullptr || !image->HasPixels()) {
+        return {};
+    }
+    Rect ink{glyph.rect.right, glyph.rect.bottom, glyph.rect.left, glyph.rect.top};
+    for (int py = std::max(glyph.rect.top, 0); py < std::min(glyph.rect.bottom, image->height);
+         ++py) {
+        for (int px = std::max(glyph.rect.left, 0); px < std::min(glyph.rect.right, image->width);
+             ++px) {
+            if (image->Pixels()[static_cast<size_t>(py) * image->width + px] != kBlackKey) {
+                ink = {std::min(ink.left, px), std::min(ink.top, py), std::max(ink.right, px + 1),
+                       std::max(ink.bottom, py + 1)};
+            }
+        }
+    }
+    if (ink.IsEmpty()) {
+        return {};
+    }
+    return {x + ink.left - glyph.rect.left, y + ink.top - glyph.rect.top,
+            x + ink.right - glyph.rect.left, y + ink.bottom - glyph.rect.top};
+}
+
+Rect Union(const Rect& a, const Rect& b) {
+    if (a.IsEmpty()) {
+        return b;
+    }
+    if (b.IsEmpty()) {
+        return a;
+    }
+    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+            std::max(a.bottom, b.bottom)};
+}
+
+// Notes a text whose lit pixels lie in `ink`, when the layout is recorded.
+void NoteText(FontId fontId, std::string_view text, const Rect& ink, const ImageSurface* dest) {
+    RecordedText recorded{std::string(text), fontId, ink, IsClipping(), dest == nullptr, 0, 0};
+    if (dest != nullptr) {
+        recorded.surfaceWidth = dest->width;
+        recorded.surfaceHeight = dest->height;
+    }
+    RecordDrawnText(recorded);
+}
+
 void NewLine(const BitmapFont& font, Pen& pen, int left) {
     pen = {left, pen.y + font.lineHeight + font.spacing};
 }
@@ -163,8 +212,13 @@ public:
             image_ = glyph.image;
         }
         parts_[count_++] = {glyph.rect, pen.x, pen.y};
+        if (IsLayoutRecorded()) {
+            ink_ = Union(ink_, GlyphInk(glyph, pen.x, pen.y));
+        }
         pen.x += glyph.rect.Width() + font_.spacing;
     }
+
+    const Rect& Ink() const { return ink_; }
 
     void Draw() {
         if (count_ != 0 || image_ == font_.image) {
@@ -179,6 +233,7 @@ private:
     const BitmapFont& font_;
     ImageSurface* dest_;
     ImageSurface* image_;
+    Rect ink_;
     std::array<PartCopy, kGlyphsPerBatch> parts_{};
     size_t count_ = 0;
 };
@@ -366,6 +421,9 @@ void DrawString(FontId fontId, std::string_view text, int x, int y, ImageSurface
         }
     }
     glyphs.Draw();
+    if (IsLayoutRecorded()) {
+        NoteText(fontId, text, glyphs.Ink(), dest);
+    }
 }
 
 void DrawStringScaled(FontId fontId, std::string_view text, int x, int y, float scale,
@@ -375,6 +433,7 @@ void DrawStringScaled(FontId fontId, std::string_view text, int x, int y, float 
         return;
     }
     Pen pen{x, y};
+    Rect ink;
     for (size_t at = 0; at < text.size();) {
         const char32_t c = NextCharacter(text, at);
         if (c == '\n') {
@@ -387,8 +446,16 @@ void DrawStringScaled(FontId fontId, std::string_view text, int x, int y, float 
         const Rect target{pen.x, pen.y, pen.x + width, pen.y + ScaledLength(glyph.Height(), scale)};
         if (!target.IsEmpty()) {
             StretchImageKeyed(pick.image, &glyph, &target, dest);
+            if (IsLayoutRecorded()) {
+                ink =
+                    Union(ink, std::fabs(scale - 1.0f) < kWholeScale ? GlyphInk(pick, pen.x, pen.y)
+                                                                     : target);
+            }
         }
         pen.x += width + font->spacing;
+    }
+    if (IsLayoutRecorded()) {
+        NoteText(fontId, text, ink, dest);
     }
 }
 
@@ -430,6 +497,9 @@ void DrawStringWrapped(FontId fontId, std::string_view text, const Rect* box, Im
         }
     }
     glyphs.Draw();
+    if (IsLayoutRecorded()) {
+        NoteText(fontId, text, glyphs.Ink(), dest);
+    }
 }
 
 void MeasureString(FontId fontId, std::string_view text, unsigned* width, unsigned* height,

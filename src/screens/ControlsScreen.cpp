@@ -28,6 +28,7 @@ constexpr int kPanelTop = 252;
 constexpr int kPanelExtra = 40;
 constexpr int kTextTop = 272;
 constexpr int kMarkerGap = 14;
+constexpr int kMessageLines = 2;
 
 void ComposeControlsText(const KeyBindings& bindings, FrameText& text) {
     text.Clear();
@@ -240,19 +241,25 @@ void ControlsScreen::ReadNewKey() {
 void ControlsScreen::Render() {
     NonGameScreenBase::Render();
     ComposeControlsText(GetKeyBindings(), text_);
-    // The message's line is there even when empty, so the panel keeps its size.
-    text_ << "\n\n" << message_ << " ";
     const std::string& text = text_.Str();
     const BitmapFont* font = GetFont(FontId::Small);
-    const int lineHeight = font != nullptr ? font->lineHeight : 0;
+    const int lineStep = font != nullptr ? font->lineHeight + font->spacing : 0;
+    const int spacing = font != nullptr ? font->spacing : 0;
     const auto lines = static_cast<int>(std::count(text.begin(), text.end(), '\n')) + 1;
     const int centre = kScreenWidth / 2;
     const int left = centre - kPanelHalfWidth + kPanelExtra / 2;
+    const int right = centre + kPanelHalfWidth - kPanelExtra / 2;
+    // The message's lines are there even when empty, so the panel keeps its size; a message
+    // wider than the panel wraps.
+    const int messageTop = kTextTop + (lines + 1) * lineStep;
+    const int height = (lines + 1 + kMessageLines) * lineStep - spacing;
     const Rect body{centre - kPanelHalfWidth, kPanelTop, centre + kPanelHalfWidth,
-                    kPanelTop + kPanelExtra + lines * lineHeight};
+                    kPanelTop + kPanelExtra + height};
     DrawTitledPanel(&body, Text(TextId::ControlsTitle));
     DrawString(FontId::Small, text, left, kTextTop);
-    DrawString(FontId::Small, ">", left - kMarkerGap, kTextTop + selected_ * lineHeight);
+    const Rect messageBox{left, messageTop, right, messageTop + kMessageLines * lineStep};
+    DrawStringWrapped(FontId::Small, message_, &messageBox);
+    DrawString(FontId::Small, ">", left - kMarkerGap, kTextTop + selected_ * lineStep);
 }
 
 }  // namespace Drobix

@@ -21,8 +21,12 @@
 //                          shadow on|off, patterns on|off, music 0..10, effects 0..10 (the sound
 //                          levels are applied to what is playing at once), handling
 //                          classic|modern, repeat_delay_ms 0..1000, repeat_interval_ms 10..1000,
-//                          language auto|en|CODE (a catalogue's code such as de; another code
-//                          gives English), applied at once
+//                          language auto|en|CODE|pseudo (a catalogue's code such as de, another
+//                          code giving English; pseudo: every text accented, a third longer),
+//                          applied at once
+//   textfit                "textfit ok" when every text of the last pass lies within the screen,
+//                          within its panel, clear of the panels in it and of other texts there;
+//                          else a "textfit: " line for each fault
 //   type TEXT              TEXT (UTF-8, no spaces) arrives as an input method's typing would,
 //                          taken only while the name entry types in the modern handling; keys
 //                          that go down in a frame type too, in the order the frame names them
@@ -49,7 +53,9 @@
 // A run starts with the settings file read as the game reads it at start-up; its faults go to
 // standard error.
 #include "ReplayScript.h"
+#include "ReplayTextFit.h"
 #include "app/LanguageChoice.h"
+#include "graphics/LayoutRecord.h"
 
 #include <charconv>
 #include <chrono>
@@ -199,8 +205,9 @@ std::vector<std::string> SplitWords(const std::string& line) {
     return words;
 }
 
-// "auto", "en", or a catalogue's code such as "pt_BR".
+// "auto", "en", a catalogue's code such as "pt_BR", or the pseudo-translation.
 constexpr size_t kLongestLanguageSetting = 8;
+constexpr std::string_view kPseudoLanguage = "pseudo";
 
 std::optional<bool> ParseSwitch(std::string_view text) {
     if (text == "on" || text == "off") {
@@ -254,6 +261,9 @@ bool SetPreference(std::string_view name, std::string_view value) {
         }
         preferences.language = value;
         ApplyLanguageChoice();
+        if (value == kPseudoLanguage) {
+            Replay::UsePseudoTranslation();
+        }
         return true;
     }
     if (name == "shadow" || name == "patterns") {
@@ -312,6 +322,7 @@ private:
             return Outcome::Malformed;
         }
         for (unsigned i = 0; i < *count; ++i) {
+            Testing::ClearLayoutRecord();
             Platform::Scripted::AdvanceTimeMs(*milliseconds);
             Platform::Scripted::SetKeysDown(held->keys);
             Platform::Scripted::SetPadState(held->pad);
@@ -384,6 +395,8 @@ private:
             PrintSounds(out_);
         } else if (command == "shadow") {
             PrintShadow(out_);
+        } else if (command == "textfit") {
+            Replay::PrintTextFit(out_);
         } else if (command == "datafile") {
             PrintDataFile(out_);
         } else if (!RunPreferencesCommand(command)) {
@@ -432,6 +445,7 @@ int RunScript(std::istream& script, std::ostream& out, std::ostream& errors) {
     SwitchScreen(ScreenNumber::Intro);
     Testing::SetApplicationActive(true);
 
+    Testing::RecordLayout(true);
     Runner runner(out);
     Outcome outcome = Outcome::Continue;
     int lineNumber = 0;

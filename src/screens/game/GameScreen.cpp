@@ -14,6 +14,7 @@
 #include "graphics/Display.h"
 #include "graphics/Fonts.h"
 #include "graphics/ImageResources.h"
+#include "graphics/LayoutRecord.h"
 #include "input/GameActions.h"
 #include "input/Input.h"
 #include "input/KeyPresses.h"
@@ -76,6 +77,8 @@ struct Figure {
     int valueY;
 };
 constexpr int kFigureLabelX = 554;
+// The background pictures' quiet panel that the figures stand in.
+constexpr Rect kFiguresPanel{542, 306, 724, 561};
 constexpr int kFigureValueX = 564;
 
 }  // namespace
@@ -475,6 +478,9 @@ void GameScreen::DrawPopups() const {
 }
 
 void GameScreen::DrawFigures() const {
+    if (IsLayoutRecorded()) {
+        RecordDrawnPanel(kFiguresPanel);
+    }
     const Figure figures[] = {{TextId::FigureLevel, 317, 347},
                               {TextId::FigureScore, 399, 429},
                               {TextId::FigureLines, 481, 511}};
@@ -487,6 +493,9 @@ void GameScreen::DrawFigures() const {
 
 // White pixels of the checker are transparent, so every other pixel of the screen goes black.
 void GameScreen::DrawOverlay() const {
+    if (IsLayoutRecorded()) {
+        RecordCover();
+    }
     for (int i = 0; i < kCheckerTiles; ++i) {
         for (int j = 0; j < kCheckerTiles; ++j) {
             DrawImageKeyed(checkerOverlay_, kCheckerWidth * i, kCheckerHeight * j);
