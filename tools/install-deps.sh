@@ -13,7 +13,7 @@ drobix_packages=(
     clang libclang-rt-dev clang-format clang-tidy
     libsdl2-dev libx11-dev libxext-dev libxrandr-dev libxtst-dev libpng-dev zlib1g-dev libjpeg-dev libvorbis-dev
     libogg-dev libtomlplusplus-dev
-    libfreetype-dev fonts-dejavu-core
+    libfreetype-dev fonts-dejavu-core gettext
     xvfb xdotool x11-xkb-utils x11-utils x11-xserver-utils
     weston libgl1-mesa-dri libegl1 libegl-mesa0
     desktop-file-utils appstream man-db dpkg-dev lintian reuse
