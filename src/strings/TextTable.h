@@ -313,17 +313,17 @@ inline constexpr std::array<TextEntry, kTextCount> kTextTable{{
     {TextId::ControlsBack, "", "(Esc) Back to settings",
      "Controls screen's last line. Small font, at most 300 px."},
     {TextId::ControlsRestored, "", "Every key is as it was at first.",
-     "Controls screen message after restoring the defaults. Small font, at most 300 px."},
+     "Controls screen message after restoring the defaults. Small font, wrapped at 320 px, at "
+     "most 2 lines."},
     {TextId::ControlsPressKey, "", "Press a key for %s (Esc: keep it as it is)",
      "Controls screen message while waiting for a key; %s is an action (Turn Clockwise). "
-     "Small font: the panel holds 300 px, which the English with Turn Clockwise already passes; "
-     "shorter is better."},
+     "Small font, wrapped at 320 px, at most 2 lines."},
     {TextId::ControlsKeyTaken, "", "%1$s is the key of %2$s already.",
      "Controls screen message: %1$s is a key's name (Space), %2$s an action (Soft Drop). Small "
-     "font, at most 300 px."},
+     "font, wrapped at 320 px, at most 2 lines."},
     {TextId::ControlsBound, "", "%1$s: %2$s",
      "Controls screen message after binding: %1$s is an action, %2$s the key's name. Small "
-     "font, at most 300 px."},
+     "font, wrapped at 320 px, at most 2 lines."},
     {TextId::KeyBackspace, "", "Backspace",
      "A key's name on the controls screen and the pause panel, as your keyboards label it. "
      "Small font, at most 90 px."},
@@ -400,11 +400,11 @@ inline constexpr std::array<TextEntry, kTextCount> kTextTable{{
      "Prompt when a game ends; the game reads the keys Y and N, so keep (Y)/(N). Large font, "
      "at most 760 px."},
     {TextId::FigureLevel, "", "Level",
-     "Label beside the board over the level's figure. Large font, at most 236 px."},
+     "Label beside the board over the level's figure. Large font, at most 170 px."},
     {TextId::FigureScore, "", "Score",
-     "Label beside the board over the score's figure. Large font, at most 236 px."},
+     "Label beside the board over the score's figure. Large font, at most 170 px."},
     {TextId::FigureLines, "", "Lines",
-     "Label beside the board over the count of cleared lines. Large font, at most 236 px."},
+     "Label beside the board over the count of cleared lines. Large font, at most 170 px."},
     {TextId::HighScoreTitle, "", "High Score!",
      "Title of the panel asking a new high scorer's name. Large font, at most 390 px."},
     {TextId::HighScoreMessage, "",
