@@ -44,6 +44,7 @@ constexpr std::array<TextEntry, 7> kPackagingTexts{{
      "Software centre's description, paragraph 3 of 3."},
 }};
 
+// REUSE-IgnoreStart (the template's own licence lines)
 constexpr std::string_view kHeader =
     "# Drobix's texts for translators. Made by tools/assetgen from src/strings/TextTable.h;\n"
     "# do not edit by hand. A translation starts as a copy named after its language (de.po).\n"
@@ -62,6 +63,7 @@ constexpr std::string_view kHeader =
     "\"MIME-Version: 1.0\\n\"\n"
     "\"Content-Type: text/plain; charset=UTF-8\\n\"\n"
     "\"Content-Transfer-Encoding: 8bit\\n\"\n";
+// REUSE-IgnoreEnd
 
 // gettext's line length: longer strings are split after spaces into quoted pieces.
 constexpr std::size_t kPieceLength = 70;
