@@ -30,8 +30,11 @@ constexpr int kFooterMargin = 20;
 
 ImageSurface* helpTextSurface = nullptr;
 
-// The paragraphs with a blank line between them: in English, the help text resource's bytes.
+// In English the help text resource; in another language its paragraphs, a blank line between.
 std::string HelpText() {
+    if (LanguageInUse().empty()) {
+        return LoadString(ResourceId::kHelpText);
+    }
     std::string text;
     for (const TextId paragraph :
          {TextId::HelpParagraph1, TextId::HelpParagraph2, TextId::HelpParagraph3,

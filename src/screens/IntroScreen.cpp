@@ -13,6 +13,7 @@
 #include "resources/ResourceIds.h"
 #include "screens/KeyReading.h"
 #include "storage/Settings.h"
+#include "strings/Strings.h"
 #include "strings/Texts.h"
 
 namespace Drobix {
@@ -68,7 +69,8 @@ void IntroScreen::OnEnter() {
     NonGameScreenBase::OnEnter();
     keyTimer_ = 0;
     scrollOffset_ = 0;
-    const std::string_view credits = Text(TextId::Credits);
+    const std::string credits = LanguageInUse().empty() ? LoadString(ResourceId::kCreditsText)
+                                                        : std::string(Text(TextId::Credits));
     if (creditsText_ != credits) {
         creditsText_ = credits;
         creditsWidth_ = static_cast<uint32_t>(MeasureText(FontId::Small, creditsText_).width);
