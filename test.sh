@@ -25,6 +25,17 @@ check_rights() {
     reuse lint --quiet || { reuse lint; exit 1; }
 }
 
+# Every catalogue of po/ as msgfmt checks it (format, placeholders, header), with its counts of
+# translated, fuzzy and untranslated texts, and holding every text of the template.
+check_catalogues() {
+    local catalogue
+    for catalogue in po/*.po; do
+        printf '%s: ' "$catalogue"
+        msgfmt --check --statistics -o /dev/null "$catalogue"
+        msgcmp --use-fuzzy --use-untranslated "$catalogue" po/drobix.pot
+    done
+}
+
 # fuzz_briefly FUZZER: ten seconds of one fuzz target. The committed seeds are read, never
 # written: new inputs go to a scratch folder.
 fuzz_briefly() {
@@ -54,6 +65,7 @@ step format tools/check-format.sh
 step layers tools/check-layers.sh
 step docs tools/check-docs.sh
 step rights check_rights
+step catalogues check_catalogues
 
 step release-build drobix_build build -DCMAKE_BUILD_TYPE=Release -DDROBIX_WERROR=ON
 step tidy tools/check-tidy.sh build

@@ -4,12 +4,15 @@
 
 // Builds a font from an arbitrary picture (two bytes of width, the rest RGB565 pixels, as a font
 // picture reads back from a surface) and draws every glyph it found at the screen's edges: the
-// glyphs must lie in the picture, and drawing them must stay in the back buffer.
+// glyphs must lie in the picture, and drawing them must stay in the back buffer. The same picture
+// read as a font's second picture, and the input's bytes drawn as text (UTF-8 or not), too.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "graphics/Display.h"
@@ -42,6 +45,24 @@ ImageSurface PictureFrom(const uint8_t* data, size_t size) {
     return image;
 }
 
+// The most of the input drawn as text: enough for every kind of byte sequence.
+constexpr size_t kMaxTextBytes = 256;
+
+bool Inside(const Rect& glyph, const ImageSurface& image) {
+    return glyph.left >= 0 && glyph.top >= 0 && glyph.right <= image.width &&
+           glyph.bottom <= image.height && glyph.left <= glyph.right && glyph.top <= glyph.bottom;
+}
+
+void CheckExtrasInside(ImageSurface& image) {
+    BitmapFont font;
+    BuildExtraGlyphs(font, &image);
+    for (const ExtraGlyph& glyph : font.extras) {
+        if (!Inside(glyph.rect, image)) {
+            std::abort();
+        }
+    }
+}
+
 void CheckGlyphsInside(const BitmapFont& font, const ImageSurface& image) {
     for (const auto& glyph : font.glyphs) {
         if (glyph && (glyph->left < 0 || glyph->top < 0 || glyph->right > image.width ||
@@ -72,6 +93,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         DrawString(FontId::Large, text, pen[0], pen[1]);
     }
     MeasureText(FontId::Large, text);
+    const std::string_view bytes(reinterpret_cast<const char*>(data),
+                                 std::min(size, kMaxTextBytes));
+    DrawString(FontId::Large, bytes, 0, 0);
+    const Rect box{10, 10, 200, 590};
+    DrawStringWrapped(FontId::Large, bytes, &box);
+    MeasureText(FontId::Large, bytes);
+    CheckExtrasInside(image);
     // The display keeps draws for the end of the frame, and this picture ends with this input.
     CompleteFrame();
     FreeFonts();

@@ -21,9 +21,10 @@ declare -A allowed=(
     [input]="input/|${platform_top}"
     # The player's keys are kept in input's own types; no other header of input/.
     [storage]="storage/|game/|input/GameActions\.h|${platform_top}"
-    [strings]="strings/|${platform_top}"
-    # From app/ only the screen interface, the loop's SwitchScreen and quit, and the window mode.
-    [screens]='screens/|game/|graphics/|sound/|input/|storage/|strings/|resources/|app/(IScreen|MainLoop|WindowModeChoice)\.h'
+    [strings]="strings/|resources/|graphics/ExtraGlyphs\.h|${platform_top}"
+    # From app/ only the screen interface, the loop's SwitchScreen and quit, the window mode and
+    # the language.
+    [screens]='screens/|game/|graphics/|sound/|input/|storage/|strings/|resources/|app/(IScreen|MainLoop|WindowModeChoice|LanguageChoice)\.h'
     [app]="app/|screens/|game/|graphics/|sound/|input/|storage/|strings/|resources/|${platform_top}"
     [platform]="${platform_top}"
     [platform/helpers]="platform/helpers/|${platform_top}"

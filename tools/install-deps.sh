@@ -8,12 +8,13 @@
 # play.sh, which needs only what builds and runs the game, and test.sh, which needs everything.
 
 # Building and running the game: the compiler and build tools, the libraries it links, and what
-# the asset tool needs to make the desktop icons of an install.
+# the asset tool needs to make the desktop icons of an install; msgfmt compiles the translations
+# into the game.
 drobix_play_packages=(
     cmake g++ make ccache pkg-config
     libsdl2-dev libx11-dev libxext-dev libxrandr-dev libpng-dev zlib1g-dev libjpeg-dev
     libvorbis-dev libogg-dev libtomlplusplus-dev
-    libfreetype-dev fonts-dejavu-core
+    libfreetype-dev fonts-dejavu-core gettext
 )
 
 # Only for the tests, benchmarks, fuzzers, source checks and packaging checks: test-only

@@ -3,9 +3,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include <cstdio>
+#include <cstdlib>
 #include <sstream>
 
 #include "app/CommandLine.h"
+#include "app/LanguageChoice.h"
 #include "app/MainLoop.h"
 #include "app/Startup.h"
 #include "app/WindowModeChoice.h"
@@ -38,6 +40,7 @@ int main(int argc, char** argv) {
     std::ostringstream faults;
     LoadPreferences(faults);
     std::fputs(faults.str().c_str(), stderr);
+    ApplyLanguageChoice([](const char* name) -> const char* { return std::getenv(name); });
     ChooseStartWindowMode(commandLine.windowMode);
     if (!InitialiseGame()) {
         Platform::ShowMessageBox("Initialisation Error",

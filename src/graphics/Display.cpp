@@ -4,6 +4,8 @@
 
 #include "graphics/Display.h"
 
+#include "graphics/LayoutRecord.h"
+
 #include <algorithm>
 #include <cstring>
 #include <vector>
@@ -431,6 +433,10 @@ void SetClipRects(const Rect* rects, unsigned count) {
     display.clipSet = true;
 }
 
+bool IsClipping() {
+    return display.clipSet;
+}
+
 void ClearClip() {
     display.clipSet = false;
     display.clipRects.clear();
@@ -451,6 +457,9 @@ void DrawPanel(const Rect* r, bool border, ImageSurface* dest) {
         }
     }
     StretchImage(display.fillImage, &kOnePixel, r, dest);
+    if (dest == nullptr && IsLayoutRecorded()) {
+        RecordDrawnPanel(*r);
+    }
 }
 
 void DrawBorderedPanel(const Rect* r, ImageSurface* dest) {

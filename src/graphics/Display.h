@@ -72,6 +72,8 @@ void DrawImagePartsKeyed(ImageSurface* image, std::span<const PartCopy> parts,
 // Limits later blits to the back buffer to the union of the rectangles, until ClearClip.
 void SetClipRects(const Rect* rects, unsigned count);
 void ClearClip();
+// True while clip rectangles limit what is drawn on the back buffer.
+bool IsClipping();
 
 // A black rectangle, optionally framed by a 2-pixel grey border outside it with cut corners.
 void DrawPanel(const Rect* r, bool border, ImageSurface* dest = nullptr);

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "graphics/ImageSurface.h"
 #include "graphics/Rect.h"
@@ -22,12 +23,23 @@ enum class FontId : int {
     Digits = 2,
 };
 
-// One bitmap font: where each glyph (one Windows-1252 byte) lies in the font picture.
+// One glyph of a font's second picture.
+struct ExtraGlyph {
+    char32_t codePoint;
+    Rect rect;
+};
+
+// One bitmap font: where each glyph of its first picture (one Windows-1252 byte) lies, and the
+// glyphs of its second picture by code point (see ExtraGlyphs.h), read at their first need.
 struct BitmapFont {
     std::array<std::optional<Rect>, 256> glyphs;
     ImageSurface* image = nullptr;  // owned by the image registry
     int32_t lineHeight = 0;
     int32_t spacing = 0;
+    int extraResourceId = 0;
+    bool extrasRead = false;
+    ImageSurface* extraImage = nullptr;  // owned by the image registry
+    std::vector<ExtraGlyph> extras;      // by code point
 
     // How far a line feed moves the pen down.
     int32_t LineAdvance() const { return lineHeight + spacing; }
@@ -46,8 +58,20 @@ void FreeFonts();
 const BitmapFont* GetFont(FontId fontId);
 bool FontHasGlyph(FontId fontId, char ch);
 
-// Text is drawn with its first glyph's top-left corner at (x, y); a line feed starts a new
-// line below. Bytes without a glyph draw nothing and advance by the spacing.
+// Reads the font's second picture (its glyphs in the order of ExtraGlyphOrder(), row after row);
+// false, keeping the glyphs found so far, where the picture breaks the layout.
+bool BuildExtraGlyphs(BitmapFont& font, ImageSurface* image);
+
+// The next character of a text at `at`, which moves past it: UTF-8, where a byte that begins no
+// valid sequence stands for itself in Windows-1252, the small font's special bytes (\xAB \xBB
+// \xBC \xA1 \xEF) for the arrows and the copyright sign their glyphs show. So the English
+// texts and the high-score names, single bytes, read as they always have.
+char32_t NextCharacter(std::string_view text, size_t& at);
+
+// Text is UTF-8 (see NextCharacter), drawn with its first glyph's top-left corner at (x, y); a
+// line feed starts a new line below. An ASCII character without a glyph draws nothing and
+// advances by the spacing; any other character no picture of the font holds draws as the
+// replacement character.
 void DrawString(FontId fontId, std::string_view text, int x, int y, ImageSurface* dest = nullptr);
 void DrawStringScaled(FontId fontId, std::string_view text, int x, int y, float scale,
                       ImageSurface* dest = nullptr);
@@ -69,6 +93,6 @@ struct TextSize {
 TextSize MeasureText(FontId fontId, std::string_view text);
 
 // A bordered panel grown upwards by a title line in the large font and a grey rule under it.
-void DrawTitledPanel(const Rect* body, const std::string& title, ImageSurface* dest = nullptr);
+void DrawTitledPanel(const Rect* body, std::string_view title, ImageSurface* dest = nullptr);
 
 }  // namespace Drobix

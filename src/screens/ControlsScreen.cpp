@@ -14,6 +14,7 @@
 #include "screens/LineMarker.h"
 #include "storage/Preferences.h"
 #include "storage/PreferencesFile.h"
+#include "strings/Texts.h"
 
 namespace Drobix {
 
@@ -28,6 +29,8 @@ constexpr int kPanelTop = 252;
 // Between the panel's edges and the text, on every side.
 constexpr int kTextMargin = 20;
 constexpr int kTextTop = kPanelTop + kTextMargin;
+// The message wraps within this many lines, so that a long translation stays in the panel.
+constexpr int kMessageLines = 2;
 
 void ComposeControlsText(const KeyBindings& bindings, FrameText& text) {
     text.Clear();
@@ -37,12 +40,12 @@ void ComposeControlsText(const KeyBindings& bindings, FrameText& text) {
         const char* separator = " ";
         for (const int key : bindings[static_cast<size_t>(index)]) {
             if (key != kNoKey) {
-                text << separator << KeyName(key);
+                text << separator << KeyLabel(key);
                 separator = ", ";
             }
         }
     }
-    text << "\n\n0) Restore the defaults\n(Esc) Back to settings";
+    text << "\n\n0) " << Text(TextId::ControlsRestore) << '\n' << Text(TextId::ControlsBack);
 }
 
 bool IsAnyKeyboardKeyDown() {
@@ -72,25 +75,68 @@ bool KeepBindings(KeyBindings bindings, std::string& message) {
 std::string_view ActionTitle(GameAction action) {
     switch (action) {
         case GameAction::Left:
-            return "Left";
+            return Text(TextId::ActionLeft);
         case GameAction::Right:
-            return "Right";
+            return Text(TextId::ActionRight);
         case GameAction::Turn:
-            return "Turn";
+            return Text(TextId::ActionTurn);
         case GameAction::TurnClockwise:
-            return "Turn Clockwise";
+            return Text(TextId::ActionTurnClockwise);
         case GameAction::SoftDrop:
-            return "Soft Drop";
+            return Text(TextId::ActionSoftDrop);
         case GameAction::Drop:
-            return "Drop";
+            return Text(TextId::ActionDrop);
         case GameAction::Pause:
-            return "Pause";
+            return Text(TextId::ActionPause);
         case GameAction::Leave:
-            return "Leave";
+            return Text(TextId::ActionLeave);
         case GameAction::Count:
             break;
     }
     return {};
+}
+
+std::string KeyLabel(int virtualKey) {
+    struct NamedKey {
+        std::string_view name;
+        TextId text;
+    };
+    static constexpr NamedKey kNamedKeys[] = {
+        {"Backspace", TextId::KeyBackspace},
+        {"Tab", TextId::KeyTab},
+        {"Return", TextId::KeyReturn},
+        {"Pause", TextId::KeyPause},
+        {"CapsLock", TextId::KeyCapsLock},
+        {"Escape", TextId::KeyEscape},
+        {"Space", TextId::KeySpace},
+        {"PageUp", TextId::KeyPageUp},
+        {"PageDown", TextId::KeyPageDown},
+        {"End", TextId::KeyEnd},
+        {"Home", TextId::KeyHome},
+        {"Left", TextId::KeyLeft},
+        {"Up", TextId::KeyUp},
+        {"Right", TextId::KeyRight},
+        {"Down", TextId::KeyDown},
+        {"Insert", TextId::KeyInsert},
+        {"Delete", TextId::KeyDelete},
+        {"Left Shift", TextId::KeyLeftShift},
+        {"Right Shift", TextId::KeyRightShift},
+        {"Left Ctrl", TextId::KeyLeftCtrl},
+        {"Right Ctrl", TextId::KeyRightCtrl},
+        {"Left Alt", TextId::KeyLeftAlt},
+        {"Right Alt", TextId::KeyRightAlt},
+    };
+    constexpr std::string_view kKeypad = "Keypad ";
+    const std::string_view name = KeyName(virtualKey);
+    for (const NamedKey& key : kNamedKeys) {
+        if (key.name == name) {
+            return std::string(Text(key.text));
+        }
+    }
+    if (name.starts_with(kKeypad)) {
+        return FormatText(TextId::KeyKeypad, {name.substr(kKeypad.size())});
+    }
+    return std::string(name);
 }
 
 std::string BuildControlsText(const KeyBindings& bindings) {
@@ -143,7 +189,7 @@ void ControlsScreen::ReadKeys() {
     }
     if (IsKeyboardKeyActing(VirtualKey::kDigit0)) {
         if (KeepBindings(DefaultKeyBindings(), message_)) {
-            message_ = "Every key is as it was at first.";
+            message_ = Text(TextId::ControlsRestored);
         }
     } else if (IsKeyboardKeyActing(VirtualKey::kUp) || IsButtonActing(PadButton::DpadUp)) {
         selected_ = (selected_ + kActionCount - 1) % kActionCount;
@@ -164,8 +210,7 @@ void ControlsScreen::WaitForKey(GameAction action) {
     waiting_ = action;
     keysReleased_ = false;
     keyTimer_ = 0;
-    message_ = "Press a key for ";
-    message_.append(ActionTitle(action)).append(" (Esc: keep it as it is)");
+    message_ = FormatText(TextId::ControlsPressKey, {ActionTitle(action)});
 }
 
 void ControlsScreen::ReadNewKey() {
@@ -193,17 +238,16 @@ void ControlsScreen::ReadNewKey() {
             return;
         }
         if (const std::string_view reason = ReservedKeyReason(action, key); !reason.empty()) {
-            message_.assign(KeyName(key)).append(" ").append(reason).append(".");
+            message_.assign(KeyLabel(key)).append(" ").append(reason).append(".");
             return;
         }
         KeyBindings bindings = GetKeyBindings();
         if (const auto owner = BindKey(bindings, action, key)) {
-            message_.assign(KeyName(key)).append(" is the key of ").append(ActionTitle(*owner));
-            message_.append(" already.");
+            message_ = FormatText(TextId::ControlsKeyTaken, {KeyLabel(key), ActionTitle(*owner)});
             return;
         }
         if (KeepBindings(bindings, message_)) {
-            message_.assign(ActionTitle(action)).append(": ").append(KeyName(key));
+            message_ = FormatText(TextId::ControlsBound, {ActionTitle(action), KeyLabel(key)});
         }
         return;
     }
@@ -212,19 +256,23 @@ void ControlsScreen::ReadNewKey() {
 void ControlsScreen::Render() {
     NonGameScreenBase::Render();
     ComposeControlsText(GetKeyBindings(), text_);
-    // The message's line is there even when empty, so the panel keeps its size.
-    text_ << "\n\n" << message_ << " ";
     const std::string& text = text_.Str();
-    const auto lastLine = static_cast<int>(std::count(text.begin(), text.end(), '\n'));
-    // The panel ends below the last line where the text puts it, the message's included.
-    const int textBottom =
-        TextLineTop(FontId::Small, kTextTop, lastLine) + MeasureText(FontId::Small, " ").height;
+    const auto lines = static_cast<int>(std::count(text.begin(), text.end(), '\n')) + 1;
     const int centre = kScreenWidth / 2;
     const int left = centre - kPanelHalfWidth + kTextMargin;
+    const int right = centre + kPanelHalfWidth - kTextMargin;
+    // The message's lines, after a blank one, are there even when empty, so the panel keeps its
+    // size; a message wider than the panel wraps. The panel ends below them where the text puts
+    // its lines.
+    const int messageTop = TextLineTop(FontId::Small, kTextTop, lines + 1);
+    const int messageBottom = TextLineTop(FontId::Small, kTextTop, lines + kMessageLines) +
+                              MeasureText(FontId::Small, " ").height;
     const Rect body{centre - kPanelHalfWidth, kPanelTop, centre + kPanelHalfWidth,
-                    textBottom + kTextMargin};
-    DrawTitledPanel(&body, "Controls");
+                    messageBottom + kTextMargin};
+    DrawTitledPanel(&body, Text(TextId::ControlsTitle));
     DrawLinesWithMarker(text, left, kTextTop, selected_);
+    const Rect messageBox{left, messageTop, right, messageBottom};
+    DrawStringWrapped(FontId::Small, message_, &messageBox);
 }
 
 }  // namespace Drobix

@@ -45,6 +45,10 @@ private:
 // The action as the screen names it: "Turn Clockwise".
 std::string_view ActionTitle(GameAction action);
 
+// The key's name as the screens show it, in the language in use: "Space", "Keypad 4", "Z";
+// empty for a key without a name.
+std::string KeyLabel(int virtualKey);
+
 // The lines of the screen: each action and its keys, then the keys of the screen itself.
 std::string BuildControlsText(const KeyBindings& bindings);
 

@@ -11,7 +11,30 @@
 #include <string>
 #include <string_view>
 
+#include "strings/Texts.h"
+
 namespace Drobix {
+
+// A number written out as an argument for a text's placeholder, without allocating: whole
+// numbers in decimal, others as a stream writes them by default (printf's %g).
+class NumberText {
+public:
+    template <std::integral Number>
+    explicit NumberText(Number number) {
+        const auto result = std::to_chars(digits_, digits_ + kRoom, number);
+        length_ = static_cast<size_t>(result.ptr - digits_);
+    }
+    explicit NumberText(double number) {
+        const int length = std::snprintf(digits_, sizeof digits_, "%g", number);
+        length_ = static_cast<size_t>(std::clamp(length, 0, kRoom - 1));
+    }
+    operator std::string_view() const { return {digits_, length_}; }
+
+private:
+    static constexpr int kRoom = 24;
+    char digits_[kRoom] = {};
+    size_t length_ = 0;
+};
 
 // Text composed afresh for every frame in storage that outlives the frame: once the text has
 // been as long as it gets, composing it again allocates nothing.
@@ -41,6 +64,11 @@ public:
         char digits[kMaxFloatText];
         const int length = std::snprintf(digits, sizeof digits, "%g", number);
         text_.append(digits, static_cast<size_t>(std::max(length, 0)));
+        return *this;
+    }
+    // Appends the text with its placeholders replaced by the arguments (see FormatText).
+    FrameText& Format(std::string_view format, std::initializer_list<std::string_view> arguments) {
+        AppendFormatted(text_, format, arguments);
         return *this;
     }
     const std::string& Str() const { return text_; }

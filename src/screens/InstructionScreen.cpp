@@ -15,6 +15,7 @@
 #include "screens/InstructionScreenTesting.h"
 #include "screens/KeyReading.h"
 #include "strings/Strings.h"
+#include "strings/Texts.h"
 
 namespace Drobix {
 
@@ -26,12 +27,25 @@ constexpr int kHelpLeft = 45;
 constexpr int kHelpTop = 280;
 constexpr Rect kPanelBody{25, 260, 775, 570};
 constexpr int kFooterMargin = 20;
-constexpr std::string_view kFooter = "Press (Esc) to return to the main menu";
 
 ImageSurface* helpTextSurface = nullptr;
 
+// In English the help text resource; in another language its paragraphs, a blank line between.
+std::string HelpText() {
+    if (LanguageInUse().empty()) {
+        return LoadString(ResourceId::kHelpText);
+    }
+    std::string text;
+    for (const TextId paragraph :
+         {TextId::HelpParagraph1, TextId::HelpParagraph2, TextId::HelpParagraph3,
+          TextId::HelpParagraph4, TextId::HelpParagraph5, TextId::HelpParagraph6}) {
+        text.append(text.empty() ? "" : "\n\n").append(Text(paragraph));
+    }
+    return text;
+}
+
 void RedrawHelpText() {
-    const std::string text = LoadString(ResourceId::kHelpText);
+    const std::string text = HelpText();
     const Rect box{0, 0, kHelpWidth, kHelpHeight};
     DrawStringWrapped(FontId::Small, text, &box, helpTextSurface);
 }
@@ -61,10 +75,11 @@ void InstructionScreen::Update(unsigned elapsedMs) {
 
 void InstructionScreen::Render() {
     NonGameScreenBase::Render();
-    DrawTitledPanel(&kPanelBody, "Instructions");
+    DrawTitledPanel(&kPanelBody, Text(TextId::MenuInstructions));
     DrawImage(helpTextSurface, kHelpLeft, kHelpTop);
-    const TextSize footer = MeasureText(FontId::Small, kFooter);
-    DrawString(FontId::Small, kFooter, kScreenWidth / 2 - footer.width / 2,
+    const std::string_view footerText = Text(TextId::HelpFooter);
+    const TextSize footer = MeasureText(FontId::Small, footerText);
+    DrawString(FontId::Small, footerText, kScreenWidth / 2 - footer.width / 2,
                kPanelBody.bottom - footer.height - kFooterMargin);
 }
 

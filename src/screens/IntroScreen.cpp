@@ -14,14 +14,12 @@
 #include "screens/KeyReading.h"
 #include "storage/Settings.h"
 #include "strings/Strings.h"
+#include "strings/Texts.h"
 
 namespace Drobix {
 
 namespace {
 
-// The settings take the empty line's place, so the panel keeps its size.
-constexpr std::string_view kMenuText =
-    "1) Instructions\n2) Options\n3) New Game\n4) Settings\n(Esc) Exit";
 constexpr int kMenuHalfWidth = 95;
 constexpr int kMenuTop = 260;
 constexpr int kMenuTextTop = 280;
@@ -55,12 +53,26 @@ std::string FormatTableScore(uint32_t score) {
     return digits;
 }
 
+namespace {
+
+// The settings take the empty line's place, so the panel keeps its size.
+void ComposeMenuText(FrameText& text) {
+    text.Clear() << "1) " << Text(TextId::MenuInstructions) << "\n2) " << Text(TextId::MenuOptions)
+                 << "\n3) " << Text(TextId::MenuNewGame) << "\n4) " << Text(TextId::MenuSettings)
+                 << '\n'
+                 << Text(TextId::MenuExit);
+}
+
+}  // namespace
+
 void IntroScreen::OnEnter() {
     NonGameScreenBase::OnEnter();
     keyTimer_ = 0;
     scrollOffset_ = 0;
-    if (creditsText_.empty()) {
-        creditsText_ = LoadString(ResourceId::kCreditsText);
+    const std::string credits = LanguageInUse().empty() ? LoadString(ResourceId::kCreditsText)
+                                                        : std::string(Text(TextId::Credits));
+    if (creditsText_ != credits) {
+        creditsText_ = credits;
         creditsWidth_ = static_cast<uint32_t>(MeasureText(FontId::Small, creditsText_).width);
     }
 }
@@ -108,16 +120,17 @@ void IntroScreen::Render() {
 }
 
 void IntroScreen::DrawMenu() const {
-    const TextSize size = MeasureText(FontId::Small, kMenuText);
+    ComposeMenuText(line_);
+    const TextSize size = MeasureText(FontId::Small, line_.Str());
     const int centre = kScreenWidth / 2;
     const Rect body{centre - kMenuHalfWidth, kMenuTop, centre + kMenuHalfWidth,
                     kMenuTop + kMenuPanelExtra + size.height};
-    DrawTitledPanel(&body, "Menu");
-    DrawString(FontId::Small, kMenuText, centre - size.width / 2, kMenuTextTop);
+    DrawTitledPanel(&body, Text(TextId::MenuTitle));
+    DrawString(FontId::Small, line_.Str(), centre - size.width / 2, kMenuTextTop);
 }
 
 void IntroScreen::DrawHighScores() const {
-    DrawTitledPanel(&kHighScoreBody, "High Scores");
+    DrawTitledPanel(&kHighScoreBody, Text(TextId::HighScoresTitle));
     int y = kHighScoreTop;
     for (int i = 0; i < kHighScoreCount; ++i) {
         const HighScoreEntry& entry = GetHighScore(i);
@@ -143,7 +156,7 @@ void IntroScreen::DrawCredits() const {
 }
 
 void IntroScreen::DrawVersion() const {
-    line_.Clear() << "DirectX " << directXVersionText << " detected";
+    line_.Clear().Format(Text(TextId::DirectXDetected), {directXVersionText});
     const std::string& text = line_.Str();
     const TextSize size = MeasureText(FontId::Small, text);
     const int left = kScreenWidth - size.width;

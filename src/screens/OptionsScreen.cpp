@@ -13,6 +13,7 @@
 #include "screens/KeyReading.h"
 #include "storage/SavePoint.h"
 #include "storage/Settings.h"
+#include "strings/Texts.h"
 
 namespace Drobix {
 
@@ -30,20 +31,21 @@ constexpr int kPanelTop = 260;
 constexpr int kPanelExtra = 40;
 constexpr int kTextTop = 280;
 
-// Where the text starts, fixed at the first drawing in the process, so that a value of another
-// width shown later does not move the lines.
+// Where the text starts, fixed at the first drawing in the process (and again in another
+// language), so that a value of another width shown later does not move the lines.
 int optionsTextX = -1;
+std::string optionsTextLanguage;
 
 // The choices' names as the screen shows them. Only a value cast from outside its type falls
 // past a switch: it shows no name and keeps its value when stepped.
 std::string_view NameOf(BlockSet set) {
     switch (set) {
         case BlockSet::Standard:
-            return "Standard";
+            return Text(TextId::BlocksStandard);
         case BlockSet::StandardPlusExtra:
-            return "Standard + extra";
+            return Text(TextId::BlocksStandardPlusExtra);
         case BlockSet::Crazy:
-            return "You're crazy!";
+            return Text(TextId::BlocksCrazy);
     }
     return {};
 }
@@ -51,11 +53,11 @@ std::string_view NameOf(BlockSet set) {
 std::string_view NameOf(BlockPreview preview) {
     switch (preview) {
         case BlockPreview::On:
-            return "On";
+            return Text(TextId::ValueOn);
         case BlockPreview::Off:
-            return "Off";
+            return Text(TextId::ValueOff);
         case BlockPreview::Random:
-            return "Random";
+            return Text(TextId::PreviewRandom);
     }
     return {};
 }
@@ -63,9 +65,9 @@ std::string_view NameOf(BlockPreview preview) {
 std::string_view NameOf(BlockColourMode colours) {
     switch (colours) {
         case BlockColourMode::Fixed:
-            return "Fixed";
+            return Text(TextId::ColourFixed);
         case BlockColourMode::Random:
-            return "Random";
+            return Text(TextId::ColourRandom);
     }
     return {};
 }
@@ -119,14 +121,19 @@ std::string BuildOptionsText(const Settings& settings) {
 }
 
 void ComposeOptionsText(const Settings& settings, FrameText& text) {
-    text.Clear() << "1) Sound: " << (settings.sound != 0 ? "On" : "Off");
-    text << "\n2) Rubbish Rows: " << settings.rubbishRows;
-    text << "\n3) Rubbish Frequency: " << static_cast<double>(settings.rubbishFrequency * kPercent);
-    text << "%\n4) Starting Level: " << settings.startingLevel;
-    text << "\n5) Block Types: " << NameOf(settings.blockTypes);
-    text << "\n6) Block Preview: " << NameOf(settings.blockPreview);
-    text << "\n7) Block Colour: " << NameOf(settings.blockColour);
-    text << "\n\n(Esc) Back to main menu";
+    const std::string_view sound = Text(settings.sound != 0 ? TextId::ValueOn : TextId::ValueOff);
+    text.Clear() << "1) ";
+    text.Format(Text(TextId::OptionSound), {sound}) << "\n2) ";
+    text.Format(Text(TextId::OptionRubbishRows), {NumberText(settings.rubbishRows)}) << "\n3) ";
+    text.Format(Text(TextId::OptionRubbishFrequency),
+                {NumberText(static_cast<double>(settings.rubbishFrequency * kPercent))});
+    text << "\n4) ";
+    text.Format(Text(TextId::OptionStartingLevel), {NumberText(settings.startingLevel)});
+    text << "\n5) ";
+    text.Format(Text(TextId::OptionBlockTypes), {NameOf(settings.blockTypes)}) << "\n6) ";
+    text.Format(Text(TextId::OptionBlockPreview), {NameOf(settings.blockPreview)}) << "\n7) ";
+    text.Format(Text(TextId::OptionBlockColour), {NameOf(settings.blockColour)});
+    text << "\n\n" << Text(TextId::BackToMainMenu);
 }
 
 void StepOption(Settings& settings, int digit) {
@@ -195,12 +202,13 @@ void OptionsScreen::Render() {
     const std::string& text = text_.Str();
     const TextSize size = MeasureText(FontId::Small, text);
     const int centre = kScreenWidth / 2;
-    if (optionsTextX == -1) {
+    if (optionsTextX == -1 || optionsTextLanguage != LanguageInUse()) {
         optionsTextX = centre - size.width / 2;
+        optionsTextLanguage = LanguageInUse();
     }
     const Rect body{centre - kPanelHalfWidth, kPanelTop, centre + kPanelHalfWidth,
                     kPanelTop + kPanelExtra + size.height};
-    DrawTitledPanel(&body, "Options");
+    DrawTitledPanel(&body, Text(TextId::MenuOptions));
     DrawString(FontId::Small, text, optionsTextX, kTextTop);
 }
 

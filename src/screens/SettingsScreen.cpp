@@ -4,6 +4,7 @@
 
 #include "screens/SettingsScreen.h"
 
+#include "app/LanguageChoice.h"
 #include "app/MainLoop.h"
 #include "app/WindowModeChoice.h"
 #include "graphics/Display.h"
@@ -13,12 +14,13 @@
 #include "screens/LineMarker.h"
 #include "sound/Sound.h"
 #include "storage/PreferencesFile.h"
+#include "strings/Texts.h"
 
 namespace Drobix {
 
 namespace {
 
-constexpr int kLineCount = 7;
+constexpr int kLineCount = 8;
 constexpr int kWindowLine = 0;
 constexpr int kMusicLine = 1;
 constexpr int kEffectsLine = 2;
@@ -27,6 +29,7 @@ constexpr int kPatternsLine = 4;
 constexpr int kControlsLine = 5;
 // After the controls, so that each older line keeps its digit.
 constexpr int kHandlingLine = 6;
+constexpr int kLanguageLine = 7;
 
 constexpr int kPanelHalfWidth = 150;
 constexpr int kPanelTop = 260;
@@ -36,18 +39,37 @@ constexpr int kTextTop = 280;
 constexpr int kProblemGap = 12;
 
 std::string_view OnOff(bool on) {
-    return on ? "On" : "Off";
+    return Text(on ? TextId::ValueOn : TextId::ValueOff);
+}
+
+// The language setting as the line names it: automatic, or the language in its own words.
+std::string_view LanguageSettingName(const std::string& setting) {
+    if (setting == kAutomaticLanguage) {
+        return Text(TextId::LanguageAutomatic);
+    }
+    for (const Language& language : AvailableLanguages()) {
+        if (language.code == setting) {
+            return language.name;
+        }
+    }
+    return kTextTable[static_cast<size_t>(TextId::LanguageName)].english;
 }
 
 void ComposeSettingsText(const Preferences& preferences, bool windowed, FrameText& text) {
-    text.Clear() << "1) Window: " << (windowed ? "Window" : "Full Screen");
-    text << "\n2) Music Level: " << preferences.musicLevel;
-    text << "\n3) Effects Level: " << preferences.effectsLevel;
-    text << "\n4) Landing Shadow: " << OnOff(preferences.shadow);
-    text << "\n5) Cell Patterns: " << OnOff(preferences.patterns);
-    text << "\n6) Controls";
-    text << "\n7) Handling: " << (preferences.handling == Handling::Modern ? "Modern" : "Classic");
-    text << "\n\n(Esc) Back to main menu";
+    const TextId window = windowed ? TextId::WindowModeWindow : TextId::WindowModeFullScreen;
+    const TextId handling =
+        preferences.handling == Handling::Modern ? TextId::HandlingModern : TextId::HandlingClassic;
+    text.Clear() << "1) ";
+    text.Format(Text(TextId::SettingWindow), {Text(window)}) << "\n2) ";
+    text.Format(Text(TextId::SettingMusicLevel), {NumberText(preferences.musicLevel)}) << "\n3) ";
+    text.Format(Text(TextId::SettingEffectsLevel), {NumberText(preferences.effectsLevel)});
+    text << "\n4) ";
+    text.Format(Text(TextId::SettingLandingShadow), {OnOff(preferences.shadow)}) << "\n5) ";
+    text.Format(Text(TextId::SettingCellPatterns), {OnOff(preferences.patterns)});
+    text << "\n6) " << Text(TextId::ControlsTitle) << "\n7) ";
+    text.Format(Text(TextId::SettingHandling), {Text(handling)}) << "\n8) ";
+    text.Format(Text(TextId::SettingLanguage), {LanguageSettingName(preferences.language)});
+    text << "\n\n" << Text(TextId::BackToMainMenu);
 }
 
 bool IsWindowed() {
@@ -136,6 +158,10 @@ void SettingsScreen::Change(int line, int direction) {
             preferences.handling =
                 preferences.handling == Handling::Modern ? Handling::Classic : Handling::Modern;
             break;
+        case kLanguageLine:
+            preferences.language = StepLanguageSetting(preferences.language, direction);
+            ApplyLanguageChoice();
+            break;
         case kControlsLine:
             if (direction > 0) {
                 SwitchScreen(ScreenNumber::Controls);
@@ -157,7 +183,7 @@ void SettingsScreen::Render() {
     const int left = centre - size.width / 2;
     const Rect body{centre - kPanelHalfWidth, kPanelTop, centre + kPanelHalfWidth,
                     kPanelTop + kPanelExtra + size.height};
-    DrawTitledPanel(&body, "Settings");
+    DrawTitledPanel(&body, Text(TextId::MenuSettings));
     DrawLinesWithMarker(text, left, kTextTop, selected_);
     const std::string problem = PreferencesFileProblem();
     if (!problem.empty()) {

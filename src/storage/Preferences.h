@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -30,6 +31,9 @@ constexpr int kMinRepeatIntervalMs = 10;
 constexpr int kMaxRepeatIntervalMs = 1000;
 constexpr int kDefaultRepeatIntervalMs = 50;
 
+// The language setting that follows the system's (the environment's locale).
+inline constexpr const char* kAutomaticLanguage = "auto";
+
 // How the game's window is shown.
 enum class PreferredWindowMode { Fullscreen, Window };
 
@@ -47,6 +51,8 @@ struct Preferences {
     Handling handling = Handling::Classic;
     int repeatDelayMs = kDefaultRepeatDelayMs;
     int repeatIntervalMs = kDefaultRepeatIntervalMs;
+    // kAutomaticLanguage, or a language's code such as "de" or "pt_BR" ("en": English).
+    std::string language = kAutomaticLanguage;
 };
 
 // Why a key may not be bound to an action: the game keeps it for itself (F11 and Alt+Enter

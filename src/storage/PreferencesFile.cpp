@@ -38,6 +38,8 @@ constexpr std::string_view kWindowText = "window";
 constexpr std::string_view kClassicText = "classic";
 constexpr std::string_view kModernText = "modern";
 constexpr std::string_view kHandlingKey = "handling";
+constexpr std::string_view kDisplaySection = "display";
+constexpr std::string_view kLanguageKey = "language";
 constexpr std::string_view kRepeatDelayKey = "repeat_delay_ms";
 constexpr std::string_view kRepeatIntervalKey = "repeat_interval_ms";
 
@@ -452,6 +454,42 @@ void ReadHandling(const toml::node& node, const std::string& entry, const FaultR
     }
 }
 
+// "auto" or a code as locales write a language: two or three small letters, then perhaps "_"
+// and a country's two capitals.
+bool IsLanguageSetting(std::string_view text) {
+    if (text == kAutomaticLanguage) {
+        return true;
+    }
+    const std::size_t letters =
+        text.find('_') == std::string_view::npos ? text.size() : text.find('_');
+    const auto lower = [](char c) { return c >= 'a' && c <= 'z'; };
+    const auto upper = [](char c) { return c >= 'A' && c <= 'Z'; };
+    if (letters < 2 || letters > 3 || !std::all_of(text.begin(), text.begin() + letters, lower)) {
+        return false;
+    }
+    const std::string_view country = text.substr(letters);
+    return country.empty() || (country.size() == 3 && upper(country[1]) && upper(country[2]));
+}
+
+void ReadDisplay(const toml::table& table, const FaultReport& report, Preferences& result) {
+    for (const auto& [key, node] : table) {
+        const std::string entry = std::string(kDisplaySection) + "." + std::string(key.str());
+        if (key.str() != kLanguageKey) {
+            report(entry, "is not a setting", "; it is ignored");
+            continue;
+        }
+        const auto text = node.value<std::string>();
+        if (!text) {
+            report(entry, std::string(TypeName(node)) + " instead of \"auto\" or a language code");
+        } else if (!IsLanguageSetting(*text)) {
+            report(entry,
+                   Quoted(*text) + " is neither \"auto\" nor a language code such as \"de\"");
+        } else {
+            result.language = *text;
+        }
+    }
+}
+
 void ReadFlag(const toml::node& node, const std::string& entry, const FaultReport& report,
               bool& flag) {
     if (!node.is_boolean()) {
@@ -606,6 +644,8 @@ void ReadSection(const toml::node& node, std::string_view name, const FaultRepor
         ReadSound(*table, report, result);
     } else if (name == "play") {
         ReadPlay(*table, report, result);
+    } else if (name == kDisplaySection) {
+        ReadDisplay(*table, report, result);
     } else {
         ReadKeys(*table, report, result);
     }
@@ -864,7 +904,7 @@ Preferences ParsePreferencesText(std::string_view text, std::string_view fileNam
         const std::string_view name = key.str();
         if (name == "window") {
             ReadWindowMode(node, report, result);
-        } else if (name == "sound" || name == "play" || name == "keys") {
+        } else if (name == "sound" || name == "play" || name == "keys" || name == kDisplaySection) {
             ReadSection(node, name, report, result);
         } else {
             report(name, "is not a setting", "; it is ignored");
@@ -896,7 +936,7 @@ std::string WritePreferences(const Preferences& preferences) {
         }
         keys.insert(GameActionName(static_cast<GameAction>(index)), std::move(names));
     }
-    const toml::table document{
+    toml::table document{
         {"window",
          preferences.windowMode == PreferredWindowMode::Window ? kWindowText : kFullscreenText},
         {"sound",
@@ -904,6 +944,10 @@ std::string WritePreferences(const Preferences& preferences) {
         {"play", PlayTable(preferences)},
         {"keys", std::move(keys)},
     };
+    // Only a language chosen, so that a file of defaults stays as it always was.
+    if (preferences.language != kAutomaticLanguage) {
+        document.insert(kDisplaySection, toml::table{{kLanguageKey, preferences.language}});
+    }
     std::ostringstream out;
     out << toml::toml_formatter(document, toml::toml_formatter::default_flags &
                                               ~toml::format_flags::allow_literal_strings)

@@ -32,6 +32,8 @@ remarks=$(grep -E '^[EWIP]: ' "$e2e_work/appstream.log" |
     grep -vE '^I: [^ ]+: unknown-tag developer$' || true)
 [ -z "$remarks" ] || { cat "$e2e_work/appstream.log"; fail "the AppStream data draws remarks"; }
 grep -qx 'Categories=Game;BlocksGame;' "$desktop" || fail "the desktop entry's categories"
+grep -q '^Comment\[de\]=.' "$desktop" || fail "the desktop entry has no German comment"
+grep -q '<summary xml:lang="de">' "$metainfo" || fail "the AppStream data has no German summary"
 grep -qx "Icon=$app_id" "$desktop" || fail "the desktop entry's icon"
 grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
     fail "the AppStream data does not launch the desktop entry"

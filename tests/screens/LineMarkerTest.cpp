@@ -235,11 +235,15 @@ TEST_F(LineMarkerTest, ControlsPanelHoldsItsMessage) {
     ASSERT_TRUE(controls_.IsWaitingForKey());
     controls_.Render();
     const PanelReading reading = ReadPanel(DrawnFrame(), 230, 252, 570);
-    ASSERT_EQ(reading.lines.size(), 11U) << "eight actions, two keys of the screen, the message";
-    // The message's lowest ink is its descenders, in the line's last row.
-    EXPECT_EQ(reading.bottom - 1 - reading.lines.back().last, kMargin)
-        << "the message's rows " << reading.lines.back().first << ".." << reading.lines.back().last
-        << ", the panel's frame from row " << reading.bottom;
+    ASSERT_EQ(reading.lines.size(), 12U)
+        << "eight actions, two keys of the screen, the message wrapped on its two lines";
+    // The message's first line has descenders ("key"), in its last row; the second may have
+    // none, so its last row is found one line's advance below the first's.
+    const Rows& firstMessageLine = reading.lines[reading.lines.size() - 2];
+    const int lastRow = firstMessageLine.last + GetFont(FontId::Small)->LineAdvance();
+    EXPECT_EQ(reading.bottom - 1 - lastRow, kMargin)
+        << "the message's first line's rows " << firstMessageLine.first << ".."
+        << firstMessageLine.last << ", the panel's frame from row " << reading.bottom;
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ TEST(SettingsTextTest, ShowsEverySettingOnItsNumberedLine) {
     EXPECT_EQ(BuildSettingsText(Preferences{}, false),
               "1) Window: Full Screen\n2) Music Level: 10\n3) Effects Level: 10\n"
               "4) Landing Shadow: Off\n5) Cell Patterns: Off\n6) Controls\n"
-              "7) Handling: Classic\n\n"
+              "7) Handling: Classic\n8) Language: Automatic\n\n"
               "(Esc) Back to main menu");
     Preferences changed;
     changed.musicLevel = 0;
@@ -25,10 +25,11 @@ TEST(SettingsTextTest, ShowsEverySettingOnItsNumberedLine) {
     changed.shadow = true;
     changed.patterns = true;
     changed.handling = Handling::Modern;
+    changed.language = "en";
     EXPECT_EQ(BuildSettingsText(changed, true),
               "1) Window: Window\n2) Music Level: 0\n3) Effects Level: 7\n"
               "4) Landing Shadow: On\n5) Cell Patterns: On\n6) Controls\n"
-              "7) Handling: Modern\n\n"
+              "7) Handling: Modern\n8) Language: English\n\n"
               "(Esc) Back to main menu");
 }
 

@@ -6,10 +6,19 @@
 # expected file. NAME.dat, when present, is the data file the program starts with; NAME.status,
 # when present, holds the expected exit status (0 otherwise); NAME.toml, when present, is the
 # settings file it starts with; NAME.end.dat, when present, is the data file the run must leave
-# behind, byte for byte.
+# behind, byte for byte. With LANGUAGE set, the script runs in that language (a first line
+# "setting language LANGUAGE") and its output is compared with the same expected file.
 get_filename_component(name ${SCRIPT} NAME_WE)
 get_filename_component(folder ${SCRIPT} DIRECTORY)
-set(data_home ${WORK_DIR}/${name}-data)
+set(run_name ${name})
+set(script ${SCRIPT})
+if(DEFINED LANGUAGE)
+    set(run_name ${name}-${LANGUAGE})
+    file(READ ${SCRIPT} text)
+    set(script ${WORK_DIR}/${run_name}.replay)
+    file(WRITE ${script} "setting language ${LANGUAGE}\n${text}")
+endif()
+set(data_home ${WORK_DIR}/${run_name}-data)
 file(REMOVE_RECURSE ${data_home})
 file(MAKE_DIRECTORY ${data_home})
 set(ENV{XDG_DATA_HOME} ${data_home})
@@ -21,7 +30,7 @@ if(EXISTS ${folder}/${name}.dat)
     configure_file(${folder}/${name}.dat ${data_home}/Quillbeam/Drobix/Drobix.dat COPYONLY)
 endif()
 execute_process(
-    COMMAND ${REPLAY} ${SCRIPT}
+    COMMAND ${REPLAY} ${script}
     WORKING_DIRECTORY ${WORK_DIR}
     OUTPUT_VARIABLE actual
     ERROR_VARIABLE errors

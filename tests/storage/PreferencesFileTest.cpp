@@ -143,6 +143,27 @@ TEST(PreferencesFileTest, HandlingEntriesAreWrittenOnlyAwayFromTheirDefaults) {
     EXPECT_EQ(Parse(written).preferences.repeatDelayMs, kMaxRepeatDelayMs);
 }
 
+// The language: "auto" by default and then not written, so a file of defaults keeps its bytes;
+// a code chosen is written under [display] and read back; anything else costs only itself.
+TEST(PreferencesFileTest, LanguageIsWrittenOnlyWhenChosen) {
+    EXPECT_EQ(WritePreferences(Preferences{}).find("display"), std::string::npos);
+    EXPECT_EQ(Parse("").preferences.language, "auto");
+    Preferences chosen;
+    chosen.language = "pt_BR";
+    const std::string written = WritePreferences(chosen);
+    EXPECT_NE(written.find("[display]\nlanguage = \"pt_BR\"\n"), std::string::npos) << written;
+    EXPECT_EQ(Parse(written).preferences.language, "pt_BR");
+    EXPECT_EQ(Parse("[display]\nlanguage = \"auto\"\n").preferences.language, "auto");
+    const Parsed bad = Parse("[display]\nlanguage = \"../de\"\ncolour = 1\n");
+    EXPECT_EQ(bad.preferences.language, "auto");
+    EXPECT_EQ(bad.faults,
+              "F: display.colour: is not a setting; it is ignored\nF: display.language: \"../de\" "
+              "is neither \"auto\" nor a language code such as \"de\"; the default stands\n");
+    EXPECT_EQ(Parse("[display]\nlanguage = 3\n").faults,
+              "F: display.language: an integer instead of \"auto\" or a language code; the "
+              "default stands\n");
+}
+
 // Each fault costs its own entry and says so on one line; every other entry is read.
 TEST(PreferencesFileTest, EachFaultCostsOnlyItsEntry) {
     struct Case {

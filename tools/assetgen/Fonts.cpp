@@ -14,6 +14,7 @@
 #include "GlyphRenderer.h"
 #include "Pictures.h"
 #include "ResourceIds.h"
+#include "graphics/ExtraGlyphs.h"
 
 namespace Drobix::AssetGen {
 
@@ -138,6 +139,57 @@ float Dilated(const CellCoverage& cell, int x, int y, float radius) {
     return best;
 }
 
+// The face of the small font's added glyphs: the book weight, whose strokes come out one pixel
+// wide at its size, as the small font's are.
+GlyphRenderer& DejaVuBook() {
+    static GlyphRenderer renderer(DejaVuSansPath());
+    if (!renderer.Ok()) {
+        std::fprintf(stderr, "assetgen: cannot open %s\n", DejaVuSansPath().c_str());
+        std::exit(1);
+    }
+    return renderer;
+}
+
+// Lays out an added picture: glyphs of the given widths in order, a new row where the next
+// would pass `width`, with the markers of LayOutFont. Its glyph index runs on across rows.
+RgbImage LayOutExtraFont(int width, int runLength, const std::vector<int>& widths,
+                         const std::function<Rgb(size_t index, int x, int y)>& paint) {
+    std::vector<size_t> rowStarts{0};
+    int x = 1;
+    for (size_t i = 0; i < widths.size(); ++i) {
+        if (x + widths[i] > width) {
+            rowStarts.push_back(i);
+            x = 1;
+        }
+        x += widths[i];
+    }
+    rowStarts.push_back(widths.size());
+    const int rows = static_cast<int>(rowStarts.size()) - 1;
+    RgbImage picture(width, rows * runLength);
+    for (int r = 0; r < rows; ++r) {
+        const int markerRow = r * runLength;
+        for (int y = markerRow; y < markerRow + runLength; ++y) {
+            picture.At(0, y) = r % 2 == 0 ? kRed : kGreen;
+        }
+        x = 1;
+        for (size_t i = rowStarts[static_cast<size_t>(r)];
+             i < rowStarts[static_cast<size_t>(r) + 1]; ++i) {
+            for (int gx = 0; gx < widths[i]; ++gx) {
+                picture.At(x + gx, markerRow) = i % 2 == 0 ? kRed : kGreen;
+                for (int gy = 0; gy < runLength - 1; ++gy) {
+                    Rgb pixel = paint(i, gx, gy);
+                    if (pixel == kRed || pixel == kGreen) {
+                        pixel.b = 1;
+                    }
+                    picture.At(x + gx, markerRow + 1 + gy) = pixel;
+                }
+            }
+            x += widths[i];
+        }
+    }
+    return picture;
+}
+
 GlyphRenderer& DejaVu() {
     static GlyphRenderer renderer(DejaVuSansBoldPath());
     if (!renderer.Ok()) {
@@ -153,6 +205,12 @@ constexpr float kLargeEmWidth = 19.0f;
 constexpr float kLargeEmHeight = 28.0f;
 constexpr int kLargeBaseline = 28;  // glyph row under which the letters stand
 constexpr int kLargeTracking = 1;
+
+// The small font's look: a lit pixel light grey, a little brighter at the top of the line.
+Rgb SmallFontPixel(bool lit, int y) {
+    const auto grey = static_cast<uint8_t>(226 - 5 * y);
+    return lit ? Rgb{grey, grey, grey} : Rgb{};
+}
 
 uint8_t LargeFontGrey(const CellCoverage& cell, int x, int y, int capTop) {
     const float ink = cell.Get(x, y);
@@ -229,9 +287,7 @@ FontPicture MakeSmallFont() {
                 continue;
             }
             if (row == y && column == x) {
-                // Light grey, a little brighter at the top of the line.
-                const auto grey = static_cast<uint8_t>(226 - 5 * y);
-                return *p == '#' ? Rgb{grey, grey, grey} : Rgb{};
+                return SmallFontPixel(*p == '#', y);
             }
             ++column;
         }
@@ -239,12 +295,282 @@ FontPicture MakeSmallFont() {
     });
 }
 
+namespace {
+
+constexpr float kDigitEmWidth = 31.0f;
+constexpr float kDigitEmHeight = 42.0f;
+constexpr int kDigitBaseline = 34;
+constexpr int kDigitHeight = 37;
+
+// A warm ramp from pale gold at the top through orange to a pink-red foot, a dark plum
+// outline and a light rim along the upper edges of the strokes.
+Rgb DigitFontPixel(const CellCoverage& cell, int x, int y, int top) {
+    const Colour ramp[] = {Hex(0xFFF6B0), Hex(0xFFD23C), Hex(0xFF8C1E), Hex(0xE8325A)};
+    const float ink = cell.Get(x, y);
+    const float outline = Dilated(cell, x, y, 2.0f);
+    const float t =
+        std::clamp(static_cast<float>(y - top) / static_cast<float>(kDigitBaseline - top), 0.0f,
+                   1.0f) *
+        3.0f;
+    const int segment = std::min(2, static_cast<int>(t));
+    Colour fill = Mix(ramp[segment], ramp[segment + 1], t - static_cast<float>(segment));
+    const float rim = ink * (1 - cell.Get(x, y - 2));
+    fill = Mix(fill, {1, 1, 1}, 0.45f * rim);
+    const Colour plum = Hex(0x2A0A3A);
+    const Colour colour = fill * ink + plum * (outline * (1 - ink));
+    return ToRgb(colour);
+}
+
+// The small font's size: capitals seven pixels high on rows 1..7, the baseline under row 7.
+constexpr float kSmallEmWidth = 8.6f;
+constexpr float kSmallEmHeight = 9.8f;
+constexpr int kSmallBaseline = 8;
+constexpr int kSmallHeight = 10;
+constexpr float kSmallInkThreshold = 0.45f;
+constexpr int kSmallSpaceWidth = 4;
+
+// One added glyph of the small font: its lit pixels, the ink from column 0, a blank column
+// after it. A glyph reaching above or below the line is drawn lower until it fits.
+struct SmallGlyph {
+    int width = 0;
+    std::vector<bool> lit;
+};
+
+SmallGlyph RenderSmallGlyph(GlyphRenderer& renderer, char32_t codePoint) {
+    float emHeight = kSmallEmHeight;
+    GlyphBitmap glyph;
+    for (int attempt = 0; attempt < 12; ++attempt) {
+        renderer.SetSize(kSmallEmWidth, emHeight);
+        glyph = renderer.Render(codePoint);
+        if (glyph.top <= kSmallBaseline &&
+            glyph.height - glyph.top <= kSmallHeight - kSmallBaseline) {
+            break;
+        }
+        emHeight *= 0.92f;
+    }
+    SmallGlyph small;
+    small.width = glyph.width == 0 ? kSmallSpaceWidth : glyph.width + 1;
+    small.lit.assign(static_cast<size_t>(small.width) * kSmallHeight, false);
+    const int top = kSmallBaseline - glyph.top;
+    for (int y = 0; y < glyph.height; ++y) {
+        for (int x = 0; x < glyph.width; ++x) {
+            const int cy = top + y;
+            if (cy >= 0 && cy < kSmallHeight &&
+                static_cast<float>(glyph.At(x, y)) >= kSmallInkThreshold * 255.0f) {
+                small.lit[static_cast<size_t>(cy) * small.width + x] = true;
+            }
+        }
+    }
+    return small;
+}
+
+}  // namespace
+
+namespace {
+
+SmallGlyph FromPattern(int width, int firstRow, const char* rows) {
+    SmallGlyph glyph;
+    glyph.width = width;
+    glyph.lit.assign(static_cast<size_t>(width) * kSmallHeight, false);
+    int row = firstRow;
+    int column = 0;
+    for (const char* p = rows; *p != '\0'; ++p) {
+        if (*p == '|') {
+            ++row;
+            column = 0;
+            continue;
+        }
+        if (*p == '#' && row < kSmallHeight && column < width) {
+            glyph.lit[static_cast<size_t>(row) * width + column] = true;
+        }
+        ++column;
+    }
+    return glyph;
+}
+
+bool Lit(const SmallGlyph& glyph, int x, int y) {
+    return x >= 0 && x < glyph.width && y >= 0 && y < kSmallHeight &&
+           glyph.lit[static_cast<size_t>(y) * glyph.width + x];
+}
+
+// The base letter under a mark above: one with ink on the top rows (a capital, an ascender)
+// loses its middle row and moves down, so the mark has the two top rows; a dotted letter loses
+// its dot.
+SmallGlyph MakeRoomAbove(const SmallGlyph& base, bool dotted) {
+    SmallGlyph glyph = base;
+    int top = kSmallHeight;
+    for (int y = kSmallHeight - 1; y >= 0; --y) {
+        for (int x = 0; x < base.width; ++x) {
+            if (Lit(base, x, y)) {
+                top = y;
+            }
+        }
+    }
+    constexpr int kDroppedRow = 4;
+    for (int y = 0; y < kSmallHeight; ++y) {
+        for (int x = 0; x < base.width; ++x) {
+            bool lit = Lit(base, x, y);
+            if (dotted) {
+                lit = y > 2 && lit;
+            } else if (top <= 1 && y <= kDroppedRow) {
+                lit = y >= 2 && Lit(base, x, y - 1);
+            }
+            glyph.lit[static_cast<size_t>(y) * glyph.width + x] = lit;
+        }
+    }
+    return glyph;
+}
+
+SmallGlyph Compose(const SmallGlyph& base, const MarkArt& mark, bool dotted) {
+    SmallGlyph glyph = mark.below ? base : MakeRoomAbove(base, dotted);
+    int left = base.width;
+    int right = -1;
+    for (int y = 0; y < kSmallHeight; ++y) {
+        for (int x = 0; x < base.width; ++x) {
+            if (Lit(base, x, y)) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+    }
+    const SmallGlyph art = FromPattern(8, mark.below ? 8 : 0, mark.rows);
+    int markWidth = 0;
+    for (int y = 0; y < kSmallHeight; ++y) {
+        for (int x = 0; x < art.width; ++x) {
+            markWidth = Lit(art, x, y) ? std::max(markWidth, x + 1) : markWidth;
+        }
+    }
+    // Centred over the ink; an ogonek hangs from its right end.
+    const bool ogonek = mark.mark == U'\u0328';
+    const int at = ogonek ? right - 1 : (left + right + 1 - markWidth) / 2;
+    const int x0 = std::max(0, at);
+    const int width = std::max(glyph.width, x0 + markWidth + 1);
+    SmallGlyph result;
+    result.width = width;
+    result.lit.assign(static_cast<size_t>(width) * kSmallHeight, false);
+    for (int y = 0; y < kSmallHeight; ++y) {
+        for (int x = 0; x < width; ++x) {
+            result.lit[static_cast<size_t>(y) * width + x] =
+                Lit(glyph, x, y) || Lit(art, x - x0, y);
+        }
+    }
+    return result;
+}
+
+// Every added glyph of the small font, made once each, the bases of composed letters first.
+class SmallExtrasMaker {
+public:
+    SmallGlyph Glyph(char32_t code) {
+        const auto made = made_.find(code);
+        if (made != made_.end()) {
+            return made->second;
+        }
+        SmallGlyph glyph = Make(code);
+        made_[code] = glyph;
+        return glyph;
+    }
+
+private:
+    SmallGlyph Make(char32_t code) {
+        if (code < 0x80) {
+            for (const PixelGlyph& ascii : SmallFontGlyphs()) {
+                if (ascii.code == code) {
+                    return FromPattern(ascii.width, ascii.firstRow, ascii.rows);
+                }
+            }
+        }
+        for (const ExtraPixelGlyph& drawn : SmallFontDrawnExtras()) {
+            if (drawn.code == code) {
+                return FromPattern(drawn.width, drawn.firstRow, drawn.rows);
+            }
+        }
+        for (const Lookalike& lookalike : SmallFontLookalikes()) {
+            if (lookalike.code == code) {
+                return Glyph(static_cast<unsigned char>(lookalike.latin));
+            }
+        }
+        for (const ComposedLetter& letter : SmallFontComposedLetters()) {
+            if (letter.code != code) {
+                continue;
+            }
+            for (const MarkArt& mark : SmallFontMarks()) {
+                if (mark.mark == letter.mark) {
+                    const bool dotted = letter.base == 'i' || letter.base == 'j' ||
+                                        letter.base == U'\u0456' || letter.base == U'\u0458';
+                    return Compose(Glyph(letter.base), mark, dotted);
+                }
+            }
+        }
+        return RenderSmallGlyph(DejaVuBook(), code);
+    }
+
+    std::map<char32_t, SmallGlyph> made_;
+};
+
+}  // namespace
+
+FontPicture MakeSmallFontExtras() {
+    SmallExtrasMaker maker;
+    std::vector<SmallGlyph> glyphs;
+    std::vector<int> widths;
+    for (const char32_t c : ExtraGlyphOrder()) {
+        glyphs.push_back(maker.Glyph(c));
+        widths.push_back(glyphs.back().width);
+    }
+    FontPicture font;
+    font.picture = LayOutExtraFont(
+        kExtraPictureWidth, kSmallHeight + 1, widths,
+        [&](size_t index, int x, int y) { return SmallFontPixel(Lit(glyphs[index], x, y), y); });
+    return font;
+}
+
+FontPicture MakeLargeFontExtras() {
+    GlyphRenderer& renderer = DejaVu();
+    renderer.SetSize(kLargeEmWidth, kLargeEmHeight);
+    const int capTop = kLargeBaseline - renderer.Render('H').top;
+    std::vector<CellCoverage> cells;
+    std::vector<int> widths;
+    for (const char32_t c : ExtraGlyphOrder()) {
+        renderer.SetSize(kLargeEmWidth, kLargeEmHeight);
+        const GlyphBitmap glyph = renderer.Render(c);
+        widths.push_back(static_cast<int>(std::lround(glyph.advance)) + kLargeTracking);
+        cells.push_back(RenderIntoCell(renderer, kLargeEmWidth, kLargeEmHeight, c, widths.back(),
+                                       36, kLargeBaseline, 1));
+    }
+    FontPicture font;
+    font.picture = LayOutExtraFont(kExtraPictureWidth, 37, widths, [&](size_t index, int x, int y) {
+        const uint8_t grey = LargeFontGrey(cells[index], x, y, capTop);
+        return Rgb{grey, grey, grey};
+    });
+    return font;
+}
+
+FontPicture MakeDigitFontExtras() {
+    GlyphRenderer& renderer = DejaVu();
+    renderer.SetSize(kDigitEmWidth, kDigitEmHeight);
+    const int top = kDigitBaseline - renderer.Render('0').top;
+    std::vector<CellCoverage> cells;
+    std::vector<int> widths;
+    for (const char32_t c : ExtraGlyphOrder()) {
+        renderer.SetSize(kDigitEmWidth, kDigitEmHeight);
+        const GlyphBitmap glyph = renderer.Render(c);
+        widths.push_back(static_cast<int>(std::lround(glyph.advance)) + 2);
+        cells.push_back(RenderIntoCell(renderer, kDigitEmWidth, kDigitEmHeight, c, widths.back(),
+                                       kDigitHeight, kDigitBaseline, 2));
+    }
+    FontPicture font;
+    font.picture = LayOutExtraFont(kExtraPictureWidth, 38, widths, [&](size_t index, int x, int y) {
+        return DigitFontPixel(cells[index], x, y, top);
+    });
+    return font;
+}
+
 FontPicture MakeDigitFont() {
     GlyphRenderer& renderer = DejaVu();
-    constexpr float kEmWidth = 31.0f;
-    constexpr float kEmHeight = 42.0f;
-    constexpr int kBaseline = 34;
-    constexpr int kHeight = 37;
+    constexpr float kEmWidth = kDigitEmWidth;
+    constexpr float kEmHeight = kDigitEmHeight;
+    constexpr int kBaseline = kDigitBaseline;
+    constexpr int kHeight = kDigitHeight;
     std::vector<GlyphRowPlan> rows(1);
     rows[0].characters = "0123456789";
     rows[0].widths = {22, 19, 22, 22, 24, 22, 22, 21, 22, 22};
@@ -256,24 +582,8 @@ FontPicture MakeDigitFont() {
         cells[ch] = RenderIntoCell(renderer, kEmWidth, kEmHeight, ch, rows[0].widths[i], kHeight,
                                    kBaseline, 2);
     }
-    // A warm ramp from pale gold at the top through orange to a pink-red foot, a dark plum
-    // outline and a light rim along the upper edges of the strokes.
-    const Colour ramp[] = {Hex(0xFFF6B0), Hex(0xFFD23C), Hex(0xFF8C1E), Hex(0xE8325A)};
     return LayOutFont(220, 38, 38, 1, rows, [&](unsigned char ch, int x, int y) {
-        const CellCoverage& cell = cells.at(ch);
-        const float ink = cell.Get(x, y);
-        const float outline = Dilated(cell, x, y, 2.0f);
-        const float t =
-            std::clamp(static_cast<float>(y - top) / static_cast<float>(kBaseline - top), 0.0f,
-                       1.0f) *
-            3.0f;
-        const int segment = std::min(2, static_cast<int>(t));
-        Colour fill = Mix(ramp[segment], ramp[segment + 1], t - static_cast<float>(segment));
-        const float rim = ink * (1 - cell.Get(x, y - 2));
-        fill = Mix(fill, {1, 1, 1}, 0.45f * rim);
-        const Colour plum = Hex(0x2A0A3A);
-        const Colour colour = fill * ink + plum * (outline * (1 - ink));
-        return ToRgb(colour);
+        return DigitFontPixel(cells.at(ch), x, y, top);
     });
 }
 
@@ -315,6 +625,12 @@ std::vector<Asset> MakeFonts() {
          Art::EncodePng(GreyPalettePicture(Art::MakeLargeFont().picture))},
         {ResourceId::kDigitFontPicture, "PNG", "font-digits.png",
          Art::EncodePng(Art::MakeDigitFont().picture)},
+        {ResourceId::kSmallFontExtraPicture, "PNG", "font-small-extra.png",
+         Art::EncodePng(GreyPalettePicture(Art::MakeSmallFontExtras().picture))},
+        {ResourceId::kLargeFontExtraPicture, "PNG", "font-large-extra.png",
+         Art::EncodePng(GreyPalettePicture(Art::MakeLargeFontExtras().picture))},
+        {ResourceId::kDigitFontExtraPicture, "PNG", "font-digits-extra.png",
+         Art::EncodePng(Art::MakeDigitFontExtras().picture)},
     };
 }
 

@@ -69,6 +69,11 @@ GlyphBitmap GlyphRenderer::Render(unsigned long codePoint) const {
     return glyph;
 }
 
+const std::string& DejaVuSansPath() {
+    static const std::string path = DROBIX_DEJAVU_SANS;
+    return path;
+}
+
 const std::string& DejaVuSansBoldPath() {
     static const std::string path = DROBIX_DEJAVU_SANS_BOLD;
     return path;

@@ -42,5 +42,6 @@ private:
 
 // The face that the tool renders with; stops the program with a message when it is missing.
 const std::string& DejaVuSansBoldPath();
+const std::string& DejaVuSansPath();
 
 }  // namespace Drobix::AssetGen::Art

@@ -37,7 +37,10 @@
     X(MenuMusicMarch, 152)           \
     X(MenuMusicBouncy, 153)          \
     X(HiddenPreviewSign, 156)        \
-    X(ShapePatternSheet, 157)
+    X(ShapePatternSheet, 157)        \
+    X(SmallFontExtraPicture, 158)    \
+    X(LargeFontExtraPicture, 159)    \
+    X(DigitFontExtraPicture, 160)
 
 namespace Drobix::AssetGen {
 

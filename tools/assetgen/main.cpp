@@ -6,6 +6,7 @@
 //
 //     assetgen OUTPUT_FOLDER [--contact-sheet FILE.png] [--preview FOLDER]
 //     assetgen --desktop-icons FOLDER
+//     assetgen --template FILE.pot
 //
 // writes every picture, font picture, icon, string and sound into OUTPUT_FOLDER together with
 // resources.list, the list that gives each file its resource id, name and type. The output is the
@@ -15,7 +16,7 @@
 //     cmake --build build --target assetgen && build/tools/assetgen/assetgen resources
 //
 // The second form writes only the program's icon, in the sizes of the desktop's icon theme; the
-// build makes them so for installing.
+// build makes them so for installing. The third writes the translators' template, po/drobix.pot.
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -26,6 +27,7 @@
 #include <vector>
 
 #include "Asset.h"
+#include "Catalogues.h"
 #include "Icon.h"
 #include "Pictures.h"
 #include "Preview.h"
@@ -44,6 +46,7 @@ void PrintUsage() {
     std::printf(
         "usage: assetgen OUTPUT_FOLDER [--contact-sheet FILE.png] [--preview FOLDER]\n"
         "       assetgen --desktop-icons FOLDER\n"
+        "       assetgen --template FILE.pot\n"
         "\n"
         "Makes every built-in resource into OUTPUT_FOLDER, with %s giving each file its\n"
         "resource id, name and type. Regenerate the committed ones from the source root with\n"
@@ -51,6 +54,7 @@ void PrintUsage() {
         "  --contact-sheet FILE.png  also write one picture showing every picture resource\n"
         "  --preview FOLDER          also write zoomed views of the sprites and fonts\n"
         "  --desktop-icons FOLDER    only write the icon as icon-N.png in the desktop's sizes\n"
+        "  --template FILE.pot       only write the translation template (po/drobix.pot)\n"
         "(the screens as the game draws them: tools/make-previews.sh)\n",
         kListFileName);
 }
@@ -87,6 +91,10 @@ int main(int argc, char** argv) {
         }
         if (arg == "--desktop-icons" && i + 2 == argc) {
             return Drobix::AssetGen::Art::WriteDesktopIcons(argv[i + 1]) ? 0 : 1;
+        }
+        if (arg == "--template" && i + 2 == argc) {
+            const std::string text = Drobix::AssetGen::TranslationTemplate();
+            return WriteFile(argv[i + 1], std::vector<uint8_t>(text.begin(), text.end())) ? 0 : 1;
         }
         if (arg == "--contact-sheet" && i + 1 < argc) {
             contactSheet = argv[++i];

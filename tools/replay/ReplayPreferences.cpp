@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ReplayPreferences.h"
+#include "app/LanguageChoice.h"
 
 #include <filesystem>
 #include <fstream>
@@ -45,6 +46,9 @@ void PrintHandling(const Preferences& preferences, std::ostream& out) {
     }
     if (preferences.repeatIntervalMs != defaults.repeatIntervalMs) {
         out << " repeat_interval_ms=" << preferences.repeatIntervalMs;
+    }
+    if (preferences.language != defaults.language) {
+        out << " language=" << preferences.language;
     }
 }
 
@@ -101,6 +105,7 @@ void PrintPreferencesFile(std::ostream& out) {
 void ReloadPreferences(std::ostream& out) {
     std::ostringstream faults;
     LoadPreferences(faults);
+    ApplyLanguageChoice();
     out << WithPortableFolder(faults.str());
 }
 

@@ -20,7 +20,13 @@
 //   setting NAME VALUE     a preference beyond the data file's options, in memory only:
 //                          shadow on|off, patterns on|off, music 0..10, effects 0..10 (the sound
 //                          levels are applied to what is playing at once), handling
-//                          classic|modern, repeat_delay_ms 0..1000, repeat_interval_ms 10..1000
+//                          classic|modern, repeat_delay_ms 0..1000, repeat_interval_ms 10..1000,
+//                          language auto|en|CODE|pseudo (a catalogue's code such as de, another
+//                          code giving English; pseudo: every text accented, a third longer),
+//                          applied at once
+//   textfit                "textfit ok" when every text of the last pass lies within the screen,
+//                          within its panel, clear of the panels in it and of other texts there;
+//                          else a "textfit: " line for each fault
 //   type TEXT              TEXT (UTF-8, no spaces) arrives as an input method's typing would,
 //                          taken only while the name entry types in the modern handling; keys
 //                          that go down in a frame type too, in the order the frame names them
@@ -52,6 +58,9 @@
 // A run starts with the settings file read as the game reads it at start-up; its faults go to
 // standard error.
 #include "ReplayScript.h"
+#include "ReplayTextFit.h"
+#include "app/LanguageChoice.h"
+#include "graphics/LayoutRecord.h"
 
 #include <charconv>
 #include <chrono>
@@ -202,6 +211,10 @@ std::vector<std::string> SplitWords(const std::string& line) {
     return words;
 }
 
+// "auto", "en", a catalogue's code such as "pt_BR", or the pseudo-translation.
+constexpr size_t kLongestLanguageSetting = 8;
+constexpr std::string_view kPseudoLanguage = "pseudo";
+
 std::optional<bool> ParseSwitch(std::string_view text) {
     if (text == "on" || text == "off") {
         return text == "on";
@@ -248,6 +261,17 @@ bool SetHandlingPreference(std::string_view name, std::string_view value) {
 // The settings a script may change, by the names the settings screen and file use.
 bool SetPreference(std::string_view name, std::string_view value) {
     Preferences& preferences = GetPreferences();
+    if (name == "language") {
+        if (value.empty() || value.size() > kLongestLanguageSetting) {
+            return false;
+        }
+        preferences.language = value;
+        ApplyLanguageChoice();
+        if (value == kPseudoLanguage) {
+            Replay::UsePseudoTranslation();
+        }
+        return true;
+    }
     if (name == "shadow" || name == "patterns") {
         const std::optional<bool> on = ParseSwitch(value);
         if (!on) {
@@ -304,6 +328,7 @@ private:
             return Outcome::Malformed;
         }
         for (unsigned i = 0; i < *count; ++i) {
+            Testing::ClearLayoutRecord();
             Platform::Scripted::AdvanceTimeMs(*milliseconds);
             Platform::Scripted::SetKeysDown(held->keys);
             Platform::Scripted::SetPadState(held->pad);
@@ -380,6 +405,8 @@ private:
             PrintSounds(out_);
         } else if (command == "shadow") {
             PrintShadow(out_);
+        } else if (command == "textfit") {
+            Replay::PrintTextFit(out_);
         } else if (command == "datafile") {
             PrintDataFile(out_);
         } else if (!RunPreferencesCommand(command)) {
@@ -416,6 +443,8 @@ int RunScript(std::istream& script, std::ostream& out, std::ostream& errors) {
     Platform::Scripted::SetTimeMs(kStartTimeMs);
     RecordDecodedSounds();
     LoadPreferences(errors);
+    // Replays do not read the environment: the language is the settings file's, else English.
+    ApplyLanguageChoice(nullptr);
     if (!InitialiseGame()) {
         errors << "drobix-replay: start-up failed\n";
         ShutdownGame();
@@ -426,6 +455,7 @@ int RunScript(std::istream& script, std::ostream& out, std::ostream& errors) {
     SwitchScreen(ScreenNumber::Intro);
     Testing::SetApplicationActive(true);
 
+    Testing::RecordLayout(true);
     Runner runner(out);
     Outcome outcome = Outcome::Continue;
     int lineNumber = 0;

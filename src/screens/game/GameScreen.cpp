@@ -14,6 +14,7 @@
 #include "graphics/Display.h"
 #include "graphics/Fonts.h"
 #include "graphics/ImageResources.h"
+#include "graphics/LayoutRecord.h"
 #include "input/GameActions.h"
 #include "input/Input.h"
 #include "input/KeyPresses.h"
@@ -26,6 +27,7 @@
 #include "storage/Preferences.h"
 #include "storage/SavePoint.h"
 #include "storage/Settings.h"
+#include "strings/Texts.h"
 
 namespace Drobix {
 
@@ -70,11 +72,13 @@ constexpr uint32_t kWhite = 0xFFFFFF;
 constexpr uint32_t kBlack = 0x000000;
 
 struct Figure {
-    const char* label;
+    TextId label;
     int labelY;
     int valueY;
 };
 constexpr int kFigureLabelX = 554;
+// The background pictures' quiet panel that the figures stand in.
+constexpr Rect kFiguresPanel{542, 306, 724, 561};
 constexpr int kFigureValueX = 564;
 
 }  // namespace
@@ -412,7 +416,7 @@ void GameScreen::Render() {
                 DrawPausePanel(kWellCover, kPreviewCover);
             }
             DrawOverlay();
-            DrawPrompt("Exit game - are you sure? (Y)/(N)");
+            DrawPrompt(Text(TextId::ExitPrompt));
             break;
         case Mode::NameEntry:
             DrawOverlay();
@@ -420,7 +424,7 @@ void GameScreen::Render() {
             break;
         case Mode::GameOverPrompt:
             DrawOverlay();
-            DrawPrompt("Game over - new game? (Y)/(N)");
+            DrawPrompt(Text(TextId::GameOverPrompt));
             break;
     }
 }
@@ -478,16 +482,24 @@ void GameScreen::DrawPopups() const {
 }
 
 void GameScreen::DrawFigures() const {
-    const Figure figures[] = {{"Level", 317, 347}, {"Score", 399, 429}, {"Lines", 481, 511}};
+    if (IsLayoutRecorded()) {
+        RecordDrawnPanel(kFiguresPanel);
+    }
+    const Figure figures[] = {{TextId::FigureLevel, 317, 347},
+                              {TextId::FigureScore, 399, 429},
+                              {TextId::FigureLines, 481, 511}};
     const uint32_t values[] = {scores_.GetLevel(), scores_.GetScore(), scores_.GetLines()};
     for (size_t i = 0; i < std::size(figures); ++i) {
-        DrawString(kFiguresFont, figures[i].label, kFigureLabelX, figures[i].labelY);
+        DrawString(kFiguresFont, Text(figures[i].label), kFigureLabelX, figures[i].labelY);
         DrawString(kFiguresFont, std::to_string(values[i]), kFigureValueX, figures[i].valueY);
     }
 }
 
 // White pixels of the checker are transparent, so every other pixel of the screen goes black.
 void GameScreen::DrawOverlay() const {
+    if (IsLayoutRecorded()) {
+        RecordCover();
+    }
     for (int i = 0; i < kCheckerTiles; ++i) {
         for (int j = 0; j < kCheckerTiles; ++j) {
             DrawImageKeyed(checkerOverlay_, kCheckerWidth * i, kCheckerHeight * j);
@@ -495,7 +507,7 @@ void GameScreen::DrawOverlay() const {
     }
 }
 
-void GameScreen::DrawPrompt(const char* text) const {
+void GameScreen::DrawPrompt(std::string_view text) const {
     const TextSize size = MeasureText(kPromptFont, text);
     const int textLeft = kScreenCentreX - size.width / 2;
     const int textTop = kScreenCentreY - size.height / 2;

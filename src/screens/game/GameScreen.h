@@ -87,7 +87,7 @@ private:
     void DrawPopups() const;
     void DrawFigures() const;
     void DrawOverlay() const;
-    void DrawPrompt(const char* text) const;
+    void DrawPrompt(std::string_view text) const;
 
     ImageSurface* background_ = nullptr;
     ImageSurface* checkerOverlay_ = nullptr;

@@ -10,6 +10,7 @@
 #include "input/KeyPresses.h"
 #include "screens/KeyReading.h"
 #include "storage/Settings.h"
+#include "strings/Texts.h"
 
 namespace Drobix {
 
@@ -33,7 +34,6 @@ constexpr int kPickerTop = 404;
 constexpr int kPickerInset = 12;
 constexpr int kPickerCellWidth = 30;
 constexpr int kPickerCellPadding = 2;
-constexpr std::string_view kSpaceLabel = "Sp";
 
 // One step of the selection on the picker's grid, wrapping within its row or column; cells past
 // the last character are skipped.
@@ -225,12 +225,11 @@ bool NameEntry::InsertTyped(char character) {
 }
 
 void NameEntry::Render(uint32_t score, ImageSurface* caretImage) const {
-    DrawTitledPanel(&kPanelBody, "High Score!");
+    DrawTitledPanel(&kPanelBody, Text(TextId::HighScoreTitle));
     const Rect textArea{kPanelBody.left + kTextInset, kPanelBody.top + kTextInset,
                         kPanelBody.right - kTextInset, kPanelBody.bottom - kTextInset};
-    message_.Clear() << "Congratulations! Your score of " << score
-                     << " has placed you amongst such Drobix greats as " << GetHighScore(0).name
-                     << " and " << GetHighScore(1).name << ". Please enter your name below:";
+    message_.Clear().Format(Text(TextId::HighScoreMessage),
+                            {NumberText(score), GetHighScore(0).name, GetHighScore(1).name});
     DrawStringWrapped(kNameFont, message_.Str(), &textArea);
 
     const BitmapFont* font = GetFont(kNameFont);
@@ -260,7 +259,7 @@ void NameEntry::RenderPicker() const {
     const int left = kScreenWidth / 2 - width / 2;
     const Rect body{left - kPickerInset, kPickerTop, left + width + kPickerInset,
                     kPickerTop + 2 * kPickerInset + static_cast<int>(kPickerRows) * rowHeight};
-    DrawTitledPanel(&body, "Pad");
+    DrawTitledPanel(&body, Text(TextId::PadTitle));
     for (size_t index = 0; index < kPickerCharacters.size(); ++index) {
         const int cellLeft = left + static_cast<int>(index % kPickerColumns) * kPickerCellWidth;
         const int cellTop =
@@ -270,8 +269,9 @@ void NameEntry::RenderPicker() const {
             DrawBorderedPanel(&cell);
         }
         const char character = kPickerCharacters[index];
-        const std::string_view label =
-            character == ' ' ? kSpaceLabel : std::string_view(&kPickerCharacters[index], 1);
+        const std::string_view label = character == ' '
+                                           ? Text(TextId::PadSpace)
+                                           : std::string_view(&kPickerCharacters[index], 1);
         const int labelWidth = MeasureText(kNameFont, label).width;
         DrawString(kNameFont, label, cellLeft + (kPickerCellWidth - labelWidth) / 2,
                    cellTop + kPickerCellPadding);

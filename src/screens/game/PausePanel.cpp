@@ -10,6 +10,8 @@
 #include "graphics/Fonts.h"
 #include "input/GameActions.h"
 #include "input/Input.h"
+#include "screens/ControlsScreen.h"
+#include "strings/Texts.h"
 
 namespace Drobix {
 
@@ -20,16 +22,16 @@ constexpr FontId kHintFont = FontId::Small;
 constexpr int kLineGap = 12;
 
 // The first key bound to pause, or nothing when every place is empty.
-std::string_view PauseKeyName() {
+std::string PauseKeyName() {
     for (const int key : GetKeyBindings()[static_cast<size_t>(GameAction::Pause)]) {
         if (key != kNoKey) {
-            return KeyName(key);
+            return KeyLabel(key);
         }
     }
     return {};
 }
 
-void DrawCentred(FontId font, const std::string& text, int centreX, int top) {
+void DrawCentred(FontId font, std::string_view text, int centreX, int top) {
     DrawString(font, text, centreX - MeasureText(font, text).width / 2, top);
 }
 
@@ -37,11 +39,11 @@ void DrawCentred(FontId font, const std::string& text, int centreX, int top) {
 
 PauseHints PauseHintsFor(std::string_view pauseKey, bool padConnected) {
     if (pauseKey.empty()) {
-        return {{}, "Press Start on a pad to resume"};
+        return {{}, std::string(Text(TextId::PauseResumePad))};
     }
-    PauseHints hints{"Press " + std::string(pauseKey) + " to resume", {}};
+    PauseHints hints{FormatText(TextId::PauseResumeKey, {pauseKey}), {}};
     if (padConnected) {
-        hints.pad = "or Start on a pad";
+        hints.pad = Text(TextId::PauseResumePadToo);
     }
     return hints;
 }
@@ -51,12 +53,13 @@ void DrawPausePanel(const Rect& well, const Rect& preview) {
     DrawBorderedPanel(&preview);
     const PauseHints hints = PauseHintsFor(PauseKeyName(), IsPadPresent());
     const int lineCount = (hints.key.empty() ? 0 : 1) + (hints.pad.empty() ? 0 : 1);
-    const int titleHeight = MeasureText(kTitleFont, "Paused").height;
+    const std::string_view title = Text(TextId::PausedTitle);
+    const int titleHeight = MeasureText(kTitleFont, title).height;
     const int hintHeight = MeasureText(kHintFont, "P").height;
     const int height = titleHeight + lineCount * (kLineGap + hintHeight);
     const int centreX = (well.left + well.right) / 2;
     int top = (well.top + well.bottom) / 2 - height / 2;
-    DrawCentred(kTitleFont, "Paused", centreX, top);
+    DrawCentred(kTitleFont, title, centreX, top);
     top += titleHeight + kLineGap;
     for (const std::string* line : {&hints.key, &hints.pad}) {
         if (!line->empty()) {
