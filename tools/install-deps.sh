@@ -19,10 +19,22 @@ drobix_packages=(
     desktop-file-utils appstream man-db dpkg-dev lintian reuse
 )
 
+# The Windows build (tools/windows/build.sh) and its tests under Wine: the cross compiler, zlib
+# for it, Debian's source tools (the other libraries are built from Debian's source packages),
+# Wine and NSIS for the installer. Installed by the Windows build itself, not by play.sh.
+drobix_windows_packages=(
+    mingw-w64 libz-mingw-w64-dev dpkg-dev wine wine64 nsis zip xvfb xdotool
+)
+
 drobix_install_deps() {
+    drobix_install_packages "${drobix_packages[@]}"
+}
+
+# Installs those of the named packages that are missing.
+drobix_install_packages() {
     local missing=()
     local package
-    for package in "${drobix_packages[@]}"; do
+    for package in "$@"; do
         if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
             missing+=("$package")
         fi

@@ -4,12 +4,8 @@
 
 #include "storage/PreferencesFile.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <toml++/toml.h>
 #include <algorithm>
-#include <cerrno>
 #include <cstdint>
 #include <ostream>
 #include <span>
@@ -17,6 +13,7 @@
 #include <vector>
 
 #include "platform/DataFolder.h"
+#include "platform/Files.h"
 #include "platform/Keyboard.h"
 #include "storage/SettingsFile.h"
 
@@ -24,14 +21,12 @@ namespace Drobix {
 
 namespace {
 
-constexpr std::string_view kFolderName = "/drobix";
 constexpr std::string_view kFileName = "/settings.toml";
 // The file this one replaced: one word, "fullscreen" or "window".
 constexpr std::string_view kOldWindowModeFileName = "/window-mode";
 constexpr size_t kMaxOldWindowModeBytes = 16;
 // A settings file is a few hundred bytes; a larger one is not ours.
 constexpr size_t kMaxFileBytes = 64 * 1024;
-constexpr mode_t kFolderMode = 0700;
 
 constexpr std::string_view kFullscreenText = "fullscreen";
 constexpr std::string_view kWindowText = "window";
@@ -416,7 +411,7 @@ std::optional<std::string> DrobixConfigFolder() {
     if (!folder) {
         return std::nullopt;
     }
-    return Joined(*folder, kFolderName);
+    return Joined(*folder + '/', Platform::ConfigFolderName());
 }
 
 std::optional<PreferredWindowMode> ParseOldWindowMode(std::string text) {
@@ -436,7 +431,7 @@ std::optional<PreferredWindowMode> ParseOldWindowMode(std::string text) {
 // goes only when the new one is written, so no choice is lost.
 void CarryOverOldWindowMode(const std::string& folder) {
     const std::string oldPath = Joined(folder, kOldWindowModeFileName);
-    const auto bytes = ReadFileBounded(oldPath, kMaxOldWindowModeBytes + 1);
+    const auto bytes = Platform::ReadFileBounded(oldPath, kMaxOldWindowModeBytes + 1);
     if (!bytes) {
         return;
     }
@@ -445,31 +440,31 @@ void CarryOverOldWindowMode(const std::string& folder) {
         GetPreferences().windowMode = *mode;
     }
     if (SavePreferences()) {
-        ::unlink(oldPath.c_str());
+        Platform::RemoveFile(oldPath);
     }
 }
 
 void LoadFromFile(const std::string& path, std::ostream& faults) {
     const FaultReport report(path, faults);
-    const auto target = ResolveSymbolicLinks(path);
-    struct stat info {};
+    const auto target = Platform::ResolveSymbolicLinks(path);
     if (!target) {
         report("the file", "its links loop or cannot be read", "; every setting takes its default");
         return;
     }
-    if (::stat(target->c_str(), &info) != 0) {
-        if (errno == ENOENT) {
+    switch (Platform::GetFileKind(*target)) {
+        case Platform::FileKind::Missing:
             CarryOverOldWindowMode(path.substr(0, path.size() - kFileName.size()));
-        } else {
+            return;
+        case Platform::FileKind::Unknown:
             report("the file", "cannot be looked at", "; every setting takes its default");
-        }
-        return;
+            return;
+        case Platform::FileKind::Other:
+            report("the file", "is not a regular file", "; every setting takes its default");
+            return;
+        case Platform::FileKind::Regular:
+            break;
     }
-    if (!S_ISREG(info.st_mode)) {
-        report("the file", "is not a regular file", "; every setting takes its default");
-        return;
-    }
-    const auto bytes = ReadFileBounded(*target, kMaxFileBytes + 1);
+    const auto bytes = Platform::ReadFileBounded(*target, kMaxFileBytes + 1);
     if (!bytes || bytes->size() > kMaxFileBytes) {
         report("the file", bytes ? "is larger than 64 KiB" : "cannot be read",
                "; every setting takes its default");
@@ -566,15 +561,15 @@ bool SavePreferences() {
         return false;
     }
     // The configuration folder itself may be missing on a fresh account.
-    ::mkdir(config->c_str(), kFolderMode);
-    ::mkdir(folder->c_str(), kFolderMode);
-    const auto target = ResolveSymbolicLinks(Joined(*folder, kFileName));
+    Platform::MakeFolder(*config, true);
+    Platform::MakeFolder(*folder, true);
+    const auto target = Platform::ResolveSymbolicLinks(Joined(*folder, kFileName));
     if (!target) {
         return false;
     }
     const std::string text = WritePreferences(GetPreferences());
     const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
-    return ReplaceFile(*target, std::span(bytes, text.size()));
+    return Platform::ReplaceFile(*target, std::span(bytes, text.size()));
 }
 
 }  // namespace Drobix

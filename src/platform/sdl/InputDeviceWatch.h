@@ -7,8 +7,9 @@
 namespace Drobix::Platform::Sdl {
 
 // Tells, without waiting, whether input devices appeared or went (a pad plugged in or pulled
-// out): an inotify watch on the device folder, so that SDL's event pump, which finds new pads,
-// need not run on every pass to see one at once.
+// out), so that SDL's event pump, which finds new pads, need not run on every pass to see one at
+// once: on Linux an inotify watch on the device folder (posix/InputDeviceWatchPosix.cpp); on
+// Windows SDL's own device events (windows/InputDeviceWatchWindows.cpp).
 class InputDeviceWatch {
 public:
     InputDeviceWatch() = default;

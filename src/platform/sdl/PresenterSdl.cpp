@@ -4,8 +4,6 @@
 
 #include <SDL.h>
 
-#include <sys/prctl.h>
-
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -25,14 +23,12 @@
 #include "platform/sdl/PresenterSdl.h"
 #include "platform/sdl/PresenterSdlTesting.h"
 #include "platform/sdl/TextureRoute.h"
+#include "platform/sdl/TimerPrecision.h"
 
 namespace Drobix::Platform {
 
 namespace {
 
-// The pacer's sleeps end this close to their request: the kernel's default slack of 50 µs
-// would otherwise make it yield through that much more of every frame.
-constexpr unsigned long kTimerSlackNs = 1000;
 constexpr const char* kRenderNodeFolder = "/dev/dri";
 constexpr std::string_view kRenderNodePrefix = "renderD";
 // Names a file to which every frame's start time (steady clock, nanoseconds) is written.
@@ -172,7 +168,7 @@ bool OpenMainWindow(std::string_view title, const IconPixels& icon) {
     }
     std::string why;
     presenter.route = ChooseRoute(presenter.window.Get(), why);
-    prctl(PR_SET_TIMERSLACK, kTimerSlackNs);
+    Sdl::RequestPreciseTimers();
     if (const char* logPath = std::getenv(kFrameLogVariable)) {
         presenter.frameLog = std::fopen(logPath, "w");
     }
@@ -194,6 +190,7 @@ void CloseMainWindow() {
     }
     presenter.route.reset();
     presenter.window.Close();
+    Sdl::ReleasePreciseTimers();
     presenter.frameCopy.Close();
     if (presenter.frameLog != nullptr) {
         std::fclose(presenter.frameLog);
