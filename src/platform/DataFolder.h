@@ -25,7 +25,8 @@ std::optional<std::string> GetApplicationDataFolder();
 std::optional<std::string> GetConfigFolder();
 
 // The name of the program's own folder in the configuration folder, as the system's programs
-// name theirs.
+// name theirs: "drobix" on Linux, "Drobix" on Windows ("drobix" there too when $XDG_CONFIG_HOME
+// names the configuration folder).
 std::string_view ConfigFolderName();
 
 }  // namespace Drobix::Platform

@@ -34,7 +34,7 @@ std::optional<std::string> ResolveSymbolicLinks(const std::string& path);
 // at any point leaves the old file as it was. The new file keeps the old one's permissions. A
 // file we may not write, or anything but a regular file, is left alone. False when nothing was
 // replaced.
-bool ReplaceFile(const std::string& path, std::span<const uint8_t> bytes);
+bool ReplaceFileAtomically(const std::string& path, std::span<const uint8_t> bytes);
 
 // Makes one folder (its parent must exist): true when it was made or already is a folder.
 // ownerOnly: only this user may enter it, where the system has such permissions.

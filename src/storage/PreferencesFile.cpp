@@ -569,7 +569,7 @@ bool SavePreferences() {
     }
     const std::string text = WritePreferences(GetPreferences());
     const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
-    return Platform::ReplaceFile(*target, std::span(bytes, text.size()));
+    return Platform::ReplaceFileAtomically(*target, std::span(bytes, text.size()));
 }
 
 }  // namespace Drobix

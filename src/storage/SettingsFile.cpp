@@ -274,7 +274,7 @@ bool SaveDataFile(const std::string& path, Settings& settings) {
     if (const auto stored = Platform::ReadFileBounded(*target, kMaxDataFileBytes)) {
         MergeHighScores(ReadStoredHighScores(*stored), settings.highScores);
     }
-    return Platform::ReplaceFile(*target, WriteSettingsRecord(settings));
+    return Platform::ReplaceFileAtomically(*target, WriteSettingsRecord(settings));
 }
 
 }  // namespace Drobix

@@ -35,7 +35,7 @@ PKG_CONFIG_LIBDIR=$pkg_config_dirs cmake --build "$build/game" -j2 \
     --target drobix drobix-replay drobix_tests
 
 # Every program needs only the DLLs that every Windows has.
-for program in drobix drobix-replay tests/drobix_tests; do
+for program in src/drobix tools/replay/drobix-replay tests/drobix_tests; do
     $triplet-objdump -p "$build/game/$program.exe" | awk '/DLL Name:/ { print $3 }' | sort |
         tr '\n' ' ' | sed "s|^|$program.exe imports: |;s| \$|\n|"
 done

@@ -19,7 +19,7 @@ stage=$build/package/$name
 rm -rf "$build/package"
 mkdir -p "$stage/LICENSES" "$stage/third-party"
 
-cp "$build/game/drobix.exe" "$stage/"
+x86_64-w64-mingw32-strip -o "$stage/drobix.exe" "$build/game/src/drobix.exe"
 # Windows' own line endings for the texts a player opens.
 sed 's/$/\r/' packaging/windows/README.txt >"$stage/README.txt"
 for licence in LICENSES/*.txt; do

@@ -105,7 +105,7 @@ std::optional<std::string> ResolveSymbolicLinks(const std::string& path) {
     return std::nullopt;
 }
 
-bool ReplaceFile(const std::string& path, std::span<const uint8_t> bytes) {
+bool ReplaceFileAtomically(const std::string& path, std::span<const uint8_t> bytes) {
     struct stat existing {};
     const bool exists = ::stat(path.c_str(), &existing) == 0;
     // Renaming needs only the folder's permission; the file's own is the player's word.

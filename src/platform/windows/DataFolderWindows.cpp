@@ -17,6 +17,7 @@ namespace Drobix::Platform {
 namespace {
 
 constexpr std::string_view kConfigFolderName = "Drobix";
+constexpr std::string_view kXdgConfigFolderName = "drobix";
 
 // A folder named by the environment (tests and tools point the program elsewhere).
 std::optional<std::string> FolderFromEnvironment(const char* name) {
@@ -56,8 +57,10 @@ std::optional<std::string> GetConfigFolder() {
     return Windows::Utf8FromWide(path.data());
 }
 
+// Where the environment names the configuration folder, the folder in it is named as on Linux,
+// so that a test's files are where it put them.
 std::string_view ConfigFolderName() {
-    return kConfigFolderName;
+    return FolderFromEnvironment("XDG_CONFIG_HOME") ? kXdgConfigFolderName : kConfigFolderName;
 }
 
 }  // namespace Drobix::Platform

@@ -110,7 +110,7 @@ std::optional<std::string> ResolveSymbolicLinks(const std::string& path) {
     return path;
 }
 
-bool ReplaceFile(const std::string& path, std::span<const uint8_t> bytes) {
+bool ReplaceFileAtomically(const std::string& path, std::span<const uint8_t> bytes) {
     const std::wstring target = Windows::WidePath(path);
     const DWORD attributes = GetFileAttributesW(target.c_str());
     // A read-only file is the player's word, as is anything but a file.
