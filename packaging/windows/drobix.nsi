@@ -6,7 +6,9 @@
 ; leaves the player's data file and settings. Made by tools/windows/package.sh with
 ;   makensis -DVERSION=... -DSTAGE=<the zip's folder> -DOUTFILE=<installer> drobix.nsi
 
-Unicode true
+; A 64-bit installer for the 64-bit game: it runs where the game does, Wine without its
+; 32-bit half among them.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 !include "MUI2.nsh"
 
