@@ -104,13 +104,14 @@ measure menus "$game"
 measure game "$game" 3
 measure minimal "$minimal"
 if [ -n "$wine_game" ]; then
-    WINDOWS_BUILD=$(dirname "$wine_game")/..
+    WINDOWS_BUILD=$(cd "$(dirname "$wine_game")/../.." && pwd)
     source "$(dirname "$0")/../tests/windows/wine.sh"
     wine_make_prefix
     # In the shell started for it, so that its process id is the game's.
     under_wine() { exec wine "$wine_game"; }
-    wineserver --persistent=60
-    server_pid=$(pgrep -n -x wineserver)
+    # One server for both runs, started now unless it runs already, so its time can be read.
+    wineserver --persistent=60 2>/dev/null || true
+    server_pid=$(pgrep -n wineserver)
     server_before=$(cpu_ns "$server_pid")
     measure w-menus under_wine
     measure w-game under_wine 3
