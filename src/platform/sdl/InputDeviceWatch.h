@@ -15,6 +15,7 @@ public:
     InputDeviceWatch() = default;
     InputDeviceWatch(const InputDeviceWatch&) = delete;
     InputDeviceWatch& operator=(const InputDeviceWatch&) = delete;
+    // NOLINTNEXTLINE(performance-trivially-destructible): on Linux it closes the watch.
     ~InputDeviceWatch();
 
     // Whether the devices changed since the last call; true on the first call. Where the folder
@@ -22,7 +23,8 @@ public:
     bool TakeChanges();
 
 private:
-    int descriptor_ = -1;
+    // The inotify descriptor (Linux).
+    [[maybe_unused]] int descriptor_ = -1;
     bool started_ = false;
 };
 

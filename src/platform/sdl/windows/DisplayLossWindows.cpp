@@ -56,6 +56,8 @@ void Sdl::WatchSessionEnd(SDL_Window* window) {
     if (SDL_GetWindowWMInfo(window, &info) != SDL_TRUE || info.subsystem != SDL_SYSWM_WINDOWS) {
         return;
     }
+    // The call gives the old procedure back as a number.
+    // NOLINTNEXTLINE(performance-no-int-to-ptr)
     const auto previous = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
         info.info.win.window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WatchSessionMessages)));
     if (previous != WatchSessionMessages) {
