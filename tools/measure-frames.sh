@@ -107,6 +107,7 @@ if [ -n "$wine_game" ]; then
     WINDOWS_BUILD=$(cd "$(dirname "$wine_game")/../.." && pwd)
     source "$(dirname "$0")/../tests/windows/wine.sh"
     wine_make_prefix
+    wine_wait_for_end
     # In the shell started for it, so that its process id is the game's.
     under_wine() { exec wine "$wine_game"; }
     # One server for both runs, started now unless it runs already, so its time can be read.

@@ -25,6 +25,7 @@ screen_width=1024 screen_height=768
 # The folders Windows gives: the data file in the machine-wide one, no settings file yet.
 unset XDG_DATA_HOME XDG_CONFIG_HOME
 wine_make_prefix
+wine_wait_for_end
 data=$(wine_common_appdata)/Quillbeam/Drobix/Drobix.dat
 rm -rf "$(wine_common_appdata)/Quillbeam" "$wine_prefix"/drive_c/users/*/AppData/Roaming/Drobix
 

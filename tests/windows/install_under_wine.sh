@@ -12,6 +12,7 @@ set -euo pipefail
 WINDOWS_BUILD=$(cd "$1" && pwd)
 source "$(dirname "$0")/wine.sh"
 wine_make_prefix
+wine_wait_for_end
 setup=$(ls "$WINDOWS_BUILD"/drobix-*-setup.exe)
 program_files=$wine_prefix/drive_c/Program\ Files/Drobix
 start_menu=$(wine_common_appdata)/Microsoft/Windows/Start\ Menu/Programs/Drobix

@@ -19,6 +19,12 @@ wine_make_prefix() {
     wineserver --wait
 }
 
+# Until Wine's server for the prefix has ended, with every program it ran: a program started
+# after would join its desktop, which keeps the display (or none) of the programs before.
+wine_wait_for_end() {
+    wineserver --wait
+}
+
 # The machine-wide application-data folder inside the prefix.
 wine_common_appdata() {
     echo "$wine_prefix/drive_c/ProgramData"
