@@ -109,7 +109,9 @@ if [ -n "$wine_game" ]; then
     wine_make_prefix
     wine_wait_for_end
     # In the shell started for it, so that its process id is the game's.
-    under_wine() { exec wine "$wine_game"; }
+    # The framebuffer route, as the Linux build takes it here: Wine would report its Direct3D
+    # over Mesa on the processor as a hardware adapter.
+    under_wine() { LIBGL_ALWAYS_SOFTWARE=1 exec wine "$wine_game"; }
     # One server for both runs, started now unless it runs already, so its time can be read.
     wineserver --persistent=60 2>/dev/null || true
     server_pid=$(pgrep -n wineserver)

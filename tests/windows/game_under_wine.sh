@@ -22,6 +22,10 @@ game=$WINDOWS_BUILD/game/src/drobix.exe
 shots=${DROBIX_SCREENSHOTS:-$e2e_work}
 screen_width=1024 screen_height=768
 
+# No GPU here: Wine's Direct3D would emulate one on the processor through Mesa, as Linux's
+# OpenGL would, so the game takes the framebuffer route as the Linux build does here.
+export LIBGL_ALWAYS_SOFTWARE=1
+
 # The folders Windows gives: the data file in the machine-wide one, no settings file yet.
 unset XDG_DATA_HOME XDG_CONFIG_HOME
 wine_make_prefix
