@@ -107,7 +107,7 @@ build_tomlplusplus() {
     mkdir -p "$2/include" "$2/lib/pkgconfig"
     cp -r "$1/include/toml++" "$2/include/"
     printf '%s\n' "prefix=$2" 'Name: tomlplusplus' 'Description: TOML for C++' \
-        "Version: ${2##*-}" "Cflags: -I$2/include -DTOML_HEADER_ONLY=1" \
+        "Version: ${2##*/tomlplusplus-}" "Cflags: -I$2/include -DTOML_HEADER_ONLY=1" \
         >"$2/lib/pkgconfig/tomlplusplus.pc"
 }
 
