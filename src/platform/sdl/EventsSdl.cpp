@@ -4,8 +4,6 @@
 
 #include <SDL.h>
 
-#include <csignal>
-
 #include "platform/Events.h"
 #include "platform/Presenter.h"
 #include "platform/helpers/EventPumpDecision.h"
@@ -13,20 +11,11 @@
 #include "platform/sdl/InputDeviceWatch.h"
 #include "platform/sdl/KeyboardSdl.h"
 #include "platform/sdl/PresenterSdl.h"
+#include "platform/sdl/QuitRequests.h"
 
 namespace Drobix::Platform {
 
 namespace {
-
-// Interrupted, told to terminate or hung up on (its terminal closed): the program quits as it
-// does when its window is closed, so that shutdown runs and the data file is written.
-struct QuitSignals {
-    bool handlersInstalled = false;
-    // Written by the signal handler, hence its type.
-    volatile std::sig_atomic_t received = 0;
-};
-
-QuitSignals quitSignals;
 
 // When SDL's event pump runs, and what it goes by besides the window system.
 struct EventPumping {
@@ -36,23 +25,6 @@ struct EventPumping {
 };
 
 EventPumping pumping;
-
-void NoteQuitSignal(int) {
-    quitSignals.received = 1;
-}
-
-void CatchQuitSignals() {
-    if (quitSignals.handlersInstalled) {
-        return;
-    }
-    quitSignals.handlersInstalled = true;
-    struct sigaction action {};
-    action.sa_handler = NoteQuitSignal;
-    sigemptyset(&action.sa_mask);
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
-    sigaction(SIGHUP, &action, nullptr);
-}
 
 Event TranslateWindowEvent(const SDL_WindowEvent& window) {
     switch (window.event) {
@@ -122,10 +94,9 @@ Event Translate(const SDL_Event& event) {
 // Keyboard and other events the program does not handle are taken on the way, so that they
 // never hold up the one event a pass handles.
 Event PollEvent() {
-    CatchQuitSignals();
+    Sdl::CatchQuitRequests();
     Sdl::StartGamepads();
-    if (quitSignals.received != 0) {
-        quitSignals.received = 0;
+    if (Sdl::TakeQuitRequest()) {
         return Event::Quit;
     }
     const Sdl::WindowSystemInput server = Sdl::WatchWindowSystem();
