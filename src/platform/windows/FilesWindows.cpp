@@ -219,6 +219,8 @@ FileLock::FileLock(const std::string& guardedPath) {
 FileLock::~FileLock() {
     if (handle_ != kNoHandle) {
         // Closing lets go of the lock.
+        // The header keeps the handle as a number, as it keeps a POSIX system's descriptor.
+        // NOLINTNEXTLINE(performance-no-int-to-ptr)
         CloseHandle(reinterpret_cast<HANDLE>(handle_));
     }
 }

@@ -57,6 +57,8 @@ SaveLock::SaveLock(const std::string& folder, Wait wait) {
 // Closing the file lets the lock go and deletes the file.
 SaveLock::~SaveLock() {
     if (IsHeld()) {
+        // The header keeps the handle as a number, as it keeps a POSIX system's descriptor.
+        // NOLINTNEXTLINE(performance-no-int-to-ptr)
         CloseHandle(reinterpret_cast<HANDLE>(handle_));
     }
 }
