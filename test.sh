@@ -6,8 +6,9 @@
 
 # Installs what is missing, checks the sources (format, layers, the names the architecture pages
 # give, every file's licence, clang-tidy), builds Drobix and runs every test: once in the Release
-# build (build/), once with AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/), then a
-# short run of each fuzz target (build-fuzz/, clang).
+# build (build/), once cross-built for Windows and run under Wine (build-windows/), once with
+# AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/), then a short run of each fuzz
+# target (build-fuzz/, clang).
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/install-deps.sh
@@ -70,6 +71,12 @@ step catalogues check_catalogues
 step release-build drobix_build build -DCMAKE_BUILD_TYPE=Release -DDROBIX_WERROR=ON
 step tidy tools/check-tidy.sh build
 step release-tests ctest --test-dir build --output-on-failure -j2
+
+# The Windows build, cross-compiled from Debian's sources (its libraries cached outside the
+# clone), and its tests under Wine beside the Linux build: replays, unit tests, the real game,
+# the installer.
+step windows-build tools/windows/build.sh build-windows
+step windows-tests tests/windows/run.sh build-windows build
 
 # The keyboard layouts, the install and the tests labelled release are run once, in the Release
 # build: they test how keys, files, sound levels and copies behave, not memory, and the code they

@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <string>
 
+#include "TestEnvironment.h"
+
 namespace Drobix::Testing {
 
 // Points XDG_DATA_HOME at a fresh temporary folder for its lifetime, then removes the folder
@@ -19,19 +21,17 @@ public:
             previous_ = previous;
             hadPrevious_ = true;
         }
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "drobix-test-XXXXXX").string();
-        folder_ = ::mkdtemp(pattern.data());
-        ::setenv("XDG_DATA_HOME", folder_.c_str(), 1);
+        folder_ = MakeTemporaryFolder("drobix-test-");
+        SetVariable("XDG_DATA_HOME", folder_.string());
     }
 
     ~TempDataHome() {
         std::error_code ignored;
         std::filesystem::remove_all(folder_, ignored);
         if (hadPrevious_) {
-            ::setenv("XDG_DATA_HOME", previous_.c_str(), 1);
+            SetVariable("XDG_DATA_HOME", previous_);
         } else {
-            ::unsetenv("XDG_DATA_HOME");
+            UnsetVariable("XDG_DATA_HOME");
         }
     }
 

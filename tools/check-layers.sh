@@ -28,8 +28,9 @@ declare -A allowed=(
     [app]="app/|screens/|game/|graphics/|sound/|input/|storage/|strings/|resources/|${platform_top}"
     [platform]="${platform_top}"
     [platform/helpers]="platform/helpers/|${platform_top}"
-    [platform/posix]="platform/posix/|platform/helpers/|${platform_top}"
     [platform/common]="platform/common/|platform/helpers/|${platform_top}|ResourceTable\.h"
+    [platform/posix]="platform/posix/|${platform_top}"
+    [platform/windows]="platform/windows/|${platform_top}"
     [platform/sdl]="platform/sdl/|platform/helpers/|${platform_top}"
     [platform/scripted]="platform/scripted/|platform/helpers/|${platform_top}"
 )

@@ -27,6 +27,13 @@ drobix_test_packages=(
     desktop-file-utils appstream man-db dpkg-dev lintian reuse
 )
 
+# The Windows build (tools/windows/build.sh) and its tests under Wine: the cross compiler, zlib
+# for it, Debian's source tools (the other libraries are built from Debian's source packages),
+# Wine and NSIS for the installer. Installed by the Windows build itself, not by play.sh.
+drobix_windows_packages=(
+    mingw-w64 libz-mingw-w64-dev dpkg-dev wine wine64 nsis zip xvfb xdotool
+)
+
 # How long apt may wait for another package manager to let go of its lock, in seconds.
 drobix_apt_lock_wait=600
 
@@ -36,9 +43,14 @@ drobix_install_deps() {
     if [ "${1:-test}" = test ]; then
         wanted+=("${drobix_test_packages[@]}")
     fi
+    drobix_install_packages "${wanted[@]}"
+}
+
+# Installs those of the named packages that are missing.
+drobix_install_packages() {
     local missing=()
     local package
-    for package in "${wanted[@]}"; do
+    for package in "$@"; do
         if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
             missing+=("$package")
         fi

@@ -12,12 +12,20 @@
 # run, and the game's processor use as a ratio to it.
 # On a virtual X server by default; with --weston, on SDL's Wayland driver under Weston (nested
 # in a virtual X server), where the compositor's processor use is printed too.
-# Usage: tools/measure-frames.sh [--weston] [PATH_TO_DROBIX]
+# With --wine, the Windows build's drobix.exe is measured the same way under Wine after the Linux
+# build, in the same run (its processor use is that of its Wine process, without wineserver's,
+# which is printed beside it).
+# Usage: tools/measure-frames.sh [--weston] [--wine PATH_TO_DROBIX_EXE] [PATH_TO_DROBIX]
 set -euo pipefail
 server=x11
 if [ "${1:-}" = --weston ]; then
     server=weston
     shift
+fi
+wine_game=
+if [ "${1:-}" = --wine ]; then
+    wine_game=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
+    shift 2
 fi
 game=${1:-"$(dirname "$0")/../build/src/drobix"}
 build=$(dirname "$game")/..
@@ -95,6 +103,24 @@ measure() {
 measure menus "$game"
 measure game "$game" 3
 measure minimal "$minimal"
+if [ -n "$wine_game" ]; then
+    WINDOWS_BUILD=$(cd "$(dirname "$wine_game")/../.." && pwd)
+    source "$(dirname "$0")/../tests/windows/wine.sh"
+    wine_make_prefix
+    wine_wait_for_end
+    # In the shell started for it, so that its process id is the game's.
+    # The framebuffer route, as the Linux build takes it here: Wine would report its Direct3D
+    # over Mesa on the processor as a hardware adapter.
+    under_wine() { LIBGL_ALWAYS_SOFTWARE=1 exec wine "$wine_game"; }
+    # One server for both runs, started now unless it runs already, so its time can be read.
+    wineserver --persistent=60 2>/dev/null || true
+    server_pid=$(pgrep -n wineserver)
+    server_before=$(cpu_ns "$server_pid")
+    measure w-menus under_wine
+    measure w-game under_wine 3
+    awk -v cpu=$(($(cpu_ns "$server_pid") - server_before)) -v span=$((2 * (seconds + settle))) \
+        'BEGIN { printf "wineserver cpu %.2f %% over both Wine runs\n", 100 * cpu / 1e9 / span }'
+fi
 for name in menus game; do
     awk -v name="$name" -v own="$(cat "$work/$name.cpu")" -v minimal="$(cat "$work/minimal.cpu")" \
         'BEGIN { printf "%-7s cpu %.2f x the minimal program'"'"'s\n", name, own / minimal }'

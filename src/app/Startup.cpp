@@ -42,6 +42,8 @@ bool CheckDirectXVersion() {
     std::array<char, kVersionTextSize> text{};
     const int32_t result = DetectDirectXVersion(&packedVersion, text.data(), kVersionTextSize);
     directXVersionText = text.data();
+    // The answer, as the main menu shows it, for whoever asks why the game would not start.
+    Platform::DebugOutput("DirectX " + directXVersionText + " detected");
     if (result < 0) {
         Platform::ShowMessageBox(kDirectXErrorCaption,
                                  "The installed version of DirectX could not be determined. "

@@ -5,7 +5,8 @@
 #pragma once
 
 // What the DirectX check reads. One implementation for both backends:
-// common/DirectXInfoCommon.cpp.
+// common/DirectXInfoCommon.cpp, over the system's own sources in posix/DirectXInfoPosix.cpp or
+// windows/DirectXInfoWindows.cpp.
 
 #include <cstdint>
 #include <optional>
@@ -20,8 +21,9 @@ struct DiagnosticsAnswer {
     std::optional<std::string> letter;
 };
 
-// The two sources the DirectX check reads. This layer stands in for DirectX 7.0: the
-// diagnostics answer 7, 0 and a blank letter, and there is no system folder of DirectX files.
+// The two sources the DirectX check reads. On Windows they are the system's own; elsewhere this
+// layer stands in for DirectX 7.0: the diagnostics answer 7, 0 and a blank letter, and there is
+// no system folder of DirectX files.
 struct DirectXInfoSource {
     DiagnosticsAnswer (*queryDiagnostics)();
     // The folder of the system files; absent when there is none.
@@ -31,6 +33,10 @@ struct DirectXInfoSource {
     std::optional<uint64_t> (*fileVersion)(const std::string& path);
 };
 
+// The sources the check reads now (the system's, unless a test put others in their place).
 const DirectXInfoSource& GetDirectXInfoSource();
+
+// The system's own sources.
+const DirectXInfoSource& SystemDirectXInfoSource();
 
 }  // namespace Drobix::Platform

@@ -4,7 +4,9 @@
 
 #pragma once
 
-// The built-in resources. One implementation for both backends: common/ResourcesCommon.cpp.
+// The built-in resources. One implementation for both backends: common/ResourcesCommon.cpp, with
+// the release of pages per system in posix/ResourcePagesPosix.cpp and
+// windows/ResourcePagesWindows.cpp.
 
 #include <cstdint>
 #include <optional>

@@ -5,9 +5,9 @@
 #pragma once
 
 // The advisory lock that copies of the program take on a folder while one of them saves a file
-// in it, so that no copy takes another's save in progress for debris. The folder itself is
-// locked, so the lock leaves no file behind. One file per operating system:
-// posix/SaveLockPosix.cpp.
+// in it, so that no copy takes another's save in progress for debris. The lock leaves no file
+// behind. One file per operating system: posix/SaveLockPosix.cpp locks the folder itself,
+// windows/SaveLockWindows.cpp a file in it that goes with the lock.
 
 #include <cstdint>
 #include <string>

@@ -6,7 +6,6 @@
 
 #include <toml++/toml.h>
 #include <algorithm>
-#include <cstdint>
 #include <cstdio>
 #include <ostream>
 #include <sstream>
@@ -14,17 +13,15 @@
 #include <vector>
 
 #include "platform/DataFolder.h"
-#include "platform/FileAccess.h"
+#include "platform/Files.h"
 #include "platform/Keyboard.h"
 #include "storage/PreferencesEdit.h"
-#include "storage/SettingsFile.h"
 #include "storage/TomlLine.h"
 
 namespace Drobix {
 
 namespace {
 
-constexpr std::string_view kFolderName = "/drobix";
 constexpr std::string_view kFileName = "/settings.toml";
 // The file this one replaced: one word, "fullscreen" or "window".
 constexpr std::string_view kOldWindowModeFileName = "/window-mode";
@@ -656,7 +653,7 @@ std::optional<std::string> DrobixConfigFolder() {
     if (!folder) {
         return std::nullopt;
     }
-    return Joined(*folder, kFolderName);
+    return Joined(*folder + '/', Platform::ConfigFolderName());
 }
 
 std::optional<PreferredWindowMode> ParseOldWindowMode(std::string text) {
@@ -753,7 +750,7 @@ void Refuse(const FaultReport& report, const std::string& reason) {
 
 void LoadFromFile(const std::string& path, std::ostream& faults) {
     const FaultReport report(path, faults);
-    const auto target = ResolveSymbolicLinks(path);
+    const auto target = Platform::ResolveSymbolicLinks(path);
     if (!target) {
         Refuse(report, "its links loop or cannot be read");
         return;
@@ -977,11 +974,11 @@ bool SavePreferences() {
     const std::string path = Joined(*folder, kFileName);
     // The configuration folder itself may be missing on a fresh account.
     for (const std::string& made : {*config, *folder}) {
-        if (const auto failure = Platform::MakeFolder(made)) {
+        if (const auto failure = Platform::MakeFolder(made, true)) {
             return FailToSave(path, *failure);
         }
     }
-    const auto target = ResolveSymbolicLinks(path);
+    const auto target = Platform::ResolveSymbolicLinks(path);
     if (!target) {
         return FailToSave(path, "its links loop or cannot be read");
     }

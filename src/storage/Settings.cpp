@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "platform/DataFolder.h"
+#include "platform/Files.h"
 #include "platform/SaveLock.h"
 #include "storage/LeftoverSaves.h"
 #include "storage/SettingsFile.h"
@@ -28,7 +29,7 @@ bool LoadSettings() {
     settings = std::make_unique<Settings>();
     std::string path;
     if (GetDataFilePath(path)) {
-        if (auto bytes = ReadFileBounded(path, kMaxDataFileBytes)) {
+        if (auto bytes = Platform::ReadFileBounded(path, kMaxDataFileBytes)) {
             ReadSettingsRecord(*bytes, *settings);
         }
     }
@@ -148,11 +149,8 @@ bool GetDataFilePath(std::string& path) {
 }
 
 bool EnsureDirectory(const std::string& path) {
-    std::error_code error;
-    if (std::filesystem::create_directory(path, error)) {
-        return true;
-    }
-    return std::filesystem::is_directory(path, error);
+    // Shared by every user of the machine where the base folder is.
+    return !Platform::MakeFolder(path, false);
 }
 
 }  // namespace Drobix

@@ -4,16 +4,12 @@
 
 #include "storage/SettingsFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
-#include <climits>
 #include <cmath>
 #include <cstring>
-#include <filesystem>
+#include <string_view>
+
+#include "platform/Files.h"
 
 namespace Drobix {
 
@@ -24,9 +20,6 @@ constexpr uint32_t kMaxStartingLevel = 9;
 constexpr int32_t kBlockTypeCount = 3;
 constexpr int32_t kBlockPreviewCount = 3;
 constexpr int32_t kBlockColourCount = 2;
-// The kernel's own limit on links followed in one lookup.
-constexpr int kMaxLinkHops = 40;
-constexpr mode_t kPermissionBits = 07777;
 
 // Little-endian reads over the file's bytes; a read that would pass the end takes nothing.
 class ByteReader {
@@ -206,42 +199,6 @@ void ReplaceOutOfRangeValues(Settings& settings) {
     }
 }
 
-bool WriteAll(int fd, std::span<const uint8_t> bytes) {
-    size_t written = 0;
-    while (written < bytes.size()) {
-        const ssize_t result = ::write(fd, bytes.data() + written, bytes.size() - written);
-        if (result < 0 && errno == EINTR) {
-            continue;
-        }
-        if (result <= 0) {
-            return false;
-        }
-        written += static_cast<size_t>(result);
-    }
-    return true;
-}
-
-// Up to maxBytes from the file's start; nothing on a read error.
-std::optional<std::vector<uint8_t>> ReadAll(int fd, size_t maxBytes) {
-    std::vector<uint8_t> bytes(maxBytes);
-    size_t count = 0;
-    while (count < maxBytes) {
-        const ssize_t result = ::read(fd, bytes.data() + count, maxBytes - count);
-        if (result < 0 && errno == EINTR) {
-            continue;
-        }
-        if (result < 0) {
-            return std::nullopt;
-        }
-        if (result == 0) {
-            break;
-        }
-        count += static_cast<size_t>(result);
-    }
-    bytes.resize(count);
-    return bytes;
-}
-
 }  // namespace
 
 void ReadSettingsRecord(std::span<const uint8_t> bytes, Settings& settings) {
@@ -310,74 +267,17 @@ void MergeHighScores(std::span<const HighScoreEntry> stored,
     std::copy_n(merged.begin(), kHighScoreCount, table.begin());
 }
 
-std::optional<std::vector<uint8_t>> ReadFileBounded(const std::string& path, size_t maxBytes) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
-        return std::nullopt;
-    }
-    // Checked again on the open file: the path may have changed since.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) {
-        return std::nullopt;
-    }
-    std::optional<std::vector<uint8_t>> bytes;
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
-        bytes = ReadAll(fd, maxBytes);
-    }
-    ::close(fd);
-    return bytes;
-}
-
-std::optional<std::string> ResolveSymbolicLinks(const std::string& path) {
-    std::filesystem::path current = path;
-    for (int hop = 0; hop < kMaxLinkHops; ++hop) {
-        struct stat info {};
-        if (::lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
-            return current.string();
-        }
-        std::array<char, PATH_MAX> target{};
-        const ssize_t length = ::readlink(current.c_str(), target.data(), target.size());
-        if (length <= 0 || static_cast<size_t>(length) >= target.size()) {
-            return std::nullopt;
-        }
-        // A relative link is relative to the folder that holds it.
-        current = current.parent_path() / std::string(target.data(), static_cast<size_t>(length));
-    }
-    return std::nullopt;
-}
-
-bool ReplaceFile(const std::string& path, std::span<const uint8_t> bytes) {
-    struct stat existing {};
-    const bool exists = ::stat(path.c_str(), &existing) == 0;
-    // Renaming needs only the folder's permission; the file's own is the player's word.
-    if (exists && (!S_ISREG(existing.st_mode) ||
-                   ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0)) {
-        return false;
-    }
-    std::string tempPath = path + ".XXXXXX";
-    const int fd = ::mkstemp(tempPath.data());
-    if (fd < 0) {
-        return false;
-    }
-    const bool written = (!exists || ::fchmod(fd, existing.st_mode & kPermissionBits) == 0) &&
-                         WriteAll(fd, bytes) && ::fsync(fd) == 0;
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed || ::rename(tempPath.c_str(), path.c_str()) != 0) {
-        ::unlink(tempPath.c_str());
-        return false;
-    }
-    return true;
-}
-
 bool SaveDataFile(const std::string& path, Settings& settings) {
-    const auto target = ResolveSymbolicLinks(path);
+    const auto target = Platform::ResolveSymbolicLinks(path);
     if (!target) {
         return false;
     }
-    if (const auto stored = ReadFileBounded(*target, kMaxDataFileBytes)) {
+    if (const auto stored = Platform::ReadFileBounded(*target, kMaxDataFileBytes)) {
         MergeHighScores(ReadStoredHighScores(*stored), settings.highScores);
     }
-    return ReplaceFile(*target, WriteSettingsRecord(settings));
+    const std::vector<uint8_t> record = WriteSettingsRecord(settings);
+    const std::string_view bytes(reinterpret_cast<const char*>(record.data()), record.size());
+    return !Platform::ReplaceFileAtomically(*target, bytes);
 }
 
 }  // namespace Drobix

@@ -7,7 +7,6 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -38,20 +37,6 @@ std::vector<HighScoreEntry> ReadStoredHighScores(std::span<const uint8_t> bytes)
 // just now; each table keeps its own order. The best kHighScoreCount are kept.
 void MergeHighScores(std::span<const HighScoreEntry> stored,
                      std::array<HighScoreEntry, kHighScoreCount>& table);
-
-// The file's first maxBytes bytes, or nothing when it cannot be opened. Only a regular file is
-// ever opened, and without blocking, so a FIFO or a device at the path cannot hang the game.
-std::optional<std::vector<uint8_t>> ReadFileBounded(const std::string& path, size_t maxBytes);
-
-// The path with every symbolic link followed to the file it names, which need not exist yet.
-// Nothing when the links loop or cannot be read.
-std::optional<std::string> ResolveSymbolicLinks(const std::string& path);
-
-// Writes a temporary file beside path and renames it over path, so a failure at any point
-// leaves the old file as it was. The new file keeps the old one's mode (0600 when there was
-// none). A file we may not write, or anything but a regular file, is left alone. False when
-// nothing was replaced.
-bool ReplaceFile(const std::string& path, std::span<const uint8_t> bytes);
 
 // The whole save: follows links, merges the high scores stored there now into the record's
 // table, then replaces the file with the record. False when nothing was written.

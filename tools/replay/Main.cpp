@@ -9,8 +9,10 @@
 #include <string>
 
 #include "ReplayScript.h"
+#include "ReplaySystem.h"
 
 int main(int argc, char** argv) {
+    Drobix::Replay::UseBinaryStandardOutput();
     const std::string path = argc > 1 ? argv[1] : "-";
     if (path == "-") {
         return Drobix::Replay::RunScript(std::cin, std::cout, std::cerr);

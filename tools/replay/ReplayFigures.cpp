@@ -4,24 +4,18 @@
 
 #include "ReplayFigures.h"
 
-#include <malloc.h>
-
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
-#include <fstream>
 #include <iomanip>
 #include <set>
 #include <string>
 
+#include "ReplaySystem.h"
 #include "graphics/ImageRegistry.h"
 #include "graphics/PictureDecoder.h"
 #include "platform/Resources.h"
 #include "sound/OggDecoder.h"
 #include "sound/SoundTesting.h"
-
-// Present only in a program built with a sanitizer.
-extern "C" size_t __sanitizer_get_current_allocated_bytes() __attribute__((weak));  // NOLINT
 
 namespace Drobix::Replay {
 
@@ -61,32 +55,14 @@ double Milliseconds(Clock::duration duration) {
 }
 
 // A "Name:   N kB" line of /proc/self/status, or 0.
-long StatusKilobytes(const std::string& name) {
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.starts_with(name + ":")) {
-            return std::strtol(line.c_str() + name.size() + 1, nullptr, 10);
-        }
-    }
-    return 0;
-}
-
 constexpr size_t kBytesPerKilobyte = 1024;
-
-// The heap in use: the sanitizer's allocator counts it when it replaces malloc, glibc otherwise.
-size_t HeapBytesInUse() {
-    if (__sanitizer_get_current_allocated_bytes != nullptr) {
-        return __sanitizer_get_current_allocated_bytes();
-    }
-    const struct mallinfo2 info = ::mallinfo2();
-    return info.uordblks + info.hblkhd;
-}
 
 }  // namespace
 
 void PrintMemory(std::ostream& out) {
-    out << "memory rss_kb=" << StatusKilobytes("VmRSS") << " peak_kb=" << StatusKilobytes("VmHWM")
-        << " heap_kb=" << HeapBytesInUse() / kBytesPerKilobyte << "\n";
+    const MemoryFigures memory = ReadMemoryFigures();
+    out << "memory rss_kb=" << memory.residentKb << " peak_kb=" << memory.peakKb
+        << " heap_kb=" << memory.heapBytes / kBytesPerKilobyte << "\n";
 }
 
 void RecordDecodedSounds() {

@@ -9,35 +9,19 @@ namespace Drobix::Platform {
 
 namespace {
 
-constexpr uint32_t kStandInMajor = 7;
-constexpr uint32_t kStandInMinor = 0;
-
-DiagnosticsAnswer StandInDiagnostics() {
-    return {kStandInMajor, kStandInMinor, std::string(" ")};
-}
-
-std::optional<std::string> NoSystemDirectory() {
-    return std::nullopt;
-}
-
-std::optional<uint64_t> NoFileVersion(const std::string&) {
-    return std::nullopt;
-}
-
-constexpr DirectXInfoSource kPlatformSource{StandInDiagnostics, NoSystemDirectory, NoFileVersion};
-
-const DirectXInfoSource* currentSource = &kPlatformSource;
+// Null: the system's own.
+const DirectXInfoSource* currentSource = nullptr;
 
 }  // namespace
 
 const DirectXInfoSource& GetDirectXInfoSource() {
-    return *currentSource;
+    return currentSource != nullptr ? *currentSource : SystemDirectXInfoSource();
 }
 
 namespace Testing {
 
 void SetDirectXInfoSource(const DirectXInfoSource* source) {
-    currentSource = source != nullptr ? source : &kPlatformSource;
+    currentSource = source;
 }
 
 }  // namespace Testing

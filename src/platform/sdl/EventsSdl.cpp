@@ -4,9 +4,6 @@
 
 #include <SDL.h>
 
-#include <csignal>
-#include <string_view>
-
 #include "platform/Events.h"
 #include "platform/Presenter.h"
 #include "platform/helpers/EventPumpDecision.h"
@@ -14,31 +11,12 @@
 #include "platform/sdl/InputDeviceWatch.h"
 #include "platform/sdl/KeyboardSdl.h"
 #include "platform/sdl/PresenterSdl.h"
+#include "platform/sdl/QuitRequests.h"
+#include "platform/sdl/TestResetSignal.h"
 
 namespace Drobix::Platform {
 
 namespace {
-
-// Interrupted, told to terminate or hung up on (its terminal closed): the program quits as it
-// does when its window is closed, so that shutdown runs and the data file is written.
-struct QuitSignals {
-    bool handlersInstalled = false;
-    // Written by the signal handler, hence its type.
-    volatile std::sig_atomic_t received = 0;
-};
-
-QuitSignals quitSignals;
-
-// Tests only: with this set to 1, SIGUSR1 pushes a render-device reset, as a driver that lost its
-// device would, so that the rebuild is tested where no device is ever lost.
-constexpr const char* kResetSignalVariable = "DROBIX_TEST_RESET_SIGNAL";
-
-struct ResetSignal {
-    bool checked = false;
-    volatile std::sig_atomic_t received = 0;
-};
-
-ResetSignal resetSignal;
 
 // When SDL's event pump runs, and what it goes by besides the window system.
 struct EventPumping {
@@ -49,50 +27,14 @@ struct EventPumping {
 
 EventPumping pumping;
 
-void NoteQuitSignal(int) {
-    quitSignals.received = 1;
-}
-
-void NoteResetSignal(int) {
-    resetSignal.received = 1;
-}
-
-void CatchResetSignalForTests() {
-    if (resetSignal.checked) {
-        return;
-    }
-    resetSignal.checked = true;
-    const char* value = SDL_getenv(kResetSignalVariable);
-    if (value == nullptr || std::string_view(value) != "1") {
-        return;
-    }
-    struct sigaction action {};
-    action.sa_handler = NoteResetSignal;
-    sigemptyset(&action.sa_mask);
-    sigaction(SIGUSR1, &action, nullptr);
-}
-
+// Tests only: a reset asked for by signal arrives as a driver's would.
 void PushResetWhenSignalled() {
-    if (resetSignal.received == 0) {
+    if (!Sdl::TakeTestResetSignal()) {
         return;
     }
-    resetSignal.received = 0;
     SDL_Event reset{};
     reset.type = SDL_RENDER_DEVICE_RESET;
     SDL_PushEvent(&reset);
-}
-
-void CatchQuitSignals() {
-    if (quitSignals.handlersInstalled) {
-        return;
-    }
-    quitSignals.handlersInstalled = true;
-    struct sigaction action {};
-    action.sa_handler = NoteQuitSignal;
-    sigemptyset(&action.sa_mask);
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
-    sigaction(SIGHUP, &action, nullptr);
 }
 
 Event TranslateWindowEvent(const SDL_WindowEvent& window) {
@@ -166,12 +108,11 @@ Event Translate(const SDL_Event& event) {
 // Keyboard and other events the program does not handle are taken on the way, so that they
 // never hold up the one event a pass handles.
 Event PollEvent() {
-    CatchQuitSignals();
-    CatchResetSignalForTests();
+    Sdl::CatchQuitRequests();
+    Sdl::CatchTestResetSignal();
     PushResetWhenSignalled();
     Sdl::StartGamepads();
-    if (quitSignals.received != 0) {
-        quitSignals.received = 0;
+    if (Sdl::TakeQuitRequest()) {
         return Event::Quit;
     }
     const Sdl::WindowSystemInput server = Sdl::WatchWindowSystem();

@@ -4,7 +4,10 @@
 
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+
+#include "platform/Presenter.h"
 
 namespace Drobix::Platform::Sdl {
 
@@ -20,12 +23,18 @@ public:
     FrameCopy& operator=(const FrameCopy&) = delete;
     ~FrameCopy();
 
-    // Maps the file the environment names, if it names one.
+    // Maps the file the environment names, if it names one (per system: posix/, windows/).
     void OpenFromEnvironment();
     void Close();
     // Around each present: the count made odd and the frame copied, then the count made even.
     void Begin(const uint16_t* frame);
     void End();
+
+    // The file's size: the count, then the frame's pixels.
+    static constexpr size_t kFileBytes =
+        sizeof(uint64_t) + static_cast<size_t>(kFramePixels) * sizeof(uint16_t);
+    // The variable that names the file.
+    static constexpr const char* kVariable = "DROBIX_FRAME_COPY";
 
 private:
     uint8_t* mapped_ = nullptr;

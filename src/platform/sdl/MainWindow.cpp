@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/sdl/SessionEnd.h"
 #include "platform/sdl/X11RefreshRate.h"
 
 namespace Drobix::Platform::Sdl {
@@ -117,6 +118,7 @@ bool MainWindow::Open(std::string_view title, const IconPixels& icon, WindowMode
     ShowPointerFor(mode_);
     SDL_RaiseWindow(window_);
     SDL_SetWindowInputFocus(window_);
+    WatchSessionEnd(window_);
     return true;
 }
 

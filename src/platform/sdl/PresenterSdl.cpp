@@ -4,12 +4,9 @@
 
 #include <SDL.h>
 
-#include <sys/prctl.h>
-
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -21,20 +18,17 @@
 #include "platform/helpers/FramePacer.h"
 #include "platform/sdl/FrameCopy.h"
 #include "platform/sdl/FramebufferRoute.h"
+#include "platform/sdl/GpuPresence.h"
 #include "platform/sdl/MainWindow.h"
 #include "platform/sdl/PresenterSdl.h"
 #include "platform/sdl/PresenterSdlTesting.h"
 #include "platform/sdl/TextureRoute.h"
+#include "platform/sdl/TimerPrecision.h"
 
 namespace Drobix::Platform {
 
 namespace {
 
-// The pacer's sleeps end this close to their request: the kernel's default slack of 50 µs
-// would otherwise make it yield through that much more of every frame.
-constexpr unsigned long kTimerSlackNs = 1000;
-constexpr const char* kRenderNodeFolder = "/dev/dri";
-constexpr std::string_view kRenderNodePrefix = "renderD";
 // Names a file to which every frame's start time (steady clock, nanoseconds) is written.
 constexpr const char* kFrameLogVariable = "DROBIX_FRAME_LOG";
 // Set to 1, the texture route is taken through an accelerated renderer even where its OpenGL is
@@ -79,26 +73,6 @@ FramePacer pacer(pacerClock);
 PresenterState presenter;
 RouteRequests routeRequests;
 
-// Whether the system offers a GPU to render with: a DRM render node, and no request for
-// software rendering; why not otherwise. Decided before any renderer is made, because making
-// one maps an OpenGL driver (about 50 MiB, most of the program's memory), and where there is no
-// render node that driver could only emulate a GPU on the processor and would be refused anyway.
-bool SystemOffersGpu(std::string& whyNot) {
-    const char* software = std::getenv("LIBGL_ALWAYS_SOFTWARE");
-    if (software != nullptr && software[0] != '\0' && std::string_view(software) != "0") {
-        whyNot = "LIBGL_ALWAYS_SOFTWARE asks for software rendering";
-        return false;
-    }
-    std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(kRenderNodeFolder, error)) {
-        if (entry.path().filename().string().starts_with(kRenderNodePrefix)) {
-            return true;
-        }
-    }
-    whyNot = "no GPU render node";
-    return false;
-}
-
 bool AcceleratedRouteRequested() {
     const char* value = std::getenv(kAcceleratedRouteVariable);
     return value != nullptr && std::string_view(value) == "1";
@@ -116,10 +90,10 @@ std::unique_ptr<Sdl::FrameRoute> ChooseRoute(SDL_Window* window, std::string& wh
             why = "a test asked for it";
             return route;
         }
-    } else if (SystemOffersGpu(whyNot)) {
+    } else if (Sdl::SystemOffersGpu(whyNot)) {
         auto route = Sdl::TextureRoute::Create(window, Sdl::TextureRoute::Renderer::Gpu, whyNot);
         if (route != nullptr) {
-            why = "a GPU render node is there";
+            why = Sdl::kGpuFoundReason;
             return route;
         }
     }
@@ -196,7 +170,7 @@ bool OpenMainWindow(std::string_view title, const IconPixels& icon) {
     }
     std::string why;
     presenter.route = ChooseRoute(presenter.window.Get(), why);
-    prctl(PR_SET_TIMERSLACK, kTimerSlackNs);
+    Sdl::RequestPreciseTimers();
     if (const char* logPath = std::getenv(kFrameLogVariable)) {
         presenter.frameLog = std::fopen(logPath, "w");
     }
@@ -218,6 +192,7 @@ void CloseMainWindow() {
     }
     presenter.route.reset();
     presenter.window.Close();
+    Sdl::ReleasePreciseTimers();
     presenter.frameCopy.Close();
     if (presenter.frameLog != nullptr) {
         std::fclose(presenter.frameLog);

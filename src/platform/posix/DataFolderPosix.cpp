@@ -9,6 +9,8 @@
 namespace Drobix::Platform {
 
 namespace {
+constexpr std::string_view kConfigFolderName = "drobix";
+
 std::optional<std::string> AbsolutePathFromEnvironment(const char* name) {
     const char* value = std::getenv(name);
     // Relative values are ignored, as the XDG base-directory rules ask.
@@ -37,6 +39,10 @@ std::optional<std::string> GetConfigFolder() {
         return *home + "/.config";
     }
     return std::nullopt;
+}
+
+std::string_view ConfigFolderName() {
+    return kConfigFolderName;
 }
 
 }  // namespace Drobix::Platform

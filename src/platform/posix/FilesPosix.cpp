@@ -2,8 +2,6 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/FileAccess.h"
-
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -12,8 +10,12 @@
 
 #include <array>
 #include <cerrno>
+#include <climits>
 #include <cstring>
+#include <filesystem>
 #include <random>
+
+#include "platform/Files.h"
 
 namespace Drobix::Platform {
 
@@ -21,7 +23,10 @@ namespace {
 
 constexpr mode_t kPermissionBits = 07777;
 constexpr mode_t kNewFileMode = 0600;
-constexpr mode_t kFolderMode = 0700;
+constexpr mode_t kOwnerOnlyFolderMode = 0700;
+constexpr mode_t kSharedFolderMode = 0777;
+// The kernel's own limit on links followed in one lookup.
+constexpr int kMaxLinkHops = 40;
 constexpr std::string_view kLockSuffix = ".lock";
 // mkstemp's pattern: the name, a dot and six letters or digits.
 constexpr std::string_view kTemporarySuffix = ".XXXXXX";
@@ -163,7 +168,41 @@ bool IsTemporaryName(std::string_view entry, std::string_view name) {
     return entry.substr(name.size() + 1).find_first_not_of(kNameLetters) == std::string::npos;
 }
 
+// Up to maxBytes from the file's start; nothing on a read error.
+std::optional<std::vector<uint8_t>> ReadAll(int fd, size_t maxBytes) {
+    std::vector<uint8_t> bytes(maxBytes);
+    size_t count = 0;
+    while (count < maxBytes) {
+        const ssize_t result = ::read(fd, bytes.data() + count, maxBytes - count);
+        if (result < 0 && errno == EINTR) {
+            continue;
+        }
+        if (result < 0) {
+            return std::nullopt;
+        }
+        if (result == 0) {
+            break;
+        }
+        count += static_cast<size_t>(result);
+    }
+    bytes.resize(count);
+    return bytes;
+}
+
 }  // namespace
+
+std::optional<std::vector<uint8_t>> ReadFileBounded(const std::string& path, size_t maxBytes) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        return std::nullopt;
+    }
+    // Checked again on the open file: the path may have changed since.
+    const Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (fd.Get() < 0 || ::fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        return std::nullopt;
+    }
+    return ReadAll(fd.Get(), maxBytes);
+}
 
 FileReadResult ReadRegularFile(const std::string& path, size_t maxBytes) {
     FileReadResult result;
@@ -209,14 +248,33 @@ FileReadResult ReadRegularFile(const std::string& path, size_t maxBytes) {
     return result;
 }
 
+std::optional<std::string> ResolveSymbolicLinks(const std::string& path) {
+    std::filesystem::path current = path;
+    for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+        struct stat info {};
+        if (::lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+            return current.string();
+        }
+        std::array<char, PATH_MAX> target{};
+        const ssize_t length = ::readlink(current.c_str(), target.data(), target.size());
+        if (length <= 0 || static_cast<size_t>(length) >= target.size()) {
+            return std::nullopt;
+        }
+        // A relative link is relative to the folder that holds it.
+        current = current.parent_path() / std::string(target.data(), static_cast<size_t>(length));
+    }
+    return std::nullopt;
+}
+
 FileLock::FileLock(const std::string& guardedPath) {
     const std::string lockPath = guardedPath + std::string(kLockSuffix);
-    handle_ = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_NOCTTY | O_CLOEXEC, kNewFileMode);
-    if (handle_ < 0) {
+    const int fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_NOCTTY | O_CLOEXEC, kNewFileMode);
+    if (fd < 0) {
         failure_ = SystemReason(errno);
         return;
     }
-    while (::flock(handle_, LOCK_EX) != 0) {
+    handle_ = fd;
+    while (::flock(fd, LOCK_EX) != 0) {
         if (errno != EINTR) {
             failure_ = SystemReason(errno);
             return;
@@ -225,9 +283,9 @@ FileLock::FileLock(const std::string& guardedPath) {
 }
 
 FileLock::~FileLock() {
-    if (handle_ >= 0) {
+    if (handle_ != kNoHandle) {
         // Closing lets go of the lock.
-        ::close(handle_);
+        ::close(static_cast<int>(handle_));
     }
 }
 
@@ -275,11 +333,19 @@ void RemoveUnfinishedReplacements(const std::string& path) {
     ::closedir(entries);
 }
 
-std::optional<std::string> MakeFolder(const std::string& path) {
-    if (::mkdir(path.c_str(), kFolderMode) == 0 || errno == EEXIST) {
+std::optional<std::string> MakeFolder(const std::string& path, bool ownerOnly) {
+    if (::mkdir(path.c_str(), ownerOnly ? kOwnerOnlyFolderMode : kSharedFolderMode) == 0) {
         return std::nullopt;
     }
-    return SystemReason(errno);
+    const int error = errno;
+    struct stat info {};
+    if (error != EEXIST) {
+        return SystemReason(error);
+    }
+    if (::stat(path.c_str(), &info) != 0) {
+        return SystemReason(errno);
+    }
+    return S_ISDIR(info.st_mode) ? std::nullopt : std::optional(SystemReason(ENOTDIR));
 }
 
 void RemoveFile(const std::string& path) {

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "platform/DisplayLoss.h"
+#include "platform/sdl/SessionEnd.h"
 
 namespace Drobix::Platform {
 
@@ -40,5 +41,7 @@ void SetEmergencySaveHandler(EmergencySave save) {
     // sees the error; the program has no other pipe or socket that relies on the signal.
     std::signal(SIGPIPE, SIG_IGN);
 }
+
+void Sdl::WatchSessionEnd(SDL_Window* /*window*/) {}
 
 }  // namespace Drobix::Platform
