@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>
+#include <string>
+#include <string_view>
 
 #include "app/CommandLine.h"
 #include "app/LanguageChoice.h"
@@ -13,11 +15,24 @@
 #include "app/WindowModeChoice.h"
 #include "platform/Debug.h"
 #include "platform/MessageBox.h"
+#include "platform/UserLanguage.h"
 #include "storage/PreferencesFile.h"
 
 namespace {
 constexpr int kExitNormal = 0;
 constexpr int kExitStartupFailed = 1;
+
+// The locale variables; where LANG is unset, the user's interface language stands in for it, so
+// that on Windows, where the variables are rarely set, the game speaks the system's language.
+const char* ReadLanguageVariable(const char* name) {
+    const char* value = std::getenv(name);
+    if (value != nullptr || std::string_view(name) != "LANG") {
+        return value;
+    }
+    static const std::string interfaceLanguage =
+        Drobix::Platform::UserInterfaceLanguage().value_or(std::string());
+    return interfaceLanguage.empty() ? nullptr : interfaceLanguage.c_str();
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -40,7 +55,7 @@ int main(int argc, char** argv) {
     std::ostringstream faults;
     LoadPreferences(faults);
     std::fputs(faults.str().c_str(), stderr);
-    ApplyLanguageChoice([](const char* name) -> const char* { return std::getenv(name); });
+    ApplyLanguageChoice(ReadLanguageVariable);
     ChooseStartWindowMode(commandLine.windowMode);
     if (!InitialiseGame()) {
         Platform::ShowMessageBox("Initialisation Error",
