@@ -12,6 +12,7 @@
 #include "input/Input.h"
 #include "screens/KeyReading.h"
 #include "screens/LineMarker.h"
+#include "screens/SettingsScreen.h"
 #include "storage/Preferences.h"
 #include "storage/PreferencesFile.h"
 #include "strings/Texts.h"
@@ -66,7 +67,7 @@ bool KeepBindings(KeyBindings bindings, std::string& message) {
     if (SavePreferences()) {
         return true;
     }
-    message = PreferencesFileProblem();
+    message = DescribePreferencesProblem();
     return message.empty();
 }
 
@@ -237,9 +238,15 @@ void ControlsScreen::ReadNewKey() {
             message_.clear();
             return;
         }
-        if (const std::string_view reason = ReservedKeyReason(action, key); !reason.empty()) {
-            message_.assign(KeyLabel(key)).append(" ").append(reason).append(".");
-            return;
+        switch (ReservedKeyFor(action, key)) {
+            case KeyReservation::GameOwn:
+                message_ = FormatText(TextId::ControlsKeyGameOwn, {KeyLabel(key)});
+                return;
+            case KeyReservation::Answer:
+                message_ = FormatText(TextId::ControlsKeyAnswers, {KeyLabel(key)});
+                return;
+            case KeyReservation::None:
+                break;
         }
         KeyBindings bindings = GetKeyBindings();
         if (const auto owner = BindKey(bindings, action, key)) {

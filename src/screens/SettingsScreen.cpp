@@ -174,6 +174,19 @@ void SettingsScreen::Change(int line, int direction) {
     SavePreferences();
 }
 
+std::string DescribePreferencesProblem() {
+    const PreferencesProblem problem = PreferencesFileProblem();
+    switch (problem.kind) {
+        case PreferencesProblem::Kind::NotRead:
+            return std::string(Text(TextId::SettingsNotRead));
+        case PreferencesProblem::Kind::NotSaved:
+            return FormatText(TextId::SettingsNotSaved, {problem.reason});
+        case PreferencesProblem::Kind::None:
+            break;
+    }
+    return {};
+}
+
 void SettingsScreen::Render() {
     NonGameScreenBase::Render();
     ComposeSettingsText(GetPreferences(), IsWindowed(), text_);
@@ -185,7 +198,7 @@ void SettingsScreen::Render() {
                     kPanelTop + kPanelExtra + size.height};
     DrawTitledPanel(&body, Text(TextId::MenuSettings));
     DrawLinesWithMarker(text, left, kTextTop, selected_);
-    const std::string problem = PreferencesFileProblem();
+    const std::string problem = DescribePreferencesProblem();
     if (!problem.empty()) {
         const int width = MeasureText(FontId::Small, problem).width;
         DrawString(FontId::Small, problem, centre - width / 2, body.bottom + kProblemGap);

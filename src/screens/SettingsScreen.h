@@ -35,6 +35,9 @@ private:
     FrameText text_;
 };
 
+// Why the player's changes are not saved, in the player's language; empty while they are.
+std::string DescribePreferencesProblem();
+
 // The lines as the screen shows them, then the way back.
 std::string BuildSettingsText(const Preferences& preferences, bool windowed);
 // The level one step up or down, from the top round to silence and back.

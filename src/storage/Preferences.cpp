@@ -30,12 +30,24 @@ void Unbind(ActionKeys& keys, int key) {
 
 }  // namespace
 
-std::string_view ReservedKeyReason(GameAction action, int key) {
+KeyReservation ReservedKeyFor(GameAction action, int key) {
     if (key == kFullScreenKey || key == VirtualKey::kEnter || key == VirtualKey::kGrave) {
-        return kGameOwnKey;
+        return KeyReservation::GameOwn;
     }
     if (action == GameAction::Leave && (key == kAnswerYes || key == kAnswerNo)) {
-        return kAnswerKey;
+        return KeyReservation::Answer;
+    }
+    return KeyReservation::None;
+}
+
+std::string_view ReservedKeyReason(GameAction action, int key) {
+    switch (ReservedKeyFor(action, key)) {
+        case KeyReservation::GameOwn:
+            return kGameOwnKey;
+        case KeyReservation::Answer:
+            return kAnswerKey;
+        case KeyReservation::None:
+            break;
     }
     return {};
 }

@@ -60,6 +60,10 @@ struct Preferences {
 // question Leave asks (Y, N). Empty when the key may be bound.
 std::string_view ReservedKeyReason(GameAction action, int key);
 
+// The same, as a kind for the screens to put in the player's language.
+enum class KeyReservation { None, GameOwn, Answer };
+KeyReservation ReservedKeyFor(GameAction action, int key);
+
 // Gives Leave and Pause, where either has no key, its first default key, taken from whichever
 // action has it, so that a keyboard player can always pause and leave. The actions that got a
 // key, in that order.

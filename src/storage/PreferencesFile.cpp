@@ -1000,13 +1000,13 @@ bool SavePreferences() {
     return true;
 }
 
-std::string PreferencesFileProblem() {
+PreferencesProblem PreferencesFileProblem() {
     const FileState& state = State();
     if (!state.refusal.empty()) {
-        return "The settings file was not read: changes last this run";
+        return {PreferencesProblem::Kind::NotRead, {}};
     }
     if (!state.saveFailure.empty()) {
-        return "Could not save the settings: " + state.saveFailure;
+        return {PreferencesProblem::Kind::NotSaved, state.saveFailure};
     }
     return {};
 }

@@ -47,9 +47,14 @@ void LoadPreferences(std::ostream& faults);
 // nothing was written.
 bool SavePreferences();
 
-// The line the settings and controls screens show about the file: why changes are not saved.
-// Empty while they are.
-std::string PreferencesFileProblem();
+// Why changes are not saved, for the settings and controls screens to say: the file was refused
+// at loading, or the last save failed (with the system's reason); None while they are saved.
+struct PreferencesProblem {
+    enum class Kind { None, NotRead, NotSaved };
+    Kind kind = Kind::None;
+    std::string reason;
+};
+PreferencesProblem PreferencesFileProblem();
 
 namespace Testing {
 // Where a failed save is told; nullptr for standard error.

@@ -85,6 +85,10 @@ enum class TextId : int {
     ControlsPressKey,
     ControlsKeyTaken,
     ControlsBound,
+    ControlsKeyGameOwn,
+    ControlsKeyAnswers,
+    SettingsNotRead,
+    SettingsNotSaved,
     KeyBackspace,
     KeyTab,
     KeyReturn,
@@ -324,6 +328,21 @@ inline constexpr std::array<TextEntry, kTextCount> kTextTable{{
     {TextId::ControlsBound, "", "%1$s: %2$s",
      "Controls screen message after binding: %1$s is an action, %2$s the key's name. Small "
      "font, wrapped at 320 px, at most 2 lines."},
+    {TextId::ControlsKeyGameOwn, "", "%s is the game's own key.",
+     "Controls screen message when a key the game keeps for itself (F11, Enter, the frame-rate "
+     "key) is chosen for an action: %s is the key's name. Small font, wrapped at 320 px, at most "
+     "2 lines."},
+    {TextId::ControlsKeyAnswers, "", "%s answers the game's questions.",
+     "Controls screen message when Y or N is chosen for Leave, whose question they answer: %s is "
+     "the key's name. Small font, wrapped at 320 px, at most 2 lines."},
+    {TextId::SettingsNotRead, "", "The settings file was not read: changes last this run",
+     "Settings and controls screens, under the panel, when the settings file could not be read "
+     "and will not be written over. Small font, at most 600 px on the settings screen; wrapped at "
+     "320 px, at most 2 lines, on the controls screen."},
+    {TextId::SettingsNotSaved, "", "Could not save the settings: %s",
+     "Settings and controls screens, under the panel, while saving fails: %s is the system's "
+     "reason, in English (Permission denied). Small font, at most 600 px on the settings screen; "
+     "wrapped at 320 px, at most 2 lines, on the controls screen."},
     {TextId::KeyBackspace, "", "Backspace",
      "A key's name on the controls screen and the pause panel, as your keyboards label it. "
      "Small font, at most 90 px."},

@@ -619,8 +619,7 @@ TEST_F(PreferencesFileOnDiskTest, ARefusedFileIsNeverWrittenOver) {
         EXPECT_FALSE(SavePreferences());
         EXPECT_FALSE(SavePreferences());
         EXPECT_EQ(Read(Folder() / "elsewhere"), text);
-        EXPECT_EQ(PreferencesFileProblem(),
-                  "The settings file was not read: changes last this run");
+        EXPECT_EQ(PreferencesFileProblem().kind, PreferencesProblem::Kind::NotRead);
     }
     EXPECT_EQ(told.str(), "");
     Testing::SetPreferencesSaveReport(nullptr);
@@ -639,11 +638,13 @@ TEST_F(PreferencesFileOnDiskTest, AFailedSaveIsToldUntilOneSucceeds) {
         GetPreferences().musicLevel = 9;
         const bool failed = !SavePreferences();
         const bool said = told.str() == path + ": could not save the settings: Permission denied\n";
-        const bool shown =
-            PreferencesFileProblem() == "Could not save the settings: Permission denied";
+        const PreferencesProblem problem = PreferencesFileProblem();
+        const bool shown = problem.kind == PreferencesProblem::Kind::NotSaved &&
+                           problem.reason == "Permission denied";
         ::chmod(path.c_str(), 0644);
         const bool saved = SavePreferences();
-        if (!failed || !said || !shown || !saved || !PreferencesFileProblem().empty()) {
+        if (!failed || !said || !shown || !saved ||
+            PreferencesFileProblem().kind != PreferencesProblem::Kind::None) {
             ::_exit(1);
         }
     }));
