@@ -19,8 +19,8 @@
 #include "platform/Files.h"
 #include "platform/Keyboard.h"
 #include "storage/PreferencesEdit.h"
+#include "storage/QuickTomlLine.h"
 #include "storage/TomlLine.h"
-#include "storage/TomlLineDamage.h"
 
 namespace Drobix {
 
@@ -201,10 +201,9 @@ bool HoldsNothing(std::string_view line) {
     return first == std::string_view::npos || line[first] == '#';
 }
 
-std::string TypeWord(const toml::node& node) {
-    std::ostringstream word;
-    word << node.type();
-    return word.str();
+// The parser's own word for a node's type, as it writes it in a message.
+std::string_view TypeWord(const toml::node& node) {
+    return toml::impl::node_type_friendly_names[static_cast<size_t>(node.type())];
 }
 
 // The message of a line that is no TOML on its own. One that runs past the end of its line opened
@@ -233,11 +232,22 @@ public:
         return AddHeader(piece, line.substr(first).starts_with("[["));
     }
 
+    // A plain entry: as AddEntry takes the piece of one key and a value that the line makes.
+    std::optional<std::string> AddPlain(const PlainEntry& entry) {
+        std::string path = Step(context_, entry.key);
+        const auto found = shapes_.find(path);
+        if (found != shapes_.end()) {
+            return Clash("key-value pair", found->second, entry.key);
+        }
+        shapes_.emplace(std::move(path), Shape{Kind::Value, entry.type, 0});
+        return std::nullopt;
+    }
+
 private:
     enum class Kind { Table, HeaderTable, Value, TableList };
     struct Shape {
         Kind kind = Kind::Table;
-        std::string type;
+        std::string_view type;
         size_t count = 0;
     };
 
@@ -249,7 +259,7 @@ private:
 
     static std::string Clash(std::string_view what, const Shape& shape, std::string_view key) {
         return "Error while parsing " + std::string(what) + ": cannot redefine existing " +
-               shape.type + " '" + OnOneLine(key) + "'";
+               std::string(shape.type) + " '" + OnOneLine(key) + "'";
     }
 
     // The path of the table a step leads into: a list of tables leads into its last one.
@@ -279,8 +289,7 @@ private:
 
     // Walks the chain of one-entry tables that a line read alone makes, from the path.
     template <typename TakeStep>
-    std::optional<std::string> Walk(std::string path, const toml::table& piece,
-                                    TakeStep takeStep) {
+    std::optional<std::string> Walk(std::string path, const toml::table& piece, TakeStep takeStep) {
         const toml::table* table = &piece;
         while (table->size() == 1) {
             // The iterator holds what it points at, so it stays while they are used.
@@ -288,7 +297,8 @@ private:
             std::string next = Step(path, only->first.str());
             const auto found = shapes_.find(next);
             const toml::table* inner = only->second.as_table();
-            Next step = takeStep(Part{only->first.str(), only->second, inner, std::move(next), found});
+            Next step =
+                takeStep(Part{only->first.str(), only->second, inner, std::move(next), found});
             if (step.ends) {
                 return step.clash;
             }
@@ -362,6 +372,13 @@ private:
 // taken out; what the shapes above do not foresee costs one more reading each.
 constexpr size_t kMaxRereadings = 8;
 
+// What one line read alone gave: the parser's table or, for a plain entry, its key and type.
+struct LinePiece {
+    size_t index = 0;
+    std::optional<toml::table> table;
+    PlainEntry plain;
+};
+
 struct ReadDocument {
     toml::table table;
     // False when the text had something to say and not one line of it was TOML: no settings
@@ -381,15 +398,17 @@ ReadDocument ParseSkippingDamagedLines(std::string_view text, std::string_view f
             lines[index] = {};
         }
     }
-    try {
-        return {toml::parse(JoinLines(lines, text.size()), fileName), true};
-    } catch (const toml::parse_error&) {
-        // Damaged: each line is looked at on its own, below.
+    if (!SurelyRefusedWhole(lines)) {
+        try {
+            return {toml::parse(JoinLines(lines, text.size()), fileName), true};
+        } catch (const toml::parse_error&) {
+            // Damaged: each line is looked at on its own, below.
+        }
     }
     // A line that is no TOML even on its own is damaged wherever it stands. (A list spread over
     // several lines is lost with it: only a damaged file is read line by line.) What plainly
-    // cannot be TOML is told without the parser, in its words.
-    std::vector<std::pair<size_t, toml::table>> pieces;
+    // cannot be TOML is told without the parser, in its words, and what plainly is, taken.
+    std::vector<LinePiece> pieces;
     size_t saying = 0;
     for (size_t index = 0; index < lines.size(); ++index) {
         if (HoldsNothing(lines[index])) {
@@ -397,14 +416,18 @@ ReadDocument ParseSkippingDamagedLines(std::string_view text, std::string_view f
         }
         ++saying;
         if (const auto damage = QuickLineDamage(lines[index])) {
-            report.SkippedLine(index, {damage->description, damage->saw,
-                                       damage->saw.empty() ? "" : "'"});
+            report.SkippedLine(index,
+                               {damage->description, damage->saw, damage->saw.empty() ? "" : "'"});
             lines[index] = {};
+            continue;
+        }
+        if (const auto plain = QuickPlainEntry(lines[index])) {
+            pieces.push_back({index, std::nullopt, *plain});
             continue;
         }
         TomlLine line = ReadTomlLine(lines[index]);
         if (line.table) {
-            pieces.emplace_back(index, std::move(*line.table));
+            pieces.push_back({index, std::move(line.table), {}});
         } else {
             report.SkippedLine(index, {LineFault(line.fault)});
             lines[index] = {};
@@ -415,10 +438,12 @@ ReadDocument ParseSkippingDamagedLines(std::string_view text, std::string_view f
     }
     // What is left fails only where lines clash, such as an entry given twice.
     DocumentShape shape;
-    for (const auto& [index, piece] : pieces) {
-        if (const auto clash = shape.Add(lines[index], piece)) {
-            report.SkippedLine(index, {*clash});
-            lines[index] = {};
+    for (const LinePiece& piece : pieces) {
+        const auto clash =
+            piece.table ? shape.Add(lines[piece.index], *piece.table) : shape.AddPlain(piece.plain);
+        if (clash) {
+            report.SkippedLine(piece.index, {*clash});
+            lines[piece.index] = {};
         }
     }
     for (size_t attempt = 0; attempt <= kMaxRereadings; ++attempt) {

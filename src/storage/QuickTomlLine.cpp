@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "storage/TomlLineDamage.h"
+#include "storage/QuickTomlLine.h"
 
 namespace Drobix {
 
@@ -21,8 +21,8 @@ constexpr std::string_view kOpenString =
     "explicitly prohibited";
 
 bool IsBareKeyCharacter(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
-           c == '_' || c == '-';
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' ||
+           c == '-';
 }
 
 // The character the parser names where the rest of the line starts: itself or, for the line end
@@ -115,12 +115,73 @@ std::optional<LineDamage> FromKey(std::string_view rest) {
 // After "[": a table header with no key.
 std::optional<LineDamage> FromHeader(std::string_view rest) {
     rest = SkipBlanks(rest);
-    if (!rest.empty() &&
-        (IsBareKeyCharacter(rest.front()) || rest.front() == '"' || rest.front() == '\'' ||
-         rest.front() == '[' || rest.front() == ']')) {
+    if (!rest.empty() && (IsBareKeyCharacter(rest.front()) || rest.front() == '"' ||
+                          rest.front() == '\'' || rest.front() == '[' || rest.front() == ']')) {
         return std::nullopt;
     }
     return Saw(kNoKeyInHeader, rest);
+}
+
+// The length of a plain whole number at the text's start, as toml++ reads one without a sign,
+// underscores or other bases, and short enough for any 64-bit integer; 0 when there is none.
+size_t PlainIntegerLength(std::string_view text) {
+    constexpr size_t kMaxDigits = 18;
+    size_t length = 0;
+    while (length < text.size() && length <= kMaxDigits && text[length] >= '0' &&
+           text[length] <= '9') {
+        ++length;
+    }
+    if (length == 0 || length > kMaxDigits || (length > 1 && text.front() == '0')) {
+        return 0;
+    }
+    return length;
+}
+
+// The length of a closed basic string of plain printable characters at the text's start; 0
+// when there is none.
+size_t PlainStringLength(std::string_view text) {
+    if (text.size() < 2 || text.front() != '"' || text[1] == '"') {
+        return 0;
+    }
+    const size_t close = text.find('"', 1);
+    if (close == std::string_view::npos || !RunsOpenToLineEnd(text.substr(1, close - 1))) {
+        return 0;
+    }
+    return close + 1;
+}
+
+// A plain value at the text's start: its length and the parser's word for its type.
+std::optional<std::pair<size_t, std::string_view>> PlainValue(std::string_view text) {
+    if (text.starts_with("true")) {
+        return std::pair{"true"sv.size(), "boolean"sv};
+    }
+    if (text.starts_with("false")) {
+        return std::pair{"false"sv.size(), "boolean"sv};
+    }
+    if (const size_t length = PlainIntegerLength(text); length > 0) {
+        return std::pair{length, "integer"sv};
+    }
+    if (const size_t length = PlainStringLength(text); length > 0) {
+        return std::pair{length, "string"sv};
+    }
+    return std::nullopt;
+}
+
+// What may follow a value on its line: blanks, and a comment of plain printable characters.
+bool IsPlainLineEnd(std::string_view rest) {
+    if (!rest.empty() && rest.front() != ' ' && rest.front() != '\t' && rest.front() != '#') {
+        return false;
+    }
+    rest = SkipBlanks(rest);
+    if (rest.empty()) {
+        return true;
+    }
+    for (const char c : rest) {
+        if ((c < ' ' && c != '\t') || c >= '\x7F') {
+            return false;
+        }
+    }
+    return rest.front() == '#';
 }
 
 }  // namespace
@@ -149,6 +210,46 @@ std::optional<LineDamage> QuickLineDamage(std::string_view line) {
         return std::nullopt;
     }
     return Saw(kNothingStarts, rest);
+}
+
+std::optional<PlainEntry> QuickPlainEntry(std::string_view line) {
+    const std::string_view rest = SkipBlanks(line);
+    size_t keyLength = 0;
+    while (keyLength < rest.size() && IsBareKeyCharacter(rest[keyLength])) {
+        ++keyLength;
+    }
+    const std::string_view afterKey = SkipBlanks(rest.substr(keyLength));
+    if (keyLength == 0 || afterKey.empty() || afterKey.front() != '=') {
+        return std::nullopt;
+    }
+    const std::string_view value = SkipBlanks(afterKey.substr(1));
+    const auto plain = PlainValue(value);
+    if (!plain || !IsPlainLineEnd(value.substr(plain->first))) {
+        return std::nullopt;
+    }
+    return PlainEntry{rest.substr(0, keyLength), plain->second};
+}
+
+bool MightContinue(std::string_view line) {
+    // A header's own brackets open nothing; any other may open a list.
+    std::string_view rest = SkipBlanks(line);
+    const size_t brackets = rest.starts_with("[[") ? 2 : rest.starts_with('[') ? 1 : 0;
+    rest.remove_prefix(brackets);
+    return rest.find_first_of("[{") != std::string_view::npos ||
+           rest.find("\"\"\"") != std::string_view::npos ||
+           rest.find("'''") != std::string_view::npos;
+}
+
+bool SurelyRefusedWhole(std::span<const std::string_view> lines) {
+    for (const std::string_view line : lines) {
+        if (QuickLineDamage(line)) {
+            return true;
+        }
+        if (MightContinue(line)) {
+            return false;
+        }
+    }
+    return false;
 }
 
 }  // namespace Drobix
