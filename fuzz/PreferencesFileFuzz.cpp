@@ -8,7 +8,7 @@
 // unchanged and without a fault. The same text is edited as a change on screen edits the file:
 // an edit of nothing changes nothing, and a file read without a fault reads, once edited, with
 // the new values. What is told of ASCII lines without the parser is the parser's own: a damaged
-// line's message, a plain entry's key and type, a document surely refused. Inputs run up to 64 KiB,
+// line's message, a plain line's key and type, a document surely refused. Inputs run up to 64 KiB,
 // the most the game reads (-max_len=65536).
 #include <algorithm>
 #include <array>
@@ -77,16 +77,20 @@ void CheckQuickLine(std::string_view line) {
     if (damage && damage->Text() != Drobix::ReadTomlLine(line).fault) {
         std::abort();
     }
-    const auto plain = Drobix::QuickPlainEntry(line);
+    const auto plain = Drobix::QuickPlainLine(line);
     if (!plain) {
         return;
     }
     const Drobix::TomlLine read = Drobix::ReadTomlLine(line);
-    std::ostringstream type;
-    if (read.table && read.table->size() == 1) {
-        type << read.table->begin()->second.type();
+    if (!read.table || read.table->size() != 1 || read.table->begin()->first.str() != plain->key) {
+        std::abort();
     }
-    if (type.str() != plain->type || read.table->begin()->first.str() != plain->key) {
+    std::ostringstream type;
+    type << read.table->begin()->second.type();
+    const std::string_view expected = plain->kind == Drobix::PlainLine::Kind::Entry   ? plain->type
+                                      : plain->kind == Drobix::PlainLine::Kind::Table ? "table"
+                                                                                      : "array";
+    if (type.str() != expected) {
         std::abort();
     }
 }

@@ -232,14 +232,18 @@ public:
         return AddHeader(piece, line.substr(first).starts_with("[["));
     }
 
-    // A plain entry: as AddEntry takes the piece of one key and a value that the line makes.
-    std::optional<std::string> AddPlain(const PlainEntry& entry) {
-        std::string path = Step(context_, entry.key);
+    // A plain line: as AddEntry and AddHeader take the piece of one key that the line makes.
+    std::optional<std::string> AddPlain(const PlainLine& plain) {
+        const bool header = plain.kind != PlainLine::Kind::Entry;
+        std::string path = Step(header ? std::string() : context_, plain.key);
         const auto found = shapes_.find(path);
-        if (found != shapes_.end()) {
-            return Clash("key-value pair", found->second, entry.key);
+        if (header) {
+            return AddLastPart(path, found, plain.key, plain.kind == PlainLine::Kind::TableList);
         }
-        shapes_.emplace(std::move(path), Shape{Kind::Value, entry.type, 0});
+        if (found != shapes_.end()) {
+            return Clash("key-value pair", found->second, plain.key);
+        }
+        shapes_.emplace(std::move(path), Shape{Kind::Value, plain.type, 0});
         return std::nullopt;
     }
 
@@ -372,11 +376,11 @@ private:
 // taken out; what the shapes above do not foresee costs one more reading each.
 constexpr size_t kMaxRereadings = 8;
 
-// What one line read alone gave: the parser's table or, for a plain entry, its key and type.
+// What one line read alone gave: the parser's table or, for a plain line, what it plainly says.
 struct LinePiece {
     size_t index = 0;
     std::optional<toml::table> table;
-    PlainEntry plain;
+    PlainLine plain;
 };
 
 struct ReadDocument {
@@ -421,7 +425,7 @@ ReadDocument ParseSkippingDamagedLines(std::string_view text, std::string_view f
             lines[index] = {};
             continue;
         }
-        if (const auto plain = QuickPlainEntry(lines[index])) {
+        if (const auto plain = QuickPlainLine(lines[index])) {
             pieces.push_back({index, std::nullopt, *plain});
             continue;
         }

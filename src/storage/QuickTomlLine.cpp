@@ -212,14 +212,28 @@ std::optional<LineDamage> QuickLineDamage(std::string_view line) {
     return Saw(kNothingStarts, rest);
 }
 
-std::optional<PlainEntry> QuickPlainEntry(std::string_view line) {
-    const std::string_view rest = SkipBlanks(line);
+std::optional<PlainLine> QuickPlainLine(std::string_view line) {
+    std::string_view rest = SkipBlanks(line);
+    const size_t brackets = rest.starts_with("[[") ? 2 : rest.starts_with('[') ? 1 : 0;
+    rest = SkipBlanks(rest.substr(brackets));
     size_t keyLength = 0;
     while (keyLength < rest.size() && IsBareKeyCharacter(rest[keyLength])) {
         ++keyLength;
     }
+    const std::string_view key = rest.substr(0, keyLength);
     const std::string_view afterKey = SkipBlanks(rest.substr(keyLength));
-    if (keyLength == 0 || afterKey.empty() || afterKey.front() != '=') {
+    if (keyLength == 0) {
+        return std::nullopt;
+    }
+    if (brackets > 0) {
+        const std::string_view close = brackets == 2 ? "]]" : "]";
+        if (!afterKey.starts_with(close) || !IsPlainLineEnd(afterKey.substr(close.size()))) {
+            return std::nullopt;
+        }
+        return PlainLine{
+            brackets == 2 ? PlainLine::Kind::TableList : PlainLine::Kind::Table, key, {}};
+    }
+    if (afterKey.empty() || afterKey.front() != '=') {
         return std::nullopt;
     }
     const std::string_view value = SkipBlanks(afterKey.substr(1));
@@ -227,7 +241,7 @@ std::optional<PlainEntry> QuickPlainEntry(std::string_view line) {
     if (!plain || !IsPlainLineEnd(value.substr(plain->first))) {
         return std::nullopt;
     }
-    return PlainEntry{rest.substr(0, keyLength), plain->second};
+    return PlainLine{PlainLine::Kind::Entry, key, plain->second};
 }
 
 bool MightContinue(std::string_view line) {

@@ -26,16 +26,19 @@ struct LineDamage {
 // a damaged file's short lines are read many times faster so, and each message is the parser's.
 std::optional<LineDamage> QuickLineDamage(std::string_view line);
 
-// A line that plainly gives one value to one bare key: `key = 3`, `key = true`, `key = "text"`,
-// a comment after it or not. The key and the parser's word for the value's type, which is all
-// that reading a damaged file line by line needs of such a line.
-struct PlainEntry {
+// A line that plainly gives one value to one bare key (`key = 3`, `key = true`,
+// `key = "text"`) or names one table by a bare key (`[key]`, `[[key]]`), a comment after it or
+// not: what reading a damaged file line by line needs of it, the key and, for an entry, the
+// parser's word for the value's type.
+struct PlainLine {
+    enum class Kind { Entry, Table, TableList };
+    Kind kind = Kind::Entry;
     std::string_view key;
     std::string_view type;
 };
 
-// The line's entry when it is plain as above; nothing for every other line, which toml++ reads.
-std::optional<PlainEntry> QuickPlainEntry(std::string_view line);
+// The line when it is plain as above; nothing for every other line, which toml++ reads.
+std::optional<PlainLine> QuickPlainLine(std::string_view line);
 
 // Whether the line could open something that the next lines continue in a whole document (a
 // list, a string of several lines, a table in braces); false only when it plainly cannot.

@@ -12,9 +12,11 @@
 
 #include <array>
 #include <initializer_list>
+#include <span>
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "storage/TomlLine.h"
@@ -80,60 +82,97 @@ TEST(QuickTomlLineTest, WhatIsNotPlainlyDamagedIsLeftToTheParser) {
     }
 }
 
-// The parser's word for the type of the one value the line gives; empty when it gives none.
-std::string ParserEntry(std::string_view line, std::string& key) {
+// The one key the parser finds on the line and the parser's word for the type of what it holds;
+// empty when the line is not one key.
+std::pair<std::string, std::string> ParserKey(std::string_view line) {
     const TomlLine read = ReadTomlLine(line);
-    if (!read.table || read.table->size() != 1 || read.table->begin()->second.is_table()) {
+    if (!read.table || read.table->size() != 1) {
         return {};
     }
-    key = read.table->begin()->first.str();
     std::ostringstream type;
     type << read.table->begin()->second.type();
-    return type.str();
+    return {std::string(read.table->begin()->first.str()), type.str()};
 }
 
-TEST(QuickTomlLineTest, EveryPlainEntryIsTheParserOwn) {
+// What the parser's word for the type is for each kind of plain line.
+std::string ParserType(const PlainLine& plain) {
+    switch (plain.kind) {
+        case PlainLine::Kind::Entry:
+            return std::string(plain.type);
+        case PlainLine::Kind::Table:
+            return "table";
+        case PlainLine::Kind::TableList:
+            return "array";
+    }
+    return {};
+}
+
+// Each line made of a start, a key, a middle and an end; how many were plain.
+size_t ExpectPlainLinesAgree(std::span<const std::string_view> starts,
+                             std::span<const std::string_view> keys,
+                             std::span<const std::string_view> middles,
+                             std::span<const std::string_view> ends) {
     size_t found = 0;
-    for (const std::string value : {"0",
-                                    "7",
-                                    "120",
-                                    "999999999999999999",
-                                    "true",
-                                    "false",
-                                    "\"fullscreen\"",
-                                    "\"a b\"",
-                                    "01",
-                                    "1_0",
-                                    "+1",
-                                    "-1",
-                                    "1.5",
-                                    "1e3",
-                                    "0x1F",
-                                    "1979-05-27",
-                                    "tru",
-                                    "\"\"",
-                                    "\"a\\\"",
-                                    "\"\"\"x\"\"\"",
-                                    "[1]",
-                                    "{a=1}",
-                                    "inf"}) {
-        for (const std::string end :
-             {"", " ", "\t", "# c", " # c d", "x", " x", ".5", "\r", " #\x01"}) {
-            for (const std::string key : {"music", "k-1_", "\"q\"", "a.b"}) {
-                const std::string line = key + " = " + value + end;
-                const auto plain = QuickPlainEntry(line);
-                if (!plain) {
-                    continue;
+    for (const std::string_view start : starts) {
+        for (const std::string_view key : keys) {
+            for (const std::string_view middle : middles) {
+                for (const std::string_view end : ends) {
+                    std::string line(start);
+                    line.append(key).append(middle).append(end);
+                    const auto plain = QuickPlainLine(line);
+                    if (!plain) {
+                        continue;
+                    }
+                    ++found;
+                    const auto [parserKey, parserType] = ParserKey(line);
+                    EXPECT_EQ(plain->key, parserKey) << "line: " << line;
+                    EXPECT_EQ(ParserType(*plain), parserType) << "line: " << line;
                 }
-                ++found;
-                std::string parserKey;
-                EXPECT_EQ(plain->type, ParserEntry(line, parserKey)) << "line: " << line;
-                EXPECT_EQ(plain->key, parserKey) << "line: " << line;
             }
         }
     }
-    // The eight plain values, each with the five plain endings and the two bare keys.
-    EXPECT_EQ(found, 8U * 5U * 2U);
+    return found;
+}
+
+constexpr std::array<std::string_view, 4> kPlainKeys = {"music", "k-1_", "\"q\"", "a.b"};
+constexpr std::array<std::string_view, 10> kPlainEnds = {"",  " ",  "\t", "# c", " # c d",
+                                                         "x", " x", ".5", "\r",  " #\x01"};
+constexpr std::array<std::string_view, 2> kEntryStarts = {"", "  "};
+constexpr std::array<std::string_view, 23> kEntryValues = {" = 0",
+                                                           "=7",
+                                                           " = 120",
+                                                           " = 999999999999999999",
+                                                           " = true",
+                                                           " = false",
+                                                           " = \"fullscreen\"",
+                                                           " = \"a b\"",
+                                                           " = 01",
+                                                           " = 1_0",
+                                                           " = +1",
+                                                           " = -1",
+                                                           " = 1.5",
+                                                           " = 1e3",
+                                                           " = 0x1F",
+                                                           " = 1979-05-27",
+                                                           " = tru",
+                                                           " = \"\"",
+                                                           " = \"a\\\"",
+                                                           " = \"\"\"x\"\"\"",
+                                                           " = [1]",
+                                                           " = {a=1}",
+                                                           " = inf"};
+constexpr std::array<std::string_view, 5> kHeaderStarts = {"[", "[ ", "[[", " [[ ", "[ ["};
+constexpr std::array<std::string_view, 5> kHeaderEnds = {"]", " ]", "]]", " ]]", "] ]"};
+
+TEST(QuickTomlLineTest, EveryPlainLineIsTheParserOwn) {
+    const size_t entries =
+        ExpectPlainLinesAgree(kEntryStarts, kPlainKeys, kEntryValues, kPlainEnds);
+    // The eight plain values, each with the five plain endings, the two bare keys and starts.
+    EXPECT_EQ(entries, 8U * 5U * 2U * 2U);
+    const size_t headers =
+        ExpectPlainLinesAgree(kHeaderStarts, kPlainKeys, kHeaderEnds, kPlainEnds);
+    // "[" with "]" and "[[" with "]]", each with blanks or none, the two bare keys, five endings.
+    EXPECT_EQ(headers, 2U * 4U * 2U * 5U);
 }
 
 TEST(QuickTomlLineTest, AWholeDocumentIsCalledRefusedOnlyWhenItIs) {
