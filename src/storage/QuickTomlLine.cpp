@@ -57,7 +57,7 @@ std::optional<LineDamage> Saw(std::string_view description, std::string_view res
 
 // Whether a basic string's text holds plain printable characters only, so that no escape or
 // other fault of its own comes before its end.
-bool RunsOpenToLineEnd(std::string_view text) {
+bool IsPlainStringText(std::string_view text) {
     for (const char c : text) {
         if (c < ' ' || c >= '\x7F' || c == '"' || c == '\\') {
             return false;
@@ -81,7 +81,7 @@ std::optional<LineDamage> AfterKey(std::string_view rest) {
         return Saw(kNoValue, rest);
     }
     if (rest.size() > 1 && rest.front() == '"' && rest[1] != '"' &&
-        RunsOpenToLineEnd(rest.substr(1))) {
+        IsPlainStringText(rest.substr(1))) {
         return LineDamage{kOpenString, {}};
     }
     return std::nullopt;
@@ -103,7 +103,7 @@ std::optional<LineDamage> FromKey(std::string_view rest) {
     const size_t close = rest.find('"', 1);
     const std::string_view text =
         rest.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1);
-    if (!RunsOpenToLineEnd(text)) {
+    if (!IsPlainStringText(text)) {
         return std::nullopt;
     }
     if (close == std::string_view::npos) {
@@ -144,7 +144,7 @@ size_t PlainStringLength(std::string_view text) {
         return 0;
     }
     const size_t close = text.find('"', 1);
-    if (close == std::string_view::npos || !RunsOpenToLineEnd(text.substr(1, close - 1))) {
+    if (close == std::string_view::npos || !IsPlainStringText(text.substr(1, close - 1))) {
         return 0;
     }
     return close + 1;
