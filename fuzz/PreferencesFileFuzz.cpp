@@ -7,7 +7,10 @@
 // that every fault takes exactly one line, and that the preferences written back read again
 // unchanged and without a fault. The same text is edited as a change on screen edits the file:
 // an edit of nothing changes nothing, and a file read without a fault reads, once edited, with
-// the new values. Inputs run up to 64 KiB, the most the game reads (-max_len=65536).
+// the new values. What is told of ASCII lines without the parser is the parser's own: a damaged
+// line's message, a plain line's key and type, a document surely refused. Inputs run up to 64 KiB,
+// the most the game reads (-max_len=65536).
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstdlib>
@@ -17,6 +20,8 @@
 
 #include "storage/PreferencesEdit.h"
 #include "storage/PreferencesFile.h"
+#include "storage/QuickTomlLine.h"
+#include "storage/TomlLine.h"
 
 namespace {
 
@@ -61,6 +66,51 @@ void CheckEdits(std::string_view text, const Drobix::Preferences& read, bool cle
     }
 }
 
+bool IsAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+// What is found of a line without the parser is what the parser finds.
+void CheckQuickLine(std::string_view line) {
+    const auto damage = Drobix::QuickLineDamage(line);
+    if (damage && damage->Text() != Drobix::ReadTomlLine(line).fault) {
+        std::abort();
+    }
+    const auto plain = Drobix::QuickPlainLine(line);
+    if (!plain) {
+        return;
+    }
+    const Drobix::TomlLine read = Drobix::ReadTomlLine(line);
+    if (!read.table || read.table->size() != 1 || read.table->begin()->first.str() != plain->key) {
+        std::abort();
+    }
+    std::ostringstream type;
+    type << read.table->begin()->second.type();
+    const std::string_view expected = plain->kind == Drobix::PlainLine::Kind::Entry   ? plain->type
+                                      : plain->kind == Drobix::PlainLine::Kind::Table ? "table"
+                                                                                      : "array";
+    if (type.str() != expected) {
+        std::abort();
+    }
+}
+
+void CheckQuickLines(std::string_view text) {
+    if (!IsAscii(text)) {
+        return;
+    }
+    std::vector<std::string_view> lines;
+    for (size_t start = 0; start <= text.size();) {
+        const size_t end = std::min(text.find('\n', start), text.size());
+        lines.push_back(text.substr(start, end - start));
+        CheckQuickLine(lines.back());
+        start = end + 1;
+    }
+    if (Drobix::SurelyRefusedWhole(lines) && Drobix::ReadTomlLine(text).fault.empty()) {
+        std::abort();
+    }
+}
+
 bool Same(const Drobix::Preferences& a, const Drobix::Preferences& b) {
     return a.windowMode == b.windowMode && a.musicLevel == b.musicLevel &&
            a.effectsLevel == b.effectsLevel && a.shadow == b.shadow && a.patterns == b.patterns &&
@@ -92,5 +142,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         std::abort();
     }
     CheckEdits(text, read, said.empty());
+    CheckQuickLines(text);
     return 0;
 }

@@ -6,7 +6,10 @@
 
 #include <toml++/toml.h>
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cstdio>
+#include <initializer_list>
 #include <ostream>
 #include <sstream>
 #include <unordered_map>
@@ -16,6 +19,7 @@
 #include "platform/Files.h"
 #include "platform/Keyboard.h"
 #include "storage/PreferencesEdit.h"
+#include "storage/QuickTomlLine.h"
 #include "storage/TomlLine.h"
 
 namespace Drobix {
@@ -41,6 +45,9 @@ constexpr std::string_view kRepeatDelayKey = "repeat_delay_ms";
 constexpr std::string_view kRepeatIntervalKey = "repeat_interval_ms";
 
 constexpr std::string_view kDefaultStands = "; the default stands";
+constexpr std::string_view kLineSkipped = "; the line is skipped";
+// The digits of the largest line number.
+constexpr size_t kMaxLineNumberDigits = 20;
 
 // Tells of one fault: the file, the entry and what was wrong, on one line.
 class FaultReport {
@@ -52,9 +59,24 @@ public:
         out_ << fileName_ << ": " << entry << ": " << fault << outcome << '\n';
     }
 
+    // That a line is skipped, and why in pieces: a damaged file can have thousands of such
+    // lines, and nothing is built for one.
+    void SkippedLine(size_t index, std::initializer_list<std::string_view> fault) const {
+        std::array<char, kMaxLineNumberDigits> digits{};
+        char* end = std::to_chars(digits.data(), digits.data() + digits.size(), index + 1).ptr;
+        // Built where the last line was, and written at once.
+        line_.assign(fileName_).append(": line ").append(digits.data(), end).append(": ");
+        for (const std::string_view piece : fault) {
+            line_.append(piece);
+        }
+        line_.append(kLineSkipped).push_back('\n');
+        out_.write(line_.data(), static_cast<std::streamsize>(line_.size()));
+    }
+
 private:
     std::string_view fileName_;
     std::ostream& out_;
+    mutable std::string line_;
 };
 
 // A path and a name appended to it.
@@ -97,8 +119,9 @@ std::string_view TypeName(const toml::node& node) {
 }
 
 // The text's lines, each without its line end.
-std::vector<std::string> SplitLines(std::string_view text) {
-    std::vector<std::string> lines;
+std::vector<std::string_view> SplitLines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    lines.reserve(static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
     size_t start = 0;
     for (size_t end = text.find('\n'); end != std::string_view::npos;
          end = text.find('\n', start)) {
@@ -109,9 +132,10 @@ std::vector<std::string> SplitLines(std::string_view text) {
     return lines;
 }
 
-std::string JoinLines(const std::vector<std::string>& lines) {
+std::string JoinLines(const std::vector<std::string_view>& lines, size_t textSize) {
     std::string text;
-    for (const std::string& line : lines) {
+    text.reserve(textSize + 1);
+    for (const std::string_view line : lines) {
         text.append(line).append("\n");
     }
     return text;
@@ -177,10 +201,9 @@ bool HoldsNothing(std::string_view line) {
     return first == std::string_view::npos || line[first] == '#';
 }
 
-std::string TypeWord(const toml::node& node) {
-    std::ostringstream word;
-    word << node.type();
-    return word.str();
+// The parser's own word for a node's type, as it writes it in a message.
+std::string_view TypeWord(const toml::node& node) {
+    return toml::impl::node_type_friendly_names[static_cast<size_t>(node.type())];
 }
 
 // The message of a line that is no TOML on its own. One that runs past the end of its line opened
@@ -209,11 +232,26 @@ public:
         return AddHeader(piece, line.substr(first).starts_with("[["));
     }
 
+    // A plain line: as AddEntry and AddHeader take the piece of one key that the line makes.
+    std::optional<std::string> AddPlain(const PlainLine& plain) {
+        const bool header = plain.kind != PlainLine::Kind::Entry;
+        std::string path = Step(header ? std::string() : context_, plain.key);
+        const auto found = shapes_.find(path);
+        if (header) {
+            return AddLastPart(path, found, plain.key, plain.kind == PlainLine::Kind::TableList);
+        }
+        if (found != shapes_.end()) {
+            return Clash("key-value pair", found->second, plain.key);
+        }
+        shapes_.emplace(std::move(path), Shape{Kind::Value, plain.type, 0});
+        return std::nullopt;
+    }
+
 private:
     enum class Kind { Table, HeaderTable, Value, TableList };
     struct Shape {
         Kind kind = Kind::Table;
-        std::string type;
+        std::string_view type;
         size_t count = 0;
     };
 
@@ -225,7 +263,7 @@ private:
 
     static std::string Clash(std::string_view what, const Shape& shape, std::string_view key) {
         return "Error while parsing " + std::string(what) + ": cannot redefine existing " +
-               shape.type + " '" + OnOneLine(key) + "'";
+               std::string(shape.type) + " '" + OnOneLine(key) + "'";
     }
 
     // The path of the table a step leads into: a list of tables leads into its last one.
@@ -233,58 +271,80 @@ private:
         return shape.kind == Kind::TableList ? path + std::to_string(shape.count) + "\n" : path;
     }
 
-    std::optional<std::string> AddEntry(const toml::table& piece) {
-        std::string path = context_;
+    // One step down a line's piece: its key, its node, the node's table if it is one, the path
+    // it leads to and what the lines before gave there.
+    struct Part {
+        std::string_view key;
+        const toml::node& node;
+        const toml::table* inner;
+        std::string path;
+        std::unordered_map<std::string, Shape>::iterator found;
+    };
+    // What a step decides: the walk ends (with what clashes, if anything) or goes on at a path.
+    struct Next {
+        bool ends = false;
+        std::optional<std::string> clash;
+        std::string path;
+    };
+    static Next End(std::optional<std::string> clash = std::nullopt) {
+        return {true, std::move(clash), {}};
+    }
+    static Next GoOn(std::string path) { return {false, std::nullopt, std::move(path)}; }
+
+    // Walks the chain of one-entry tables that a line read alone makes, from the path.
+    template <typename TakeStep>
+    std::optional<std::string> Walk(std::string path, const toml::table& piece, TakeStep takeStep) {
         const toml::table* table = &piece;
         while (table->size() == 1) {
             // The iterator holds what it points at, so it stays while they are used.
             const auto only = table->begin();
-            const toml::key& key = only->first;
-            const toml::node& node = only->second;
-            const std::string next = Step(path, key.str());
-            const toml::table* inner = node.as_table();
+            std::string next = Step(path, only->first.str());
             const auto found = shapes_.find(next);
-            const bool leaf = inner == nullptr || inner->is_inline();
-            if (found != shapes_.end() && (leaf || found->second.kind == Kind::Value ||
-                                           found->second.kind == Kind::TableList)) {
-                return Clash("key-value pair", found->second, key.str());
+            const toml::table* inner = only->second.as_table();
+            Next step =
+                takeStep(Part{only->first.str(), only->second, inner, std::move(next), found});
+            if (step.ends) {
+                return step.clash;
             }
-            if (leaf) {
-                shapes_.emplace(next, Shape{Kind::Value, TypeWord(node), 0});
-                return std::nullopt;
-            }
-            if (found == shapes_.end()) {
-                shapes_.emplace(next, Shape{Kind::Table, "table", 0});
-            }
-            path = next;
+            path = std::move(step.path);
             table = inner;
         }
         return std::nullopt;
     }
 
+    std::optional<std::string> AddEntry(const toml::table& piece) {
+        return Walk(context_, piece, [this](const Part& part) {
+            const bool leaf = part.inner == nullptr || part.inner->is_inline();
+            const bool known = part.found != shapes_.end();
+            if (known && (leaf || part.found->second.kind == Kind::Value ||
+                          part.found->second.kind == Kind::TableList)) {
+                return End(Clash("key-value pair", part.found->second, part.key));
+            }
+            if (leaf) {
+                shapes_.emplace(part.path, Shape{Kind::Value, TypeWord(part.node), 0});
+                return End();
+            }
+            if (!known) {
+                shapes_.emplace(part.path, Shape{Kind::Table, "table", 0});
+            }
+            return GoOn(part.path);
+        });
+    }
+
     std::optional<std::string> AddHeader(const toml::table& piece, bool list) {
-        std::string path;
-        const toml::table* table = &piece;
-        while (table->size() == 1) {
-            // The iterator holds what it points at, so it stays while they are used.
-            const auto only = table->begin();
-            const toml::key& key = only->first;
-            const toml::node& node = only->second;
-            const std::string next = Step(path, key.str());
-            const toml::table* inner = node.as_table();
-            const auto found = shapes_.find(next);
-            if (inner == nullptr || (inner->empty() && !list)) {
-                return AddLastPart(next, found, key.str(), list);
+        return Walk({}, piece, [this, list](const Part& part) {
+            if (part.inner == nullptr || (part.inner->empty() && !list)) {
+                return End(AddLastPart(part.path, part.found, part.key, list));
             }
-            if (found == shapes_.end()) {
-                shapes_.emplace(next, Shape{Kind::Table, "table", 0});
-            } else if (found->second.kind == Kind::Value) {
-                return Clash("table header", found->second, key.str());
+            if (part.found == shapes_.end()) {
+                shapes_.emplace(part.path, Shape{Kind::Table, "table", 0});
+                return GoOn(part.path);
             }
-            path = found == shapes_.end() ? next : Into(next, found->second);
-            table = inner;
-        }
-        return std::nullopt;
+            if (part.found->second.kind == Kind::Value) {
+                return End(Clash("table header", part.found->second, part.key));
+            }
+            return GoOn(Into(part.path, part.found->second));
+        });
     }
 
     std::optional<std::string> AddLastPart(const std::string& path,
@@ -316,6 +376,13 @@ private:
 // taken out; what the shapes above do not foresee costs one more reading each.
 constexpr size_t kMaxRereadings = 8;
 
+// What one line read alone gave: the parser's table or, for a plain line, what it plainly says.
+struct LinePiece {
+    size_t index = 0;
+    std::optional<toml::table> table;
+    PlainLine plain;
+};
+
 struct ReadDocument {
     toml::table table;
     // False when the text had something to say and not one line of it was TOML: no settings
@@ -327,56 +394,65 @@ struct ReadDocument {
 // only the entries on it. Each line is read once on its own, and the whole once more.
 ReadDocument ParseSkippingDamagedLines(std::string_view text, std::string_view fileName,
                                        const FaultReport& report) {
-    std::vector<std::string> lines = SplitLines(text);
+    // Views into the text; a line left out becomes empty.
+    std::vector<std::string_view> lines = SplitLines(text);
     for (size_t index = 0; index < lines.size(); ++index) {
         if (!IsUtf8(lines[index])) {
-            report("line " + std::to_string(index + 1), "is not UTF-8 text",
-                   "; the line is skipped");
-            lines[index].clear();
+            report.SkippedLine(index, {"is not UTF-8 text"});
+            lines[index] = {};
         }
     }
-    try {
-        return {toml::parse(JoinLines(lines), fileName), true};
-    } catch (const toml::parse_error&) {
-        // Damaged: each line is looked at on its own, below.
+    if (!SurelyRefusedWhole(lines)) {
+        try {
+            return {toml::parse(JoinLines(lines, text.size()), fileName), true};
+        } catch (const toml::parse_error&) {
+            // Damaged: each line is looked at on its own, below.
+        }
     }
     // A line that is no TOML even on its own is damaged wherever it stands. (A list spread over
-    // several lines is lost with it: only a damaged file is read line by line.)
-    std::vector<std::optional<toml::table>> pieces(lines.size());
+    // several lines is lost with it: only a damaged file is read line by line.) What plainly
+    // cannot be TOML is told without the parser, in its words, and what plainly is, taken.
+    std::vector<LinePiece> pieces;
     size_t saying = 0;
-    size_t read = 0;
     for (size_t index = 0; index < lines.size(); ++index) {
         if (HoldsNothing(lines[index])) {
             continue;
         }
         ++saying;
+        if (const auto damage = QuickLineDamage(lines[index])) {
+            report.SkippedLine(index,
+                               {damage->description, damage->saw, damage->saw.empty() ? "" : "'"});
+            lines[index] = {};
+            continue;
+        }
+        if (const auto plain = QuickPlainLine(lines[index])) {
+            pieces.push_back({index, std::nullopt, *plain});
+            continue;
+        }
         TomlLine line = ReadTomlLine(lines[index]);
         if (line.table) {
-            pieces[index] = std::move(line.table);
-            ++read;
+            pieces.push_back({index, std::move(line.table), {}});
         } else {
-            report("line " + std::to_string(index + 1), LineFault(line.fault),
-                   "; the line is skipped");
-            lines[index].clear();
+            report.SkippedLine(index, {LineFault(line.fault)});
+            lines[index] = {};
         }
     }
-    if (saying > 0 && read == 0) {
+    if (saying > 0 && pieces.empty()) {
         return {{}, false};
     }
     // What is left fails only where lines clash, such as an entry given twice.
     DocumentShape shape;
-    for (size_t index = 0; index < lines.size(); ++index) {
-        if (!pieces[index]) {
-            continue;
-        }
-        if (const auto clash = shape.Add(lines[index], *pieces[index])) {
-            report("line " + std::to_string(index + 1), *clash, "; the line is skipped");
-            lines[index].clear();
+    for (const LinePiece& piece : pieces) {
+        const auto clash =
+            piece.table ? shape.Add(lines[piece.index], *piece.table) : shape.AddPlain(piece.plain);
+        if (clash) {
+            report.SkippedLine(piece.index, {*clash});
+            lines[piece.index] = {};
         }
     }
     for (size_t attempt = 0; attempt <= kMaxRereadings; ++attempt) {
         try {
-            return {toml::parse(JoinLines(lines), fileName), true};
+            return {toml::parse(JoinLines(lines, text.size()), fileName), true};
         } catch (const toml::parse_error& error) {
             const size_t line = error.source().begin.line;
             if (line == 0 || line > lines.size() || attempt == kMaxRereadings) {
@@ -384,9 +460,8 @@ ReadDocument ParseSkippingDamagedLines(std::string_view text, std::string_view f
                        "; every setting takes its default");
                 return {};
             }
-            report("line " + std::to_string(line), OnOneLine(error.description()),
-                   "; the line is skipped");
-            lines[line - 1].clear();
+            report.SkippedLine(line - 1, {OnOneLine(error.description())});
+            lines[line - 1] = {};
         }
     }
     return {};

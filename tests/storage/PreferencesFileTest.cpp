@@ -375,6 +375,40 @@ TEST(PreferencesFileTest, ManyClashesEachCostTheirLine) {
     EXPECT_TRUE(parsed.preferences.shadow);
 }
 
+// Lines damaged at their first characters and plain entries and headers, which are told apart
+// without the parser, say what the parser says of them and clash as the parser's lines do.
+TEST(PreferencesFileTest, ShortLinesToldWithoutTheParserSayWhatItSays) {
+    using namespace std::string_view_literals;
+    const Parsed parsed = Parse(
+        "[sound]\nmusic = 3\n=\n[\nmusic\nm=\nm\0\nmusic = 4 # again\n  \"Z\",\nwindow = \"w\n"
+        "[sound]\n[[list]]\n[[list]]\n[list]\neffects = 2\n"sv);
+    EXPECT_EQ(parsed.faults,
+              "F: line 3: Error while parsing root table: expected keys, tables, whitespace or "
+              "comments, saw '='; the line is skipped\n"
+              "F: line 4: Error while parsing key: expected bare key starting character or string "
+              "delimiter, saw '\\n'; the line is skipped\n"
+              "F: line 5: Error while parsing key-value pair: expected '=', saw '\\n'; the line "
+              "is skipped\n"
+              "F: line 6: Error while parsing key-value pair: expected value, saw '\\n'; the line "
+              "is skipped\n"
+              "F: line 7: Error while parsing key-value pair: expected '=', saw '\\u0000'; the "
+              "line is skipped\n"
+              "F: line 9: Error while parsing key-value pair: expected '=', saw ','; the line is "
+              "skipped\n"
+              "F: line 10: Error while parsing string: unescaped control characters other than "
+              "TAB (U+0009) are explicitly prohibited; the line is skipped\n"
+              "F: line 8: Error while parsing key-value pair: cannot redefine existing integer "
+              "'music'; the line is skipped\n"
+              "F: line 11: Error while parsing table header: cannot redefine existing table "
+              "'sound'; the line is skipped\n"
+              "F: line 14: Error while parsing table header: cannot redefine existing array "
+              "'list'; the line is skipped\n"
+              "F: list: is not a setting; it is ignored\n");
+    EXPECT_EQ(parsed.preferences.musicLevel, 3);
+    // The refused [list] leaves its entry in the list's last table, where it is no setting.
+    EXPECT_EQ(parsed.preferences.effectsLevel, kMaxSoundLevel);
+}
+
 // Points XDG_CONFIG_HOME at a fresh folder for the test's lifetime.
 class PreferencesFileOnDiskTest : public testing::Test {
 protected:
