@@ -131,6 +131,65 @@ void ForEachRun(uint64_t columns, int firstRow, int lastRow, Visit visit) {
     }
 }
 
+// What is left of a rectangle to draw once the opaque draws made over it later are taken out.
+// Where more pieces than this would be needed the rest is drawn whole: drawing more than needed
+// never changes the frame.
+class Uncovered {
+public:
+    explicit Uncovered(const Rect& whole) : pieces_{whole}, count_(1) {}
+
+    // Takes cover out of every piece; false, leaving the pieces as they were, when the pieces
+    // would be too many.
+    bool TakeOut(const Rect& cover) {
+        Uncovered rest;
+        for (const Rect& piece : Pieces()) {
+            const Rect overlap = Intersect(piece, cover);
+            if (overlap.IsEmpty()) {
+                if (!rest.Add(piece)) {
+                    return false;
+                }
+                continue;
+            }
+            const Rect bands[] = {
+                {piece.left, piece.top, piece.right, overlap.top},
+                {piece.left, overlap.bottom, piece.right, piece.bottom},
+                {piece.left, overlap.top, overlap.left, overlap.bottom},
+                {overlap.right, overlap.top, piece.right, overlap.bottom},
+            };
+            for (const Rect& band : bands) {
+                if (!band.IsEmpty() && !rest.Add(band)) {
+                    return false;
+                }
+            }
+        }
+        *this = rest;
+        return true;
+    }
+
+    std::span<const Rect> Pieces() const { return {pieces_.data(), count_}; }
+
+private:
+    static constexpr size_t kMaxPieces = 8;
+
+    Uncovered() = default;
+    bool Add(const Rect& piece) {
+        if (count_ == kMaxPieces) {
+            return false;
+        }
+        pieces_[count_++] = piece;
+        return true;
+    }
+
+    std::array<Rect, kMaxPieces> pieces_{};
+    size_t count_ = 0;
+};
+
+// Whether a draw writes every pixel of its area, whatever was there: one copy or stretch
+// without a colour key (a batch may leave gaps between its parts).
+bool CoversItsArea(const DrawCommand& command) {
+    return command.partCount == 0 && !command.key.enabled;
+}
+
 Rect Union(const Rect& a, const Rect& b) {
     if (a.IsEmpty()) {
         return b;
@@ -154,6 +213,21 @@ void FrameRecord::DrawInside(const DrawCommand& command, const Rect& clip) {
     }
 }
 
+// Every pixel a later cover writes ends the frame with that cover's value (the cover is
+// drawn in every redrawn tile it lies on), so nothing under it need be drawn first.
+void FrameRecord::DrawUncovered(const DrawCommand& command, const Rect& part,
+                                std::span<const Cover> laterCovers) {
+    Uncovered uncovered(part);
+    for (const Cover& cover : laterCovers) {
+        if (uncovered.Pieces().empty() || !uncovered.TakeOut(cover.area)) {
+            break;
+        }
+    }
+    for (const Rect& piece : uncovered.Pieces()) {
+        DrawInside(command, piece);
+    }
+}
+
 void FrameRecord::Reset(PixelView backBuffer) {
     backBuffer_ = backBuffer;
     kept_.clear();
@@ -163,6 +237,7 @@ void FrameRecord::Reset(PixelView backBuffer) {
     kept_.reserve(kKeptDraws);
     keptParts_.reserve(kKeptParts);
     keptPictures_.reserve(kKeptPictures);
+    covers_.reserve(kKeptDraws);
     hashes_->fill(0);
     hashesBefore_->fill(0);
     hashesCleared_ = true;
@@ -194,12 +269,16 @@ void FrameRecord::RecordParts(const ImageSurface* image, std::span<const PartCop
     for (const PartCopy& part : parts) {
         // As Record drops a copy that shows nothing or reads outside the picture.
         const Rect placed = PlacedAt(part.source, part.x, part.y);
-        if (placed.IsEmpty() || Intersect(placed, visible).IsEmpty() ||
-            !SourceInside(from, part.source)) {
+        const Rect shown = Intersect(placed, visible);
+        if (placed.IsEmpty() || shown.IsEmpty() || !SourceInside(from, part.source)) {
             continue;
         }
         keptParts_.push_back(part);
         box = Union(box, placed);
+        const TileSpan tiles = TilesOf(shown);
+        for (int row = tiles.firstRow; row <= tiles.lastRow; ++row) {
+            batchTiles_[static_cast<size_t>(row)] |= tiles.columns;
+        }
     }
     if (box.IsEmpty()) {
         return;
@@ -208,19 +287,48 @@ void FrameRecord::RecordParts(const ImageSurface* image, std::span<const PartCop
         image, {}, box, clip, key, first, static_cast<uint32_t>(keptParts_.size()) - first};
     const uint64_t hash =
         Mix(HashOf(command) + HashOfParts({keptParts_.data() + first, command.partCount}));
-    Keep(command, AreaOf(command), hash);
+    KeepBatch(command, AreaOf(command), hash);
+}
+
+// A batch writes only where its parts land: its hash goes into those tiles alone (batchTiles_,
+// cleared again here), so that a grid with pieces far apart does not mark every tile between
+// them, and a piece that moves redraws where it was and where it is, not the whole box.
+void FrameRecord::KeepBatch(const DrawCommand& command, const Rect& area, uint64_t hash) {
+    const TileSpan tiles = TilesOf(area);
+    if (!ClearHashes(area, hash)) {
+        for (int row = tiles.firstRow; row <= tiles.lastRow; ++row) {
+            uint64_t columns = batchTiles_[static_cast<size_t>(row)];
+            while (columns != 0) {
+                const int firstColumn = std::countr_zero(columns);
+                const int count = std::countr_one(columns >> firstColumn);
+                FoldInto(&(*hashes_)[static_cast<size_t>(row) * kTileColumns + firstColumn], count,
+                         hash);
+                columns &= ~BitRange(firstColumn, firstColumn + count - 1);
+            }
+        }
+    }
+    for (int row = tiles.firstRow; row <= tiles.lastRow; ++row) {
+        batchTiles_[static_cast<size_t>(row)] = 0;
+    }
+    KeepCommand(command);
+}
+
+bool FrameRecord::ClearHashes(const Rect& area, uint64_t hash) {
+    if (hashesCleared_) {
+        return false;
+    }
+    // A frame's first draw is mostly its background over the whole screen: its fold into
+    // cleared tiles is the same in every tile, written in one pass with the clearing.
+    const bool wholeScreen = area == kWholeScreen;
+    hashes_->fill(wholeScreen ? hash * kFoldFactor : 0);
+    hashesCleared_ = true;
+    return wholeScreen;
 }
 
 void FrameRecord::Keep(const DrawCommand& command, const Rect& area, uint64_t hash) {
-    if (!hashesCleared_) {
-        // A frame's first draw is mostly its background over the whole screen: its fold into
-        // cleared tiles is the same in every tile, written in one pass with the clearing.
-        hashes_->fill(area == kWholeScreen ? hash * kFoldFactor : 0);
-        hashesCleared_ = true;
-        if (area == kWholeScreen) {
-            KeepCommand(command);
-            return;
-        }
+    if (ClearHashes(area, hash)) {
+        KeepCommand(command);
+        return;
     }
     const TileSpan tiles = TilesOf(area);
     const int columns = tiles.lastColumn - tiles.firstColumn + 1;
@@ -282,7 +390,18 @@ void FrameRecord::Complete() {
         }
         redraw[static_cast<size_t>(row)] |= differing;
     }
-    for (const DrawCommand& command : kept_) {
+    covers_.clear();
+    for (size_t index = 0; index < kept_.size(); ++index) {
+        if (CoversItsArea(kept_[index])) {
+            covers_.push_back({index, AreaOf(kept_[index])});
+        }
+    }
+    auto laterCovers = covers_.begin();
+    for (size_t index = 0; index < kept_.size(); ++index) {
+        const DrawCommand& command = kept_[index];
+        while (laterCovers != covers_.end() && laterCovers->index <= index) {
+            ++laterCovers;
+        }
         const Rect area = AreaOf(command);
         const TileSpan tiles = TilesOf(area);
         // Neighbouring tile rows that need the same columns are drawn together.
@@ -294,8 +413,14 @@ void FrameRecord::Complete() {
                    (redraw[static_cast<size_t>(last) + 1] & tiles.columns) == columns) {
                 ++last;
             }
-            ForEachRun(columns, row, last,
-                       [&](const Rect& run) { DrawInside(command, Intersect(area, run)); });
+            ForEachRun(columns, row, last, [&](const Rect& run) {
+                // A batch goes through all its parts for each piece: it is drawn whole.
+                if (command.partCount == 0) {
+                    DrawUncovered(command, Intersect(area, run), {laterCovers, covers_.end()});
+                } else {
+                    DrawInside(command, Intersect(area, run));
+                }
+            });
             row = last + 1;
         }
     }
