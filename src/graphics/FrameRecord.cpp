@@ -17,6 +17,8 @@ constexpr Rect kWholeScreen{0, 0, kScreenWidth, kScreenHeight};
 constexpr size_t kKeptDraws = 2048;
 constexpr size_t kKeptParts = 4096;
 constexpr size_t kKeptPictures = 64;
+// A batch whose box spans more rows of tiles than this is kept by the tiles its parts land on.
+constexpr int kBoxedBatchTileRows = 3;
 constexpr uint64_t kAllColumns = (uint64_t{1} << FrameRecord::kTileColumns) - 1;
 // Folding a draw into a tile's hash multiplies by this, so that the order of draws counts. It
 // is odd, so the fold loses nothing, and has three bits set, so that the product is two shifts
@@ -219,7 +221,11 @@ void FrameRecord::DrawUncovered(const DrawCommand& command, const Rect& part,
                                 std::span<const Cover> laterCovers) {
     Uncovered uncovered(part);
     for (const Cover& cover : laterCovers) {
-        if (uncovered.Pieces().empty() || !uncovered.TakeOut(cover.area)) {
+        // Most covers lie elsewhere: those are passed over at the cost of one comparison.
+        if (Intersect(cover.area, part).IsEmpty()) {
+            continue;
+        }
+        if (!uncovered.TakeOut(cover.area) || uncovered.Pieces().empty()) {
             break;
         }
     }
@@ -269,16 +275,12 @@ void FrameRecord::RecordParts(const ImageSurface* image, std::span<const PartCop
     for (const PartCopy& part : parts) {
         // As Record drops a copy that shows nothing or reads outside the picture.
         const Rect placed = PlacedAt(part.source, part.x, part.y);
-        const Rect shown = Intersect(placed, visible);
-        if (placed.IsEmpty() || shown.IsEmpty() || !SourceInside(from, part.source)) {
+        if (placed.IsEmpty() || Intersect(placed, visible).IsEmpty() ||
+            !SourceInside(from, part.source)) {
             continue;
         }
         keptParts_.push_back(part);
         box = Union(box, placed);
-        const TileSpan tiles = TilesOf(shown);
-        for (int row = tiles.firstRow; row <= tiles.lastRow; ++row) {
-            batchTiles_[static_cast<size_t>(row)] |= tiles.columns;
-        }
     }
     if (box.IsEmpty()) {
         return;
@@ -287,7 +289,20 @@ void FrameRecord::RecordParts(const ImageSurface* image, std::span<const PartCop
         image, {}, box, clip, key, first, static_cast<uint32_t>(keptParts_.size()) - first};
     const uint64_t hash =
         Mix(HashOf(command) + HashOfParts({keptParts_.data() + first, command.partCount}));
-    KeepBatch(command, AreaOf(command), hash);
+    const Rect area = AreaOf(command);
+    const TileSpan tiles = TilesOf(area);
+    // A line of text fills its box; a grid's pieces, or paragraphs, may lie far apart in theirs.
+    if (tiles.lastRow - tiles.firstRow < kBoxedBatchTileRows) {
+        Keep(command, area, hash);
+        return;
+    }
+    for (const PartCopy& part : std::span(keptParts_).subspan(first)) {
+        const TileSpan partTiles = TilesOf(Intersect(PlacedAt(part.source, part.x, part.y), area));
+        for (int row = partTiles.firstRow; row <= partTiles.lastRow; ++row) {
+            batchTiles_[static_cast<size_t>(row)] |= partTiles.columns;
+        }
+    }
+    KeepBatch(command, area, hash);
 }
 
 // A batch writes only where its parts land: its hash goes into those tiles alone (batchTiles_,
