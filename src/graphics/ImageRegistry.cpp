@@ -27,11 +27,13 @@ struct RegistryState {
     int32_t lastSerial = 0;
     std::array<Found, kFoundKept> found{};
     size_t nextFound = 0;
+    uint64_t changes = 0;
 };
 
 RegistryState registry;
 
-void ForgetFound() {
+void NoteChange() {
+    ++registry.changes;
     registry.found.fill({});
 }
 
@@ -42,7 +44,7 @@ ImageSurface* CreateImageRecord() {
     record->serial = ++registry.lastSerial;
     ImageSurface* image = record.get();
     registry.records.emplace(image->serial, std::move(record));
-    ForgetFound();
+    NoteChange();
     return image;
 }
 
@@ -52,7 +54,7 @@ void DeleteImageRecord(ImageSurface* image) {
     for (auto entry = records.begin(); entry != records.end(); ++entry) {
         if (entry->second.get() == image) {
             records.erase(entry);
-            ForgetFound();
+            NoteChange();
             return;
         }
     }
@@ -74,6 +76,10 @@ ImageSurface* FindImageByResource(int32_t resourceId) {
         }
     }
     return nullptr;
+}
+
+uint64_t RegistryChanges() {
+    return registry.changes;
 }
 
 ImageSurface* NextImageAfter(int32_t serial) {
