@@ -284,19 +284,17 @@ void FlipDisplay() {
     display.frame.Complete();
     const uint16_t* now = display.backBuffer.data();
     uint16_t* presented = display.presented.data();
+    // Each differing span is kept as presented while its pixels are still in the cache.
     for (int y = 0; y < kScreenHeight; ++y) {
         const Rect changed = display.frame.ChangedPart(y);
         const auto row = static_cast<size_t>(y) * kScreenWidth;
         display.redrawnSpans[static_cast<size_t>(y)] = {changed.left, changed.right};
-        display.changedSpans[static_cast<size_t>(y)] =
+        const Platform::RowSpan span =
             DifferingPart(now + row, presented + row, changed.left, changed.right);
-    }
-    Platform::PresentFrame(now, display.changedSpans);
-    for (int y = 0; y < kScreenHeight; ++y) {
-        const Platform::RowSpan span = display.changedSpans[static_cast<size_t>(y)];
-        const auto row = static_cast<size_t>(y) * kScreenWidth;
+        display.changedSpans[static_cast<size_t>(y)] = span;
         std::copy(now + row + span.left, now + row + span.right, presented + row + span.left);
     }
+    Platform::PresentFrame(now, display.changedSpans);
     display.frame.ClearChanges();
 }
 

@@ -17,6 +17,8 @@ constexpr Rect kWholeScreen{0, 0, kScreenWidth, kScreenHeight};
 constexpr size_t kKeptDraws = 2048;
 constexpr size_t kKeptParts = 4096;
 constexpr size_t kKeptPictures = 64;
+// A batch whose box spans more rows of tiles than this is kept by the tiles its parts land on.
+constexpr int kBoxedBatchTileRows = 3;
 constexpr uint64_t kAllColumns = (uint64_t{1} << FrameRecord::kTileColumns) - 1;
 // Folding a draw into a tile's hash multiplies by this, so that the order of draws counts. It
 // is odd, so the fold loses nothing, and has three bits set, so that the product is two shifts
@@ -131,6 +133,65 @@ void ForEachRun(uint64_t columns, int firstRow, int lastRow, Visit visit) {
     }
 }
 
+// What is left of a rectangle to draw once the opaque draws made over it later are taken out.
+// Where more pieces than this would be needed the rest is drawn whole: drawing more than needed
+// never changes the frame.
+class Uncovered {
+public:
+    explicit Uncovered(const Rect& whole) : pieces_{whole}, count_(1) {}
+
+    // Takes cover out of every piece; false, leaving the pieces as they were, when the pieces
+    // would be too many.
+    bool TakeOut(const Rect& cover) {
+        Uncovered rest;
+        for (const Rect& piece : Pieces()) {
+            const Rect overlap = Intersect(piece, cover);
+            if (overlap.IsEmpty()) {
+                if (!rest.Add(piece)) {
+                    return false;
+                }
+                continue;
+            }
+            const Rect bands[] = {
+                {piece.left, piece.top, piece.right, overlap.top},
+                {piece.left, overlap.bottom, piece.right, piece.bottom},
+                {piece.left, overlap.top, overlap.left, overlap.bottom},
+                {overlap.right, overlap.top, piece.right, overlap.bottom},
+            };
+            for (const Rect& band : bands) {
+                if (!band.IsEmpty() && !rest.Add(band)) {
+                    return false;
+                }
+            }
+        }
+        *this = rest;
+        return true;
+    }
+
+    std::span<const Rect> Pieces() const { return {pieces_.data(), count_}; }
+
+private:
+    static constexpr size_t kMaxPieces = 8;
+
+    Uncovered() = default;
+    bool Add(const Rect& piece) {
+        if (count_ == kMaxPieces) {
+            return false;
+        }
+        pieces_[count_++] = piece;
+        return true;
+    }
+
+    std::array<Rect, kMaxPieces> pieces_{};
+    size_t count_ = 0;
+};
+
+// Whether a draw writes every pixel of its area, whatever was there: one copy or stretch
+// without a colour key (a batch may leave gaps between its parts).
+bool CoversItsArea(const DrawCommand& command) {
+    return command.partCount == 0 && !command.key.enabled;
+}
+
 Rect Union(const Rect& a, const Rect& b) {
     if (a.IsEmpty()) {
         return b;
@@ -154,6 +215,25 @@ void FrameRecord::DrawInside(const DrawCommand& command, const Rect& clip) {
     }
 }
 
+// Every pixel a later cover writes ends the frame with that cover's value (the cover is
+// drawn in every redrawn tile it lies on), so nothing under it need be drawn first.
+void FrameRecord::DrawUncovered(const DrawCommand& command, const Rect& part,
+                                std::span<const Cover> laterCovers) {
+    Uncovered uncovered(part);
+    for (const Cover& cover : laterCovers) {
+        // Most covers lie elsewhere: those are passed over at the cost of one comparison.
+        if (Intersect(cover.area, part).IsEmpty()) {
+            continue;
+        }
+        if (!uncovered.TakeOut(cover.area) || uncovered.Pieces().empty()) {
+            break;
+        }
+    }
+    for (const Rect& piece : uncovered.Pieces()) {
+        DrawInside(command, piece);
+    }
+}
+
 void FrameRecord::Reset(PixelView backBuffer) {
     backBuffer_ = backBuffer;
     kept_.clear();
@@ -163,6 +243,7 @@ void FrameRecord::Reset(PixelView backBuffer) {
     kept_.reserve(kKeptDraws);
     keptParts_.reserve(kKeptParts);
     keptPictures_.reserve(kKeptPictures);
+    covers_.reserve(kKeptDraws);
     hashes_->fill(0);
     hashesBefore_->fill(0);
     hashesCleared_ = true;
@@ -208,19 +289,61 @@ void FrameRecord::RecordParts(const ImageSurface* image, std::span<const PartCop
         image, {}, box, clip, key, first, static_cast<uint32_t>(keptParts_.size()) - first};
     const uint64_t hash =
         Mix(HashOf(command) + HashOfParts({keptParts_.data() + first, command.partCount}));
-    Keep(command, AreaOf(command), hash);
+    const Rect area = AreaOf(command);
+    const TileSpan tiles = TilesOf(area);
+    // A line of text fills its box; a grid's pieces, or paragraphs, may lie far apart in theirs.
+    if (tiles.lastRow - tiles.firstRow < kBoxedBatchTileRows) {
+        Keep(command, area, hash);
+        return;
+    }
+    for (const PartCopy& part : std::span(keptParts_).subspan(first)) {
+        const TileSpan partTiles = TilesOf(Intersect(PlacedAt(part.source, part.x, part.y), area));
+        for (int row = partTiles.firstRow; row <= partTiles.lastRow; ++row) {
+            batchTiles_[static_cast<size_t>(row)] |= partTiles.columns;
+        }
+    }
+    KeepBatch(command, area, hash);
+}
+
+// A batch writes only where its parts land: its hash goes into those tiles alone (batchTiles_,
+// cleared again here), so that a grid with pieces far apart does not mark every tile between
+// them, and a piece that moves redraws where it was and where it is, not the whole box.
+void FrameRecord::KeepBatch(const DrawCommand& command, const Rect& area, uint64_t hash) {
+    const TileSpan tiles = TilesOf(area);
+    if (!ClearHashes(area, hash)) {
+        for (int row = tiles.firstRow; row <= tiles.lastRow; ++row) {
+            uint64_t columns = batchTiles_[static_cast<size_t>(row)];
+            while (columns != 0) {
+                const int firstColumn = std::countr_zero(columns);
+                const int count = std::countr_one(columns >> firstColumn);
+                FoldInto(&(*hashes_)[static_cast<size_t>(row) * kTileColumns + firstColumn], count,
+                         hash);
+                columns &= ~BitRange(firstColumn, firstColumn + count - 1);
+            }
+        }
+    }
+    for (int row = tiles.firstRow; row <= tiles.lastRow; ++row) {
+        batchTiles_[static_cast<size_t>(row)] = 0;
+    }
+    KeepCommand(command);
+}
+
+bool FrameRecord::ClearHashes(const Rect& area, uint64_t hash) {
+    if (hashesCleared_) {
+        return false;
+    }
+    // A frame's first draw is mostly its background over the whole screen: its fold into
+    // cleared tiles is the same in every tile, written in one pass with the clearing.
+    const bool wholeScreen = area == kWholeScreen;
+    hashes_->fill(wholeScreen ? hash * kFoldFactor : 0);
+    hashesCleared_ = true;
+    return wholeScreen;
 }
 
 void FrameRecord::Keep(const DrawCommand& command, const Rect& area, uint64_t hash) {
-    if (!hashesCleared_) {
-        // A frame's first draw is mostly its background over the whole screen: its fold into
-        // cleared tiles is the same in every tile, written in one pass with the clearing.
-        hashes_->fill(area == kWholeScreen ? hash * kFoldFactor : 0);
-        hashesCleared_ = true;
-        if (area == kWholeScreen) {
-            KeepCommand(command);
-            return;
-        }
+    if (ClearHashes(area, hash)) {
+        KeepCommand(command);
+        return;
     }
     const TileSpan tiles = TilesOf(area);
     const int columns = tiles.lastColumn - tiles.firstColumn + 1;
@@ -282,7 +405,18 @@ void FrameRecord::Complete() {
         }
         redraw[static_cast<size_t>(row)] |= differing;
     }
-    for (const DrawCommand& command : kept_) {
+    covers_.clear();
+    for (size_t index = 0; index < kept_.size(); ++index) {
+        if (CoversItsArea(kept_[index])) {
+            covers_.push_back({index, AreaOf(kept_[index])});
+        }
+    }
+    auto laterCovers = covers_.begin();
+    for (size_t index = 0; index < kept_.size(); ++index) {
+        const DrawCommand& command = kept_[index];
+        while (laterCovers != covers_.end() && laterCovers->index <= index) {
+            ++laterCovers;
+        }
         const Rect area = AreaOf(command);
         const TileSpan tiles = TilesOf(area);
         // Neighbouring tile rows that need the same columns are drawn together.
@@ -294,8 +428,14 @@ void FrameRecord::Complete() {
                    (redraw[static_cast<size_t>(last) + 1] & tiles.columns) == columns) {
                 ++last;
             }
-            ForEachRun(columns, row, last,
-                       [&](const Rect& run) { DrawInside(command, Intersect(area, run)); });
+            ForEachRun(columns, row, last, [&](const Rect& run) {
+                // A batch goes through all its parts for each piece: it is drawn whole.
+                if (command.partCount == 0) {
+                    DrawUncovered(command, Intersect(area, run), {laterCovers, covers_.end()});
+                } else {
+                    DrawInside(command, Intersect(area, run));
+                }
+            });
             row = last + 1;
         }
     }

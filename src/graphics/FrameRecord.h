@@ -87,12 +87,26 @@ private:
     // end of the frame whatever their hash says.
     void DrawKeptEverywhere();
     void Keep(const DrawCommand& command, const Rect& area, uint64_t hash);
+    void KeepBatch(const DrawCommand& command, const Rect& area, uint64_t hash);
+    // Clears this frame's hashes at its first draw; true when that draw covers the whole
+    // screen, whose hash is then folded into every tile already.
+    bool ClearHashes(const Rect& area, uint64_t hash);
     void KeepCommand(const DrawCommand& command);
     void DrawInside(const DrawCommand& command, const Rect& clip);
+    // A kept draw that writes every pixel of its area, by its place among the kept draws.
+    struct Cover {
+        size_t index;
+        Rect area;
+    };
+    // Draws the command inside part, except where one of the covers drawn after it lies.
+    void DrawUncovered(const DrawCommand& command, const Rect& part,
+                       std::span<const Cover> laterCovers);
 
     PixelView backBuffer_;
     std::vector<DrawCommand> kept_;
     std::vector<PartCopy> keptParts_;
+    // The kept draws that cover their areas, in order (made again at each frame's end).
+    std::vector<Cover> covers_;
     // The pictures the kept draws use, each once.
     std::vector<const ImageSurface*> keptPictures_;
     // This frame's hashes and the last one's, swapped at the end of each frame.
@@ -106,6 +120,8 @@ private:
     Tiles forced_{};
     // The tiles changed since the last present.
     Tiles changedTiles_{};
+    // The tiles the parts of the batch being kept land on; all clear between batches.
+    Tiles batchTiles_{};
 };
 
 }  // namespace Drobix

@@ -19,5 +19,7 @@ ImageSurface* FindImageByResource(int32_t resourceId);
 // The live picture with the lowest serial above the given one, or null: lets callers walk the
 // registry in ascending order while records come and go.
 ImageSurface* NextImageAfter(int32_t serial);
+// Counts the records made and deleted: a record found live stays live while this stays the same.
+uint64_t RegistryChanges();
 
 }  // namespace Drobix

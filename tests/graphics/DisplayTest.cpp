@@ -246,7 +246,14 @@ TEST_F(DisplayTest, GetOrLoadReturnsTheSameRecordUntilDestroyed) {
     const int32_t serial = background->serial;
     DestroyImage(background);
     EXPECT_EQ(CountImages(), before);
-    EXPECT_GT(LoadJpgImage(ResourceId::kMenuBackground)->serial, serial);
+    ImageSurface* again = LoadJpgImage(ResourceId::kMenuBackground);
+    EXPECT_GT(again->serial, serial);
+    // Found again without a walk through the registry, yet never under a resource it no
+    // longer has.
+    EXPECT_EQ(FindImageByResource(ResourceId::kMenuBackground), again);
+    again->resourceId = ResourceId::kMenuBackground + 1000;
+    EXPECT_EQ(FindImageByResource(ResourceId::kMenuBackground), nullptr);
+    EXPECT_EQ(FindImageByResource(ResourceId::kMenuBackground + 1000), again);
 }
 
 TEST_F(DisplayTest, BlankPictureIsBlackAndOfItsSize) {

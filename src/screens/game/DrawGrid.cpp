@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 
 #include "game/Block.h"
 #include "game/BoardLayout.h"
@@ -113,6 +114,8 @@ struct CellTiles {
     ImageSurface* image = nullptr;
     int32_t serial = 0;
     int32_t sheetSerial = 0;
+    // The registry's count of changes when both were last found live.
+    uint64_t checkedAt = UINT64_MAX;
 };
 
 CellTiles cellTiles;
@@ -132,7 +135,13 @@ void ComposeTiles() {
 }
 
 ImageSurface* CellTilesFor(const ImageSurface* sheet) {
+    // Asked every frame: while no picture came or went, what was live is live still, and the
+    // registry (cold in the cache by then) is not searched.
+    if (cellTiles.checkedAt == RegistryChanges() && sheet->serial == cellTiles.sheetSerial) {
+        return cellTiles.image;
+    }
     if (IsAlive(cellTiles.image, cellTiles.serial) && IsAlive(sheet, cellTiles.sheetSerial)) {
+        cellTiles.checkedAt = RegistryChanges();
         return cellTiles.image;
     }
     if (IsAlive(cellTiles.image, cellTiles.serial)) {
@@ -143,6 +152,7 @@ ImageSurface* CellTilesFor(const ImageSurface* sheet) {
     cellTiles.serial = cellTiles.image->serial;
     cellTiles.sheetSerial = sheet->serial;
     ComposeTiles();
+    cellTiles.checkedAt = RegistryChanges();
     return cellTiles.image;
 }
 
