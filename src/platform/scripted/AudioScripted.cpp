@@ -42,6 +42,10 @@ bool OpenAudioDevice() {
     return audio.deviceOpen;
 }
 
+bool AudioAwaitsPlayer() {
+    return false;
+}
+
 void CloseAudioDevice() {
     audio.deviceOpen = false;
     audio.deviceLost = false;

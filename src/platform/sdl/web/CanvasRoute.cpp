@@ -21,6 +21,7 @@ constexpr int kSizeRadix = 65536;
 
 // The canvas made as large in pixels as it is on the page times the device's pixel ratio, its
 // size given back.
+// clang-format off
 EM_JS(int, drobix_fit_canvas_to_page, (), {
     const canvas = Module['canvas'];
     const ratio = window.devicePixelRatio || 1;
@@ -33,22 +34,26 @@ EM_JS(int, drobix_fit_canvas_to_page, (), {
     }
     return width * 65536 + height;
 });
+// clang-format on
 
+// clang-format off
 EM_JS(void, drobix_show_on_canvas, (const uint32_t* pixels, int width, int height), {
     const canvas = Module['canvas'];
     let shown = Module['drobixCanvasImage'];
     if (!shown || shown.canvas !== canvas || shown.image.width !== width ||
         shown.image.height !== height) {
         const context = canvas.getContext('2d');
-        shown = {canvas : canvas, context : context, image : context.createImageData(width, height)};
+        shown = {canvas: canvas, context: context, image: context.createImageData(width, height)};
         Module['drobixCanvasImage'] = shown;
     }
     shown.image.data.set(HEAPU8.subarray(pixels, pixels + width * height * 4));
     shown.context.putImageData(shown.image, 0, 0);
 });
+// clang-format on
 
 // Gives way to the browser until its next animation frame; a hidden tab has none, so after a
 // quarter of a second at most the game carries on (and sees the focus lost).
+// clang-format off
 EM_ASYNC_JS(void, drobix_wait_for_animation_frame, (), {
     await new Promise(function(resolve) {
         const timer = setTimeout(resolve, 250);
@@ -58,13 +63,15 @@ EM_ASYNC_JS(void, drobix_wait_for_animation_frame, (), {
         });
     });
 });
+// clang-format on
 
 // The frame fitted into width x height with its aspect kept, centred.
 SDL_Rect FittedArea(int width, int height) {
     const int64_t widthByHeight = static_cast<int64_t>(width) * kFrameHeight;
     const int64_t heightByWidth = static_cast<int64_t>(height) * kFrameWidth;
     if (widthByHeight <= heightByWidth) {
-        const auto shown = static_cast<int>(static_cast<int64_t>(width) * kFrameHeight / kFrameWidth);
+        const auto shown =
+            static_cast<int>(static_cast<int64_t>(width) * kFrameHeight / kFrameWidth);
         return {0, (height - shown) / 2, width, shown};
     }
     const auto shown = static_cast<int>(static_cast<int64_t>(height) * kFrameWidth / kFrameHeight);
@@ -119,8 +126,8 @@ const uint32_t* CanvasRoute::ScaledRow(int sourceY, int slot) {
             return scaledRows_[kept].data();
         }
     }
-    scaler_.ScaleRow(&source_[static_cast<size_t>(sourceY) * kFrameWidth],
-                     scaledRows_[slot].data(), 0, area_.w);
+    scaler_.ScaleRow(&source_[static_cast<size_t>(sourceY) * kFrameWidth], scaledRows_[slot].data(),
+                     0, area_.w);
     scaledRowSources_[slot] = sourceY;
     return scaledRows_[slot].data();
 }

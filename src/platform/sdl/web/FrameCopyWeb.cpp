@@ -10,18 +10,24 @@ namespace Drobix::Platform::Sdl {
 
 namespace {
 
+// The functions' bodies are JavaScript, run by the page.
+
 // Whether the page's address asks for the tests' frame copy ("?test").
+// clang-format off
 EM_JS(int, drobix_page_is_tested, (), {
     return new URLSearchParams(window.location.search).has('test') ? 1 : 0;
 });
+// clang-format on
 
 // window.drobixFrameCopy(): the frame last presented as { count: presents so far, width, height,
-// rgba }, each RGB565 channel widened as the desktop's presents widen it. The count is read as
-// it stands between two presents, which is whenever a page script runs.
+// rgba }, each RGB565 channel widened as the desktop's presents widen it. A page script runs
+// only between two presents, so the count and the pixels always belong together; the pixels are
+// converted when first read, for waits that only look at the count.
+// clang-format off
 EM_JS(void, drobix_offer_frame_copy, (const uint8_t* copy, int width, int height), {
-    window['drobixFrameCopy'] = function() {
+    function widened(copyStart) {
         const pixels = width * height;
-        const frame = HEAPU16.subarray((copy + 8) >> 1, ((copy + 8) >> 1) + pixels);
+        const frame = HEAPU16.subarray(copyStart >> 1, (copyStart >> 1) + pixels);
         const rgba = new Uint8Array(pixels * 4);
         for (let i = 0; i < pixels; ++i) {
             const pixel = frame[i];
@@ -33,12 +39,27 @@ EM_JS(void, drobix_offer_frame_copy, (const uint8_t* copy, int width, int height
             rgba[4 * i + 2] = (blue << 3) | (blue >> 2);
             rgba[4 * i + 3] = 255;
         }
+        return rgba;
+    }
+    window['drobixFrameCopy'] = function() {
         const count = HEAPU32[copy >> 2] + HEAPU32[(copy >> 2) + 1] * 4294967296;
-        return {count : count / 2, width : width, height : height, rgba : rgba};
+        let rgba = null;
+        return {
+            count: count / 2,
+            width: width,
+            height: height,
+            get rgba() {
+                rgba = rgba || widened(copy + 8);
+                return rgba;
+            },
+        };
     };
 });
 
-EM_JS(void, drobix_withdraw_frame_copy, (), { delete window['drobixFrameCopy']; });
+EM_JS(void, drobix_withdraw_frame_copy, (), {
+    delete window['drobixFrameCopy'];
+});
+// clang-format on
 
 }  // namespace
 
