@@ -11,7 +11,7 @@ namespace Drobix::Platform {
 namespace {
 
 // SDL's audio context, made when the device opened, runs only once the page resumed it at the
-// player's first key press or click (packaging/web/drobix-page.js).
+// player's first key press or click (packaging/web/index.html).
 // clang-format off
 EM_JS(int, drobix_audio_context_waits, (), {
     const audio = Module['SDL2'] && Module['SDL2'].audioContext;
