@@ -10,8 +10,8 @@ namespace Drobix::Platform {
 
 namespace {
 
-// SDL's audio context, made when the device opened, runs only once the page resumed it at the
-// player's first key press or click (packaging/web/index.html).
+// SDL's audio context, made when the device opened, runs only once the browser lets it: after
+// the player's first key press or click, when emscripten's autoResumeAudioContext resumes it.
 // clang-format off
 EM_JS(int, drobix_audio_context_waits, (), {
     const audio = Module['SDL2'] && Module['SDL2'].audioContext;

@@ -21,8 +21,9 @@ EM_JS(int, drobix_page_is_tested, (), {
 
 // window.drobixFrameCopy(): the frame last presented as { count: presents so far, width, height,
 // rgba }, each RGB565 channel widened as the desktop's presents widen it. A page script runs
-// only between two presents, so the count and the pixels always belong together; the pixels are
-// converted when first read, for waits that only look at the count.
+// only while a present waits for the browser's next animation frame, with its frame already on
+// the canvas: that present counts as made. The pixels are converted when first read, for waits
+// that only look at the count.
 // clang-format off
 EM_JS(void, drobix_offer_frame_copy, (const uint8_t* copy, int width, int height), {
     function widened(copyStart) {
@@ -45,7 +46,7 @@ EM_JS(void, drobix_offer_frame_copy, (const uint8_t* copy, int width, int height
         const count = HEAPU32[copy >> 2] + HEAPU32[(copy >> 2) + 1] * 4294967296;
         let rgba = null;
         return {
-            count: count / 2,
+            count: Math.ceil(count / 2),
             width: width,
             height: height,
             get rgba() {
