@@ -12,8 +12,8 @@ cd "$(dirname "$0")/.."
 build=${1:-build}
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
-# The files of the other system's folders are not in this build (windows/ beside posix/).
-find src tools bench -name '*.cpp' -not -path '*/windows/*' -print0 |
+# The files of the other systems' folders are not in this build (windows/ and web/ beside posix/).
+find src tools bench -name '*.cpp' -not -path '*/windows/*' -not -path '*/web/*' -print0 |
     xargs -0 -P2 -n4 clang-tidy -p "$build" --quiet >"$log" 2>&1 || true
 if grep -E '(warning|error):' "$log"; then
     echo "clang-tidy found the above."

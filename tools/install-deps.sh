@@ -41,6 +41,12 @@ drobix_web_packages=(
     emscripten nodejs dpkg-dev zip
 )
 
+# The in-browser tests (tests/web/browser.sh): Debian's Chromium, driven by puppeteer-core from
+# npm (npm itself is installed only where node came without it).
+drobix_browser_test_packages=(
+    chromium
+)
+
 # How long apt may wait for another package manager to let go of its lock, in seconds.
 drobix_apt_lock_wait=600
 

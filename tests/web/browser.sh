@@ -12,6 +12,9 @@ set -euo pipefail
 page=$(cd "$1" && pwd)
 script=$2
 shift 2
+source "$(dirname "$0")/../../tools/install-deps.sh"
+drobix_install_packages "${drobix_browser_test_packages[@]}"
+command -v npm >/dev/null || drobix_install_packages npm
 
 # The version is pinned, so that every run drives the browser the same way; this one still runs
 # on Debian's Node.
