@@ -5,7 +5,8 @@
 // The page in a small and a large tab (the large one at twice the pixel density): the canvas is
 // as large as the tab in device pixels, and shows the frame the game presented, scaled sharply,
 // on the main menu and in a game; the game's keys are kept from the browser (arrows and Space
-// do not scroll); F11 puts the page in full screen and the game fills it; no console errors.
+// do not scroll); F11 puts the page in full screen and the game fills it; Esc on the main menu
+// ends the game, and the page says so; no console errors.
 // Screenshots go to $DROBIX_SCREENSHOTS when it names a folder.
 // Usage (through browser.sh): picture_in_browser.js PAGE_FOLDER
 'use strict';
@@ -108,6 +109,26 @@ async function checkFullScreen(browser, url) {
     await page.close();
 }
 
+// Esc on the main menu ends the game: the page then says how to play again.
+async function checkGameEnd(browser, url) {
+    const page = await browser.newPage();
+    const problems = [];
+    test.watchConsole(page, problems);
+    await page.goto(`${url}?test`);
+    await test.waitForPresents(page, SETTLE_FRAMES);
+    // Held until the game has ended: no frame comes after the one that read it.
+    await page.keyboard.down('Escape');
+    await page.waitForFunction(
+        () => !document.getElementById('loading').hidden &&
+            document.getElementById('canvas').hidden,
+        {timeout: test.TIMEOUT_MS});
+    await page.keyboard.up('Escape');
+    console.log(`after Esc the page says: ${
+        await page.evaluate(() => document.getElementById('loading').textContent)}`);
+    test.expectNoProblems(problems, 'the end of the game');
+    await page.close();
+}
+
 async function main() {
     const {server, url} = await test.serve(process.argv[2]);
     const browser = await test.launch();
@@ -116,6 +137,7 @@ async function main() {
             await checkTab(browser, url, tab);
         }
         await checkFullScreen(browser, url);
+        await checkGameEnd(browser, url);
     } finally {
         await browser.close();
         server.close();

@@ -163,4 +163,4 @@ async function main() {
     }
 }
 
-main().catch((error) => test.fail(error.stack || String(error)));
+main().catch((error) => test.fail(`${error.stack || error}${error.cause ? `\ncaused by: ${error.cause.stack || error.cause}` : ''}`));

@@ -65,6 +65,14 @@ EM_ASYNC_JS(void, drobix_wait_for_animation_frame, (), {
 });
 // clang-format on
 
+// clang-format off
+EM_JS(void, drobix_tell_page_game_ended, (), {
+    if (Module['drobixGameEnded']) {
+        Module['drobixGameEnded']();
+    }
+});
+// clang-format on
+
 // The frame fitted into width x height with its aspect kept, centred.
 SDL_Rect FittedArea(int width, int height) {
     const int64_t widthByHeight = static_cast<int64_t>(width) * kFrameHeight;
@@ -89,6 +97,10 @@ uint32_t CanvasPixel(uint32_t pixel) {
 }
 
 }  // namespace
+
+CanvasRoute::~CanvasRoute() {
+    drobix_tell_page_game_ended();
+}
 
 void CanvasRoute::Present(const uint16_t* frame, const ChangedSpans& changed) {
     const int size = drobix_fit_canvas_to_page();

@@ -22,6 +22,13 @@ namespace Drobix::Platform::Sdl {
 // waits for the display's refresh, as under vertical sync, and the browser paces the game.
 class CanvasRoute : public FrameRoute {
 public:
+    CanvasRoute() = default;
+    CanvasRoute(const CanvasRoute&) = delete;
+    CanvasRoute& operator=(const CanvasRoute&) = delete;
+    // The game has closed its window (the player left it): the page says so, as a page cannot
+    // close its own tab.
+    ~CanvasRoute() override;
+
     void Present(const uint16_t* frame, const ChangedSpans& changed) override;
     void WindowChanged() override { redraw_ = true; }
     void ForgetPresentedFrame() override { redraw_ = true; }
