@@ -9,7 +9,7 @@
 set(CMAKE_CROSSCOMPILING_EMULATOR "/usr/bin/node;--no-experimental-fetch")
 include(/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake)
 
-# Before emscripten's own folder, whose SDL2 package would bring in its downloaded port.
+# Before emscripten's own sysroot, whose SDL2 package would pull in its downloading port.
 list(PREPEND CMAKE_FIND_ROOT_PATH ${DROBIX_CROSS_PREFIXES})
 
 # Static libraries name what they need of others only in pkg-config's private fields.
