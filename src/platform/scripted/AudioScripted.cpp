@@ -20,6 +20,7 @@ namespace {
 
 struct AudioState {
     bool devicePresent = true;
+    bool awaitsPlayer = false;
     bool deviceOpen = false;
     // Open, but taken away since it was opened; cleared by the next start once it is back.
     bool deviceLost = false;
@@ -43,7 +44,7 @@ bool OpenAudioDevice() {
 }
 
 bool AudioAwaitsPlayer() {
-    return false;
+    return audio.deviceOpen && audio.awaitsPlayer;
 }
 
 void CloseAudioDevice() {
@@ -114,6 +115,10 @@ void SetAudioDevicePresent(bool present) {
     if (!present && audio.deviceOpen) {
         audio.deviceLost = true;
     }
+}
+
+void SetAudioAwaitsPlayer(bool awaits) {
+    audio.awaitsPlayer = awaits;
 }
 
 const std::vector<AudioEvent>& GetAudioEvents() {
