@@ -62,7 +62,8 @@ function launch(extraArguments = []) {
         // The sandbox needs user namespaces, which a test machine's root or container may lack.
         args: ['--no-sandbox', '--disable-gpu', ...extraArguments],
         userDataDir: fs.mkdtempSync(path.join(os.tmpdir(), 'drobix-chromium-')),
-        protocolTimeout: TIMEOUT_MS,
+        // A wait runs as one call into the page: the calls may take longer than any wait.
+        protocolTimeout: 10 * TIMEOUT_MS,
     });
 }
 
