@@ -6,9 +6,9 @@
 
 # Installs what is missing, checks the sources (format, layers, the names the architecture pages
 # give, every file's licence, clang-tidy), builds Drobix and runs every test: once in the Release
-# build (build/), once cross-built for Windows and run under Wine (build-windows/), once with
-# AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/), then a short run of each fuzz
-# target (build-fuzz/, clang).
+# build (build/), once cross-built for Windows and run under Wine (build-windows/), once for the
+# browser with emscripten (build-web/), once with AddressSanitizer and UndefinedBehaviorSanitizer
+# (build-asan/), then a short run of each fuzz target (build-fuzz/, clang).
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/install-deps.sh
@@ -77,6 +77,11 @@ step release-tests ctest --test-dir build --output-on-failure -j2
 # the installer.
 step windows-build tools/windows/build.sh build-windows
 step windows-tests tests/windows/run.sh build-windows build
+
+# The web build, with Debian's emscripten, its libraries built from Debian's sources (cached
+# outside the clone), and its tests beside the Linux build: the replays under node.
+step web-build tools/web/build.sh build-web
+step web-tests tests/web/run.sh build-web build
 
 # The keyboard layouts, the install and the tests labelled release are run once, in the Release
 # build: they test how keys, files, sound levels and copies behave, not memory, and the code they

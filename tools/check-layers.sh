@@ -31,6 +31,7 @@ declare -A allowed=(
     [platform/common]="platform/common/|platform/helpers/|${platform_top}|ResourceTable\.h"
     [platform/posix]="platform/posix/|${platform_top}"
     [platform/windows]="platform/windows/|${platform_top}"
+    [platform/web]="platform/web/|${platform_top}"
     [platform/sdl]="platform/sdl/|platform/helpers/|${platform_top}"
     [platform/scripted]="platform/scripted/|platform/helpers/|${platform_top}"
 )

@@ -34,6 +34,19 @@ drobix_windows_packages=(
     mingw-w64 libz-mingw-w64-dev dpkg-dev wine wine64 nsis zip xvfb xdotool
 )
 
+# The web build (tools/web/build.sh) and its tests: Debian's emscripten (the other libraries are
+# built from Debian's source packages with it), node to run drobix-replay's module, zip for the
+# page's archive. Installed by the web build itself, not by play.sh.
+drobix_web_packages=(
+    emscripten nodejs dpkg-dev zip
+)
+
+# The in-browser tests (tests/web/browser.sh): Debian's Chromium, driven by puppeteer-core from
+# npm (npm itself is installed only where node came without it).
+drobix_browser_test_packages=(
+    chromium
+)
+
 # How long apt may wait for another package manager to let go of its lock, in seconds.
 drobix_apt_lock_wait=600
 

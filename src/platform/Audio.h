@@ -72,6 +72,9 @@ bool OpenAudioDevice();
 // valid and keeps its state, nothing is heard, and the next PlayAudioBuffer opens the default
 // device of that moment, if there is one, to play on from there.
 void CloseAudioDevice();
+// Whether the open device is held silent until the player's first key press or click, as a
+// browser holds a page's sound (sdl/web/); false everywhere else, and once that came.
+bool AudioAwaitsPlayer();
 
 // A buffer holding pcm, which it takes over (a sound's PCM is never copied, so that loading a
 // long one does not hold it twice), tagged with the sound's resource id for the records of the

@@ -12,6 +12,7 @@
 #include "input/Input.h"
 #include "resources/ResourceIds.h"
 #include "screens/KeyReading.h"
+#include "sound/Sound.h"
 #include "storage/Settings.h"
 #include "strings/Strings.h"
 #include "strings/Texts.h"
@@ -42,6 +43,9 @@ constexpr uint32_t kScrollRestartMargin = 700;
 constexpr uint32_t kScrollStepMs = 10;
 
 constexpr int kVersionPadding = 2;
+
+// Between the high scores and the credits strip.
+constexpr int kSoundLineTop = 515;
 
 }  // namespace
 
@@ -117,6 +121,7 @@ void IntroScreen::Render() {
     DrawHighScores();
     DrawCredits();
     DrawVersion();
+    DrawSoundLine();
 }
 
 void IntroScreen::DrawMenu() const {
@@ -153,6 +158,16 @@ void IntroScreen::DrawCredits() const {
     DrawString(FontId::Small, creditsText_, kCreditsRight - static_cast<int>(scrollOffset_),
                kCreditsTextTop);
     ClearClip();
+}
+
+// Where the sound waits for the player (a browser), the player is told how to start it.
+void IntroScreen::DrawSoundLine() const {
+    if (!SoundAwaitsPlayer()) {
+        return;
+    }
+    const std::string_view text = Text(TextId::PressKeyForSound);
+    const TextSize size = MeasureText(FontId::Small, text);
+    DrawString(FontId::Small, text, (kScreenWidth - size.width) / 2, kSoundLineTop);
 }
 
 void IntroScreen::DrawVersion() const {

@@ -30,6 +30,7 @@ private:
     void DrawHighScores() const;
     void DrawCredits() const;
     void DrawVersion() const;
+    void DrawSoundLine() const;
 
     uint32_t keyTimer_ = 0;
     std::string creditsText_;

@@ -88,6 +88,10 @@ void FreeSound(int resourceId) {
     soundTable.erase(found);
 }
 
+bool SoundAwaitsPlayer() {
+    return soundSystem.available && Platform::AudioAwaitsPlayer();
+}
+
 void ShutdownSound() {
     for (auto& [id, sound] : soundSystem.soundTable) {
         Platform::ReleaseAudioBuffer(sound->buffer);

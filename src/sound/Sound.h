@@ -47,6 +47,8 @@ bool InitSound();
 Sound* LoadSound(int resourceId, uint32_t creationFlags, SoundKind kind = SoundKind::Effect);
 // Releases the id's buffer and deletes its record; an id not in the table is ignored.
 void FreeSound(int resourceId);
+// Whether the sound is held silent until the player's first key press or click (in a browser).
+bool SoundAwaitsPlayer();
 // Releases every sound and the device. Records handed out earlier are gone.
 void ShutdownSound();
 

@@ -126,6 +126,7 @@ enum class TextId : int {
     HighScoreMessage,
     PadTitle,
     PadSpace,
+    PressKeyForSound,
     Count,
 };
 
@@ -437,6 +438,9 @@ inline constexpr std::array<TextEntry, kTextCount> kTextTable{{
      "present. Large font, at most 370 px."},
     {TextId::PadSpace, "", "Sp",
      "The letter picker's cell for the space character. Small font, at most 26 px."},
+    {TextId::PressKeyForSound, "", "Press any key for sound",
+     "Main menu, below the high scores, in a web browser only: the browser keeps the page "
+     "silent until the player's first key press or click. Small font, at most 500 px."},
 }};
 // NOLINTEND(bugprone-suspicious-missing-comma)
 

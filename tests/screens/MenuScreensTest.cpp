@@ -18,6 +18,7 @@
 #include "game/Random.h"
 #include "graphics/Display.h"
 #include "graphics/Fonts.h"
+#include "platform/scripted/AudioScripted.h"
 #include "platform/scripted/PresenterScripted.h"
 #include "resources/ResourceIds.h"
 #include "screens/InstructionScreen.h"
@@ -25,6 +26,7 @@
 #include "screens/IntroScreen.h"
 #include "screens/NonGameScreenBaseTesting.h"
 #include "screens/OptionsScreen.h"
+#include "sound/Sound.h"
 #include "storage/Settings.h"
 
 namespace Drobix {
@@ -233,6 +235,44 @@ TEST_F(MenuScreensTest, HelpTextIsDrawnAtEntryAgainAfterALossAndFreedAtLeaving) 
 
     instructions_.OnLeave(ScreenNumber::Intro);
     EXPECT_EQ(Testing::GetHelpTextSurface(), nullptr);
+}
+
+// The frame as it is drawn now.
+std::vector<uint16_t> DrawnFrame() {
+    CompleteFrame();
+    const uint16_t* pixels = BackBufferPixels();
+    return {pixels, pixels + Platform::kFramePixels};
+}
+
+// The main menu tells the player how to start the sound while the device waits for them (a
+// browser), between the high scores and the credits, and never otherwise.
+TEST_F(MenuScreensTest, SoundLineShowsOnlyWhileTheSoundAwaitsThePlayer) {
+    constexpr int kLineTop = 515;
+    constexpr int kLineBottom = 535;
+    constexpr size_t kLetterPixels = 100;
+    ASSERT_TRUE(InitSound());
+    intro_.OnEnter();
+    intro_.Update(kFrameMs);
+    intro_.Render();
+    const std::vector<uint16_t> silent = DrawnFrame();
+    Platform::Scripted::SetAudioAwaitsPlayer(true);
+    ASSERT_TRUE(SoundAwaitsPlayer());
+    intro_.Render();
+    const std::vector<uint16_t> waiting = DrawnFrame();
+    Platform::Scripted::SetAudioAwaitsPlayer(false);
+    intro_.Render();
+    EXPECT_EQ(DrawnFrame(), silent);
+    size_t changed = 0;
+    for (size_t i = 0; i < silent.size(); ++i) {
+        if (silent[i] == waiting[i]) {
+            continue;
+        }
+        ++changed;
+        const auto row = static_cast<int>(i / Platform::kFrameWidth);
+        EXPECT_TRUE(row >= kLineTop && row < kLineBottom) << "a pixel changed in row " << row;
+    }
+    EXPECT_GT(changed, kLetterPixels);
+    ShutdownSound();
 }
 
 TEST(TableScoreTest, SixDigitsAtLeastWithZerosInFront) {

@@ -20,6 +20,7 @@ namespace {
 
 struct AudioState {
     bool devicePresent = true;
+    bool awaitsPlayer = false;
     bool deviceOpen = false;
     // Open, but taken away since it was opened; cleared by the next start once it is back.
     bool deviceLost = false;
@@ -40,6 +41,10 @@ bool OpenAudioDevice() {
     audio.deviceOpen = audio.devicePresent;
     audio.deviceLost = false;
     return audio.deviceOpen;
+}
+
+bool AudioAwaitsPlayer() {
+    return audio.deviceOpen && audio.awaitsPlayer;
 }
 
 void CloseAudioDevice() {
@@ -110,6 +115,10 @@ void SetAudioDevicePresent(bool present) {
     if (!present && audio.deviceOpen) {
         audio.deviceLost = true;
     }
+}
+
+void SetAudioAwaitsPlayer(bool awaits) {
+    audio.awaitsPlayer = awaits;
 }
 
 const std::vector<AudioEvent>& GetAudioEvents() {

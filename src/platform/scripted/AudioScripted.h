@@ -31,6 +31,9 @@ struct AudioEvent {
 // stops and volumes still reach the buffers, which all stay valid; plugged back in, the next
 // start opens it again and plays.
 void SetAudioDevicePresent(bool present);
+// Whether an open device is held silent until the player acts, as a browser holds a page's
+// sound; false unless a test says otherwise.
+void SetAudioAwaitsPlayer(bool awaits);
 
 const std::vector<AudioEvent>& GetAudioEvents();
 void ClearAudioEvents();

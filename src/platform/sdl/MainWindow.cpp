@@ -10,6 +10,7 @@
 #include <string>
 
 #include "platform/sdl/SessionEnd.h"
+#include "platform/sdl/SystemFrames.h"
 #include "platform/sdl/X11RefreshRate.h"
 
 namespace Drobix::Platform::Sdl {
@@ -97,6 +98,7 @@ bool MainWindow::Open(std::string_view title, const IconPixels& icon, WindowMode
     // Fullscreen on the desktop keeps its display mode; the frame is scaled into it. The window
     // is made as large as the desktop, so that it covers the screen even where no window
     // manager makes it fullscreen (a bare X server).
+    mode = SettableWindowMode(mode);
     const bool fullscreen = mode == WindowMode::Fullscreen;
     const SDL_Rect desktop = DesktopBounds();
     const SDL_Point windowed = WindowedSize();
@@ -135,7 +137,12 @@ void MainWindow::SwitchMode() {
     if (window_ == nullptr) {
         return;
     }
-    mode_ = mode_ == WindowMode::Window ? WindowMode::Fullscreen : WindowMode::Window;
+    const WindowMode wanted =
+        mode_ == WindowMode::Window ? WindowMode::Fullscreen : WindowMode::Window;
+    if (SettableWindowMode(wanted) != wanted) {
+        return;
+    }
+    mode_ = wanted;
     modeSwitched_ = true;
     ApplyMode();
 }

@@ -10,7 +10,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "platform/Debug.h"
@@ -22,6 +21,7 @@
 #include "platform/sdl/MainWindow.h"
 #include "platform/sdl/PresenterSdl.h"
 #include "platform/sdl/PresenterSdlTesting.h"
+#include "platform/sdl/SystemFrames.h"
 #include "platform/sdl/TextureRoute.h"
 #include "platform/sdl/TimerPrecision.h"
 
@@ -42,9 +42,7 @@ public:
                                          std::chrono::steady_clock::now().time_since_epoch())
                                          .count());
     }
-    void SleepNs(uint64_t duration) override {
-        std::this_thread::sleep_for(std::chrono::nanoseconds(duration));
-    }
+    void SleepNs(uint64_t duration) override { Sdl::PacerSleepNs(duration); }
 };
 
 // Tests only: how windows opened from now on take their route.
@@ -80,6 +78,9 @@ bool AcceleratedRouteRequested() {
 
 // The route for the window and, in why, the reason it was taken.
 std::unique_ptr<Sdl::FrameRoute> ChooseRoute(SDL_Window* window, std::string& why) {
+    if (auto route = Sdl::SystemFrameRoute(window, why)) {
+        return route;
+    }
     std::string whyNot;
     if (!routeRequests.textureRenderer && AcceleratedRouteRequested()) {
         routeRequests.textureRenderer = Sdl::TextureRoute::Renderer::EmulatedGpu;
