@@ -69,6 +69,8 @@ step rights check_rights
 step catalogues check_catalogues
 
 step release-build drobix_build build -DCMAKE_BUILD_TYPE=Release -DDROBIX_WERROR=ON
+# clang-tidy's clean verdicts are kept in the cache folder: only files changed since, or whose
+# headers changed, are checked again.
 step tidy tools/check-tidy.sh build
 step release-tests ctest --test-dir build --output-on-failure -j2
 
@@ -76,6 +78,9 @@ step release-tests ctest --test-dir build --output-on-failure -j2
 # clone), and its tests under Wine beside the Linux build: replays, unit tests, the real game,
 # the installer.
 step windows-build tools/windows/build.sh build-windows
+# The Windows-only files, with the Windows build's compile commands.
+step windows-tidy tools/check-tidy.sh build-windows/game src/platform/windows \
+    src/platform/sdl/windows -- --extra-arg=--target=x86_64-w64-mingw32
 step windows-tests tests/windows/run.sh build-windows build
 
 # The keyboard layouts, the install and the tests labelled release are run once, in the Release
