@@ -74,9 +74,11 @@ def verdict_key(entry, root, common, digests):
     digest = hashlib.sha256(common)
     digest.update(" ".join(arguments).replace(root, ".").encode())
     digest.update(os.path.relpath(directory, root).encode())
-    for path in [entry["file"]] + sorted(set(paths)):
-        shown = path.replace(root, ".", 1) if path.startswith(root + "/") else path
-        digest.update(f"\0{shown}\0{file_digest(path, digests)}".encode())
+    # In the order of the names as written, which is the same in a clone in any folder.
+    shown = {path: "." + path[len(root):] if path.startswith(root + "/") else path
+             for path in [entry["file"]] + paths}
+    for path in sorted(shown, key=shown.get):
+        digest.update(f"\0{shown[path]}\0{file_digest(path, digests)}".encode())
     return digest.hexdigest()
 
 
