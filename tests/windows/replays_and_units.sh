@@ -14,11 +14,8 @@ linux_build=$(cd "$2" && pwd)
 source "$(dirname "$0")/wine.sh"
 scripts=$(cd "$(dirname "$0")/../scripts" && pwd)
 work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
 wine_make_prefix
-# One Wine server for every replay and the unit tests, ended before the game's tests, which need
-# one that knows their display.
-wine_keep_server
-trap 'wine_stop_server; rm -rf "$work"' EXIT
 
 # prepare FOLDER NAME: the data and settings folders as tests/scripts/RunReplay.cmake makes them.
 prepare() {

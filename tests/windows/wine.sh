@@ -25,20 +25,6 @@ wine_wait_for_end() {
     wineserver --wait
 }
 
-# wine_keep_server: Wine's server for the prefix, and the services it starts, kept running until
-# wine_stop_server: every program started meanwhile joins them rather than waiting for them to
-# start anew (without a display: for programs that open no window).
-wine_keep_server() {
-    DISPLAY= wineserver -p
-    DISPLAY= wine cmd /c exit >/dev/null 2>&1
-}
-
-# wine_stop_server: ends the server wine_keep_server kept, with every program it ran.
-wine_stop_server() {
-    wineserver -k 2>/dev/null || true
-    wineserver --wait
-}
-
 # The machine-wide application-data folder inside the prefix.
 wine_common_appdata() {
     echo "$wine_prefix/drive_c/ProgramData"
