@@ -61,6 +61,21 @@ fuzz_all() {
     printf '%s\0' build-fuzz/fuzz/fuzz_* | xargs -0 -n1 -P2 bash -c 'fuzz_briefly "$1"' fuzz
 }
 
+# The Windows-only files, with the Windows build's compile commands: clang-tidy reads them as
+# code for MinGW, with the C++ library and system headers the cross compiler uses (not its own
+# built-in headers, which are GCC's).
+check_windows_tidy() {
+    local folders=() folder
+    while read -r folder; do
+        case $folder in
+            */include/c++* | */mingw32/include) folders+=("--extra-arg=-isystem$folder") ;;
+        esac
+    done < <(x86_64-w64-mingw32-g++-posix -E -x c++ -v /dev/null 2>&1 |
+        sed -n '/^#include <...> search starts here:/,/^End of search list./p')
+    tools/check-tidy.sh build-windows/game src/platform/windows src/platform/sdl/windows -- \
+        --extra-arg=--target=x86_64-w64-mingw32 "${folders[@]}"
+}
+
 step dependencies drobix_install_deps test
 step format tools/check-format.sh
 step layers tools/check-layers.sh
@@ -69,6 +84,8 @@ step rights check_rights
 step catalogues check_catalogues
 
 step release-build drobix_build build -DCMAKE_BUILD_TYPE=Release -DDROBIX_WERROR=ON
+# clang-tidy's clean verdicts are kept in the cache folder: only files changed since, or whose
+# headers changed, are checked again.
 step tidy tools/check-tidy.sh build
 step release-tests ctest --test-dir build --output-on-failure -j2
 
@@ -76,6 +93,7 @@ step release-tests ctest --test-dir build --output-on-failure -j2
 # clone), and its tests under Wine beside the Linux build: replays, unit tests, the real game,
 # the installer.
 step windows-build tools/windows/build.sh build-windows
+step windows-tidy check_windows_tidy
 step windows-tests tests/windows/run.sh build-windows build
 
 # The web build, with Debian's emscripten, its libraries built from Debian's sources (cached

@@ -24,7 +24,7 @@ drobix_test_packages=(
     clang libclang-rt-dev clang-format clang-tidy
     libxtst-dev xvfb xdotool x11-xkb-utils x11-utils x11-xserver-utils
     weston libgl1-mesa-dri libegl1 libegl-mesa0
-    desktop-file-utils appstream man-db dpkg-dev lintian reuse
+    desktop-file-utils appstream man-db dpkg-dev lintian reuse python3
 )
 
 # The Windows build (tools/windows/build.sh) and its tests under Wine: the cross compiler, zlib

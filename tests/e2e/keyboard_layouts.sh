@@ -24,7 +24,7 @@ source "$(dirname "$0")/lib/server.sh"
 # as a key code, and Escape, the same key in every layout, by its name.
 readonly KEY_ESCAPE=Escape KEY_2=11 KEY_3=12 KEY_Q=24 KEY_Y=29 KEY_RETURN=36 KEY_A=38 KEY_SHIFT=50
 readonly KEY_Z=52 KEY_SPACE=65 KEY_NUM_LOCK=77 KEY_KP_1=87 KEY_KP_MULTIPLY=63 KEY_KP_ENTER=104
-readonly KEY_ALTGR=108 KEY_END=115 KEY_BACKSPACE=22 KEY_KP_7=79
+readonly KEY_ALTGR=108 KEY_BACKSPACE=22 KEY_KP_7=79
 
 # Sets a layout and checks that the server has it.
 use_layout() {
@@ -43,16 +43,10 @@ start_game() {
 # zero scores make the game end soon, and any score qualifies.
 reach_name_entry() {
     e2e_seed_low_scores
-    start_game
-    # Taps after the end type spaces into the name; End and Backspace take them out again.
-    local tap
-    for tap in $(seq 40); do
-        e2e_press $KEY_SPACE
-    done
-    e2e_press $KEY_END
-    for tap in $(seq 22); do
-        e2e_press $KEY_BACKSPACE
-    done
+    e2e_start_game "$game"
+    local background
+    background=$(e2e_start_play $KEY_3)
+    e2e_drop_until_name_entry "$background" $KEY_SPACE $KEY_BACKSPACE
 }
 
 # Waits for the program to end by itself and checks its status.

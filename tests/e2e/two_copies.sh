@@ -49,15 +49,25 @@ type_name() {
     use_copy "$1"
     shift
     local key
-    for key in End $(printf 'BackSpace %.0s' $(seq 22)) "$@" Return; do
+    for key in "$@" Return; do
         e2e_press "$key"
     done
 }
 
+# Both games begin; then blocks are dropped into both wells at once until each is full.
 press_both 3
-# Drop blocks until both wells are full; taps after the end type spaces into the names.
-for _ in $(seq 40); do
-    press_both space
+backgrounds=()
+for copy in 0 1; do
+    use_copy "$copy"
+    backgrounds+=("$(e2e_steady_name_panel_strip)")
+done
+drops=()
+for copy in 0 1; do
+    (use_copy "$copy" && e2e_drop_until_name_entry "${backgrounds[copy]}") &
+    drops+=($!)
+done
+for copy in 0 1; do
+    wait "${drops[copy]}" || e2e_fail "copy $copy: no name entry"
 done
 type_name 0 f i r s t
 type_name 1 s e c o n d

@@ -324,17 +324,67 @@ e2e_expect_name() {
     e2e_fail "the table does not hold a name $1"
 }
 
+# The game's frame holds this strip left of the well, under which the name entry's panel opens:
+# left, top, width, height in pixels, and the frame's width.
+readonly E2E_NAME_PANEL_STRIP=(204 250 58 100 800)
+# A block is dropped only half a second after it appeared.
+readonly E2E_HARD_DROP_SECONDS=0.55
+# The most blocks ten rows of rubbish leave room for, with room to spare.
+readonly E2E_MOST_DROPS=40
+
+# A checksum of the strip of the last frame presented where the name entry's panel opens.
+e2e_name_panel_strip() {
+    local left top width height pitch row
+    read -r left top width height pitch <<<"${E2E_NAME_PANEL_STRIP[*]}"
+    for ((row = top; row < top + height; row += 4)); do
+        od -An -tx2 -j $((8 + 2 * (row * pitch + left))) -N $((2 * width)) "$DROBIX_FRAME_COPY"
+    done | cksum
+}
+
+# e2e_drop_until_name_entry BACKGROUND [SPACE [BACKSPACE]]: in a game over a data file of rubbish
+# and zero scores, drops blocks (SPACE, by default the key space) until the name entry's panel
+# covers what the strip showed when the game began (BACKGROUND, e2e_name_panel_strip's). Each
+# press waits until a frame has acted on it, so the drop that ends the game is the last; two
+# Backspaces then take out anything a release delivered late typed.
+e2e_drop_until_name_entry() {
+    local background=$1 space=${2:-space} backspace=${3:-BackSpace} drop
+    for ((drop = 0; drop < E2E_MOST_DROPS; drop++)); do
+        if [ "$(e2e_name_panel_strip)" != "$background" ]; then
+            e2e_press "$backspace"
+            e2e_press "$backspace"
+            return 0
+        fi
+        e2e_press "$space"
+        sleep "$E2E_HARD_DROP_SECONDS"
+    done
+    e2e_fail "no name entry opened after $E2E_MOST_DROPS blocks"
+}
+
+# e2e_steady_name_panel_strip: e2e_name_panel_strip's checksum once it is the same in two frames
+# one after the other (a new screen shown whole).
+e2e_steady_name_panel_strip() {
+    local last now frame
+    last=$(e2e_name_panel_strip)
+    for frame in $(seq 100); do
+        e2e_wait_for_presents 1
+        now=$(e2e_name_panel_strip)
+        [ "$now" != "$last" ] || break
+        last=$now
+    done
+    echo "$now"
+}
+
+# e2e_start_play KEY: presses KEY (3 on the main menu starts a game); prints
+# e2e_steady_name_panel_strip's checksum of the game's screen.
+e2e_start_play() {
+    e2e_press "$1"
+    e2e_steady_name_panel_strip
+}
+
 # From the main menu, a game over a data file of rubbish and zero scores played to its end: the
 # name entry is open and empty.
 e2e_play_to_an_empty_name_entry() {
-    e2e_press 3
-    # Drop blocks until the well is full; taps after the end type spaces into the name.
-    local drop
-    for drop in $(seq 40); do
-        e2e_press space
-    done
-    e2e_press End
-    for drop in $(seq 22); do
-        e2e_press BackSpace
-    done
+    local background
+    background=$(e2e_start_play 3)
+    e2e_drop_until_name_entry "$background"
 }
