@@ -97,7 +97,8 @@ step windows-tidy check_windows_tidy
 step windows-tests tests/windows/run.sh build-windows build
 
 # The web build, with Debian's emscripten, its libraries built from Debian's sources (cached
-# outside the clone), and its tests beside the Linux build: the replays under node.
+# outside the clone), and its tests beside the Linux build: the replays under node, and the page
+# in headless Chromium.
 step web-build tools/web/build.sh build-web
 step web-tests tests/web/run.sh build-web build
 
