@@ -1,0 +1,104 @@
+// SPDX-FileCopyrightText: 2026 The Drobix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Two tabs of the game open at once share one IndexedDB, each with its own copy of the files read
+// at its start. The first takes a high score; then the second, which never saw it, changes an
+// option, which saves the data file: that save must merge the first tab's entry, as two copies
+// on the desktop do, so that after a reload the second tab's data file holds both the name and
+// the option. No console errors from start to end.
+// (The table keeps five entries, four of them far above what a quick game scores: a high score
+// in each tab would leave room for only one of them, here as on the desktop.)
+// Usage (through browser.sh): two_tabs.js PAGE_FOLDER
+'use strict';
+
+const test = require('./lib/browser-test');
+
+const DATA_FILE = '/persistent/.local/share/Quillbeam/Drobix/Drobix.dat';
+const SETTLE_FRAMES = 30;
+// As in play_and_reload.js: blocks dropped until the well is full, then the spaces those drops
+// typed into the name taken back.
+const DROPS = 40;
+const TYPED_AFTER_END = 22;
+const NAME = 'qqq';
+
+async function settle(page) {
+    await test.waitForPresents(page, (await test.presents(page)) + SETTLE_FRAMES);
+}
+
+async function openTab(browser, url, problems) {
+    const page = await browser.newPage();
+    test.watchConsole(page, problems);
+    await page.setViewport({width: 800, height: 600, deviceScaleFactor: 1});
+    await page.goto(`${url}?test`);
+    await test.waitForPresents(page, SETTLE_FRAMES);
+    return page;
+}
+
+function savesWritten(page) {
+    return page.waitForFunction(() => Module.drobixSavesPending === 0, {timeout: test.TIMEOUT_MS});
+}
+
+// A game from the main menu to its end and the name typed into the table. The first key press
+// only starts the sound.
+async function playForHighScore(page) {
+    await page.bringToFront();
+    await test.press(page, 'x');
+    await test.press(page, '3');
+    await settle(page);
+    for (let drop = 0; drop < DROPS; ++drop) {
+        await test.press(page, 'Space');
+    }
+    await test.press(page, 'End');
+    for (let typed = 0; typed < TYPED_AFTER_END; ++typed) {
+        await test.press(page, 'Backspace');
+    }
+    for (const letter of NAME) {
+        await test.press(page, letter);
+    }
+    await test.press(page, 'Enter');
+    await savesWritten(page);
+}
+
+// The starting level stepped on the options screen, saved as the screen is left.
+async function changeAnOption(page) {
+    await page.bringToFront();
+    await test.press(page, 'x');
+    await test.press(page, '2');
+    await test.press(page, '4');
+    await test.press(page, 'Escape');
+    await savesWritten(page);
+}
+
+// The tab's copy of the data file, as text.
+function dataFile(page) {
+    return page.evaluate((file) => String.fromCharCode(...FS.readFile(file)), DATA_FILE);
+}
+
+async function main() {
+    const {server, url} = await test.serve(process.argv[2]);
+    const browser = await test.launch();
+    try {
+        const problems = [];
+        const first = await openTab(browser, url, problems);
+        const second = await openTab(browser, url, problems);
+        await playForHighScore(first);
+        const firstFile = await dataFile(first);
+        await changeAnOption(second);
+        await second.reload();
+        await test.waitForPresents(second, SETTLE_FRAMES);
+        const secondFile = await dataFile(second);
+        if (!firstFile.includes(NAME) || !secondFile.includes(NAME) || secondFile === firstFile) {
+            test.fail(`after the reload the second tab's data file ${secondFile.includes(NAME) ?
+                'holds' : 'lacks'} the first tab's high score and ${secondFile === firstFile ?
+                'lacks' : 'holds'} its own option`);
+        }
+        console.log('the first tab\'s high score and the second tab\'s option are both kept');
+        test.expectNoProblems(problems, 'the two tabs');
+    } finally {
+        await browser.close();
+        server.close();
+    }
+}
+
+main().catch((error) => test.fail(error.stack || String(error)));
