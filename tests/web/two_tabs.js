@@ -35,14 +35,27 @@ async function openTab(browser, url, problems) {
     return page;
 }
 
-function savesWritten(page) {
-    return page.waitForFunction(() => Module.drobixSavesPending === 0, {timeout: test.TIMEOUT_MS});
+// The tab's copy of the data file, as text ('' while there is none).
+function dataFile(page) {
+    return page.evaluate((file) => (FS.analyzePath(file).exists ?
+        String.fromCharCode(...FS.readFile(file)) : ''), DATA_FILE);
+}
+
+// Until the tab's data file is none of `earlier` (what it was, and what another tab's file brought
+// in may make it) and has reached IndexedDB. Waited on the file itself: a save's first steps
+// (bringing in the other tabs' files, the flush of its new file) give the browser turns of their
+// own before the write counted in drobixSavesPending starts.
+function savedOver(page, earlier) {
+    return page.waitForFunction((file, old) => Module.drobixSavesPending === 0 &&
+        FS.analyzePath(file).exists && !old.includes(String.fromCharCode(...FS.readFile(file))),
+    {timeout: test.TIMEOUT_MS}, DATA_FILE, earlier);
 }
 
 // A game from the main menu to its end and the name typed into the table. The first key press
 // only starts the sound.
 async function playForHighScore(page) {
     await page.bringToFront();
+    const earlier = [await dataFile(page)];
     await test.press(page, 'x');
     await test.press(page, '3');
     await settle(page);
@@ -57,22 +70,18 @@ async function playForHighScore(page) {
         await test.press(page, letter);
     }
     await test.press(page, 'Enter');
-    await savesWritten(page);
+    await savedOver(page, earlier);
 }
 
 // The starting level stepped on the options screen, saved as the screen is left.
-async function changeAnOption(page) {
+async function changeAnOption(page, otherFile) {
     await page.bringToFront();
+    const earlier = [await dataFile(page), otherFile];
     await test.press(page, 'x');
     await test.press(page, '2');
     await test.press(page, '4');
     await test.press(page, 'Escape');
-    await savesWritten(page);
-}
-
-// The tab's copy of the data file, as text.
-function dataFile(page) {
-    return page.evaluate((file) => String.fromCharCode(...FS.readFile(file)), DATA_FILE);
+    await savedOver(page, earlier);
 }
 
 async function main() {
@@ -84,11 +93,14 @@ async function main() {
         const second = await openTab(browser, url, problems);
         await playForHighScore(first);
         const firstFile = await dataFile(first);
-        await changeAnOption(second);
+        if (!firstFile.includes(NAME)) {
+            test.fail('the first tab\'s data file lacks its high score');
+        }
+        await changeAnOption(second, firstFile);
         await second.reload();
         await test.waitForPresents(second, SETTLE_FRAMES);
         const secondFile = await dataFile(second);
-        if (!firstFile.includes(NAME) || !secondFile.includes(NAME) || secondFile === firstFile) {
+        if (!secondFile.includes(NAME) || secondFile === firstFile) {
             test.fail(`after the reload the second tab's data file ${secondFile.includes(NAME) ?
                 'holds' : 'lacks'} the first tab's high score and ${secondFile === firstFile ?
                 'lacks' : 'holds'} its own option`);
