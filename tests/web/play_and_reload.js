@@ -27,6 +27,7 @@ const SETTLE_FRAMES = 30;
 const DROPS = 40;
 const TYPED_AFTER_END = 22;
 const NAME = 'web';
+const DATA_FILE = '/persistent/.local/share/Quillbeam/Drobix/Drobix.dat';
 
 // A digest of the frame's rows [top, bottom) and columns [left, right), as the page has it now.
 function frameArea(page, rows, columns = [0, 800]) {
@@ -119,8 +120,12 @@ async function playToTheEnd(page) {
         await test.press(page, letter);
     }
     await test.press(page, 'Enter');
-    // The table was saved as the name was taken; the file reaches IndexedDB a little later.
-    await page.waitForFunction(() => Module.drobixSavesPending === 0, {timeout: test.TIMEOUT_MS});
+    // The table was saved as the name was taken; the file reaches IndexedDB a little later. The
+    // save's first steps (bringing in other tabs' files, the flush of the new file) give the
+    // browser turns before its write is counted: the wait is on the file holding the name too.
+    await page.waitForFunction((file, name) => Module.drobixSavesPending === 0 &&
+        FS.analyzePath(file).exists && String.fromCharCode(...FS.readFile(file)).includes(name),
+    {timeout: test.TIMEOUT_MS}, DATA_FILE, NAME);
     // No other game: back to the main menu.
     await test.press(page, 'n');
     await settle(page);

@@ -15,6 +15,7 @@
 #include <filesystem>
 
 #include "platform/Files.h"
+#include "platform/web/StoragePullWeb.h"
 
 // The page's storage lives in the browser's IndexedDB, mirrored in memory: after each replacement
 // the page's script (src/platform/web/storage.js) writes the mirror through. Without that script
@@ -238,8 +239,10 @@ std::optional<std::string> ResolveSymbolicLinks(const std::string& path) {
 
 // One program alone reaches its files: a tab's storage is its own copy until it is written
 // through, and drobix-replay runs one at a time. The lock file is made as elsewhere, so a data
-// folder looks the same after a run on every system.
+// folder looks the same after a run on every system. Other tabs' saves are brought in first, so
+// that the file edited under the lock is the latest any tab wrote.
 FileLock::FileLock(const std::string& guardedPath) {
+    PullLatestSaves();
     const std::string lockPath = guardedPath + std::string(kLockSuffix);
     const int fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_NOCTTY | O_CLOEXEC, kNewFileMode);
     if (fd < 0) {

@@ -8,6 +8,7 @@
 #include <set>
 
 #include "platform/SaveLock.h"
+#include "platform/web/StoragePullWeb.h"
 
 namespace Drobix::Platform {
 
@@ -16,7 +17,9 @@ namespace {
 // The browser's file systems lock nothing, and one program alone reaches its files (a tab's
 // storage is its own copy until written through): the locks are kept in the program, by
 // folder, and a folder already locked is refused as another copy's lock would be. Waiting for
-// it could never end in a program of one thread, so it is not taken then either.
+// it could never end in a program of one thread, so it is not taken then either. Other tabs
+// write the same IndexedDB: taking the lock first brings their saves in, so that the save that
+// follows merges with them instead of writing over them.
 struct HeldLocks {
     std::set<std::string> folders;
     std::map<intptr_t, std::string> byHandle;
@@ -37,9 +40,14 @@ bool IsFolder(const std::string& path) {
 
 SaveLock::SaveLock(const std::string& folder, Wait /*wait*/) {
     HeldLocks& held = Held();
-    if (!IsFolder(folder) || !held.folders.insert(folder).second) {
+    if (held.folders.contains(folder)) {
         return;
     }
+    PullLatestSaves();
+    if (!IsFolder(folder)) {
+        return;
+    }
+    held.folders.insert(folder);
     handle_ = held.nextHandle++;
     held.byHandle.emplace(handle_, folder);
 }
