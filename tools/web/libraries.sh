@@ -38,9 +38,10 @@ checks_header=$(printf '# Check results of a full configure run, for emscripten 
 # a path (which differs between machines).
 record_checks() {
     {
-        printf '%s\n' '# SPDX-FileCopyrightText: 2026 The Drobix developers' '#' \
-            '# SPDX-License-Identifier: GPL-3.0-or-later' '' "$checks_header" \
-            '# Recorded by DROBIX_WEB_RECORD_CHECKS=1 tools/web/libraries.sh.'
+        # The licence header in two parts, so that this script's own header stays its only one.
+        printf '# SPDX-%s\n#\n# SPDX-%s\n\n' 'FileCopyrightText: 2026 The Drobix developers' \
+            'License-Identifier: GPL-3.0-or-later'
+        printf '%s\n' "$checks_header" '# Recorded by DROBIX_WEB_RECORD_CHECKS=1 tools/web/libraries.sh.'
         awk -F ':INTERNAL=' '
             /^[A-Za-z0-9_]+:INTERNAL=/ && $1 !~ /^(CMAKE_|_|FIND_PACKAGE_|PC_|WITH_)/ && $2 !~ /\// {
                 gsub(/[\\"]/, "\\\\&", $2)
