@@ -27,21 +27,22 @@ source "$here/../cross/sources.sh"
 # start). Their results, recorded from a full configure run of the same source version with the
 # same compiler and CMake, start the configure run (tools/web/checks/<source>-<version>.cmake): a
 # check whose result is already in the cache is skipped. Any other source version, compiler or
-# CMake configures in full. DROBIX_WEB_RECORD_CHECKS=1 configures in full and records the results.
+# CMake, or a change to the library's build function here (its options), configures in full.
+# DROBIX_WEB_RECORD_CHECKS=1 configures in full and records the results.
 checks_folder=$here/checks
-checks_header=$(printf '# Check results of a full configure run, for emscripten %s, %s, %s' \
-    "$(dpkg-query -W -f '${Version}' emscripten)" "$(emcc -v 2>&1 | sed -n 2p)" \
-    "$(cmake --version | head -n1)")
+checks_tools=$(printf 'emscripten %s, %s, %s' "$(dpkg-query -W -f '${Version}' emscripten)" \
+    "$(emcc -v 2>&1 | sed -n 2p)" "$(cmake --version | head -n1)")
 
 # The check results among a configured build's cache entries: the internal ones, less CMake's own
 # bookkeeping, pkg-config's findings, the options' remembered values (WITH_*) and anything naming
 # a path (which differs between machines).
+# record_checks BUILD_FOLDER CHECKS_FILE HEADER
 record_checks() {
     {
         # The licence header in two parts, so that this script's own header stays its only one.
         printf '# SPDX-%s\n#\n# SPDX-%s\n\n' 'FileCopyrightText: 2026 The Drobix developers' \
             'License-Identifier: GPL-3.0-or-later'
-        printf '%s\n' "$checks_header" '# Recorded by DROBIX_WEB_RECORD_CHECKS=1 tools/web/libraries.sh.'
+        printf '%s\n' "$3" '# Recorded by DROBIX_WEB_RECORD_CHECKS=1 tools/web/libraries.sh.'
         awk -F ':INTERNAL=' '
             /^[A-Za-z0-9_]+:INTERNAL=/ && $1 !~ /^(CMAKE_|_|FIND_PACKAGE_|PC_|WITH_)/ && $2 !~ /\// {
                 gsub(/[\\"]/, "\\\\&", $2)
@@ -53,12 +54,14 @@ record_checks() {
 # checked_cmake_build SOURCE PREFIX [CMAKE OPTIONS...]: cmake_build, from recorded check results
 # when they match.
 checked_cmake_build() {
-    local checks=$checks_folder/${2##*/}.cmake
+    local checks=$checks_folder/${2##*/}.cmake header
+    header="# Check results of a full configure run, for $checks_tools, ${FUNCNAME[1]} $(
+        declare -f "${FUNCNAME[1]}" | sha256sum | cut -c1-16)"
     if [ -n "${DROBIX_WEB_RECORD_CHECKS:-}" ]; then
         cmake_build "$@"
         mkdir -p "$checks_folder"
-        record_checks "$1/$build_subfolder" "$checks"
-    elif [ -f "$checks" ] && grep -qxF "$checks_header" "$checks"; then
+        record_checks "$1/$build_subfolder" "$checks" "$header"
+    elif [ -f "$checks" ] && grep -qxF "$header" "$checks"; then
         cmake_build "$@" -C "$checks"
     else
         cmake_build "$@"

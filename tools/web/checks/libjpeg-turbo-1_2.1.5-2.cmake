@@ -2,7 +2,7 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Check results of a full configure run, for emscripten 3.1.6~dfsg-5, Debian clang version 14.0.6, cmake version 3.25.1
+# Check results of a full configure run, for emscripten 3.1.6~dfsg-5, Debian clang version 14.0.6, cmake version 3.25.1, build_libjpeg-turbo fc1196f4b25af642
 # Recorded by DROBIX_WEB_RECORD_CHECKS=1 tools/web/libraries.sh.
 set(HAVE_BUILTIN_CTZL "1" CACHE INTERNAL "")
 set(HAVE_SIZE_T "TRUE" CACHE INTERNAL "")

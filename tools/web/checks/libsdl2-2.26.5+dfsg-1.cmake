@@ -2,7 +2,7 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Check results of a full configure run, for emscripten 3.1.6~dfsg-5, Debian clang version 14.0.6, cmake version 3.25.1
+# Check results of a full configure run, for emscripten 3.1.6~dfsg-5, Debian clang version 14.0.6, cmake version 3.25.1, build_libsdl2 2981a90c618b2aa1
 # Recorded by DROBIX_WEB_RECORD_CHECKS=1 tools/web/libraries.sh.
 set(HAVE_ABS "1" CACHE INTERNAL "")
 set(HAVE_ACOS "1" CACHE INTERNAL "")
