@@ -431,6 +431,8 @@ void FrameRecord::Complete() {
             ForEachRun(columns, row, last, [&](const Rect& run) {
                 // A batch goes through all its parts for each piece: it is drawn whole.
                 if (command.partCount == 0) {
+                    // A subspan, not a span of two iterators: emscripten's C++ library has
+                    // no such constructor.
                     DrawUncovered(command, Intersect(area, run),
                                   std::span<const Cover>(covers_).subspan(
                                       static_cast<size_t>(laterCovers - covers_.begin())));
