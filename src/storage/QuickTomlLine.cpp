@@ -186,6 +186,22 @@ bool IsPlainLineEnd(std::string_view rest) {
 
 }  // namespace
 
+std::optional<LineDamage> HeaderWithoutKey(std::string_view line) {
+    const std::string_view start = SkipBlanks(line);
+    if (!start.starts_with('[')) {
+        return std::nullopt;
+    }
+    if (!start.starts_with("[[")) {
+        return FromHeader(start.substr(1));
+    }
+    const std::string_view rest = SkipBlanks(start.substr(2));
+    if (!rest.empty() && (IsBareKeyCharacter(rest.front()) || rest.front() == '"' ||
+                          rest.front() == '\'' || rest.front() == ']')) {
+        return std::nullopt;
+    }
+    return Saw(kNoKeyInHeader, rest);
+}
+
 std::string LineDamage::Text() const {
     std::string text(description);
     if (!saw.empty()) {
@@ -201,7 +217,7 @@ std::optional<LineDamage> QuickLineDamage(std::string_view line) {
     }
     const char first = rest.front();
     if (first == '[') {
-        return FromHeader(rest.substr(1));
+        return HeaderWithoutKey(rest);
     }
     if (IsBareKeyCharacter(first) || first == '"') {
         return FromKey(rest);

@@ -26,6 +26,11 @@ struct LineDamage {
 // a damaged file's short lines are read many times faster so, and each message is the parser's.
 std::optional<LineDamage> QuickLineDamage(std::string_view line);
 
+// The damage of a line that opens a table header ("[" or "[[") with no key after it, past any
+// blanks: toml++ takes that key as given, checking it only in a debug build, so such a line must
+// never reach it. Nothing for every other line.
+std::optional<LineDamage> HeaderWithoutKey(std::string_view line);
+
 // A line that plainly gives one value to one bare key (`key = 3`, `key = true`,
 // `key = "text"`) or names one table by a bare key (`[key]`, `[[key]]`), a comment after it or
 // not: what reading a damaged file line by line needs of it, the key and, for an entry, the

@@ -11,9 +11,14 @@
 
 #include "storage/TomlLine.h"
 
+#include "storage/QuickTomlLine.h"
+
 namespace Drobix {
 
 TomlLine ReadTomlLine(std::string_view line) {
+    if (const auto damage = HeaderWithoutKey(line)) {
+        return {std::nullopt, damage->Text()};
+    }
     std::string withEnd(line);
     withEnd += '\n';
     toml::parse_result result = toml::parse(withEnd);

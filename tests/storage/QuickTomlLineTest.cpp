@@ -64,6 +64,24 @@ TEST(QuickTomlLineTest, EveryFaultFoundIsTheParserOwn) {
     EXPECT_GT(found, kStarts.size() * kEnds.size() * kAsciiEnd / 4);
 }
 
+// toml++ assumes a key after "[" or "[[" and their blanks (asserting it in a debug build, and
+// letting the compiler assume it otherwise): such a line is refused before the parser, in its
+// words.
+TEST(QuickTomlLineTest, AHeaderWithoutAKeyNeverReachesTheParser) {
+    constexpr std::string_view kNoKey =
+        "Error while parsing key: expected bare key starting character or string delimiter, saw ";
+    EXPECT_EQ(ReadTomlLine("[[=").fault, std::string(kNoKey) + "'='");
+    EXPECT_EQ(ReadTomlLine("  [[ \t#").fault, std::string(kNoKey) + "'#'");
+    EXPECT_EQ(ReadTomlLine("[[[").fault, std::string(kNoKey) + "'['");
+    EXPECT_EQ(ReadTomlLine("[").fault, std::string(kNoKey) + "'\\n'");
+    EXPECT_EQ(ReadTomlLine("[[ ").fault, std::string(kNoKey) + "'\\n'");
+    ASSERT_TRUE(QuickLineDamage("[[ =]]").has_value());
+    EXPECT_EQ(QuickLineDamage("[[ =]]")->Text(), std::string(kNoKey) + "'='");
+    EXPECT_FALSE(HeaderWithoutKey("[[list]]").has_value());
+    EXPECT_FALSE(HeaderWithoutKey("[[ ]]").has_value());
+    EXPECT_FALSE(HeaderWithoutKey("[ [x]]").has_value());
+}
+
 TEST(QuickTomlLineTest, ShortDamagedLinesAreFound) {
     for (const std::string_view line : std::initializer_list<std::string_view>{
              "m=", "m =  ", "music", "=", "[", "[ ", "window = \"w", "  \"Z\",", "\"abc", "m\0"sv,
