@@ -9,8 +9,7 @@
 set -euo pipefail
 here=$(dirname "$0")
 "$here/replays.sh" "$1" "$2"
-# The page in headless Chromium: its picture in a small and a large tab, a game played, saved
-# and reloaded, and two tabs' high scores merged.
+# The page in headless Chromium: its picture in a small and a large tab, and a game played, saved
+# and reloaded.
 "$here/browser.sh" "$1/page" "$here/picture_in_browser.js"
 "$here/browser.sh" "$1/page" "$here/play_and_reload.js"
-"$here/browser.sh" "$1/page" "$here/two_tabs.js"
